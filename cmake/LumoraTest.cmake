@@ -1,0 +1,15 @@
+# lumora_add_test(<name> LABEL <area> [TIMEOUT <seconds>] SOURCES <files...> [LIBS <targets...>])
+# One Qt Test program, run by ctest on the offscreen platform in a fresh application directory.
+function(lumora_add_test name)
+  cmake_parse_arguments(T "" "LABEL;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 120)
+  endif()
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE lumora_test_support Qt5::Test ${T_LIBS})
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES
+    LABELS "${T_LABEL}"
+    TIMEOUT ${T_TIMEOUT}
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0;UBSAN_OPTIONS=print_stacktrace=1")
+endfunction()

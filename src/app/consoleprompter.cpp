@@ -1,0 +1,23 @@
+#include "app/consoleprompter.h"
+
+#include <cstdio>
+
+ConsolePrompter::ConsolePrompter(bool answerYes)
+    : m_answerYes(answerYes)
+{}
+
+void ConsolePrompter::message(Level, const QString &title, const QString &text)
+{
+    std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
+}
+
+bool ConsolePrompter::question(const QString &title, const QString &text)
+{
+    std::fprintf(stderr, "%s: %s %s\n", qPrintable(title), qPrintable(text), m_answerYes ? "Yes" : "No");
+    return m_answerYes;
+}
+
+int ConsolePrompter::chooseLanguage()
+{
+    return 0;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/prompter.h"
+
+// Prompter of the programs without a window: messages go to standard error,
+// questions take the answer given on the command line, the language is English.
+class ConsolePrompter : public Prompter
+{
+public:
+    explicit ConsolePrompter(bool answerYes = false);
+
+    void message(Level level, const QString &title, const QString &text) override;
+    bool question(const QString &title, const QString &text) override;
+    int chooseLanguage() override;
+
+private:
+    bool m_answerYes;
+};

@@ -1,0 +1,39 @@
+#include "app/programstate.h"
+
+#include "app/consoleprompter.h"
+
+int BaudTable::rate(int index)
+{
+    if (index < 0 || index >= int(std::size(kRates)))
+        index = kDefaultIndex;
+    return kRates[index];
+}
+
+ProgramState &ProgramState::instance()
+{
+    static ProgramState state;
+    return state;
+}
+
+void ProgramState::reset()
+{
+    m_settings = nullptr;
+    setLineSettings(0, 0);
+    m_addressTable.clear();
+    m_decimalComma.store(false);
+    m_pollingThread.store(nullptr);
+    m_prompter.store(nullptr);
+}
+
+void ProgramState::setLineSettings(int portNumber, int baudRate)
+{
+    m_portNumber.store(portNumber);
+    m_baudRate.store(baudRate);
+}
+
+Prompter &ProgramState::prompter() const
+{
+    static ConsolePrompter console;
+    Prompter *prompter = m_prompter.load();
+    return prompter ? *prompter : console;
+}

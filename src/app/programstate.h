@@ -1,0 +1,61 @@
+#pragma once
+
+#include "app/addresstable.h"
+
+#include <atomic>
+
+class QSettings;
+class QThread;
+class Prompter;
+
+// The baud rates the user can choose, index 0 to 5; index 3 (9600) by default.
+namespace BaudTable {
+constexpr int kRates[6] = {1200, 2400, 4800, 9600, 19200, 38400};
+constexpr int kDefaultIndex = 3;
+int rate(int index); // the default rate for an index out of range
+} // namespace BaudTable
+
+// The program-wide mutable state, gathered in one place. Built-in tables are
+// not here: they are immutable and live with their own code.
+class ProgramState
+{
+public:
+    static ProgramState &instance();
+
+    // Back to the state of a fresh process (tests).
+    void reset();
+
+    // The settings object of the start-up code (app.ini), or nullptr.
+    QSettings *settings() const { return m_settings; }
+    void setSettings(QSettings *settings) { m_settings = settings; }
+
+    // Line settings: baud rate in bits per second and COM port number.
+    int baudRate() const { return m_baudRate.load(); }
+    int portNumber() const { return m_portNumber.load(); }
+    void setLineSettings(int portNumber, int baudRate);
+
+    AddressTable &addressTable() { return m_addressTable; }
+
+    // Number texts use a decimal comma (Italian, Spanish, French, German).
+    bool decimalComma() const { return m_decimalComma.load(); }
+    void setDecimalComma(bool on) { m_decimalComma.store(on); }
+
+    // The program-wide polling thread, or nullptr before start-up made it.
+    QThread *pollingThread() const { return m_pollingThread.load(); }
+    void setPollingThread(QThread *thread) { m_pollingThread.store(thread); }
+
+    // Who answers the program's questions; a console prompter until the window installs its own.
+    Prompter &prompter() const;
+    void setPrompter(Prompter *prompter) { m_prompter.store(prompter); }
+
+private:
+    ProgramState() = default;
+
+    QSettings *m_settings = nullptr;
+    std::atomic<int> m_baudRate{0};
+    std::atomic<int> m_portNumber{0};
+    AddressTable m_addressTable;
+    std::atomic<bool> m_decimalComma{false};
+    std::atomic<QThread *> m_pollingThread{nullptr};
+    std::atomic<Prompter *> m_prompter{nullptr};
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// Everything the program asks or tells the user goes through one Prompter:
+// message boxes and questions in the window, the console for the headless
+// logger, scripted answers in tests. Core code never opens a dialog itself.
+class Prompter
+{
+public:
+    enum class Level { Information, Warning, Critical };
+
+    virtual ~Prompter() = default;
+
+    virtual void message(Level level, const QString &title, const QString &text) = 0;
+    // A question with the buttons Yes and No; true for Yes.
+    virtual bool question(const QString &title, const QString &text) = 0;
+    // The language choice of the first start: an index of the language code table.
+    virtual int chooseLanguage() = 0;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QVariant>
+
+// The program's one SQLite connection. Every statement runs under one mutex;
+// without a connection every statement does nothing and succeeds silently.
+// Text is UTF-8 both ways. Values from the line, files or the user are always
+// bound as parameters (the forms with a value list), never pasted into SQL.
+
+using DbRow = QMap<QString, QString>; // column name -> value as text (NULL: empty)
+using DbRows = QList<DbRow>;
+
+void db_set_path(const QString &path);
+// Opens the stored path (closing an open connection first) and checks that the
+// file is a readable database. Returns the SQLite result code (0 success); a
+// failed open still leaves a connection, on which statements fail and are logged.
+int db_open();
+int db_close();
+bool db_is_open();
+
+int db_exec(const QString &statement);
+int db_exec(const QString &statement, const QVariantList &values);
+
+DbRows db_query(const QString &statement);
+DbRows db_query(const QString &statement, const QVariantList &values);
+
+// True and the integer when the first row has the column and its text is a decimal integer.
+bool db_query_int(const QString &statement, const QString &column, int &value);
+bool db_query_int(const QString &statement, const QVariantList &values, const QString &column, int &value);
+
+// SQLite's English text for a result code, for log lines.
+QString db_result_text(int resultCode);

@@ -1,0 +1,31 @@
+#include "ui/widgetprompter.h"
+
+#include "ui/languagedialog.h"
+
+#include <QMessageBox>
+
+void WidgetPrompter::message(Level level, const QString &title, const QString &text)
+{
+    switch (level) {
+    case Level::Information:
+        QMessageBox::information(m_parent, title, text, QMessageBox::Ok);
+        break;
+    case Level::Warning:
+        QMessageBox::warning(m_parent, title, text, QMessageBox::Ok);
+        break;
+    case Level::Critical:
+        QMessageBox::critical(m_parent, title, text, QMessageBox::Ok);
+        break;
+    }
+}
+
+bool WidgetPrompter::question(const QString &title, const QString &text)
+{
+    return QMessageBox::question(m_parent, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+int WidgetPrompter::chooseLanguage()
+{
+    LanguageDialog dialog(m_parent);
+    return dialog.exec();
+}

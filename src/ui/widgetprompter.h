@@ -1,0 +1,21 @@
+#pragma once
+
+#include "app/prompter.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// Prompter of the window program: message boxes and the language dialog,
+// parented to the main window once it exists.
+class WidgetPrompter : public Prompter
+{
+public:
+    void setParentWidget(QWidget *parent) { m_parent = parent; }
+
+    void message(Level level, const QString &title, const QString &text) override;
+    bool question(const QString &title, const QString &text) override;
+    int chooseLanguage() override;
+
+private:
+    QPointer<QWidget> m_parent;
+};

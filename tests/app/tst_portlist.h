@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QObject>
+
+class TestPortList : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void enumerateFakeMachine();
+    void emptyMachine();
+    void devicePaths();
+};

@@ -1,0 +1,47 @@
+#include "support/scriptedprompter.h"
+
+#include "app/programstate.h"
+
+#include <QStringList>
+
+ScriptedPrompter::ScriptedPrompter()
+{
+    ProgramState::instance().setPrompter(this);
+}
+
+ScriptedPrompter::~ScriptedPrompter()
+{
+    if (&ProgramState::instance().prompter() == this)
+        ProgramState::instance().setPrompter(nullptr);
+}
+
+void ScriptedPrompter::message(Level level, const QString &title, const QString &text)
+{
+    QMutexLocker locker(&m_mutex);
+    m_messages.append({level, title, text});
+}
+
+bool ScriptedPrompter::question(const QString &title, const QString &text)
+{
+    QMutexLocker locker(&m_mutex);
+    m_questions.append(title + QLatin1Char('|') + text);
+    return m_answer;
+}
+
+int ScriptedPrompter::chooseLanguage()
+{
+    ++m_languageRequests;
+    return m_language;
+}
+
+QList<ScriptedPrompter::Message> ScriptedPrompter::messages() const
+{
+    QMutexLocker locker(&m_mutex);
+    return m_messages;
+}
+
+QStringList ScriptedPrompter::questions() const
+{
+    QMutexLocker locker(&m_mutex);
+    return m_questions;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/prompter.h"
+
+#include <QList>
+#include <QMutex>
+
+// Answers the program's prompts from a script and remembers what it was told.
+class ScriptedPrompter : public Prompter
+{
+public:
+    struct Message
+    {
+        Level level;
+        QString title;
+        QString text;
+    };
+
+    ScriptedPrompter();
+    ~ScriptedPrompter() override;
+
+    void message(Level level, const QString &title, const QString &text) override;
+    bool question(const QString &title, const QString &text) override;
+    int chooseLanguage() override;
+
+    void setAnswer(bool yes) { m_answer = yes; }
+    void setLanguage(int index) { m_language = index; }
+
+    QList<Message> messages() const;
+    QStringList questions() const;
+    int languageRequests() const { return m_languageRequests; }
+
+private:
+    mutable QMutex m_mutex;
+    QList<Message> m_messages;
+    QStringList m_questions;
+    bool m_answer = true;
+    int m_language = 0;
+    int m_languageRequests = 0;
+};
