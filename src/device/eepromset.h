@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+
+// One parameter item of an inverter's EEPROM settings, in display units.
+// Built once with the parameter tables and never changed.
+class EEPromSet
+{
+public:
+    EEPromSet(int type_no, int index, const QString &name, double defaultValue, double minimum, double maximum,
+              const QString &unit)
+        : type_no(type_no)
+        , index(index)
+        , name(name)
+        , defaultValue(defaultValue)
+        , minimum(minimum)
+        , maximum(maximum)
+        , unit(unit)
+    {}
+    virtual ~EEPromSet() = default;
+
+    const int type_no;
+    const int index; // register number, key in its set, row order on the parameter page
+    const QString name;
+    const double defaultValue;
+    const double minimum;
+    const double maximum;
+    const QString unit;
+};
+
+// The items of one family and type_no, by index. The items are shared, never copied.
+using ParamItemSet = QMap<int, const EEPromSet *>;

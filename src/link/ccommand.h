@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+class CSerial;
+
+// The inverters' frame protocol: Modbus-like request and reply bodies (address,
+// function, register, count, CRC-16) between a start byte 0x0A and an end byte
+// 0x0D. Builds frames, exchanges them over a serial port, validates replies.
+// Stateless apart from the base timeout; every user makes its own.
+class CCommand
+{
+public:
+    // Identity registers: map B for versionw3 303 or 400, map A for the rest.
+    enum class RegisterMap { A, B };
+
+    static constexpr quint8 kStart = 0x0A;
+    static constexpr quint8 kEnd = 0x0D;
+    static constexpr int kRequestSize = 10;
+    static constexpr int kBurnFrameSize = 13;
+    static constexpr int kMonitorBlockSize = 178; // registers 0x00B5 to 0x010D
+    static constexpr int kLowBlockSize = 44;      // registers 0x0001 to 0x0016
+    // Every reply buffer handed to CCommand holds at least this many bytes: the
+    // longest reply a 10-byte request can ask for (255 registers).
+    static constexpr int kReplyBufferSize = 2 * 255 + 7;
+
+    // On the program-wide shared port.
+    CCommand();
+    explicit CCommand(CSerial &port);
+    virtual ~CCommand();
+
+    static quint16 crc16(const quint8 *bytes, quint8 length);
+    static void make_read_frame(quint8 *frame, quint8 addr, quint8 function, quint16 reg, quint16 countOrValue);
+    static void make_raw_frame(quint8 *frame, quint8 addr, quint8 b2, quint8 b3, quint8 b4, quint8 b5, quint8 b6);
+    static int make_burn_frame(quint8 addr, quint8 newAddr, quint8 *frame, const quint8 *identity);
+    static bool check_frame(const quint8 *bytes, int length);
+
+    // Reply timeout in ms for a read of n registers at the line's baud rate.
+    int read_timeout(int registers) const;
+    // Timeout for an expected reply of replyBytes bytes: base + 2 x trunc(B / R).
+    int reply_timeout(int replyBytes) const;
+
+    // Count of reply bytes on success, 0 on failure, -5 when the port is closed.
+    int read_by_send(const quint8 *request, int length, quint8 *reply, int timeout, bool retry);
+    int write_by_send(const quint8 *request, int length, quint8 *reply, int writeTimeout);
+    int write_with_retry(const quint8 *request, int length, quint8 *reply, int writeTimeout, int retries);
+    // Opens the port itself, writes one register (function 6) with 2 retries, closes.
+    int write_register(quint8 addr, quint16 reg, quint16 value, int writeTimeout);
+
+    int get_brand_name(quint8 addr, quint8 *reply, RegisterMap map);
+    int get_type_name(quint8 addr, quint8 *reply, RegisterMap map);
+    // Map A retries for the polling (retry true) and not for the search; map B never retries.
+    int get_sn_name(quint8 addr, quint8 *reply, RegisterMap map, bool retry);
+    int get_sn_number(quint8 addr, quint8 *reply, RegisterMap map);
+    int read_word(quint8 addr, quint8 *reply, quint16 reg);
+    bool read_word_21(quint8 addr, quint8 *reply);
+    bool read_word_22(quint8 addr, quint8 *reply);
+
+    // Six reads into block (178 bytes), block by block. 1 success, 0 failure.
+    int read_monitor_data(quint8 addr, quint8 *block);
+    // Registers 1 to 22 into out (44 bytes). Always 1.
+    int read_low_registers(quint8 addr, quint8 *out);
+    // Register 0x00C1 / register 0x00F7, or 0.0.
+    float read_efficiency(quint8 addr, quint8 *reply);
+    // "%04d%04d%04d" of registers 0x0056, 0x0017, 0x0018; empty on failure.
+    QString get_serial_number(quint8 addr, quint8 *reply);
+
+    // Reply decoding.
+    static quint16 reply_word(const quint8 *reply);
+    static quint16 word_at(const quint8 *buffer, int offset);
+    static quint16 monitor_word(const quint8 *block, int reg);
+    static quint16 low_word(const quint8 *block, int reg);
+    static QString reply_text(const quint8 *reply, int count);
+    static QString trim_sn_name(const QString &text);
+
+    int baseTimeout() const { return m_baseTimeout; }
+
+private:
+    CSerial &m_port;
+    const int m_baseTimeout = 60;
+};
