@@ -20,6 +20,9 @@ void ProgramState::reset()
     m_settings = nullptr;
     setLineSettings(0, 0);
     m_addressTable.clear();
+    m_sharedPort.close();
+    m_sharedPort.set_port_baud(1, 9600);
+    m_sensors.clear();
     m_decimalComma.store(false);
     m_pollingThread.store(nullptr);
     m_prompter.store(nullptr);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/addresstable.h"
+#include "link/cserial.h"
+#include "link/sensorlist.h"
 
 #include <atomic>
 
@@ -36,6 +38,12 @@ public:
 
     AddressTable &addressTable() { return m_addressTable; }
 
+    // The one serial port through which every user of the line opens, exchanges and closes.
+    CSerial &sharedPort() { return m_sharedPort; }
+
+    // The configured Modbus sensors with their latest values.
+    SensorList &sensors() { return m_sensors; }
+
     // Number texts use a decimal comma (Italian, Spanish, French, German).
     bool decimalComma() const { return m_decimalComma.load(); }
     void setDecimalComma(bool on) { m_decimalComma.store(on); }
@@ -55,6 +63,8 @@ private:
     std::atomic<int> m_baudRate{0};
     std::atomic<int> m_portNumber{0};
     AddressTable m_addressTable;
+    CSerial m_sharedPort;
+    SensorList m_sensors;
     std::atomic<bool> m_decimalComma{false};
     std::atomic<QThread *> m_pollingThread{nullptr};
     std::atomic<Prompter *> m_prompter{nullptr};

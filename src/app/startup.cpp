@@ -117,7 +117,7 @@ void Startup::buildStaticTables()
     // Seam: the parameter, monitoring-register, error and state tables and the
     // currency list are built here once the device model exists.
     ProgramState::instance().setLineSettings(0, 0);
-    // Seam: the sensor list is emptied here once the sensors exist.
+    ProgramState::instance().sensors().clear();
 }
 
 Startup::ComPortAction Startup::comPortDecision(const QStringList &ports, const QString &savedPort,

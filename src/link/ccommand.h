@@ -77,6 +77,11 @@ public:
     int baseTimeout() const { return m_baseTimeout; }
 
 private:
+    // Function-3 read of count registers at reg, timed for a reply of replyBytes;
+    // logs failure (when given) if the port is closed. Returns the count of read_by_send.
+    int readRegisters(quint8 addr, quint8 *reply, quint16 reg, quint16 count, int replyBytes, bool retry,
+                      const char *failure);
+
     CSerial &m_port;
     const int m_baseTimeout = 60;
 };
