@@ -96,6 +96,19 @@ bool CCommand::check_frame(const quint8 *bytes, int length)
     return length >= 5 && bytes[0] == kStart && bytes[length - 1] == kEnd && crcMatches(bytes, length);
 }
 
+const char *CCommand::reply_fault(const quint8 *reply, int count)
+{
+    if (count <= 0)
+        return "read_by_send() read 0";
+    if (count < 4 || count != reply[3] + 7)
+        return "read_by_send() read not enough";
+    if (reply[0] != kStart || reply[count - 1] != kEnd)
+        return "read_by_send() header error";
+    if (!crcMatches(reply, count))
+        return "read_by_send() crc error";
+    return nullptr;
+}
+
 int CCommand::read_timeout(int registers) const
 {
     return reply_timeout(2 * registers + 7);
@@ -119,26 +132,17 @@ int CCommand::read_by_send(const quint8 *request, int length, quint8 *reply, int
         return 0;
     const int expected = 2 * request[6] + 7; // at most kReplyBufferSize
     for (int attempt = 0;; ++attempt) {
-        QString failure;
+        const char *failure = "read_by_send() send fail";
         m_port.purge();
-        if (m_port.write(request, length, timeout) <= 0) {
-            failure = QStringLiteral("read_by_send() send fail");
-        } else {
+        if (m_port.write(request, length, timeout) > 0) {
             const int count = m_port.read(reply, expected, timeout);
-            if (count == 0)
-                failure = QStringLiteral("read_by_send() read 0");
-            else if (count < 4 || count != reply[3] + 7)
-                failure = QStringLiteral("read_by_send() read not enough");
-            else if (reply[0] != kStart || reply[count - 1] != kEnd)
-                failure = QStringLiteral("read_by_send() header error");
-            else if (!crcMatches(reply, count))
-                failure = QStringLiteral("read_by_send() crc error");
-            else {
+            failure = reply_fault(reply, count);
+            if (!failure) {
                 QThread::msleep(10);
                 return count;
             }
         }
-        write_log(failure);
+        write_log(QString::fromLatin1(failure));
         if (!retry || attempt > 0)
             return 0;
     }

@@ -35,6 +35,9 @@ public:
     static void make_raw_frame(quint8 *frame, quint8 addr, quint8 b2, quint8 b3, quint8 b4, quint8 b5, quint8 b6);
     static int make_burn_frame(quint8 addr, quint8 newAddr, quint8 *frame, const quint8 *identity);
     static bool check_frame(const quint8 *bytes, int length);
+    // Why read_by_send rejects a read reply of count bytes (its log text), or
+    // nullptr when the reply is sound: length as its byte 3 says, start, end, CRC.
+    static const char *reply_fault(const quint8 *reply, int count);
 
     // Reply timeout in ms for a read of n registers at the line's baud rate.
     int read_timeout(int registers) const;
