@@ -195,11 +195,10 @@ int CSerial::set_baud(int baud)
     return 1;
 }
 
-int CSerial::set_read_timeout(int interval, int total)
+int CSerial::set_read_timeout(int /*interval*/, int total)
 {
     if (is_closed())
         return 0;
-    m_readInterval = qMax(0, interval);
     m_readTotal = qMax(0, total);
     return 1;
 }
@@ -259,19 +258,15 @@ int CSerial::read(quint8 *buffer, int length, int timeout)
         return 0;
     if (!set_read_timeout(0, timeout))
         write_log(QStringLiteral("CSerial::read - set_read_timeout fail"));
-    const auto begin = SteadyClock::now();
-    const auto deadline = begin + std::chrono::milliseconds(qint64(length) + m_readTotal);
+    const auto deadline = SteadyClock::now() + std::chrono::milliseconds(qint64(length) + m_readTotal);
     int received = 0;
     while (received < length) {
-        int wait = msLeft(deadline);
-        if (m_readInterval > 0 && received > 0)
-            wait = qMin(wait, m_readInterval);
         struct pollfd pfd = {m_fd, POLLIN, 0};
-        const int ready = ::poll(&pfd, 1, wait);
+        const int ready = ::poll(&pfd, 1, msLeft(deadline));
         if (ready < 0 && errno == EINTR)
             continue;
         if (ready <= 0)
-            break; // total or interval time is up
+            break; // the total time is up
         if (pfd.revents & POLLIN) {
             const ssize_t n = ::read(m_fd, buffer + received, size_t(length - received));
             if (n > 0) {
