@@ -10,6 +10,7 @@
 #include "app/programstate.h"
 #include "app/prompter.h"
 #include "db/database.h"
+#include "device/devicetables.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -114,8 +115,9 @@ void Startup::applyDecimalComma(const AppSettings &settings)
 
 void Startup::buildStaticTables()
 {
-    // Seam: the parameter, monitoring-register, error and state tables and the
-    // currency list are built here once the device model exists.
+    buildDeviceTables();
+    // Seam: the monitoring-register tables and the currency list are built here
+    // once they exist.
     ProgramState::instance().setLineSettings(0, 0);
     ProgramState::instance().sensors().clear();
 }
