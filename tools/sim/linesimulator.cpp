@@ -150,7 +150,10 @@ QString LineSimulator::ptyPath() const
 
 bool LineSimulator::link(const QString &path)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    const QFileInfo info(path);
+    if (info.exists() && !info.isSymLink())
+        return false; // never replaces a real file or device
+    QDir().mkpath(info.absolutePath());
     return m_pty->link(path);
 }
 
@@ -194,6 +197,9 @@ void LineSimulator::run()
                 frame.append(bytes);
                 lastByte = now;
             }
+        } else if (fds[0].revents & POLLHUP) {
+            // No slave side open at all: nothing can arrive; do not spin.
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
         QStringList trace;
         if (!frame.isEmpty() && (now - lastByte >= gap || frame.size() >= kMaxFrame)) {
@@ -223,9 +229,11 @@ void LineSimulator::handleFrame(const QByteArray &frame, TimePoint firstByte, QS
         heard.kind = HeardRequest::Kind::Inverter;
     else if (rateMatches && sensorOrder != lineframes::CrcOrder::None)
         heard.kind = HeardRequest::Kind::Sensor;
-    trace << QStringLiteral("%1 <- %2  (%3)")
-                 .arg(heard.atMs, 0, 'f', 1)
-                 .arg(lineframes::hex(frame), describe(frame, heard.kind));
+    const bool understood = lineframes::isInverterRequest(frame) || sensorOrder != lineframes::CrcOrder::None;
+    const QString what = understood && !rateMatches
+                             ? QStringLiteral("at %1 baud; the plant speaks %2").arg(baud).arg(m_line.baud)
+                             : describe(frame, heard.kind);
+    trace << QStringLiteral("%1 <- %2  (%3)").arg(heard.atMs, 0, 'f', 1).arg(lineframes::hex(frame), what);
 
     // Ten bits per byte on the wire: the request has gone out completely only
     // this long after its first byte, and every reply takes its own length.

@@ -59,6 +59,7 @@ public:
 
     QString ptyPath() const;
     // Links path (for example <appdir>/ports/COM7) to the pseudo-terminal, making its directory.
+    // An old link there is replaced; anything else at the path makes it fail.
     bool link(const QString &path);
     // Called on the simulator's thread with one line per request heard and per answer sent.
     void setTrace(std::function<void(const QString &)> trace);

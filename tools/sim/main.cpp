@@ -27,6 +27,8 @@ int main(int argc, char **argv)
     sigaddset(&stopSignals, SIGTERM);
     sigaddset(&stopSignals, SIGHUP);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+    // A reader of the output that goes away (`| head -1`) must not end the simulator before it cleans up.
+    std::signal(SIGPIPE, SIG_IGN);
 
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lumora-sim"));
@@ -73,9 +75,16 @@ int main(int argc, char **argv)
         }
         print(stdout, QStringLiteral("linked as %1").arg(path));
     }
-    print(stdout, QStringLiteral("%1 inverters, %2 sensor registers; stop with Ctrl+C")
-                      .arg(scenario->inverters.size())
-                      .arg(scenario->sensors.size()));
+    for (const InverterSpec &inverter : scenario->inverters)
+        print(stdout, QStringLiteral("inverter %1 at %2: versionw3 %3, model %4, type \"%5\"")
+                          .arg(inverter.name)
+                          .arg(inverter.address)
+                          .arg(inverter.versionw3)
+                          .arg(inverter.model)
+                          .arg(inverter.type));
+    for (const SensorSpec &sensor : scenario->sensors)
+        print(stdout, QStringLiteral("sensor slave %1, register %2").arg(sensor.slave).arg(sensor.reg));
+    print(stdout, QStringLiteral("stop with Ctrl+C"));
 
     int signal = 0;
     sigwait(&stopSignals, &signal);
