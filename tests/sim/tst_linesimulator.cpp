@@ -78,6 +78,12 @@ void TestLineSimulator::readAndWriteRegisters()
     QCOMPARE(heard.at(5).answer, QByteArray());
     QCOMPARE(heard.at(0).answer, expected);
     QCOMPARE(heard.at(0).baud, 19200);
+
+    // A restart begins with the scenario's plant and an empty log.
+    simulator.stop();
+    QVERIFY(simulator.start(json(R"({"inverters":[{"address":3,"serial":"AB12"}]})")));
+    QCOMPARE(line.exchange(LineClient::inverterRequest(3, 3, 40, 1), 9).mid(4, 2), QByteArray::fromHex("0000"));
+    QCOMPARE(simulator.requests().size(), 1);
 }
 
 void TestLineSimulator::sharedAddressCollides()

@@ -3,10 +3,8 @@
 #include "lineframes.h"
 #include "pseudoterminal.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QMutexLocker>
 
 #include <cerrno>
 #include <poll.h>
@@ -76,7 +74,7 @@ bool LineSimulator::start(const Scenario &scenario, QString *error)
         return false;
     }
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         m_line = scenario.line;
         m_inverters.clear();
         for (const InverterSpec &spec : scenario.inverters)
@@ -98,6 +96,8 @@ bool LineSimulator::start(const Scenario &scenario, QString *error)
         m_heardCount = 0;
     }
     m_pty->read(0); // what the program sent while nobody listened
+    quint64 wakeups = 0;
+    [[maybe_unused]] const ssize_t drained = ::read(m_wakeFd, &wakeups, sizeof wakeups); // the last stop's
     m_pending.clear();
     m_floodCredit.assign(scenario.inverters.size(), 0.0);
     m_startedAt = Clock::now();
@@ -136,10 +136,9 @@ void LineSimulator::stop()
     if (!isRunning())
         return;
     m_stop = true;
+    // Wakes the thread at once; it would see the flag within kIdleWakeMs anyway.
     const quint64 one = 1;
-    if (::write(m_wakeFd, &one, sizeof one) < 0) {
-        // The thread still sees the flag within kIdleWakeMs.
-    }
+    [[maybe_unused]] const ssize_t woken = ::write(m_wakeFd, &one, sizeof one);
     m_thread.join();
 }
 
@@ -159,7 +158,7 @@ bool LineSimulator::link(const QString &path)
 
 void LineSimulator::setTrace(std::function<void(const QString &)> trace)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_trace = std::move(trace);
 }
 
@@ -173,7 +172,7 @@ void LineSimulator::run()
     const int master = m_pty->masterFd();
     Micro gap;
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         gap = micros(m_line.gapMs * 1000.0);
     }
     while (!m_stop) {
@@ -215,7 +214,7 @@ void LineSimulator::run()
 
 void LineSimulator::handleFrame(const QByteArray &frame, TimePoint firstByte, QStringList &trace)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     HeardRequest heard;
     heard.sequence = m_heardCount;
     heard.atMs = msSinceStart(firstByte);
@@ -248,7 +247,7 @@ void LineSimulator::handleFrame(const QByteArray &frame, TimePoint firstByte, QS
     if (m_log.size() > size_t(kLogLimit))
         m_log.pop_front();
     ++m_heardCount;
-    m_heardCondition.wakeAll();
+    m_heardCondition.notify_all();
 }
 
 void LineSimulator::answerInverters(const QByteArray &frame, TimePoint requestEnd, double byteUs, qint64 sequence,
@@ -326,7 +325,7 @@ void LineSimulator::writeDue(TimePoint now, QStringList &trace)
         const ssize_t written = ::write(m_pty->masterFd(), pending.bytes.constData(), size_t(pending.bytes.size()));
         const QByteArray sent = pending.bytes.left(written > 0 ? int(written) : 0);
         trace << QStringLiteral("%1 -> %2").arg(msSinceStart(now), 0, 'f', 1).arg(lineframes::hex(sent));
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         if (!m_log.empty() && pending.sequence >= m_log.front().sequence) {
             const size_t index = size_t(pending.sequence - m_log.front().sequence);
             if (index < m_log.size())
@@ -341,7 +340,7 @@ void LineSimulator::flood(TimePoint now, QStringList &trace)
     m_lastFlood = now;
     QByteArray bytes;
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         const double elapsed = m_clock.moment().elapsed;
         for (size_t i = 0; i < m_inverters.size() && i < m_floodCredit.size(); ++i) {
             const FaultSpec *fault = m_inverters[i].faults().active(FaultSpec::Type::Flood, elapsed);
@@ -367,7 +366,7 @@ void LineSimulator::emitTrace(const QStringList &lines) const
         return;
     std::function<void(const QString &)> trace;
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         trace = m_trace;
     }
     if (!trace)
@@ -394,19 +393,19 @@ SimulatedSensor *LineSimulator::sensor(int slave)
 
 int LineSimulator::inverterCount() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return int(m_inverters.size());
 }
 
 int LineSimulator::address(int inverter) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return inverter >= 0 && size_t(inverter) < m_inverters.size() ? m_inverters[size_t(inverter)].address() : -1;
 }
 
 QVector<int> LineSimulator::invertersAt(int address) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     QVector<int> indexes;
     for (size_t i = 0; i < m_inverters.size(); ++i) {
         if (m_inverters[i].address() == address)
@@ -417,7 +416,7 @@ QVector<int> LineSimulator::invertersAt(int address) const
 
 bool LineSimulator::changeInverter(int index, const std::function<void(SimulatedInverter &)> &change)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (index < 0 || size_t(index) >= m_inverters.size())
         return false;
     change(m_inverters[size_t(index)]);
@@ -456,7 +455,7 @@ bool LineSimulator::addFault(int inverter, const FaultSpec &fault)
 
 QVector<quint16> LineSimulator::readRegisters(int inverter, int first, int count) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (inverter < 0 || size_t(inverter) >= m_inverters.size())
         return {};
     return m_inverters[size_t(inverter)].read(first, count, m_clock.moment());
@@ -464,7 +463,7 @@ QVector<quint16> LineSimulator::readRegisters(int inverter, int first, int count
 
 bool LineSimulator::setSensorRegister(int slave, int reg, quint16 value)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     SimulatedSensor *device = sensor(slave);
     if (!device)
         return false;
@@ -474,7 +473,7 @@ bool LineSimulator::setSensorRegister(int slave, int reg, quint16 value)
 
 bool LineSimulator::setSensorFaults(int slave, const QVector<FaultSpec> &faults)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     SimulatedSensor *device = sensor(slave);
     if (!device)
         return false;
@@ -484,53 +483,48 @@ bool LineSimulator::setSensorFaults(int slave, const QVector<FaultSpec> &faults)
 
 void LineSimulator::setTimeOffset(qint64 seconds)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_clock.setOffsetSeconds(seconds);
 }
 
 void LineSimulator::setFixedTime(const QDateTime &time)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_clock.setFixedTime(time);
 }
 
 QDateTime LineSimulator::now() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_clock.now();
 }
 
 double LineSimulator::elapsedSeconds() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_clock.moment().elapsed;
 }
 
 QVector<HeardRequest> LineSimulator::requests() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return QVector<HeardRequest>(m_log.begin(), m_log.end());
 }
 
 void LineSimulator::clearRequests()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_log.clear();
 }
 
 qint64 LineSimulator::requestCount() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_heardCount;
 }
 
 bool LineSimulator::waitForRequests(qint64 count, int timeoutMs) const
 {
-    QDeadlineTimer deadline(timeoutMs);
-    QMutexLocker lock(&m_mutex);
-    while (m_heardCount < count) {
-        if (!m_heardCondition.wait(&m_mutex, deadline))
-            return m_heardCount >= count;
-    }
-    return true;
+    std::unique_lock<std::mutex> lock(m_mutex);
+    return m_heardCondition.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] { return m_heardCount >= count; });
 }

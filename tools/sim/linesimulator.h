@@ -8,17 +8,17 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QJsonObject>
-#include <QMutex>
 #include <QRandomGenerator>
 #include <QString>
 #include <QVector>
-#include <QWaitCondition>
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <deque>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -125,8 +125,8 @@ private:
     std::function<void(const QString &)> m_trace;
 
     // Guarded by m_mutex.
-    mutable QMutex m_mutex;
-    mutable QWaitCondition m_heardCondition;
+    mutable std::mutex m_mutex;
+    mutable std::condition_variable m_heardCondition;
     LineSpec m_line;
     std::vector<SimulatedInverter> m_inverters;
     std::vector<SimulatedSensor> m_sensors;
