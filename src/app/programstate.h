@@ -7,7 +7,7 @@
 #include <atomic>
 
 class QSettings;
-class QThread;
+class QPollingThread;
 class Prompter;
 
 // The baud rates the user can choose, index 0 to 5; index 3 (9600) by default.
@@ -49,8 +49,8 @@ public:
     void setDecimalComma(bool on) { m_decimalComma.store(on); }
 
     // The program-wide polling thread, or nullptr before start-up made it.
-    QThread *pollingThread() const { return m_pollingThread.load(); }
-    void setPollingThread(QThread *thread) { m_pollingThread.store(thread); }
+    QPollingThread *pollingThread() const { return m_pollingThread.load(); }
+    void setPollingThread(QPollingThread *thread) { m_pollingThread.store(thread); }
 
     // Who answers the program's questions; a console prompter until the window installs its own.
     Prompter &prompter() const;
@@ -75,7 +75,7 @@ private:
     CSerial m_sharedPort;
     SensorList m_sensors;
     std::atomic<bool> m_decimalComma{false};
-    std::atomic<QThread *> m_pollingThread{nullptr};
+    std::atomic<QPollingThread *> m_pollingThread{nullptr};
     std::atomic<Prompter *> m_prompter{nullptr};
     std::atomic<int> m_alarmMailCounter{0};
 };
