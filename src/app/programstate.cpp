@@ -20,6 +20,7 @@ void ProgramState::reset()
     m_settings = nullptr;
     setLineSettings(0, 0);
     m_addressTable.clear();
+    m_devices.clear();
     m_decimalComma.store(false);
     m_pollingThread.store(nullptr);
     m_prompter.store(nullptr);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/addresstable.h"
+#include "device/devicemap.h"
 
 #include <atomic>
 
@@ -36,6 +37,9 @@ public:
 
     AddressTable &addressTable() { return m_addressTable; }
 
+    // The device records of the polling thread and their published copy.
+    DeviceMap &devices() { return m_devices; }
+
     // Number texts use a decimal comma (Italian, Spanish, French, German).
     bool decimalComma() const { return m_decimalComma.load(); }
     void setDecimalComma(bool on) { m_decimalComma.store(on); }
@@ -55,6 +59,7 @@ private:
     std::atomic<int> m_baudRate{0};
     std::atomic<int> m_portNumber{0};
     AddressTable m_addressTable;
+    DeviceMap m_devices;
     std::atomic<bool> m_decimalComma{false};
     std::atomic<QThread *> m_pollingThread{nullptr};
     std::atomic<Prompter *> m_prompter{nullptr};

@@ -10,6 +10,7 @@
 #include "app/programstate.h"
 #include "app/prompter.h"
 #include "db/database.h"
+#include "device/monitortables.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -114,8 +115,10 @@ void Startup::applyDecimalComma(const AppSettings &settings)
 
 void Startup::buildStaticTables()
 {
-    // Seam: the parameter, monitoring-register, error and state tables and the
-    // currency list are built here once the device model exists.
+    // Seam: the parameter tables are built here once they exist.
+    MonitorRegistersEUR();
+    MonitorRegistersUSA1();
+    // Seam: the error and state tables and the currency list are built here once they exist.
     ProgramState::instance().setLineSettings(0, 0);
     // Seam: the sensor list is emptied here once the sensors exist.
 }
