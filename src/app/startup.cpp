@@ -10,7 +10,7 @@
 #include "app/programstate.h"
 #include "app/prompter.h"
 #include "db/database.h"
-#include "device/monitortables.h"
+#include "device/devicetables.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -115,10 +115,8 @@ void Startup::applyDecimalComma(const AppSettings &settings)
 
 void Startup::buildStaticTables()
 {
-    // Seam: the parameter tables are built here once they exist.
-    MonitorRegistersEUR();
-    MonitorRegistersUSA1();
-    // Seam: the error and state tables and the currency list are built here once they exist.
+    buildDeviceTables();
+    // Seam: the currency list is built here once it exists.
     ProgramState::instance().setLineSettings(0, 0);
     // Seam: the sensor list is emptied here once the sensors exist.
 }

@@ -1,5 +1,8 @@
 #include "device/devicerecord.h"
 
+#include "device/errortables.h"
+#include "device/paramtables.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -82,4 +85,15 @@ bool DeviceRecord::hasListedModelName() const
 {
     return std::any_of(std::begin(kListedModelNames), std::end(kListedModelNames),
                        [this](const char *model) { return type_name.contains(QLatin1String(model)); });
+}
+
+const ErrorBitInfo *DeviceRecord::errorBitInfo(int word, int bit) const
+{
+    return ::errorBitInfo(versionw3, word, bit);
+}
+
+void DeviceRecord::attachParamSet()
+{
+    if (paramSet.isEmpty())
+        paramSet = paramSetFor(versionw3, type_no);
 }

@@ -11,6 +11,8 @@
 
 #include <array>
 
+class ErrorBitInfo;
+
 // Error word number (1 to 4) to the alarmed bits last reported by alarm mail.
 using AlarmedErrors = QMap<int, QList<int>>;
 
@@ -61,6 +63,10 @@ public:
     QString monitorTooltip() const;
     // type_name names one of the maker's own models.
     bool hasListedModelName() const;
+    // Looks up the parameter item set of the family and type_no when paramSet is empty.
+    void attachParamSet();
+    // The error bit of the device's family, or nullptr outside words 1 to 4 and bits 0 to 15.
+    const ErrorBitInfo *errorBitInfo(int word, int bit) const;
 
     int inverter_id = -1;
     QString brand_name;

@@ -1,6 +1,7 @@
 #include "tst_devicerecord.h"
 
 #include "device/devicerecord.h"
+#include "device/errortables.h"
 #include "device/monitordecoder.h"
 #include "device/monitortables.h"
 
@@ -192,6 +193,17 @@ void TestDeviceRecord::identityTexts()
     QCOMPARE(d.monitorTooltip(), QStringLiteral("<br>---------Monitoring value---------<br>Pac: 2100 W<br>Vac: 230.5 V"
                                                 "<br>Iac: 9.1 A<br>Ppv: 2200 W<br>Vpv: 103.333 V<br>Ipv: 6 A"
                                                 "<br>Fac: 50.01 Hz<br>"));
+
+    d.versionw3 = 400;
+    QCOMPARE(d.errorBitInfo(2, 3), errorBitInfo(400, 2, 3));
+    QVERIFY(d.errorBitInfo(2, 3) != errorBitInfo(0, 2, 3));
+    QVERIFY(!d.errorBitInfo(5, 0));
+    d.type_no = 1;
+    d.attachParamSet();
+    QCOMPARE(d.paramSet.size(), 19);
+    d.versionw3 = 0;
+    d.attachParamSet(); // kept once found
+    QCOMPARE(d.paramSet.size(), 19);
 
     QVERIFY(!d.hasListedModelName());
     d.type_name = QStringLiteral("LMR-15K-3P rev B");
