@@ -21,9 +21,13 @@ void ProgramState::reset()
     setLineSettings(0, 0);
     m_addressTable.clear();
     m_devices.clear();
+    m_sharedPort.close();
+    m_sharedPort.set_port_baud(1, 9600);
+    m_sensors.clear();
     m_decimalComma.store(false);
     m_pollingThread.store(nullptr);
     m_prompter.store(nullptr);
+    resetAlarmMailCounter();
 }
 
 void ProgramState::setLineSettings(int portNumber, int baudRate)

@@ -2,6 +2,8 @@
 
 #include "app/addresstable.h"
 #include "device/devicemap.h"
+#include "link/cserial.h"
+#include "link/sensorlist.h"
 
 #include <atomic>
 
@@ -40,6 +42,12 @@ public:
     // The device records of the polling thread and their published copy.
     DeviceMap &devices() { return m_devices; }
 
+    // The one serial port through which every user of the line opens, exchanges and closes.
+    CSerial &sharedPort() { return m_sharedPort; }
+
+    // The configured Modbus sensors with their latest values.
+    SensorList &sensors() { return m_sensors; }
+
     // Number texts use a decimal comma (Italian, Spanish, French, German).
     bool decimalComma() const { return m_decimalComma.load(); }
     void setDecimalComma(bool on) { m_decimalComma.store(on); }
@@ -52,6 +60,15 @@ public:
     Prompter &prompter() const;
     void setPrompter(Prompter *prompter) { m_prompter.store(prompter); }
 
+    // Alarm-mail counter: alarm and test mails that could not connect or got no
+    // reply. Alarm mails are tried only while it is below the limit; it goes
+    // back to 0 when the mail settings are found complete or change.
+    static constexpr int kAlarmMailLimit = 3;
+    int alarmMailCounter() const { return m_alarmMailCounter.load(); }
+    bool alarmMailBelowLimit() const { return alarmMailCounter() < kAlarmMailLimit; }
+    void countAlarmMailFailure() { ++m_alarmMailCounter; }
+    void resetAlarmMailCounter() { m_alarmMailCounter.store(0); }
+
 private:
     ProgramState() = default;
 
@@ -60,7 +77,10 @@ private:
     std::atomic<int> m_portNumber{0};
     AddressTable m_addressTable;
     DeviceMap m_devices;
+    CSerial m_sharedPort;
+    SensorList m_sensors;
     std::atomic<bool> m_decimalComma{false};
     std::atomic<QThread *> m_pollingThread{nullptr};
     std::atomic<Prompter *> m_prompter{nullptr};
+    std::atomic<int> m_alarmMailCounter{0};
 };

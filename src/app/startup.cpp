@@ -118,7 +118,7 @@ void Startup::buildStaticTables()
     buildDeviceTables();
     // Seam: the currency list is built here once it exists.
     ProgramState::instance().setLineSettings(0, 0);
-    // Seam: the sensor list is emptied here once the sensors exist.
+    ProgramState::instance().sensors().clear();
 }
 
 Startup::ComPortAction Startup::comPortDecision(const QStringList &ports, const QString &savedPort,

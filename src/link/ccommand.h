@@ -35,6 +35,9 @@ public:
     static void make_raw_frame(quint8 *frame, quint8 addr, quint8 b2, quint8 b3, quint8 b4, quint8 b5, quint8 b6);
     static int make_burn_frame(quint8 addr, quint8 newAddr, quint8 *frame, const quint8 *identity);
     static bool check_frame(const quint8 *bytes, int length);
+    // Why read_by_send rejects a read reply of count bytes (its log text), or
+    // nullptr when the reply is sound: length as its byte 3 says, start, end, CRC.
+    static const char *reply_fault(const quint8 *reply, int count);
 
     // Reply timeout in ms for a read of n registers at the line's baud rate.
     int read_timeout(int registers) const;
@@ -77,6 +80,11 @@ public:
     int baseTimeout() const { return m_baseTimeout; }
 
 private:
+    // Function-3 read of count registers at reg, timed for a reply of replyBytes;
+    // logs failure (when given) if the port is closed. Returns the count of read_by_send.
+    int readRegisters(quint8 addr, quint8 *reply, quint16 reg, quint16 count, int replyBytes, bool retry,
+                      const char *failure);
+
     CSerial &m_port;
     const int m_baseTimeout = 60;
 };

@@ -32,7 +32,9 @@ public:
     void set_port_baud(int port, int baud);
     // Changes the rate of the open port and stores it. 1 / 0.
     int set_baud(int baud);
-    // Read timeouts: interval between bytes (0: none), 1 ms per byte, plus total ms. 1 / 0.
+    // Read timeouts: 1 ms per byte plus total ms. 1 / 0. The interval between
+    // bytes is taken for the caller's sake only: every read sets it to 0, so
+    // reads never end on a gap.
     int set_read_timeout(int interval, int total);
     // Write total timeout in ms. 1 / 0.
     int set_write_timeout(int total);
@@ -50,7 +52,6 @@ private:
     int m_fd = -1;
     int m_baud = 9600;
     int m_port = 1;
-    int m_readInterval = 0;
     int m_readTotal = 0;
     int m_writeTotal = 0;
 };

@@ -1,0 +1,340 @@
+#include "link/ccommand.h"
+
+#include "app/log.h"
+#include "app/programstate.h"
+#include "link/crc16.h"
+#include "link/cserial.h"
+
+#include <QThread>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace {
+
+constexpr quint8 kReadRegisters = 3;
+constexpr quint8 kWriteRegister = 6;
+constexpr quint8 kAssignAddress = 8;
+constexpr int kEchoSize = CCommand::kRequestSize;
+constexpr int kSlowestBaud = 1200;
+
+struct IdentityRegisters
+{
+    quint16 brand, type, snName, snNumber;
+};
+constexpr IdentityRegisters kMapA = {0x0306, 0x030E, 0x0316, 0x0017};
+constexpr IdentityRegisters kMapB = {0x0067, 0x006F, 0x0077, 0x010A};
+
+const IdentityRegisters &identity(CCommand::RegisterMap map)
+{
+    return map == CCommand::RegisterMap::B ? kMapB : kMapA;
+}
+
+// The CRC field after `covered` bytes starting at frame[1], low byte first.
+void putCrc(quint8 *frame, int covered)
+{
+    const quint16 crc = crc16_modbus(frame + 1, covered);
+    frame[1 + covered] = quint8(crc & 0xFF);
+    frame[2 + covered] = quint8(crc >> 8);
+}
+
+bool crcMatches(const quint8 *frame, int length)
+{
+    const quint16 crc = crc16_modbus(frame + 1, length - 4);
+    return frame[length - 3] == quint8(crc & 0xFF) && frame[length - 2] == quint8(crc >> 8);
+}
+
+using Reply = std::array<quint8, CCommand::kReplyBufferSize>;
+
+} // namespace
+
+CCommand::CCommand()
+    : CCommand(ProgramState::instance().sharedPort())
+{}
+
+CCommand::CCommand(CSerial &port)
+    : m_port(port)
+{}
+
+CCommand::~CCommand() = default;
+
+quint16 CCommand::crc16(const quint8 *bytes, quint8 length)
+{
+    return crc16_modbus(bytes, length);
+}
+
+void CCommand::make_read_frame(quint8 *frame, quint8 addr, quint8 function, quint16 reg, quint16 countOrValue)
+{
+    make_raw_frame(frame, addr, function, quint8(reg >> 8), quint8(reg & 0xFF), quint8(countOrValue >> 8),
+                   quint8(countOrValue & 0xFF));
+}
+
+void CCommand::make_raw_frame(quint8 *frame, quint8 addr, quint8 b2, quint8 b3, quint8 b4, quint8 b5, quint8 b6)
+{
+    const quint8 body[] = {kStart, addr, b2, b3, b4, b5, b6};
+    std::copy(std::begin(body), std::end(body), frame);
+    putCrc(frame, 6);
+    frame[9] = kEnd;
+}
+
+int CCommand::make_burn_frame(quint8 addr, quint8 newAddr, quint8 *frame, const quint8 *identity)
+{
+    frame[0] = kStart;
+    frame[1] = addr;
+    frame[2] = kAssignAddress;
+    std::copy(identity, identity + 6, frame + 3);
+    frame[9] = newAddr;
+    putCrc(frame, 9);
+    frame[12] = kEnd;
+    return 0;
+}
+
+bool CCommand::check_frame(const quint8 *bytes, int length)
+{
+    // At least one byte under the CRC: start, address, CRC, end.
+    return length >= 5 && bytes[0] == kStart && bytes[length - 1] == kEnd && crcMatches(bytes, length);
+}
+
+const char *CCommand::reply_fault(const quint8 *reply, int count)
+{
+    if (count <= 0)
+        return "read_by_send() read 0";
+    if (count < 4 || count != reply[3] + 7)
+        return "read_by_send() read not enough";
+    if (reply[0] != kStart || reply[count - 1] != kEnd)
+        return "read_by_send() header error";
+    if (!crcMatches(reply, count))
+        return "read_by_send() crc error";
+    return nullptr;
+}
+
+int CCommand::read_timeout(int registers) const
+{
+    return reply_timeout(2 * registers + 7);
+}
+
+int CCommand::reply_timeout(int replyBytes) const
+{
+    int baud = ProgramState::instance().baudRate();
+    if (baud / 10 <= 0)
+        baud = kSlowestBaud; // line settings not loaded: wait as long as the slowest line needs
+    // Bytes per millisecond, kept in single precision as the timing has always been computed.
+    const float bytesPerMs = float(double(baud / 10) / 1000.0);
+    return m_baseTimeout + 2 * int(float(replyBytes) / bytesPerMs);
+}
+
+int CCommand::read_by_send(const quint8 *request, int length, quint8 *reply, int timeout, bool retry)
+{
+    if (m_port.is_closed())
+        return -5;
+    if (length < kRequestSize)
+        return 0;
+    const int expected = 2 * request[6] + 7; // at most kReplyBufferSize
+    for (int attempt = 0;; ++attempt) {
+        const char *failure = "read_by_send() send fail";
+        m_port.purge();
+        if (m_port.write(request, length, timeout) > 0) {
+            const int count = m_port.read(reply, expected, timeout);
+            failure = reply_fault(reply, count);
+            if (!failure) {
+                QThread::msleep(10);
+                return count;
+            }
+        }
+        write_log(QString::fromLatin1(failure));
+        if (!retry || attempt > 0)
+            return 0;
+    }
+}
+
+int CCommand::write_by_send(const quint8 *request, int length, quint8 *reply, int writeTimeout)
+{
+    if (length < kRequestSize)
+        return 0;
+    QThread::msleep(20);
+    m_port.purge();
+    int code = 0;
+    int echoed = 0;
+    if (m_port.write(request, length, writeTimeout) > 0) {
+        echoed = m_port.read(reply, kEchoSize, reply_timeout(27));
+        if (echoed < kEchoSize)
+            code = -1;
+        else if (std::equal(reply, reply + kEchoSize, request))
+            code = kEchoSize;
+        else
+            code = -4;
+    }
+    if (code != kEchoSize)
+        write_log(QString::asprintf("[error] write_by_send fail, ret: %d, addr: %d, cmd: %d %d", code, request[1],
+                                    request[3], request[4]));
+    QThread::msleep(20);
+    return echoed;
+}
+
+int CCommand::write_with_retry(const quint8 *request, int length, quint8 *reply, int writeTimeout, int retries)
+{
+    int result = write_by_send(request, length, reply, writeTimeout);
+    for (int repeated = 0; result <= 0 && repeated < retries; ++repeated)
+        result = write_by_send(request, length, reply, writeTimeout);
+    return result;
+}
+
+int CCommand::write_register(quint8 addr, quint16 reg, quint16 value, int writeTimeout)
+{
+    if (!m_port.reopen())
+        return 0;
+    quint8 request[kRequestSize];
+    make_read_frame(request, addr, kWriteRegister, reg, value);
+    Reply echo;
+    const int result = write_with_retry(request, kRequestSize, echo.data(), writeTimeout, 2);
+    m_port.close();
+    return result;
+}
+
+int CCommand::readRegisters(quint8 addr, quint8 *reply, quint16 reg, quint16 count, int replyBytes, bool retry,
+                            const char *failure)
+{
+    quint8 request[kRequestSize];
+    make_read_frame(request, addr, kReadRegisters, reg, count);
+    const int result = read_by_send(request, kRequestSize, reply, reply_timeout(replyBytes), retry);
+    if (result < 0 && failure)
+        write_log(QString::fromLatin1(failure));
+    return result;
+}
+
+int CCommand::get_brand_name(quint8 addr, quint8 *reply, RegisterMap map)
+{
+    return readRegisters(addr, reply, identity(map).brand, 8, 23, true, "get_brand_name fail");
+}
+
+int CCommand::get_type_name(quint8 addr, quint8 *reply, RegisterMap map)
+{
+    return readRegisters(addr, reply, identity(map).type, 8, 23, true, nullptr);
+}
+
+int CCommand::get_sn_name(quint8 addr, quint8 *reply, RegisterMap map, bool retry)
+{
+    return readRegisters(addr, reply, identity(map).snName, 8, 23, map == RegisterMap::A && retry, "get_sn_name fail.");
+}
+
+int CCommand::get_sn_number(quint8 addr, quint8 *reply, RegisterMap map)
+{
+    return readRegisters(addr, reply, identity(map).snNumber, 2, 11, true, "get_sn_number fail.");
+}
+
+int CCommand::read_word(quint8 addr, quint8 *reply, quint16 reg)
+{
+    return readRegisters(addr, reply, reg, 1, 9, true, nullptr);
+}
+
+bool CCommand::read_word_21(quint8 addr, quint8 *reply)
+{
+    return read_word(addr, reply, 0x0015) > 0;
+}
+
+bool CCommand::read_word_22(quint8 addr, quint8 *reply)
+{
+    return read_word(addr, reply, 0x0016) > 0;
+}
+
+int CCommand::read_monitor_data(quint8 addr, quint8 *block)
+{
+    struct Segment
+    {
+        quint16 reg, count;
+        int replyBytes;
+    };
+    static const Segment kSegments[] = {{0x00B5, 15, 37}, {0x00C4, 15, 37}, {0x00D3, 15, 37},
+                                        {0x00E2, 15, 37}, {0x00F1, 15, 37}, {0x0100, 14, 35}};
+    Reply reply;
+    int offset = 0;
+    for (const Segment &segment : kSegments) {
+        const int dataBytes = 2 * segment.count;
+        // A reply that carries fewer registers than asked for would leave a gap in the block.
+        if (readRegisters(addr, reply.data(), segment.reg, segment.count, segment.replyBytes, true, nullptr) <
+            dataBytes + 7)
+            return 0;
+        std::memcpy(block + offset, reply.data() + 4, size_t(dataBytes));
+        offset += dataBytes;
+    }
+    return 1;
+}
+
+int CCommand::read_low_registers(quint8 addr, quint8 *out)
+{
+    // Each block goes to the place of its registers: 1 to 11 at 0, 12 to 22 at 22.
+    Reply reply;
+    const int first = readRegisters(addr, reply.data(), 0x0001, 11, 29, true, nullptr);
+    if (first > 7)
+        std::memcpy(out, reply.data() + 4, size_t(first - 7));
+    const int second = readRegisters(addr, reply.data(), 0x000C, 11, 27, true, nullptr);
+    if (second > 7)
+        std::memcpy(out + 22, reply.data() + 4, size_t(second - 7));
+    return 1;
+}
+
+float CCommand::read_efficiency(quint8 addr, quint8 *reply)
+{
+    // A register value needs a reply of at least 9 bytes (two data bytes).
+    if (readRegisters(addr, reply, 0x00C1, 1, 9, true, nullptr) < 9)
+        return 0.0f;
+    const quint16 numerator = reply_word(reply);
+    if (readRegisters(addr, reply, 0x00F7, 1, 9, true, nullptr) < 9)
+        return 0.0f;
+    const quint16 denominator = reply_word(reply);
+    if (numerator == 0 || denominator == 0)
+        return 0.0f;
+    return float(numerator) / float(denominator);
+}
+
+QString CCommand::get_serial_number(quint8 addr, quint8 *reply)
+{
+    if (readRegisters(addr, reply, 0x0017, 15, 37, false, nullptr) != 37)
+        return QString();
+    const int high = word_at(reply, 4);
+    const int low = word_at(reply, 6);
+    const int count = readRegisters(addr, reply, 0x0056, 1, 9, false, nullptr); // timed as read_timeout(1)
+    const int prefix = (count == 9 && check_frame(reply, count)) ? reply_word(reply) : 0;
+    return QString::asprintf("%04d%04d%04d", prefix, high, low);
+}
+
+quint16 CCommand::reply_word(const quint8 *reply)
+{
+    return word_at(reply, 4);
+}
+
+quint16 CCommand::word_at(const quint8 *buffer, int offset)
+{
+    return quint16((buffer[offset] << 8) + buffer[offset + 1]);
+}
+
+quint16 CCommand::monitor_word(const quint8 *block, int reg)
+{
+    const int offset = 2 * (reg - 0x00B5);
+    return (offset >= 0 && offset + 1 < kMonitorBlockSize) ? word_at(block, offset) : 0;
+}
+
+quint16 CCommand::low_word(const quint8 *block, int reg)
+{
+    const int offset = 2 * (reg - 1);
+    return (offset >= 0 && offset + 1 < kLowBlockSize) ? word_at(block, offset) : 0;
+}
+
+QString CCommand::reply_text(const quint8 *reply, int count)
+{
+    QString text;
+    for (int i = 4; i <= count - 4; ++i)
+        text += QChar(reply[i]); // Latin-1; a zero byte stays a NUL character
+    return text.trimmed();
+}
+
+QString CCommand::trim_sn_name(const QString &text)
+{
+    QString name = text.trimmed();
+    if (name.endsWith(QChar(0)))
+        name.chop(1);
+    if (name.endsWith(QLatin1Char(' ')))
+        name.chop(1);
+    return name;
+}

@@ -1,0 +1,178 @@
+#include "link/sensorlist.h"
+
+#include "db/database.h"
+#include "link/crc16.h"
+#include "link/cserial.h"
+
+#include <QMutexLocker>
+#include <QStringList>
+#include <QThread>
+
+namespace {
+
+constexpr int kPauseMs = 1000;
+constexpr int kReplyTimeoutMs = 1000;
+
+bool isSet(const DbRow &row, const char *column)
+{
+    return row.value(QString::fromLatin1(column)).trimmed() == QLatin1String("1");
+}
+
+int number(const DbRow &row, const char *column)
+{
+    return row.value(QString::fromLatin1(column)).trimmed().toInt();
+}
+
+} // namespace
+
+void SensorList::load()
+{
+    const DbRows rows = db_query(QStringLiteral("select * from sensor_setting"));
+    QList<SensorDefinition> sensors;
+    for (const DbRow &row : rows) {
+        if (sensors.size() == kMaxSensors)
+            break;
+        SensorDefinition sensor;
+        const int start = number(row, "start_addr");
+        const int registers = number(row, "reg_addr");
+        sensor.request = {quint8(number(row, "slave_addr")),
+                          0x03,
+                          quint8(start >> 8),
+                          quint8(start),
+                          quint8(registers >> 8),
+                          quint8(registers)};
+        sensor.factor = row.value(QStringLiteral("multiplier")).trimmed().toDouble();
+        // The database holds UTF-8: "°C" stays "°C".
+        sensor.header = row.value(QStringLiteral("header"));
+        sensor.unit = row.value(QStringLiteral("unit"));
+        sensor.op = row.value(QStringLiteral("operator"));
+        sensor.crcHighFirst = isSet(row, "append_first");
+        sensor.lowByteFirst = isSet(row, "lowbyte_first");
+        sensors << sensor;
+    }
+    QMutexLocker locker(&m_mutex);
+    m_sensors = sensors;
+    m_values = QList<double>();
+    for (int i = 0; i < sensors.size(); ++i)
+        m_values << 0.0;
+    ++m_generation;
+}
+
+void SensorList::clear()
+{
+    QMutexLocker locker(&m_mutex);
+    m_sensors.clear();
+    m_values.clear();
+    ++m_generation;
+}
+
+int SensorList::count() const
+{
+    QMutexLocker locker(&m_mutex);
+    return m_sensors.size();
+}
+
+QList<SensorDefinition> SensorList::definitions() const
+{
+    QMutexLocker locker(&m_mutex);
+    return m_sensors;
+}
+
+QList<double> SensorList::latestValues() const
+{
+    QMutexLocker locker(&m_mutex);
+    return m_values;
+}
+
+void SensorList::readAll(CSerial &port)
+{
+    QList<SensorDefinition> sensors;
+    quint64 generation;
+    {
+        QMutexLocker locker(&m_mutex);
+        sensors = m_sensors;
+        generation = m_generation;
+    }
+    for (int i = 0; i < sensors.size(); ++i) {
+        if (port.is_closed())
+            return; // nothing can answer; skip the pauses
+        quint8 reply[kReplySize];
+        const int count = exchange(port, sensors[i], reply);
+        double value;
+        if (!replyValue(sensors[i], reply, count, value))
+            continue; // silent or cut short: the latest value stays
+        QMutexLocker locker(&m_mutex);
+        if (m_generation != generation)
+            return; // reloaded meanwhile: these definitions are gone
+        m_values[i] = value;
+    }
+}
+
+int SensorList::exchange(CSerial &port, const SensorDefinition &sensor, quint8 *reply)
+{
+    quint8 request[kRequestSize];
+    buildRequest(sensor, request);
+    port.purge();
+    QThread::msleep(kPauseMs);
+    port.write(request, kRequestSize);
+    int count = port.read(reply, kReplySize, kReplyTimeoutMs);
+    if (count == 0)
+        count = port.read(reply, kReplySize, kReplyTimeoutMs);
+    if (count == 0) {
+        port.write(request, kRequestSize);
+        QThread::msleep(kPauseMs);
+        count = port.read(reply, kReplySize, kReplyTimeoutMs);
+    }
+    port.purge();
+    return count;
+}
+
+std::array<SensorSlot, SensorList::kMaxSensors>
+SensorList::mainViewSlots(const QString &showField, const std::function<QString(const QString &)> &formatNumber) const
+{
+    QStringList shown = showField.split(QLatin1Char(','));
+    for (QString &item : shown)
+        item = item.trimmed();
+    QMutexLocker locker(&m_mutex);
+    std::array<SensorSlot, kMaxSensors> result;
+    for (int i = 0; i < kMaxSensors; ++i) {
+        SensorSlot &slot = result[size_t(i)];
+        if (i >= m_sensors.size()) {
+            slot.update = true; // a missing sensor: empty texts
+        } else if (shown.contains(QString::number(kFirstMainViewItem + i))) {
+            slot.update = true;
+            slot.title = m_sensors[i].header;
+            slot.value = formatNumber(QString::number(m_values[i], 'g', 6));
+            slot.unit = m_sensors[i].unit;
+        }
+    }
+    return result;
+}
+
+void SensorList::buildRequest(const SensorDefinition &sensor, quint8 *request)
+{
+    std::copy(sensor.request.begin(), sensor.request.end(), request);
+    const quint16 crc = crc16_modbus(request, 6);
+    const quint8 low = quint8(crc & 0xFF);
+    const quint8 high = quint8(crc >> 8);
+    request[6] = sensor.crcHighFirst ? high : low;
+    request[7] = sensor.crcHighFirst ? low : high;
+}
+
+bool SensorList::replyValue(const SensorDefinition &sensor, const quint8 *reply, int count, double &value)
+{
+    if (count < 5)
+        return false;
+    const quint16 raw = sensor.lowByteFirst ? quint16(reply[4] << 8 | reply[3]) : quint16(reply[3] << 8 | reply[4]);
+    const double factor = sensor.factor == 0.0 ? 1.0 : sensor.factor;
+    value = raw;
+    if (sensor.op == QLatin1String("*"))
+        value = raw * factor;
+    else if (sensor.op == QLatin1String("-"))
+        value = raw - factor;
+    else if (sensor.op == QLatin1String("/"))
+        value = raw / factor;
+    else if (sensor.op == QLatin1String("+"))
+        value = raw + factor;
+    return true;
+}

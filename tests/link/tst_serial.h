@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QObject>
+
+class TestSerial : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void openIsExclusive();
+    void openFailuresAreLogged();
+    void closedPortDoesNothing();
+    void readWaitsForLengthOrTotalTime();
+    void writePurgesStaleInput();
+};
