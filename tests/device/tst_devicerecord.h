@@ -8,8 +8,7 @@ class TestDeviceRecord : public QObject
 
 private slots:
     void allZeroBlockDecodesToZeros();
-    void decodesEurTwoAndThreeStrings();
-    void decodesUsa0();
+    void decodesEurAndUsa0();
     void decodesUsa1();
     void efficiencyRules();
     void offlineFaultAndReset();
