@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/addresstable.h"
+#include "device/devicemap.h"
 #include "link/cserial.h"
 #include "link/sensorlist.h"
 
@@ -38,6 +39,9 @@ public:
 
     AddressTable &addressTable() { return m_addressTable; }
 
+    // The device records of the polling thread and their published copy.
+    DeviceMap &devices() { return m_devices; }
+
     // The one serial port through which every user of the line opens, exchanges and closes.
     CSerial &sharedPort() { return m_sharedPort; }
 
@@ -72,6 +76,7 @@ private:
     std::atomic<int> m_baudRate{0};
     std::atomic<int> m_portNumber{0};
     AddressTable m_addressTable;
+    DeviceMap m_devices;
     CSerial m_sharedPort;
     SensorList m_sensors;
     std::atomic<bool> m_decimalComma{false};
