@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/settingskeys.h"
+#include "db/database.h"
+#include "linesimulator.h"
+#include "monitor/qpollingthread.h"
+#include "support/manualclock.h"
+#include "support/tempappdir.h"
+
+#include <QDateTime>
+#include <functional>
+
+// A polling thread on a simulated plant: a temporary application directory
+// with a real database, the simulator linked as ports/COM7 at 38400 baud, and
+// the program's clock in the test's hand (the thread's pauses pass at once).
+class PollingRig
+{
+public:
+    static constexpr int kPort = 7;
+    static constexpr int kBaud = 38400;
+
+    explicit PollingRig(const QDateTime &start = QDateTime(QDate(2026, 6, 1), QTime(13, 0)));
+    ~PollingRig();
+
+    // Starts the plant of a scenario and sets the line and the address table;
+    // false (with a warning) when the scenario or the link fails.
+    bool startPlant(const QByteArray &scenario, const QList<int> &addresses);
+    // Writes app.ini keys read by the thread when it starts.
+    void setSetting(const SettingKey &key, int value);
+    // A sensor_setting row (request: slave, start register, one register) and a reload of the sensor list.
+    void addSensor(int slave, int start, const QString &op, double factor, bool crcHighFirst, bool lowByteFirst);
+
+    // Runs the thread until it has emitted polling_ok `cycles` times, then stops
+    // it. perCycle runs in the polling thread at each polling_ok with the cycle
+    // number (1, 2, ...). False when the thread did not finish within timeoutMs.
+    bool run(int cycles, const std::function<void(int)> &perCycle = {}, int timeoutMs = 60000);
+    // Called on the simulator's thread with every inverter or sensor request heard.
+    void onRequest(const std::function<void(const QByteArray &frame)> &handler);
+    // How many requests the simulator heard for an inverter address, or for sensors with address 0.
+    int requestsTo(int address) const;
+
+    // The words recorded for an inverter of the plant: registers 186 to 270
+    // (270 is register 1 of the information read), or 186 to 215 for USA1.
+    QString expectedMonitorData(int inverter, bool usa1) const;
+
+    DbRows inverterRows() const;
+    DbRows logRows() const;
+    QString logText() const;
+
+    TempAppDir dir;
+    ManualClock clock;
+    LineSimulator sim;
+    QPollingThread thread;
+};

@@ -1,0 +1,165 @@
+#include "tst_pollingcontrol.h"
+
+#include "app/programstate.h"
+#include "pollingrig.h"
+
+#include <QtTest>
+
+#include <atomic>
+
+namespace {
+
+const QByteArray kOneInverter = R"({"inverters":[{"address":1,"serial":"LE44A0012345",
+  "registers":{"1":4660,"181":50,"193":2000,"247":2100}}]})";
+
+const QByteArray kThreeInverters = R"({"inverters":[
+  {"address":1,"serial":"LE44A0000001","registers":{"193":1000,"247":1100}},
+  {"address":2,"serial":"LE44A0000002","registers":{"193":2000,"247":2100}},
+  {"address":3,"serial":"LE44A0000003","registers":{"193":3000,"247":3100}}],
+ "sensors":[{"slave":21,"register":1,"value":850}]})";
+
+int addressOf(const HeardRequest &request)
+{
+    return request.kind == HeardRequest::Kind::Inverter ? quint8(request.bytes.at(1)) : 0;
+}
+
+} // namespace
+
+void TestPollingControl::offlineAfterThreeFailuresAndBack()
+{
+    PollingRig rig;
+    QVERIFY(rig.startPlant(kOneInverter, {1}));
+    rig.setSetting(Setting::rbAuto, 1);
+    QStringList online;
+    QStringList cycleTimes;
+    QVERIFY(rig.run(5, [&](int cycle) {
+        online << db_query(QStringLiteral("SELECT online FROM orva_inverter")).value(0).value("online");
+        cycleTimes << rig.clock.now().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+        rig.clock.advance(60000 - (cycle == 1 ? 3000 : 100)); // a periodic row every cycle
+        if (cycle == 1)
+            rig.sim.addFault(0, FaultSpec::make(FaultSpec::Type::Silent));
+        if (cycle == 4)
+            rig.sim.setFaults(0, {});
+    }));
+    QCOMPARE(online, (QStringList{"1", "1", "1", "0", "1"}));
+    // Recorded while failing but not yet offline (with nothing of the block), never while offline.
+    const DbRows rows = rig.logRows();
+    QStringList times;
+    for (const DbRow &row : rows)
+        times << row.value("log_time");
+    QCOMPARE(times, (QStringList{cycleTimes[0], cycleTimes[1], cycleTimes[2], cycleTimes[4]}));
+    QCOMPARE(rows[1].value("monitor_data"), QStringLiteral("0,").repeated(84) + "4660");
+    QCOMPARE(rows[1].value("efficiency"), QStringLiteral("0.0"));
+    QCOMPARE(rows[3].value("monitor_data"), rig.expectedMonitorData(0, false));
+    QVERIFY(rig.logText().contains("[Sql]save_monitor_data() device is disconnected"));
+}
+
+void TestPollingControl::waitModeAfterTheInverterBeingRead()
+{
+    PollingRig rig;
+    QVERIFY(rig.startPlant(kThreeInverters, {1, 2, 3}));
+    rig.addSensor(21, 1, QString(), 0, false, false);
+    std::atomic<int> cycle{0};
+    std::atomic<bool> requested{false};
+    rig.onRequest([&](const QByteArray &frame) {
+        if (cycle.load() == 1 && quint8(frame.at(1)) == 2 && !requested.exchange(true))
+            rig.thread.enterWaitMode();
+    });
+    struct Event
+    {
+        QString name;
+        qint64 atMs;
+        qint64 heard;
+        bool lineClosed;
+        bool waiting;
+    };
+    QList<Event> events;
+    auto note = [&](const QString &name) {
+        events << Event{name, rig.clock.elapsedMs(), rig.sim.requestCount(),
+                        ProgramState::instance().sharedPort().is_closed(), rig.thread.isWaiting()};
+    };
+    QObject::connect(&rig.thread, &QPollingThread::enter_wait_mode, &rig.thread, [&] {
+        note(QStringLiteral("wait"));
+        rig.thread.leaveWaitMode();
+    }, Qt::DirectConnection);
+    QVERIFY(rig.run(3, [&](int n) {
+        cycle = n;
+        note(QStringLiteral("ok"));
+    }));
+
+    QCOMPARE(events.size(), 4);
+    QCOMPARE(events[1].name + events[2].name + events[3].name, QStringLiteral("okwaitok"));
+    QCOMPARE(events[2].atMs - events[1].atMs, 150); // the 100 ms pause, then one 50 ms check
+    QVERIFY(events[2].lineClosed);
+    QVERIFY(events[2].waiting);
+    QVERIFY(!events[3].waiting);
+    // The second cycle: addresses 1 and 2, then the sensor; address 3 waits for the next cycle.
+    QList<int> secondCycle;
+    for (const HeardRequest &request : rig.sim.requests()) {
+        if (request.sequence >= events[0].heard && request.sequence < events[1].heard &&
+            (secondCycle.isEmpty() || secondCycle.last() != addressOf(request)))
+            secondCycle << addressOf(request);
+    }
+    QCOMPARE(secondCycle, (QList<int>{1, 2, 0}));
+    QCOMPARE(events[2].heard, events[1].heard); // nothing on the line before the wait
+    QVERIFY(rig.requestsTo(3) > 0);
+}
+
+void TestPollingControl::stopInTheMiddleOfAPass()
+{
+    PollingRig rig;
+    QVERIFY(rig.startPlant(kThreeInverters, {1, 2, 3}));
+    rig.addSensor(21, 1, QString(), 0, false, false);
+    rig.onRequest([&](const QByteArray &frame) {
+        if (quint8(frame.at(1)) == 2)
+            rig.thread.stop();
+    });
+    int cycles = 0;
+    QVERIFY(rig.run(10, [&](int) { ++cycles; }));
+    QCOMPARE(cycles, 0); // no polling_ok for a stopped cycle
+    QCOMPARE(rig.requestsTo(3), 0);
+    QCOMPARE(rig.requestsTo(0), 0); // no sensor on the closed line
+    QVERIFY(ProgramState::instance().sharedPort().is_closed());
+    // The cycle's records are still written: the inverter being read finished its reads.
+    QCOMPARE(rig.inverterRows().size(), 2);
+    const DbRows rows = rig.logRows();
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows[1].value("monitor_data"), rig.expectedMonitorData(1, false));
+}
+
+void TestPollingControl::stopRightAfterStartAndIdleTable()
+{
+    PollingRig rig;
+    int emitted = 0;
+    QObject::connect(&rig.thread, &QPollingThread::polling_ok, &rig.thread, [&] { ++emitted; },
+                     Qt::DirectConnection);
+    for (int i = 0; i < 20; ++i) {
+        rig.thread.start();
+        rig.thread.stop();
+        QVERIFY2(rig.thread.wait(5000), "a stop right after the start was lost");
+    }
+    // Without addresses there is no cycle: the thread only pauses, 3000 ms first, then 100 ms at a time.
+    const qint64 before = rig.clock.elapsedMs();
+    rig.thread.start();
+    QTRY_VERIFY(rig.clock.elapsedMs() - before >= 3500);
+    rig.thread.stop();
+    QVERIFY(rig.thread.wait(5000));
+    QCOMPARE(emitted, 0);
+}
+
+void TestPollingControl::alarmMemoryEmptiedHourly()
+{
+    PollingRig rig;
+    QVERIFY(rig.startPlant(kOneInverter, {1}));
+    DeviceMap &devices = ProgramState::instance().devices();
+    const AlarmedErrors alarmed = {{1, {3}}};
+    QList<bool> kept;
+    QVERIFY(rig.run(4, [&](int cycle) {
+        if (cycle > 1)
+            kept << !devices.snapshotOf(1)->alarmedErrors.isEmpty();
+        if (cycle != 2)
+            devices.storeAlarmedErrors(1, alarmed);
+        rig.clock.advance(cycle == 3 ? 59 * 60000 : 30 * 60000);
+    }));
+    QCOMPARE(kept, (QList<bool>{true, false, true})); // emptied in the cycle an hour after the start
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QObject>
+
+// The polling thread's course: offline and back, wait mode, stopping, the
+// hourly reset of the alarm memory.
+class TestPollingControl : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void offlineAfterThreeFailuresAndBack();
+    void waitModeAfterTheInverterBeingRead();
+    void stopInTheMiddleOfAPass();
+    void stopRightAfterStartAndIdleTable();
+    void alarmMemoryEmptiedHourly();
+};

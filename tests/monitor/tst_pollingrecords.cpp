@@ -1,0 +1,161 @@
+#include "tst_pollingrecords.h"
+
+#include "pollingrig.h"
+
+#include <QtTest>
+
+namespace {
+
+// The mixed plant's four inverters (EUR two-string, EUR model 460, USA0,
+// USA1) with fixed words, and its two sensors with fixed values.
+const QByteArray kMixedPlant = R"({"inverters":[
+ {"address":1,"versionw3":0,"model":440,"typeNo":2,"type":"LMR-4K4-EU","serial":"LE44A0012345",
+  "serialNumber":[12,345],"currentVersion":2.14,"sequenceVersion":1.07,
+  "registers":{"1":4660,"181":50,"186":3000,"188":3200,"189":1100,"191":1000,"192":2300,"193":2000,"194":87,
+   "195":5000,"196":18,"197":3426,"209":9120,"210":5,"211":6,"225":30,"227":32,"247":2100}},
+ {"address":2,"versionw3":0,"model":460,"typeNo":2,"type":"LMR-6K0-EU","serial":"LE60B0023456",
+  "serialNumber":[23,456],"currentVersion":2.14,"sequenceVersion":1.07,
+  "registers":{"1":4661,"181":50,"186":3000,"187":3100,"188":3200,"189":1000,"190":1100,"191":1200,"192":2310,
+   "193":3100,"194":134,"196":25,"197":1073,"209":9350,"225":30,"226":31,"227":32,"247":3300}},
+ {"address":3,"versionw3":203,"model":500,"typeNo":7,"type":"LMR-5K0-US","serial":"LU50C0034567",
+  "serialNumber":[34,567],"currentVersion":3.02,"sequenceVersion":1.12,
+  "registers":{"1":4662,"181":60,"182":8,"186":3600,"189":1500,"192":2400,"193":1440,"194":60,"196":12,"197":40,
+   "209":7010,"210":1,"211":2,"225":42,"247":1500}},
+ {"address":4,"versionw3":303,"model":1500,"typeNo":9,"type":"LMR-15K-3P","serial":"LT15D0045678",
+  "serialNumber":[45,678],"currentVersion":4.01,"sequenceVersion":2.03,
+  "registers":{"181":50,"186":5200,"187":5100,"188":150,"189":140,"190":7000,"191":7500,"192":2770,"193":170,
+   "194":4700,"195":2770,"196":170,"197":4700,"198":2770,"199":170,"200":4700,"201":6000,"202":64,"203":3219,
+   "214":11200,"215":7,"216":8,"229":60}}],
+ "sensors":[{"slave":21,"register":1,"crcOrder":"lowFirst","byteOrder":"highFirst","value":850},
+            {"slave":22,"register":3,"crcOrder":"highFirst","byteOrder":"lowFirst","value":451}]})";
+
+// One EUR inverter whose error words the tests set.
+const QByteArray kOneInverter = R"({"inverters":[{"address":1,"serial":"LE44A0012345",
+  "registers":{"181":50,"193":2000,"247":2100}}]})";
+
+QString rowText(const DbRow &row, const QStringList &columns)
+{
+    QStringList values;
+    for (const QString &column : columns)
+        values << row.value(column);
+    return values.join(QLatin1Char('|'));
+}
+
+QStringList column(const DbRows &rows, const QString &name)
+{
+    QStringList values;
+    for (const DbRow &row : rows)
+        values << row.value(name);
+    return values;
+}
+
+QString stamp(const QDateTime &time)
+{
+    return time.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+}
+
+} // namespace
+
+void TestPollingRecords::rowsOfEveryFamily()
+{
+    PollingRig rig;
+    QVERIFY(rig.startPlant(kMixedPlant, {1, 2, 3, 4}));
+    rig.addSensor(21, 1, QString(), 0, false, false);
+    rig.addSensor(22, 3, QStringLiteral("/"), 10, true, true);
+    QVERIFY(rig.run(1));
+
+    const QStringList inverterColumns = {"brand_name", "type_name",  "sn_name",     "versionw3", "type_no",
+                                         "model_name_ee", "addr",    "current_ver", "sequence_ver", "ac_power",
+                                         "dc_power",   "efficiency", "vpv",         "vac",       "iac",
+                                         "ipv",        "total_power", "output_time", "online"};
+    const DbRows inverters = rig.inverterRows();
+    QCOMPARE(inverters.size(), 4);
+    QCOMPARE(rowText(inverters[0], inverterColumns),
+             "LUMORA|LMR-4K4-EU|LE44A0012345|0|2|440|1|214|107|2000|2100|95.238096|310.0|230.0|8.7|3.1|18342.6|"
+             "9120:5:6|1");
+    QCOMPARE(rowText(inverters[1], inverterColumns),
+             "LUMORA|LMR-6K0-EU|LE60B0023456|0|2|460|2|214|107|3100|3300|93.939394|310.0|231.0|13.4|3.1|25107.3|"
+             "9350:0:0|1");
+    QCOMPARE(rowText(inverters[2], inverterColumns),
+             "LUMORA|LMR-5K0-US|LU50C0034567|203|7|500|3|302|112|1440|1500|95.999998|360.0|240.0|6.0|4.2|12004.0|"
+             "7010:1:2|1");
+    QCOMPARE(rowText(inverters[3], inverterColumns),
+             "LUMORA|LMR-15K-3P|LT15D0045678|303|9|1500|4|401|203|14100|14500|96.3|1030.0|831.0|51.0|29.0|"
+             "64321.9|11200:7:8|1");
+
+    // The first cycle records every inverter at once, and the USA0 inverter's error once more.
+    const DbRows rows = rig.logRows();
+    QCOMPARE(rows.size(), 5);
+    const QStringList logColumns = {"versionw3", "log_time", "inverter_id", "state_code", "err1",
+                                    "err2",      "err3",     "err4",        "efficiency", "sensor_value"};
+    const QString time = QStringLiteral("2026-06-01 13:00:00"); // the clock moves only in the thread's pauses
+    const QStringList expected = {
+        "0|" + time + "|%1|50|0|0|0|0|95.238096|850,45.1", "0|" + time + "|%1|50|0|0|0|0|93.939394|850,45.1",
+        "203|" + time + "|%1|60|8|0|0|0|95.999998|850,45.1", "303|" + time + "|%1|50|0|0|0|0|96.3|850,45.1"};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(rowText(rows[i], logColumns), expected[i].arg(inverters[i].value("id")));
+        QCOMPARE(rows[i].value("monitor_data"), rig.expectedMonitorData(i, i == 3));
+    }
+    QCOMPARE(rowText(rows[4], logColumns), expected[2].arg(inverters[2].value("id")));
+    QCOMPARE(rows[3].value("monitor_data").count(QLatin1Char(',')), 29);
+    QCOMPARE(rows[0].value("monitor_data").count(QLatin1Char(',')), 84);
+}
+
+void TestPollingRecords::errorRows()
+{
+    // No periodic rows (the record window is empty): only the first cycle's and the error rows.
+    PollingRig rig(QDateTime(QDate(2026, 6, 1), QTime(10, 58)));
+    QVERIFY(rig.startPlant(kOneInverter, {1}));
+    rig.setSetting(Setting::sbStart, 9);
+    rig.setSetting(Setting::sbStop, 9);
+    QStringList cycleTimes;
+    QVERIFY(rig.run(8, [&](int cycle) {
+        cycleTimes << stamp(rig.clock.now());
+        switch (cycle) {
+        case 1:
+            rig.sim.setErrorWord(0, 1, 8); // begins
+            break;
+        case 3:
+            rig.clock.setNow(QDateTime(QDate(2026, 6, 1), QTime(11, 0, 30))); // the same error in a new hour
+            break;
+        case 4:
+            rig.clock.advance(10 * 60 * 1000);
+            break;
+        case 5:
+            rig.sim.setErrorWord(0, 1, 12); // changes
+            break;
+        case 6:
+            rig.sim.setErrorWord(0, 1, 0); // clears
+            break;
+        case 7:
+            rig.sim.setErrorWord(0, 1, 12); // begins again
+            break;
+        }
+    }));
+    const DbRows rows = rig.logRows();
+    QCOMPARE(column(rows, "err1"), (QStringList{"0", "8", "8", "12", "12"}));
+    QCOMPARE(column(rows, "log_time"),
+             (QStringList{cycleTimes[0], cycleTimes[1], cycleTimes[3], cycleTimes[5], cycleTimes[7]}));
+}
+
+void TestPollingRecords::recordWindowAndInterval()
+{
+    // sbSaveInterval missing: a row every minute, from 8:00 to 17:59 only.
+    PollingRig rig(QDateTime(QDate(2026, 6, 1), QTime(7, 59)));
+    QVERIFY(rig.startPlant(kOneInverter, {1}));
+    rig.setSetting(Setting::rbAuto, 0);
+    rig.setSetting(Setting::sbStart, 8);
+    rig.setSetting(Setting::sbStop, 18);
+    const int pause = 100;
+    QVERIFY(rig.run(10, [&](int cycle) {
+        // Every cycle 30 s after the one before (the first pause is 3 s).
+        const int slept = cycle == 1 ? 3000 : pause;
+        if (cycle == 5)
+            rig.clock.setNow(QDateTime(QDate(2026, 6, 1), QTime(17, 59)).addMSecs(-slept));
+        else
+            rig.clock.advance(30000 - slept);
+    }));
+    QCOMPARE(column(rig.logRows(), "log_time"),
+             (QStringList{"2026-06-01 07:59:00", "2026-06-01 08:00:00", "2026-06-01 08:01:00",
+                          "2026-06-01 17:59:00"}));
+}

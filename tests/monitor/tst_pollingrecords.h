@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QObject>
+
+// What the polling thread writes: orva_inverter rows, the recordings of every
+// family, error rows, the record window and interval.
+class TestPollingRecords : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rowsOfEveryFamily();
+    void errorRows();
+    void recordWindowAndInterval();
+};
