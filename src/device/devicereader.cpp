@@ -17,6 +17,15 @@ constexpr quint16 kRegCurrentVerB = 270;
 constexpr quint16 kRegSequenceVerB = 269;
 // Registers 1 to 17 of the low-register read.
 constexpr int kInfoBytesKept = 34;
+
+// A text register block ends at its first zero byte: registers that read zero
+// hold no text, and none of it may reach the database.
+QString textOf(const quint8 *reply, int count)
+{
+    const QString text = CCommand::reply_text(reply, count);
+    const int end = text.indexOf(QChar(0));
+    return end < 0 ? text : text.left(end).trimmed();
+}
 } // namespace
 
 DeviceReader::DeviceReader(CCommand &command)
@@ -69,13 +78,13 @@ void DeviceReader::readWord(quint8 addr, quint16 registerNo, int &field)
 void DeviceReader::readText(int count, QString &field)
 {
     if (count > 0)
-        field = CCommand::reply_text(reply(), count);
+        field = textOf(reply(), count);
 }
 
 void DeviceReader::readSnName(int count, DeviceRecord &record)
 {
     if (count > 0)
-        record.sn_name = CCommand::trim_sn_name(CCommand::reply_text(reply(), count));
+        record.sn_name = CCommand::trim_sn_name(textOf(reply(), count));
 }
 
 void DeviceReader::readSnNumber(int count, DeviceRecord &record)
