@@ -92,8 +92,15 @@ bool QPollingThread::sleepUnlessStopped(int ms)
 
 void QPollingThread::run()
 {
-    readSettings();
+    cycleUntilStopped();
+    // Cleared when the thread ends rather than when it begins: a stop asked
+    // for right after start() is not lost, and the next start() runs again.
     m_stop.store(false);
+}
+
+void QPollingThread::cycleUntilStopped()
+{
+    readSettings();
     m_waitRequest.store(false);
     m_waiting.store(false);
     ClockTimer saveTimer;

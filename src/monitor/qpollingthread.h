@@ -41,6 +41,7 @@ private:
         bool anyHour = false;
     };
 
+    void cycleUntilStopped();
     void readSettings();
     bool sleepUnlessStopped(int ms);
     void pollingPass(DeviceMap::Cycle &cycle);
