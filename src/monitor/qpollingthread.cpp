@@ -164,12 +164,11 @@ void QPollingThread::pollingPass(DeviceMap::Cycle &cycle)
             break;
         }
         QDevice &device = cycle.record(address);
-        reader.readIdentity(device);
-        device.attachParamSet();
+        readIdentity(reader, device);
         if (reader.readMonitoring(device))
             updateInverterRow(device);
         else if (device.isOffline())
-            markOffline(device);
+            markOffline(device.sn_name);
         if (m_waitRequest.load())
             break;
     }
@@ -177,9 +176,28 @@ void QPollingThread::pollingPass(DeviceMap::Cycle &cycle)
     port.close();
 }
 
-void QPollingThread::markOffline(const DeviceRecord &device)
+// A serial that changed belongs to another inverter now: the old serial's row
+// goes offline and the record is matched to a row again. A new family or grid
+// standard takes its own parameter set.
+void QPollingThread::readIdentity(DeviceReader &reader, QDevice &device)
 {
-    db_exec(QStringLiteral("UPDATE orva_inverter SET online = 0 where sn_name = ?"), {device.sn_name});
+    const QString serial = device.sn_name;
+    const DeviceFamily family = device.family();
+    const int typeNo = device.type_no;
+    reader.readIdentity(device);
+    if (device.sn_name != serial) {
+        if (!serial.isEmpty())
+            markOffline(serial);
+        device.inverter_id = -1;
+    }
+    if (device.family() != family || device.type_no != typeNo)
+        device.paramSet.clear();
+    device.attachParamSet();
+}
+
+void QPollingThread::markOffline(const QString &serial)
+{
+    db_exec(QStringLiteral("UPDATE orva_inverter SET online = 0 where sn_name = ?"), {serial});
 }
 
 void QPollingThread::updateInverterRow(const DeviceRecord &device)

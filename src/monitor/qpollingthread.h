@@ -6,6 +6,8 @@
 #include <QThread>
 #include <atomic>
 
+class DeviceReader;
+
 // The one worker that talks to the inverters during monitoring. Each cycle it
 // opens the line, reads every inverter of the address table, keeps the device
 // records and the orva_inverter rows current, reads the sensors, closes the line
@@ -45,8 +47,9 @@ private:
     void readSettings();
     bool sleepUnlessStopped(int ms);
     void pollingPass(DeviceMap::Cycle &cycle);
+    void readIdentity(DeviceReader &reader, QDevice &device);
     void updateInverterRow(const DeviceRecord &device);
-    void markOffline(const DeviceRecord &device);
+    void markOffline(const QString &serial);
     void resolveInverterIds(DeviceMap::Cycle &cycle);
     void periodicRecording(DeviceMap::Cycle &cycle);
     void errorRecording(DeviceMap::Cycle &cycle);
