@@ -39,8 +39,7 @@ void PollingRig::setSetting(const SettingKey &key, int value)
     settings.setValue(key, value);
 }
 
-void PollingRig::addSensor(int slave, int start, const QString &op, double factor, bool crcHighFirst,
-                           bool lowByteFirst)
+void PollingRig::addSensor(int slave, int start, const QString &op, double factor, bool crcHighFirst, bool lowByteFirst)
 {
     QCOMPARE(db_exec(QStringLiteral("INSERT INTO sensor_setting (slave_addr,start_addr,reg_addr,operator,multiplier,"
                                     "header,unit,append_first,lowbyte_first) VALUES (?,?,1,?,?,'S','u',?,?)"),

@@ -78,10 +78,13 @@ void TestPollingControl::waitModeAfterTheInverterBeingRead()
         events << Event{name, rig.clock.elapsedMs(), rig.sim.requestCount(),
                         ProgramState::instance().sharedPort().is_closed(), rig.thread.isWaiting()};
     };
-    QObject::connect(&rig.thread, &QPollingThread::enter_wait_mode, &rig.thread, [&] {
-        note(QStringLiteral("wait"));
-        rig.thread.leaveWaitMode();
-    }, Qt::DirectConnection);
+    QObject::connect(
+        &rig.thread, &QPollingThread::enter_wait_mode, &rig.thread,
+        [&] {
+            note(QStringLiteral("wait"));
+            rig.thread.leaveWaitMode();
+        },
+        Qt::DirectConnection);
     QVERIFY(rig.run(3, [&](int n) {
         cycle = n;
         note(QStringLiteral("ok"));
@@ -131,8 +134,8 @@ void TestPollingControl::stopRightAfterStartAndIdleTable()
 {
     PollingRig rig;
     int emitted = 0;
-    QObject::connect(&rig.thread, &QPollingThread::polling_ok, &rig.thread, [&] { ++emitted; },
-                     Qt::DirectConnection);
+    QObject::connect(
+        &rig.thread, &QPollingThread::polling_ok, &rig.thread, [&] { ++emitted; }, Qt::DirectConnection);
     for (int i = 0; i < 20; ++i) {
         rig.thread.start();
         rig.thread.stop();

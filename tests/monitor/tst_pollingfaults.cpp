@@ -53,9 +53,9 @@ void TestPollingFaults::garbageAndSilenceMidBlock()
                            {1, 2, 3}));
     rig.setSetting(Setting::rbAuto, 1);
     QVERIFY(rig.run(4, minuteCycles(rig, [&](int cycle) {
-        if (cycle == 1) // answers the first two monitoring reads of each pass, then nothing
-            rig.sim.addFault(2, FaultSpec::make(FaultSpec::Type::SilentMidBlock));
-    })));
+                        if (cycle == 1) // answers the first two monitoring reads of each pass, then nothing
+                            rig.sim.addFault(2, FaultSpec::make(FaultSpec::Type::SilentMidBlock));
+                    })));
 
     // The garbling inverter never gets a row; the other one goes offline after its third failure.
     const DbRows inverters = rig.inverterRows();
@@ -87,12 +87,12 @@ void TestPollingFaults::serialTexts()
                            {1, 2}));
     rig.setSetting(Setting::rbAuto, 1);
     QVERIFY(rig.run(2, minuteCycles(rig, [&](int cycle) {
-        if (cycle == 1) {
-            FaultSpec renamed = FaultSpec::make(FaultSpec::Type::SerialText);
-            renamed.text = QStringLiteral("LE44A0099999");
-            rig.sim.addFault(0, renamed);
-        }
-    })));
+                        if (cycle == 1) {
+                            FaultSpec renamed = FaultSpec::make(FaultSpec::Type::SerialText);
+                            renamed.text = QStringLiteral("LE44A0099999");
+                            rig.sim.addFault(0, renamed);
+                        }
+                    })));
 
     const DbRows inverters = rig.inverterRows();
     const QMap<QString, QString> ids = idsBySerial(inverters);
@@ -114,14 +114,14 @@ void TestPollingFaults::familyMoves()
     rig.setSetting(Setting::rbAuto, 1);
     QVERIFY(paramSetFor(0, 2) != paramSetFor(203, 2));
     QVERIFY(rig.run(3, minuteCycles(rig, [&](int cycle) {
-        if (cycle == 1) {
-            FaultSpec moved = FaultSpec::make(FaultSpec::Type::VersionW3);
-            moved.value = 0; // USA0 to EUR: the same identity registers
-            rig.sim.addFault(0, moved);
-            moved.value = 303; // EUR to USA1: its identity is read where it has none
-            rig.sim.addFault(1, moved);
-        }
-    })));
+                        if (cycle == 1) {
+                            FaultSpec moved = FaultSpec::make(FaultSpec::Type::VersionW3);
+                            moved.value = 0; // USA0 to EUR: the same identity registers
+                            rig.sim.addFault(0, moved);
+                            moved.value = 303; // EUR to USA1: its identity is read where it has none
+                            rig.sim.addFault(1, moved);
+                        }
+                    })));
 
     const std::optional<DeviceRecord> usa0 = ProgramState::instance().devices().snapshotOf(1);
     QCOMPARE(usa0->versionw3, 0);
@@ -147,14 +147,15 @@ void TestPollingFaults::lockedDatabase()
     qint64 lockedMs = 0;
     int locked = -1;
     QVERIFY(rig.run(3, minuteCycles(rig, [&](int cycle) {
-        if (cycle == 1) {
-            locked = sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr); // holds the write lock
-            timer.start();
-        } else if (cycle == 2) {
-            lockedMs = timer.elapsed();
-            sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
-        }
-    })));
+                        if (cycle == 1) {
+                            locked = sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr,
+                                                  nullptr); // holds the write lock
+                            timer.start();
+                        } else if (cycle == 2) {
+                            lockedMs = timer.elapsed();
+                            sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+                        }
+                    })));
     sqlite3_close(other);
     QCOMPARE(locked, SQLITE_OK);
     QVERIFY2(lockedMs >= 8000, "both writes of the cycle wait for the busy timeout");
@@ -182,9 +183,9 @@ void TestPollingFaults::readOnlyAndMissingDatabase()
     if (!removed)
         QCOMPARE(db_exec("PRAGMA query_only = ON"), 0);
     QVERIFY(rig.run(3, minuteCycles(rig, [&](int cycle) {
-        if (removed && cycle == 1)
-            QFile::remove(rig.dir.file("lumora.db"));
-    })));
+                        if (removed && cycle == 1)
+                            QFile::remove(rig.dir.file("lumora.db"));
+                    })));
     const QString log = rig.logText();
     QVERIFY(log.contains(removed ? "[SQL]db_work() - update fail" : "insert fail - QPollingThread::db_work"));
     QVERIFY(log.contains("readonly database"));

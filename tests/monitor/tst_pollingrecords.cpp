@@ -64,10 +64,10 @@ void TestPollingRecords::rowsOfEveryFamily()
     rig.addSensor(22, 3, QStringLiteral("/"), 10, true, true);
     QVERIFY(rig.run(1));
 
-    const QStringList inverterColumns = {"brand_name", "type_name",  "sn_name",     "versionw3", "type_no",
-                                         "model_name_ee", "addr",    "current_ver", "sequence_ver", "ac_power",
-                                         "dc_power",   "efficiency", "vpv",         "vac",       "iac",
-                                         "ipv",        "total_power", "output_time", "online"};
+    const QStringList inverterColumns = {"brand_name",    "type_name",   "sn_name",     "versionw3",    "type_no",
+                                         "model_name_ee", "addr",        "current_ver", "sequence_ver", "ac_power",
+                                         "dc_power",      "efficiency",  "vpv",         "vac",          "iac",
+                                         "ipv",           "total_power", "output_time", "online"};
     const DbRows inverters = rig.inverterRows();
     QCOMPARE(inverters.size(), 4);
     QCOMPARE(rowText(inverters[0], inverterColumns),
@@ -156,6 +156,5 @@ void TestPollingRecords::recordWindowAndInterval()
             rig.clock.advance(30000 - slept);
     }));
     QCOMPARE(column(rig.logRows(), "log_time"),
-             (QStringList{"2026-06-01 07:59:00", "2026-06-01 08:00:00", "2026-06-01 08:01:00",
-                          "2026-06-01 17:59:00"}));
+             (QStringList{"2026-06-01 07:59:00", "2026-06-01 08:00:00", "2026-06-01 08:01:00", "2026-06-01 17:59:00"}));
 }
