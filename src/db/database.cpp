@@ -156,10 +156,12 @@ int execStatement(const QString &statement, const QVariantList *values)
     return rc;
 }
 
-DbRows queryStatement(const QString &statement, const QVariantList *values)
+DbRows queryStatement(const QString &statement, const QVariantList *values, int *resultCode = nullptr)
 {
     DbRows rows;
-    execLocked(statement, values, &rows);
+    const int rc = execLocked(statement, values, &rows);
+    if (resultCode)
+        *resultCode = rc;
     return rows;
 }
 
@@ -244,9 +246,9 @@ DbRows db_query(const QString &statement)
     return queryStatement(statement, nullptr);
 }
 
-DbRows db_query(const QString &statement, const QVariantList &values)
+DbRows db_query(const QString &statement, const QVariantList &values, int *resultCode)
 {
-    return queryStatement(statement, &values);
+    return queryStatement(statement, &values, resultCode);
 }
 
 bool db_query_int(const QString &statement, const QString &column, int &value)

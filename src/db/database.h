@@ -25,7 +25,9 @@ int db_exec(const QString &statement);
 int db_exec(const QString &statement, const QVariantList &values);
 
 DbRows db_query(const QString &statement);
-DbRows db_query(const QString &statement, const QVariantList &values);
+// resultCode, when given, receives the SQLite result code: a failed query and
+// a query without rows both give an empty list.
+DbRows db_query(const QString &statement, const QVariantList &values, int *resultCode = nullptr);
 
 // True and the integer when the first row has the column and its text is a decimal integer.
 bool db_query_int(const QString &statement, const QString &column, int &value);
