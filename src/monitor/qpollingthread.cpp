@@ -200,13 +200,17 @@ void QPollingThread::markOffline(const QString &serial)
     db_exec(QStringLiteral("UPDATE orva_inverter SET online = 0 where sn_name = ?"), {serial});
 }
 
-void QPollingThread::updateInverterRow(const DeviceRecord &device)
+void QPollingThread::updateInverterRow(DeviceRecord &device)
 {
     // A record whose serial text never arrived has no row to keep: an empty key
     // would match every row.
     if (device.sn_name.trimmed().isEmpty())
         return;
-    const DbRows rows = db_query(QStringLiteral("select * from orva_inverter where sn_name = ? "), {device.sn_name});
+    int found = 0;
+    const DbRows rows =
+        db_query(QStringLiteral("select * from orva_inverter where sn_name = ? "), {device.sn_name}, &found);
+    if (found != 0)
+        return; // without an answer a second row could be added for the same serial
     if (rows.isEmpty()) {
         const int rc = db_exec(
             QStringLiteral("INSERT INTO orva_inverter (brand_name,type_name,sn_name,versionw3,type_no,model_name_ee,"
@@ -218,6 +222,8 @@ void QPollingThread::updateInverterRow(const DeviceRecord &device)
              sixDecimals(device.iac), sixDecimals(device.ipv), sixDecimals(device.total_power), device.output_time});
         if (rc != 0)
             write_log(QStringLiteral("insert fail - QPollingThread::db_work"));
+        else
+            device.inverter_id = -1; // a row deleted meanwhile has a new id now
         return;
     }
     const int rc = db_exec(

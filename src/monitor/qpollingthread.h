@@ -48,7 +48,7 @@ private:
     bool sleepUnlessStopped(int ms);
     void pollingPass(DeviceMap::Cycle &cycle);
     void readIdentity(DeviceReader &reader, QDevice &device);
-    void updateInverterRow(const DeviceRecord &device);
+    void updateInverterRow(DeviceRecord &device);
     void markOffline(const QString &serial);
     void resolveInverterIds(DeviceMap::Cycle &cycle);
     void periodicRecording(DeviceMap::Cycle &cycle);
