@@ -97,14 +97,7 @@ bool DeviceReader::readMonitoring(DeviceRecord &record)
 {
     clearReply();
     if (m_command.read_monitor_data(record.addr, reply()) <= 0) {
-        record.setMonitorBlock(reply());
-        record.resetLiveValues();
-        ++record.fail_count;
-        if (record.isOffline()) {
-            record.cacheB.clear();
-            record.alarmedErrors.clear();
-            record.clearLastErrors();
-        }
+        countFailure(record);
         return false;
     }
 
@@ -120,4 +113,22 @@ bool DeviceReader::readMonitoring(DeviceRecord &record)
     if (m_command.read_low_registers(record.addr, reply()) > 0)
         record.setInfoBlock(reply(), kInfoBytesKept);
     return true;
+}
+
+void DeviceReader::countUnreachable(DeviceRecord &record)
+{
+    clearReply();
+    countFailure(record);
+}
+
+void DeviceReader::countFailure(DeviceRecord &record)
+{
+    record.setMonitorBlock(reply());
+    record.resetLiveValues();
+    ++record.fail_count;
+    if (record.isOffline()) {
+        record.cacheB.clear();
+        record.alarmedErrors.clear();
+        record.clearLastErrors();
+    }
 }

@@ -28,6 +28,9 @@ public:
     // memory, cacheB and last error words are cleared as well (the caller marks
     // its database row offline). Returns whether the read succeeded.
     bool readMonitoring(DeviceRecord &record);
+    // A monitoring read that could not be made (no line): counted as a failed
+    // read of which nothing arrived.
+    void countUnreachable(DeviceRecord &record);
 
 private:
     void readIdentityMapA(DeviceRecord &record);
@@ -37,6 +40,8 @@ private:
     void readText(int count, QString &field);
     void readSnName(int count, DeviceRecord &record);
     void readSnNumber(int count, DeviceRecord &record);
+    // Stores what the reply buffer holds of the block and counts the failure.
+    void countFailure(DeviceRecord &record);
     quint8 *reply() { return m_reply.data(); }
     void clearReply() { m_reply.fill(0); }
 

@@ -155,9 +155,17 @@ void QPollingThread::pollingPass(DeviceMap::Cycle &cycle)
 {
     ProgramState &state = ProgramState::instance();
     CSerial &port = state.sharedPort();
-    if (!port.open(state.portNumber(), state.baudRate()))
-        return;
     DeviceReader reader(m_command);
+    if (!port.open(state.portNumber(), state.baudRate())) {
+        // Nothing answers without the line: every known inverter counts a failed
+        // read, so that no stale reading is recorded and the rows go offline.
+        for (QDevice *device : cycle.records()) {
+            reader.countUnreachable(*device);
+            if (device->isOffline())
+                markOffline(device->sn_name);
+        }
+        return;
+    }
     for (int address : state.addressTable().addresses()) {
         if (m_stop.load()) {
             port.close();

@@ -25,20 +25,33 @@ int addressOf(const HeardRequest &request)
 
 } // namespace
 
+void TestPollingControl::offlineAfterThreeFailuresAndBack_data()
+{
+    QTest::addColumn<bool>("portGone");
+    QTest::newRow("silent inverter") << false;
+    QTest::newRow("port gone") << true; // an unplugged adapter: no stale readings either
+}
+
 void TestPollingControl::offlineAfterThreeFailuresAndBack()
 {
+    QFETCH(bool, portGone);
     PollingRig rig;
     QVERIFY(rig.startPlant(kOneInverter, {1}));
     rig.setSetting(Setting::rbAuto, 1);
+    const QString port = rig.dir.file(QStringLiteral("ports/COM%1").arg(PollingRig::kPort));
     QStringList online;
     QStringList cycleTimes;
     QVERIFY(rig.run(5, [&](int cycle) {
         online << db_query(QStringLiteral("SELECT online FROM orva_inverter")).value(0).value("online");
         cycleTimes << rig.clock.now().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
         rig.clock.advance(60000 - (cycle == 1 ? 3000 : 100)); // a periodic row every cycle
-        if (cycle == 1)
+        if (cycle == 1 && portGone)
+            QFile::remove(port);
+        else if (cycle == 1)
             rig.sim.addFault(0, FaultSpec::make(FaultSpec::Type::Silent));
-        if (cycle == 4)
+        if (cycle == 4 && portGone)
+            rig.sim.link(port);
+        else if (cycle == 4)
             rig.sim.setFaults(0, {});
     }));
     QCOMPARE(online, (QStringList{"1", "1", "1", "0", "1"}));

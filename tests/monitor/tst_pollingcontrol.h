@@ -9,6 +9,7 @@ class TestPollingControl : public QObject
     Q_OBJECT
 
 private slots:
+    void offlineAfterThreeFailuresAndBack_data();
     void offlineAfterThreeFailuresAndBack();
     void waitModeAfterTheInverterBeingRead();
     void stopInTheMiddleOfAPass();
