@@ -1,5 +1,6 @@
 #include "headlesslogger.h"
 
+#include "app/appsettings.h"
 #include "app/programstate.h"
 #include "db/database.h"
 #include "device/devicemap.h"
@@ -29,7 +30,8 @@ bool HeadlessLogger::start()
 {
     ProgramState &state = ProgramState::instance();
     if (state.addressTable().isEmpty()) {
-        m_out << "No inverters are known (INV_ADDR is empty): run lumora-logger --search first." << Qt::endl;
+        m_out << "No inverters to monitor: INV_ADDR in " << AppSettings::filePath()
+              << " lists no bus address (search the line with Lumora Data Manager first)." << Qt::endl;
         return false;
     }
     state.sensors().load();
