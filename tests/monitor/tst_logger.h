@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QObject>
+
+// The lumora-logger command against the simulator: status lines, the clean
+// stop on SIGTERM, and the refusals to start.
+class TestLogger : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanStopOnSigterm();
+    void refusesToStart_data();
+    void refusesToStart();
+};
