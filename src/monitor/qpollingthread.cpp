@@ -2,13 +2,10 @@
 
 #include "app/appsettings.h"
 #include "app/clock.h"
-#include "app/log.h"
 #include "app/programstate.h"
-#include "db/database.h"
 #include "device/devicemap.h"
 #include "device/devicereader.h"
 #include "link/cserial.h"
-#include "link/sensorlist.h"
 
 namespace {
 
@@ -16,29 +13,6 @@ constexpr int kFirstCycleSleepMs = 3000;
 constexpr int kCycleSleepMs = 100;
 constexpr int kWaitCheckMs = 50;
 constexpr qint64 kHourMs = 3600 * 1000;
-
-const QString kDisconnected = QStringLiteral("[Sql]save_monitor_data() device is disconnected");
-
-QString now(const char *format)
-{
-    return Clock::instance().now().toString(QLatin1String(format));
-}
-
-// "%f" of the recorded reals: six decimals, as the rows have always held them.
-QString sixDecimals(double value)
-{
-    return QString::asprintf("%f", value);
-}
-
-// The register words 186 up to 270 (215 for USA1), decimal, joined by ",".
-// Register 270 is the first word of the device-information block.
-QString monitorDataText(const DeviceRecord &device)
-{
-    QStringList words;
-    for (int reg = 186; reg <= (device.isUSA1Family() ? 215 : 270); ++reg)
-        words << QString::number(device.word(reg));
-    return words.join(QLatin1Char(','));
-}
 
 } // namespace
 
@@ -121,14 +95,14 @@ void QPollingThread::cycleUntilStopped()
                         device->alarmedErrors.clear();
                     hourTimer.start();
                 }
-                resolveInverterIds(cycle);
+                m_recorder.resolveInverterIds(cycle.records());
                 if (firstCycle)
-                    periodicRecording(cycle);
-                errorRecording(cycle);
+                    m_recorder.recordReadings(cycle.records());
+                m_recorder.recordErrors(cycle.records());
                 if (saveTimer.elapsed() >= qint64(m_settings.saveIntervalMinutes) * 60000) {
                     const int hour = Clock::instance().now().time().hour();
                     if (m_settings.anyHour || (m_settings.startHour <= hour && hour < m_settings.stopHour))
-                        periodicRecording(cycle);
+                        m_recorder.recordReadings(cycle.records());
                     saveTimer.start();
                 }
             } // the records are published here
@@ -162,7 +136,7 @@ void QPollingThread::pollingPass(DeviceMap::Cycle &cycle)
         for (QDevice *device : cycle.records()) {
             reader.countUnreachable(*device);
             if (device->isOffline())
-                markOffline(device->sn_name);
+                m_recorder.markOffline(device->sn_name);
         }
         return;
     }
@@ -174,9 +148,9 @@ void QPollingThread::pollingPass(DeviceMap::Cycle &cycle)
         QDevice &device = cycle.record(address);
         readIdentity(reader, device);
         if (reader.readMonitoring(device))
-            updateInverterRow(device);
+            m_recorder.updateInverterRow(device);
         else if (device.isOffline())
-            markOffline(device.sn_name);
+            m_recorder.markOffline(device.sn_name);
         if (m_waitRequest.load())
             break;
     }
@@ -195,154 +169,10 @@ void QPollingThread::readIdentity(DeviceReader &reader, QDevice &device)
     reader.readIdentity(device);
     if (device.sn_name != serial) {
         if (!serial.isEmpty())
-            markOffline(serial);
+            m_recorder.markOffline(serial);
         device.inverter_id = -1;
     }
     if (device.family() != family || device.type_no != typeNo)
         device.paramSet.clear();
     device.attachParamSet();
-}
-
-void QPollingThread::markOffline(const QString &serial)
-{
-    db_exec(QStringLiteral("UPDATE orva_inverter SET online = 0 where sn_name = ?"), {serial});
-}
-
-void QPollingThread::updateInverterRow(DeviceRecord &device)
-{
-    // A record whose serial text never arrived has no row to keep: an empty key
-    // would match every row.
-    if (device.sn_name.trimmed().isEmpty())
-        return;
-    int found = 0;
-    const DbRows rows =
-        db_query(QStringLiteral("select * from orva_inverter where sn_name = ? "), {device.sn_name}, &found);
-    if (found != 0)
-        return; // without an answer a second row could be added for the same serial
-    if (rows.isEmpty()) {
-        const int rc = db_exec(
-            QStringLiteral("INSERT INTO orva_inverter (brand_name,type_name,sn_name,versionw3,type_no,model_name_ee,"
-                           "addr,current_ver,sequence_ver,ac_power,dc_power,efficiency,vpv,vac,iac,ipv,total_power,"
-                           "output_time,online) VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,1)"),
-            {device.brand_name, device.type_name, device.sn_name, device.versionw3, device.type_no,
-             device.model_name_ee, int(device.addr), device.current_ver, device.sequence_ver, device.ac_power,
-             device.dc_power, sixDecimals(device.efficiency), sixDecimals(device.vpv), sixDecimals(device.vac),
-             sixDecimals(device.iac), sixDecimals(device.ipv), sixDecimals(device.total_power), device.output_time});
-        if (rc != 0)
-            write_log(QStringLiteral("insert fail - QPollingThread::db_work"));
-        else
-            device.inverter_id = -1; // a row deleted meanwhile has a new id now
-        return;
-    }
-    const int rc = db_exec(
-        QStringLiteral("UPDATE orva_inverter SET addr = ?, current_ver = ?, sequence_ver = ?, ac_power = ?, "
-                       "dc_power = ?, efficiency = ?, vpv = ?, vac = ?, iac = ?, ipv = ?, total_power = ?, "
-                       "output_time = ?, online = 1 WHERE sn_name = ?"),
-        {int(device.addr), device.current_ver, device.sequence_ver, device.ac_power, device.dc_power,
-         sixDecimals(device.efficiency), sixDecimals(device.vpv), sixDecimals(device.vac), sixDecimals(device.iac),
-         sixDecimals(device.ipv), sixDecimals(device.total_power), device.output_time, device.sn_name});
-    if (rc != 0)
-        write_log(QStringLiteral("[SQL]db_work() - update fail - QPollingThread::db_work"));
-}
-
-void QPollingThread::resolveInverterIds(DeviceMap::Cycle &cycle)
-{
-    bool unresolved = false;
-    for (QDevice *device : cycle.records())
-        unresolved = unresolved || device->inverter_id == -1;
-    if (!unresolved)
-        return;
-    const DbRows rows = db_query(QStringLiteral("SELECT id,sn_name FROM orva_inverter"));
-    for (QDevice *device : cycle.records()) {
-        if (device->inverter_id != -1 || device->sn_name.trimmed().isEmpty())
-            continue;
-        // The row of exactly this serial first; else the first row whose serial
-        // occurs in the record's, as rows written by older versions may be trimmed.
-        const DbRow *match = nullptr;
-        for (const DbRow &row : rows) {
-            const QString stored = row.value(QStringLiteral("sn_name")).trimmed();
-            if (stored == device->sn_name.trimmed()) {
-                match = &row;
-                break;
-            }
-            if (!match && !stored.isEmpty() && device->sn_name.contains(stored))
-                match = &row;
-        }
-        bool ok = false;
-        const int id = match ? match->value(QStringLiteral("id")).toInt(&ok) : 0;
-        if (ok)
-            device->inverter_id = id;
-    }
-}
-
-void QPollingThread::periodicRecording(DeviceMap::Cycle &cycle)
-{
-    for (QDevice *device : cycle.records()) {
-        if (device->isOffline() || device->inverter_id == -1) {
-            write_log(kDisconnected);
-            continue;
-        }
-        record(*device, QStringLiteral("log monitor data fail, sn %1, sql: %2"));
-    }
-}
-
-void QPollingThread::errorRecording(DeviceMap::Cycle &cycle)
-{
-    for (QDevice *device : cycle.records()) {
-        if (!device->hasError()) {
-            device->last_err1 = device->err1;
-            device->last_err2 = device->err2;
-            device->last_err3 = device->err3;
-            device->last_err4 = device->err4;
-            continue;
-        }
-        if (device->isOffline() || device->inverter_id == -1) {
-            write_log(kDisconnected);
-            continue;
-        }
-        const bool began = !device->last_err1 && !device->last_err2 && !device->last_err3 && !device->last_err4;
-        const bool changed = device->err1 != device->last_err1 || device->err2 != device->last_err2 ||
-                             device->err3 != device->last_err3 || device->err4 != device->last_err4;
-        device->last_err1 = device->err1;
-        device->last_err2 = device->err2;
-        device->last_err3 = device->err3;
-        device->last_err4 = device->err4;
-        const QString hour = now("yyyy-MM-dd-hh");
-        if (began) {
-            device->last_record_hour = hour;
-        } else if (!changed) {
-            if (hour == device->last_record_hour)
-                continue;
-            device->last_record_hour = hour;
-        }
-        record(*device, QStringLiteral("log monitor data fail, sn: %1, sql: %2"));
-    }
-}
-
-void QPollingThread::record(const DeviceRecord &device, const QString &failureFormat)
-{
-    const QString statement =
-        QStringLiteral("INSERT INTO orva_monitor_log (versionw3,log_time,inverter_id,state_code,err1,err2,err3,err4,"
-                       "monitor_data,efficiency,sensor_value) VALUES(?,?,?,?,?,?,?,?,?,?,?)");
-    const QVariantList values = {device.versionw3,        now("yyyy-MM-dd hh:mm:ss"),
-                                 device.inverter_id,      int(device.state_code),
-                                 int(device.err1),        int(device.err2),
-                                 int(device.err3),        int(device.err4),
-                                 monitorDataText(device), sixDecimals(device.efficiency),
-                                 sensorValueText()};
-    if (db_exec(statement, values) != 0) {
-        QStringList shown;
-        for (const QVariant &value : values)
-            shown << value.toString();
-        write_log(failureFormat.arg(device.sn_name, statement + QStringLiteral(" [") + shown.join(QLatin1Char(',')) +
-                                                        QLatin1Char(']')));
-    }
-}
-
-QString QPollingThread::sensorValueText() const
-{
-    QStringList values;
-    for (double value : ProgramState::instance().sensors().latestValues())
-        values << QString::number(value, 'g', 6);
-    return values.join(QLatin1Char(','));
 }

@@ -2,6 +2,7 @@
 
 #include "device/devicemap.h"
 #include "link/ccommand.h"
+#include "monitor/monitorrecorder.h"
 
 #include <QThread>
 #include <atomic>
@@ -48,17 +49,11 @@ private:
     bool sleepUnlessStopped(int ms);
     void pollingPass(DeviceMap::Cycle &cycle);
     void readIdentity(DeviceReader &reader, QDevice &device);
-    void updateInverterRow(DeviceRecord &device);
-    void markOffline(const QString &serial);
-    void resolveInverterIds(DeviceMap::Cycle &cycle);
-    void periodicRecording(DeviceMap::Cycle &cycle);
-    void errorRecording(DeviceMap::Cycle &cycle);
-    void record(const DeviceRecord &device, const QString &failureFormat);
-    QString sensorValueText() const;
 
     CCommand m_command;
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_waitRequest{false};
     std::atomic<bool> m_waiting{false};
     RecordSettings m_settings;
+    MonitorRecorder m_recorder;
 };
