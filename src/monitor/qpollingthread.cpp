@@ -28,7 +28,10 @@ QPollingThread::~QPollingThread()
 
 void QPollingThread::stop()
 {
-    m_stop.store(true);
+    // The stop flag is the thread's interruption request: start() clears it
+    // before the thread runs, so that a stop asked for right after start() is
+    // never lost, and a stop of a thread that does not run is no stop at all.
+    requestInterruption();
 }
 
 void QPollingThread::enterWaitMode()
@@ -56,23 +59,15 @@ void QPollingThread::readSettings()
 // False when the stop flag is set.
 bool QPollingThread::sleepUnlessStopped(int ms)
 {
-    while (ms > 0 && !m_stop.load()) {
+    while (ms > 0 && !isInterruptionRequested()) {
         const int slice = qMin(ms, kWaitCheckMs);
         Clock::instance().sleepMs(slice);
         ms -= slice;
     }
-    return !m_stop.load();
+    return !isInterruptionRequested();
 }
 
 void QPollingThread::run()
-{
-    cycleUntilStopped();
-    // Cleared when the thread ends rather than when it begins: a stop asked
-    // for right after start() is not lost, and the next start() runs again.
-    m_stop.store(false);
-}
-
-void QPollingThread::cycleUntilStopped()
 {
     readSettings();
     m_waitRequest.store(false);
@@ -85,7 +80,7 @@ void QPollingThread::cycleUntilStopped()
     ClockTimer hourTimer;
     hourTimer.start();
 
-    while (!m_stop.load()) {
+    while (!isInterruptionRequested()) {
         if (!ProgramState::instance().addressTable().isEmpty()) {
             {
                 DeviceMap::Cycle cycle(devices);
@@ -106,7 +101,7 @@ void QPollingThread::cycleUntilStopped()
                     saveTimer.start();
                 }
             } // the records are published here
-            if (m_stop.load())
+            if (isInterruptionRequested())
                 return;
             m_waiting.store(false);
             emit polling_ok();
@@ -115,7 +110,7 @@ void QPollingThread::cycleUntilStopped()
         firstCycle = false;
         if (!sleepUnlessStopped(pause))
             return;
-        while (m_waitRequest.load() && !m_stop.load()) {
+        while (m_waitRequest.load() && !isInterruptionRequested()) {
             Clock::instance().sleepMs(kWaitCheckMs);
             if (!m_waiting.load()) {
                 m_waiting.store(true);
@@ -141,7 +136,7 @@ void QPollingThread::pollingPass(DeviceMap::Cycle &cycle)
         return;
     }
     for (int address : state.addressTable().addresses()) {
-        if (m_stop.load()) {
+        if (isInterruptionRequested()) {
             port.close();
             break;
         }

@@ -44,14 +44,12 @@ private:
         bool anyHour = false;
     };
 
-    void cycleUntilStopped();
     void readSettings();
     bool sleepUnlessStopped(int ms);
     void pollingPass(DeviceMap::Cycle &cycle);
     void readIdentity(DeviceReader &reader, QDevice &device);
 
     CCommand m_command;
-    std::atomic<bool> m_stop{false};
     std::atomic<bool> m_waitRequest{false};
     std::atomic<bool> m_waiting{false};
     RecordSettings m_settings;

@@ -156,6 +156,7 @@ void TestPollingControl::stopRightAfterStartAndIdleTable()
     }
     // Without addresses there is no cycle: the thread only pauses, 3000 ms first, then 100 ms at a time.
     const qint64 before = rig.clock.elapsedMs();
+    rig.thread.stop(); // not running: no stop for the next start
     rig.thread.start();
     QTRY_VERIFY(rig.clock.elapsedMs() - before >= 3500);
     rig.thread.stop();
