@@ -1,0 +1,372 @@
+// The polling thread against the simulated 32-inverter plant at 38400 baud:
+// one polling cycle of 1, 8 and 32 inverters as a ratio to the floor that the
+// line sets (the bytes of every exchange at 10 bits per byte, the plant's
+// turnaround and the protocol's 10 ms pause after every good reply); and one
+// recording pass of 32 inverters into a database that already holds 500,000
+// readings. See README.md.
+#include "app/clock.h"
+#include "app/programstate.h"
+#include "db/database.h"
+#include "linesimulator.h"
+#include "monitor/monitorrecorder.h"
+#include "monitor/qpollingthread.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+namespace {
+
+constexpr int kPort = 7;
+constexpr int kBaud = 38400;
+constexpr double kPauseAfterReadMs = 10.0;
+constexpr int kStoredReadings = 500000;
+constexpr int kRecordedInverters = 32;
+const char *const kScenario = LUMORA_SOURCE_DIR "/tools/sim/scenarios/plant-32.json";
+
+using Steady = std::chrono::steady_clock;
+
+double msSince(Steady::time_point begin)
+{
+    return std::chrono::duration<double, std::milli>(Steady::now() - begin).count();
+}
+
+// Wall time, with the polling thread's pauses passed over at once, so that
+// two polling_ok() signals enclose one cycle's work alone.
+class SkippingClock : public Clock
+{
+public:
+    SkippingClock() { m_timer.start(); }
+    QDateTime now() const override { return QDateTime::currentDateTime().addMSecs(m_skipped.load()); }
+    qint64 elapsedMs() const override { return m_timer.elapsed() + m_skipped.load(); }
+    void sleepMs(int ms) override { m_skipped += ms; }
+
+private:
+    QElapsedTimer m_timer;
+    std::atomic<qint64> m_skipped{0};
+};
+
+// A temporary application directory with the clean database open in it.
+struct AppDir
+{
+    QTemporaryDir dir;
+
+    bool open()
+    {
+        const QString database = dir.filePath(QStringLiteral("lumora.db"));
+        if (!dir.isValid() || !QFile::copy(QStringLiteral(LUMORA_APP_DIR "/cln/lumora.db"), database))
+            return false;
+        QFile::setPermissions(database, QFile::ReadOwner | QFile::WriteOwner);
+        qputenv("LUMORA_HOME", dir.path().toLocal8Bit());
+        ProgramState::instance().reset();
+        db_set_path(database);
+        return db_open() == 0;
+    }
+    ~AppDir() { db_close(); }
+};
+
+// One measured cycle: its time and the floor of the exchanges it made.
+struct CycleTime
+{
+    double measuredMs = 0.0;
+    double floorMs = 0.0;
+    bool clean = true; // every request answered, nothing logged
+};
+
+// The plant on COM7 and the polling thread cycling over the first n addresses.
+class PollingBench
+{
+public:
+    bool start(QString *error)
+    {
+        QStringList errors;
+        const std::optional<Scenario> loaded = Scenario::load(QString::fromUtf8(kScenario), &errors);
+        if (!loaded || !m_appDir.open()) {
+            *error = errors.isEmpty() ? QStringLiteral("no application directory") : errors.join('\n');
+            return false;
+        }
+        m_scenario = *loaded;
+        Clock::install(&m_clock);
+        m_simulator.setFixedTime(QDateTime(QDate(2026, 6, 1), QTime(13, 0)));
+        if (!m_simulator.start(m_scenario, error) ||
+            !m_simulator.link(m_appDir.dir.filePath(QStringLiteral("ports/COM%1").arg(kPort)))) {
+            return false;
+        }
+        ProgramState::instance().setLineSettings(kPort, kBaud);
+        QObject::connect(
+            &m_thread, &QPollingThread::polling_ok, &m_thread, [this] { cycleEnded(); }, Qt::DirectConnection);
+        return true;
+    }
+
+    ~PollingBench()
+    {
+        halt();
+        Clock::install(nullptr);
+    }
+
+    // Restarts the thread on the first `count` inverters; the first cycle (rows
+    // inserted, the first recording) is not measured.
+    void poll(int count)
+    {
+        halt();
+        QList<int> addresses;
+        for (int i = 0; i < count; ++i)
+            addresses << m_scenario.inverters.at(i).address;
+        ProgramState::instance().addressTable().assign(addresses);
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_cycles.clear();
+            m_skip = 1;
+        }
+        m_thread.start();
+    }
+
+    void halt()
+    {
+        m_thread.stop();
+        m_thread.wait();
+    }
+
+    CycleTime nextCycle()
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_ready.wait(lock, [this] { return !m_cycles.empty(); });
+        const CycleTime cycle = m_cycles.front();
+        m_cycles.pop_front();
+        return cycle;
+    }
+
+private:
+    // In the polling thread, at the end of every cycle.
+    void cycleEnded()
+    {
+        CycleTime cycle;
+        cycle.measuredMs = msSince(m_cycleBegin);
+        const double byteMs = 10.0 * 1000.0 / kBaud;
+        for (const HeardRequest &request : m_simulator.requests()) {
+            cycle.clean = cycle.clean && !request.answer.isEmpty();
+            cycle.floorMs += (request.bytes.size() + request.answer.size()) * byteMs + m_scenario.line.turnaroundMs +
+                             kPauseAfterReadMs;
+        }
+        const qint64 logSize = QFileInfo(m_appDir.dir.filePath(QStringLiteral("log.txt"))).size();
+        cycle.clean = cycle.clean && logSize == m_logSize;
+        m_logSize = logSize;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (m_skip > 0)
+                --m_skip;
+            else
+                m_cycles.push_back(cycle);
+        }
+        m_ready.notify_all();
+        m_simulator.clearRequests();
+        m_cycleBegin = Steady::now(); // the pause that follows takes no time
+    }
+
+    AppDir m_appDir;
+    Scenario m_scenario;
+    SkippingClock m_clock;
+    LineSimulator m_simulator;
+    QPollingThread m_thread;
+    Steady::time_point m_cycleBegin = Steady::now();
+    qint64 m_logSize = 0;
+    std::mutex m_mutex;
+    std::condition_variable m_ready;
+    std::deque<CycleTime> m_cycles;
+    int m_skip = 0;
+};
+
+PollingBench *g_polling = nullptr;
+
+// One polling cycle per iteration; a cycle with a failed exchange (a busy
+// machine can make a reply miss its timeout) is taken again, up to three times.
+void BM_PollingCycle(benchmark::State &state)
+{
+    g_polling->poll(int(state.range(0)));
+    double measuredMs = 0.0;
+    double floorMs = 0.0;
+    int repeated = 0;
+    for (auto _ : state) {
+        CycleTime cycle = g_polling->nextCycle();
+        for (int attempt = 1; attempt < 3 && !cycle.clean; ++attempt) {
+            ++repeated;
+            cycle = g_polling->nextCycle();
+        }
+        if (!cycle.clean) {
+            g_polling->halt();
+            state.SkipWithError("the reads keep failing: see log.txt");
+            return;
+        }
+        state.SetIterationTime(cycle.measuredMs / 1000.0);
+        measuredMs += cycle.measuredMs;
+        floorMs += cycle.floorMs;
+    }
+    g_polling->halt();
+    state.counters["floor_ms"] = floorMs / double(state.iterations());
+    state.counters["ratio"] = measuredMs / floorMs;
+    state.counters["overhead_%"] = (measuredMs / floorMs - 1.0) * 100.0;
+    state.counters["repeated"] = repeated;
+}
+
+// A database of kStoredReadings rows for 32 inverters, one a minute each, and
+// 32 online records to record.
+class RecordingBench
+{
+public:
+    bool start(QString *error)
+    {
+        if (!m_appDir.open() || !fill()) {
+            *error = QStringLiteral("cannot build the database: %1").arg(QString::fromUtf8(sqlite3_errstr(m_rc)));
+            return false;
+        }
+        for (int i = 0; i < kRecordedInverters; ++i) {
+            auto device = std::make_unique<QDevice>(quint8(i + 1));
+            device->inverter_id = i + 1;
+            device->versionw3 = (i % 4 == 3) ? 303 : 0;
+            device->efficiency = 95.3;
+            device->sn_name = QStringLiteral("LE04P%1").arg(i + 1, 7, 10, QLatin1Char('0'));
+            quint8 block[DeviceRecord::kMonitorBlockSize];
+            for (int b = 0; b < DeviceRecord::kMonitorBlockSize; ++b)
+                block[b] = quint8((b * 37 + i) & 0xFF);
+            device->setMonitorBlock(block);
+            m_list << device.get();
+            m_devices.push_back(std::move(device));
+        }
+        return true;
+    }
+
+    void recordPass() { m_recorder.recordReadings(m_list); }
+
+private:
+    bool fill()
+    {
+        sqlite3 *db = nullptr;
+        m_rc = sqlite3_open(QFile::encodeName(m_appDir.dir.filePath(QStringLiteral("lumora.db"))).constData(), &db);
+        sqlite3_stmt *insert = nullptr;
+        const char *sql = "INSERT INTO orva_monitor_log (versionw3,log_time,inverter_id,state_code,err1,err2,err3,"
+                          "err4,monitor_data,efficiency,sensor_value) VALUES(0,?,?,50,0,0,0,0,?,95.3,'')";
+        if (m_rc == SQLITE_OK)
+            m_rc = sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+        for (int i = 1; m_rc == SQLITE_OK && i <= kRecordedInverters; ++i) {
+            const QByteArray row = QStringLiteral("INSERT INTO orva_inverter (sn_name, online) VALUES "
+                                                  "('LE04P%1', 1)")
+                                       .arg(i, 7, 10, QLatin1Char('0'))
+                                       .toLatin1();
+            m_rc = sqlite3_exec(db, row.constData(), nullptr, nullptr, nullptr);
+        }
+        if (m_rc == SQLITE_OK)
+            m_rc = sqlite3_prepare_v2(db, sql, -1, &insert, nullptr);
+        QStringList words;
+        for (int w = 0; w < 85; ++w)
+            words << QString::number((w * 997) % 6000);
+        const QByteArray monitorData = words.join(QLatin1Char(',')).toLatin1();
+        const QDateTime start(QDate(2025, 6, 1), QTime(6, 0));
+        for (int i = 0; m_rc == SQLITE_OK && i < kStoredReadings; ++i) {
+            const QByteArray time =
+                start.addSecs(60 * (i / kRecordedInverters)).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")).toLatin1();
+            sqlite3_bind_text(insert, 1, time.constData(), time.size(), SQLITE_TRANSIENT);
+            sqlite3_bind_int(insert, 2, i % kRecordedInverters + 1);
+            sqlite3_bind_text(insert, 3, monitorData.constData(), monitorData.size(), SQLITE_STATIC);
+            m_rc = sqlite3_step(insert) == SQLITE_DONE ? SQLITE_OK : sqlite3_errcode(db);
+            sqlite3_reset(insert);
+        }
+        sqlite3_finalize(insert);
+        if (m_rc == SQLITE_OK)
+            m_rc = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+        return m_rc == SQLITE_OK;
+    }
+
+    AppDir m_appDir;
+    int m_rc = SQLITE_OK;
+    MonitorRecorder m_recorder;
+    std::vector<std::unique_ptr<QDevice>> m_devices;
+    QList<QDevice *> m_list;
+};
+
+void BM_RecordingPass(benchmark::State &state)
+{
+    static RecordingBench *bench = nullptr;
+    static QString error;
+    if (!bench) {
+        bench = new RecordingBench; // lives to the end of the program
+        if (!bench->start(&error))
+            std::fprintf(stderr, "bench_polling: %s\n", qPrintable(error));
+    }
+    if (!error.isEmpty()) {
+        state.SkipWithError(qPrintable(error));
+        return;
+    }
+    // As the program records: each insert its own transaction; with 1, the
+    // pass in one transaction, for comparison.
+    const bool oneTransaction = state.range(0) == 1;
+    double totalMs = 0.0;
+    for (auto _ : state) {
+        const auto begin = Steady::now();
+        if (oneTransaction)
+            db_exec(QStringLiteral("BEGIN"));
+        bench->recordPass();
+        if (oneTransaction)
+            db_exec(QStringLiteral("COMMIT"));
+        const double ms = msSince(begin);
+        state.SetIterationTime(ms / 1000.0);
+        totalMs += ms;
+    }
+    state.counters["target_ms"] = 50;
+    state.counters["ratio"] = totalMs / double(state.iterations()) / 50.0;
+}
+
+// Few iterations: a cycle of 32 inverters alone takes about ten seconds.
+BENCHMARK(BM_PollingCycle)->Arg(1)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PollingCycle)->Arg(8)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PollingCycle)->Arg(32)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RecordingPass)
+    ->ArgName("one_transaction")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(20)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    // Short settings by default (medians of three repetitions); later flags win.
+    std::vector<char *> args = {argv[0]};
+    char repetitions[] = "--benchmark_repetitions=3";
+    char aggregates[] = "--benchmark_report_aggregates_only=true";
+    args.push_back(repetitions);
+    args.push_back(aggregates);
+    args.insert(args.end(), argv + 1, argv + argc);
+    int count = int(args.size());
+    benchmark::Initialize(&count, args.data());
+    if (benchmark::ReportUnrecognizedArguments(count, args.data()))
+        return 1;
+
+    PollingBench polling;
+    QString error;
+    if (!polling.start(&error)) {
+        std::fprintf(stderr, "bench_polling: %s\n", qPrintable(error));
+        return 1;
+    }
+    g_polling = &polling;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# The memory of lumora-logger over a long run: one simulated inverter at 38400
+# baud without sensors, recording every minute. Prints VmRSS and VmHWM from
+# /proc after the first and after the last cycle and their growth; never fails
+# on a figure. About 0.4 s a cycle: 2,000 cycles take some 13 minutes.
+#   bench/logger_memory.sh [build directory] [first cycle] [last cycle]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=${1:-build}
+first=${2:-100}
+last=${3:-2000}
+app="$build/app"
+home=$(mktemp -d)
+sim=""
+logger=""
+cleanup() {
+  [ -n "$logger" ] && kill "$logger" 2>/dev/null && wait "$logger" 2>/dev/null
+  [ -n "$sim" ] && kill "$sim" 2>/dev/null && wait "$sim" 2>/dev/null
+  rm -rf "$home"
+}
+trap cleanup EXIT
+
+mkdir -p "$home/cln" "$home/ports"
+cp "$app/cln/lumora.db" "$home/cln/lumora.db"
+cp "$app/cln/lumora.db" "$home/lumora.db"
+cat > "$home/plant.json" <<'JSON'
+{ "inverters": [ { "address": 1, "serial": "LE44A0012345", "type": "LMR-4K4-EU",
+                   "live": { "peakPower": 4200, "sunrise": "00:00", "sunset": "23:59" } } ] }
+JSON
+cat > "$home/app.ini" <<'INI'
+[General]
+LANG=0
+COMPortFrm_com_name=COM7
+COMPortFrm_baud_index=5
+INV_ADDR=1
+sbSaveInterval=1
+rbAuto=1
+INI
+
+"$app/lumora-sim" "$home/plant.json" --link "$home/ports/COM7" >"$home/sim.log" 2>&1 &
+sim=$!
+for _ in $(seq 50); do [ -e "$home/ports/COM7" ] && break; sleep 0.1; done
+
+LUMORA_HOME="$home" "$app/lumora-logger" >"$home/logger.out" 2>&1 &
+logger=$!
+
+# VmRSS and VmHWM in kB once the logger has printed the status line of a cycle.
+memory_after() {
+  until grep -q "^cycle $1:" "$home/logger.out"; do
+    if ! kill -0 "$logger" 2>/dev/null; then
+      echo "logger_memory: lumora-logger ended early:" >&2
+      cat "$home/logger.out" >&2
+      exit 1
+    fi
+    sleep 0.2
+  done
+  awk '/^VmRSS:/ {rss = $2} /^VmHWM:/ {hwm = $2} END {print rss, hwm}' "/proc/$logger/status"
+}
+
+started=$(date +%s)
+read -r rss1 hwm1 < <(memory_after "$first")
+read -r rss2 hwm2 < <(memory_after "$last")
+seconds=$(( $(date +%s) - started ))
+kill -TERM "$logger"
+wait "$logger" && logger=""
+
+echo "lumora-logger, one inverter at 38400 baud, $last cycles in $seconds s after cycle $first"
+printf '%-16s %10s %10s\n' "" "VmRSS kB" "VmHWM kB"
+printf '%-16s %10s %10s\n' "after cycle $first" "$rss1" "$hwm1"
+printf '%-16s %10s %10s\n' "after cycle $last" "$rss2" "$hwm2"
+awk -v a="$rss1" -v b="$rss2" -v c="$hwm1" -v d="$hwm2" \
+  'BEGIN {printf "growth: VmRSS %+d kB (ratio %.3f), VmHWM %+d kB (ratio %.3f)\n", b - a, b / a, d - c, d / c}'
