@@ -213,9 +213,25 @@ int CSerial::set_write_timeout(int total)
 
 int CSerial::write(const quint8 *buffer, int length)
 {
-    if (is_closed() || length <= 0)
+    if (is_closed())
         return 0;
     purge();
+    return send(buffer, length);
+}
+
+int CSerial::write(const quint8 *buffer, int length, int writeTimeout)
+{
+    if (is_closed())
+        return 0;
+    purge();
+    set_write_timeout(writeTimeout);
+    return send(buffer, length);
+}
+
+int CSerial::send(const quint8 *buffer, int length)
+{
+    if (length <= 0)
+        return 0;
     // A total of 0 means no limit, as on the Win32 port layer.
     const bool limited = m_writeTotal > 0;
     const auto deadline = SteadyClock::now() + std::chrono::milliseconds(m_writeTotal);
@@ -241,15 +257,6 @@ int CSerial::write(const quint8 *buffer, int length)
     if (written > 0)
         ::tcdrain(m_fd);
     return written;
-}
-
-int CSerial::write(const quint8 *buffer, int length, int writeTimeout)
-{
-    if (is_closed())
-        return 0;
-    purge();
-    set_write_timeout(writeTimeout);
-    return write(buffer, length);
 }
 
 int CSerial::read(quint8 *buffer, int length, int timeout)
