@@ -58,28 +58,28 @@ void TestPlantReads::everyInverterInFull()
 
     QSet<int> maps;
     for (int i = 0; i < plant.scenario.inverters.size(); ++i) {
-        const InverterSpec &spec = plant.scenario.inverters.at(i);
-        const quint8 addr = quint8(spec.address);
-        QCOMPARE(word(addr, 133), spec.versionw3);
-        const bool mapB = isUSA1Family(spec.versionw3);
+        const InverterSpec &inverter = plant.scenario.inverters.at(i);
+        const quint8 addr = quint8(inverter.address);
+        QCOMPARE(word(addr, 133), inverter.versionw3);
+        const bool mapB = isUSA1Family(inverter.versionw3);
         const CCommand::RegisterMap map = mapB ? CCommand::RegisterMap::B : CCommand::RegisterMap::A;
         maps << int(map);
 
         QCOMPARE(command.get_brand_name(addr, reply, map), 23);
-        QCOMPARE(CCommand::reply_text(reply, 23), spec.brand);
+        QCOMPARE(CCommand::reply_text(reply, 23), inverter.brand);
         QCOMPARE(command.get_type_name(addr, reply, map), 23);
-        QCOMPARE(CCommand::reply_text(reply, 23), spec.type);
+        QCOMPARE(CCommand::reply_text(reply, 23), inverter.type);
         for (const bool retry : {true, false}) {
             QCOMPARE(command.get_sn_name(addr, reply, map, retry), 23);
-            QCOMPARE(CCommand::trim_sn_name(CCommand::reply_text(reply, 23)), spec.serial);
+            QCOMPARE(CCommand::trim_sn_name(CCommand::reply_text(reply, 23)), inverter.serial);
         }
         QCOMPARE(command.get_sn_number(addr, reply, map), 11);
-        QCOMPARE(CCommand::word_at(reply, 4), spec.serialHigh);
-        QCOMPARE(CCommand::word_at(reply, 6), spec.serialLow);
-        QCOMPARE(word(addr, 18), spec.typeNo);
-        QCOMPARE(word(addr, mapB ? 265 : 86), spec.model);
-        QCOMPARE(word(addr, mapB ? 270 : 134), spec.currentVersion);
-        QCOMPARE(word(addr, mapB ? 269 : 131), spec.sequenceVersion);
+        QCOMPARE(CCommand::word_at(reply, 4), inverter.serialHigh);
+        QCOMPARE(CCommand::word_at(reply, 6), inverter.serialLow);
+        QCOMPARE(word(addr, 18), inverter.typeNo);
+        QCOMPARE(word(addr, mapB ? 265 : 86), inverter.model);
+        QCOMPARE(word(addr, mapB ? 270 : 134), inverter.currentVersion);
+        QCOMPARE(word(addr, mapB ? 269 : 131), inverter.sequenceVersion);
 
         quint8 block[CCommand::kMonitorBlockSize] = {};
         QCOMPARE(command.read_monitor_data(addr, block), 1);
@@ -103,7 +103,7 @@ void TestPlantReads::everyInverterInFull()
                               registerOf(plant.simulator, i, 0x0017), registerOf(plant.simulator, i, 0x0018));
         QCOMPARE(command.get_serial_number(addr, reply), serial);
         if (!mapB)
-            QCOMPARE(serial.mid(4), QString::asprintf("%04d%04d", spec.serialHigh, spec.serialLow));
+            QCOMPARE(serial.mid(4), QString::asprintf("%04d%04d", inverter.serialHigh, inverter.serialLow));
     }
     QCOMPARE(maps.size(), 2);
     QCOMPARE(logCount(plant.dir, QStringLiteral("read_by_send()")), 0);
