@@ -258,7 +258,7 @@ void QBurnSearch::assignIdentity(int address, const quint8 *identity, Pass &pass
         write_log(QStringLiteral("[COLLISION] no serial text, new addr: %1").arg(newAddress));
         return;
     }
-    write_log(QStringLiteral("[COLLISION] addr: %1 changed to %2").arg(address).arg(newAddress));
+    write_log(QStringLiteral("[COLLISION] changed addr: %1 to %2").arg(address).arg(newAddress));
 
     addFound(newAddress);
     const quint8 addr = quint8(newAddress);
