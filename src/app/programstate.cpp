@@ -26,6 +26,7 @@ void ProgramState::reset()
     m_decimalComma.store(false);
     m_pollingThread.store(nullptr);
     m_prompter.store(nullptr);
+    resetAlarmMailCounter();
 }
 
 void ProgramState::setLineSettings(int portNumber, int baudRate)

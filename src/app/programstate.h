@@ -56,6 +56,15 @@ public:
     Prompter &prompter() const;
     void setPrompter(Prompter *prompter) { m_prompter.store(prompter); }
 
+    // Alarm-mail counter: alarm and test mails that could not connect or got no
+    // reply. Alarm mails are tried only while it is below the limit; it goes
+    // back to 0 when the mail settings are found complete or change.
+    static constexpr int kAlarmMailLimit = 3;
+    int alarmMailCounter() const { return m_alarmMailCounter.load(); }
+    bool alarmMailBelowLimit() const { return alarmMailCounter() < kAlarmMailLimit; }
+    void countAlarmMailFailure() { ++m_alarmMailCounter; }
+    void resetAlarmMailCounter() { m_alarmMailCounter.store(0); }
+
 private:
     ProgramState() = default;
 
@@ -68,4 +77,5 @@ private:
     std::atomic<bool> m_decimalComma{false};
     std::atomic<QThread *> m_pollingThread{nullptr};
     std::atomic<Prompter *> m_prompter{nullptr};
+    std::atomic<int> m_alarmMailCounter{0};
 };

@@ -1,0 +1,248 @@
+#include "monitor/qmailthread.h"
+
+#include "app/log.h"
+#include "app/programstate.h"
+
+#include <QDeadlineTimer>
+#include <QHostAddress>
+#include <QHostInfo>
+#include <QTcpSocket>
+#include <algorithm>
+
+namespace {
+constexpr int kWaitSliceMs = 100;   // how often a wait looks for a stop request
+constexpr int kMaxLineOctets = 998; // longest line SMTP carries, line end not counted
+
+// A value for a command or header line: a line break in it would start another command or header.
+QByteArray oneLine(const QString &text)
+{
+    QByteArray bytes = text.toUtf8();
+    bytes.replace('\r', ' ').replace('\n', ' ');
+    return bytes;
+}
+
+// The name this computer introduces itself with: its host name, with the local
+// domain when the name has none, or its address literal when it has no name.
+QByteArray heloName(const QTcpSocket &socket)
+{
+    QString name = QHostInfo::localHostName();
+    const QString domain = QHostInfo::localDomainName();
+    if (!name.isEmpty() && !name.contains(QLatin1Char('.')) && !domain.isEmpty())
+        name += QLatin1Char('.') + domain;
+    if (name.isEmpty())
+        name = QLatin1Char('[') + socket.localAddress().toString() + QLatin1Char(']');
+    return oneLine(name);
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool hasCode(const QByteArray &line)
+{
+    return line.size() >= 3 && isDigit(line[0]) && isDigit(line[1]) && isDigit(line[2]);
+}
+
+// Where a line too long for SMTP is broken: after its last "<br>" within the
+// limit (a line end there changes nothing in the shown page), else at the limit.
+int foldPoint(const QByteArray &line)
+{
+    if (line.size() <= kMaxLineOctets)
+        return line.size();
+    const QByteArray br("<br>");
+    const int at = line.lastIndexOf(br, kMaxLineOctets - br.size());
+    if (at >= 0)
+        return at + br.size();
+    int cut = kMaxLineOctets;
+    while (cut > 0 && (uchar(line[cut]) & 0xC0) == 0x80) // not inside a UTF-8 character
+        --cut;
+    return cut;
+}
+} // namespace
+
+QMailThread::QMailThread(QObject *parent)
+    : QThread(parent)
+{}
+
+QMailThread::~QMailThread()
+{
+    requestInterruption();
+    wait();
+}
+
+QByteArray QMailThread::wireBody(const QString &body)
+{
+    QString text = body;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QByteArray wire;
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        QByteArray rest = line.toUtf8();
+        do {
+            const QByteArray piece = rest.left(foldPoint(rest));
+            rest.remove(0, piece.size());
+            if (piece.startsWith('.'))
+                wire += '.';
+            wire += piece + "\r\n";
+        } while (!rest.isEmpty());
+    }
+    return wire;
+}
+
+void QMailThread::run()
+{
+    m_done = false;
+    m_success = false;
+    if (m_mode != TestConnection && !ProgramState::instance().alarmMailBelowLimit())
+        return;
+    if (!m_mutex.tryLock(kLockWaitMs))
+        return;
+    converse();
+    m_mutex.unlock();
+}
+
+void QMailThread::converse()
+{
+    QTcpSocket socket;
+    if (!connectToServer(socket) || !greet(socket) || !authenticate(socket))
+        return;
+    if (!sendLine(socket, "MAIL FROM:" + oneLine(m_sender)) ||
+        expect(socket, 250, {QStringLiteral("250"), QStringLiteral("OK")}) != Reply::Accepted)
+        return;
+    // A refused recipient is not fatal: the server still takes the message for the others.
+    for (const QString &recipient : m_recipients) {
+        if (!sendLine(socket, "RCPT to:" + oneLine(recipient)) || expect(socket, 250) == Reply::Missing)
+            return;
+    }
+    if (!sendLine(socket, "DATA") || expect(socket, 354, {QStringLiteral("354")}, Qt::CaseSensitive) != Reply::Accepted)
+        return;
+    if (!sendLine(socket, message()) || expect(socket, 250) != Reply::Accepted)
+        return;
+    m_done = true;
+    m_success = true;
+    if (sendLine(socket, "QUIT"))
+        readReply(socket);
+}
+
+bool QMailThread::connectToServer(QTcpSocket &socket)
+{
+    socket.connectToHost(m_mailServer, m_port); // a host name is looked up first
+    if (socket.waitForConnected(kConnectTimeoutMs))
+        return true;
+    const QAbstractSocket::SocketError error = socket.error();
+    if (error == QAbstractSocket::SocketResourceError || error == QAbstractSocket::UnsupportedSocketOperationError) {
+        write_log(QStringLiteral("[ERROR] can not create socket "));
+        return false;
+    }
+    write_log(QStringLiteral("Failed to connect mail server, err code %1")
+                  .arg(QStringLiteral("%1 (%2)").arg(int(error)).arg(socket.errorString())));
+    countFailure();
+    return false;
+}
+
+bool QMailThread::greet(QTcpSocket &socket)
+{
+    // A server that never greets is given up on after the time-out; the dialogue goes on.
+    readReply(socket);
+    const QByteArray name = heloName(socket);
+    const QStringList accepted{QStringLiteral("250"), QStringLiteral("HELO"), QStringLiteral("hello")};
+    if (!sendLine(socket, "EHLO " + name))
+        return false;
+    Reply reply = expect(socket, 250, accepted);
+    if (reply == Reply::Refused) {
+        if (!sendLine(socket, "HELO " + name))
+            return false;
+        reply = expect(socket, 250, accepted);
+    }
+    return reply == Reply::Accepted;
+}
+
+bool QMailThread::authenticate(QTcpSocket &socket)
+{
+    // Servers word their prompts differently; "Username:" and "Password:" in
+    // Base64 are the common ones, and 334 is what every server sends.
+    return sendLine(socket, "AUTH LOGIN") && expect(socket, 334, {QStringLiteral("VXNlcm5hbWU6")}) == Reply::Accepted &&
+           sendLine(socket, m_account.toUtf8().toBase64()) &&
+           expect(socket, 334, {QStringLiteral("UGFzc3dvcmQ6")}) == Reply::Accepted &&
+           sendLine(socket, m_password.toUtf8().toBase64()) &&
+           expect(socket, 235, {QStringLiteral("250"), QStringLiteral("successful")}) == Reply::Accepted;
+}
+
+bool QMailThread::sendLine(QTcpSocket &socket, const QByteArray &line)
+{
+    const QByteArray data = line + "\r\n";
+    bool sent = socket.write(data) == data.size();
+    const QDeadlineTimer deadline(kSendTimeoutMs);
+    while (sent && socket.bytesToWrite() > 0)
+        sent = waitStep(socket, deadline, true);
+    if (!sent && !isInterruptionRequested())
+        write_log(QString::number(int(socket.error())));
+    return sent;
+}
+
+bool QMailThread::readReply(QTcpSocket &socket)
+{
+    m_reply.clear();
+    const QDeadlineTimer deadline(kReplyTimeoutMs);
+    for (;;) {
+        while (socket.canReadLine()) {
+            const QByteArray line = socket.readLine();
+            m_reply += line;
+            if (!(hasCode(line) && line.size() > 3 && line[3] == '-')) // "250-" lines go on
+                return true;
+        }
+        if (!waitStep(socket, deadline, false)) {
+            m_reply += socket.readAll(); // a last line without its line end
+            return !m_reply.isEmpty();
+        }
+    }
+}
+
+QMailThread::Reply QMailThread::expect(QTcpSocket &socket, int code, const QStringList &texts, Qt::CaseSensitivity cs)
+{
+    if (!readReply(socket)) {
+        if (!isInterruptionRequested())
+            countFailure();
+        return Reply::Missing;
+    }
+    const int got = replyCode();
+    if (got >= 400 && got < 600)
+        return Reply::Refused;
+    if (got == code)
+        return Reply::Accepted;
+    const QString text = QString::fromUtf8(m_reply);
+    const bool holdsText =
+        std::any_of(texts.begin(), texts.end(), [&](const QString &t) { return text.contains(t, cs); });
+    return holdsText ? Reply::Accepted : Reply::Refused;
+}
+
+bool QMailThread::waitStep(QTcpSocket &socket, const QDeadlineTimer &deadline, bool forWrite)
+{
+    while (!isInterruptionRequested() && !deadline.hasExpired() && socket.state() == QAbstractSocket::ConnectedState) {
+        const int slice = int(std::min<qint64>(kWaitSliceMs, deadline.remainingTime()));
+        if (forWrite ? socket.waitForBytesWritten(slice) : socket.waitForReadyRead(slice))
+            return true;
+    }
+    return false;
+}
+
+int QMailThread::replyCode() const
+{
+    const QList<QByteArray> lines = m_reply.trimmed().split('\n');
+    const QByteArray last = lines.last();
+    return hasCode(last) ? last.left(3).toInt() : 0;
+}
+
+QByteArray QMailThread::message() const
+{
+    return "From:" + oneLine(m_sender) + "\r\n" + "To:" + oneLine(m_recipients.join(QLatin1Char(';'))) + "\r\n" +
+           "Subject:" + oneLine(m_subject) + "\r\n" + "MIME-Version: 1.0\r\n" +
+           "Content-Type: text/html; charset=UTF-8\r\n\r\n" + wireBody(m_body) + ".";
+}
+
+void QMailThread::countFailure()
+{
+    if (m_mode != TestConnection)
+        ProgramState::instance().countAlarmMailFailure();
+    m_done = false;
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMutex>
+#include <QString>
+#include <QStringList>
+#include <QThread>
+#include <atomic>
+
+class QDeadlineTimer;
+class QTcpSocket;
+
+// Sends one HTML mail over SMTP with AUTH LOGIN, one dialogue per start().
+// The socket lives inside run(); the fields are set while the thread is idle.
+class QMailThread : public QThread
+{
+public:
+    enum Mode { SendMail = 1, TestConnection = 2 };
+
+    static constexpr int kLockWaitMs = 2000;
+    static constexpr int kConnectTimeoutMs = 10000;
+    static constexpr int kReplyTimeoutMs = 5000;
+    static constexpr int kSendTimeoutMs = 5000;
+
+    explicit QMailThread(QObject *parent = nullptr);
+    ~QMailThread() override;
+
+    void setAccount(const QString &account) { m_account = account; }
+    void setPassword(const QString &password) { m_password = password; }
+    void setMailServer(const QString &server) { m_mailServer = server; }
+    void setPort(quint16 port) { m_port = port; }
+    void setSender(const QString &sender) { m_sender = sender; }
+    void setRecipients(const QStringList &recipients) { m_recipients = recipients; }
+    void setSubject(const QString &subject) { m_subject = subject; }
+    void setBody(const QString &body) { m_body = body; }
+    // SendMail (an alarm or test mail, counted when it fails) or TestConnection (never counted).
+    void setMode(int mode) { m_mode = mode; }
+
+    // Both clear while a dialogue runs; both set once the server took the message.
+    bool isDone() const { return m_done.load(); }
+    bool isSuccess() const { return m_success.load(); }
+
+    // The message body as it goes on the wire: CRLF line ends, lines that begin
+    // with "." doubled, lines longer than SMTP allows broken after a "<br>".
+    static QByteArray wireBody(const QString &body);
+
+protected:
+    void run() override;
+
+private:
+    enum class Reply { Accepted, Refused, Missing };
+
+    void converse();
+    bool connectToServer(QTcpSocket &socket);
+    bool authenticate(QTcpSocket &socket);
+    bool greet(QTcpSocket &socket);
+    bool sendLine(QTcpSocket &socket, const QByteArray &line);
+    bool readReply(QTcpSocket &socket);
+    // Reads the reply and judges it: accepted when it has the expected code or
+    // holds one of the texts, but never when its code says refusal (4xx, 5xx).
+    Reply expect(QTcpSocket &socket, int code, const QStringList &texts = {},
+                 Qt::CaseSensitivity cs = Qt::CaseInsensitive);
+    bool waitStep(QTcpSocket &socket, const QDeadlineTimer &deadline, bool forWrite);
+    int replyCode() const;
+    QByteArray message() const;
+    void countFailure();
+
+    std::atomic<bool> m_done{false};
+    std::atomic<bool> m_success{false};
+    QByteArray m_reply; // the last reply, all its lines
+    QString m_account;
+    QString m_password;
+    QString m_mailServer;
+    quint16 m_port = 0;
+    QString m_sender;
+    QStringList m_recipients;
+    QString m_subject;
+    QString m_body;
+    int m_mode = SendMail;
+    QMutex m_mutex;
+};

@@ -1,0 +1,5 @@
+#include "support/testmain.h"
+#include "tst_mailsettings.h"
+#include "tst_mailthread.h"
+
+LUMORA_TEST_MAIN(QCoreApplication, TestMailThread, TestMailSettings)

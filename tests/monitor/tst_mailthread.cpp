@@ -1,0 +1,246 @@
+#include "tst_mailthread.h"
+
+#include "app/programstate.h"
+#include "monitor/alarmmailer.h"
+#include "monitor/mailsettings.h"
+#include "monitor/mailtester.h"
+#include "monitor/qmailthread.h"
+#include "support/scriptedprompter.h"
+#include "support/smtptestserver.h"
+#include "support/tempappdir.h"
+
+#include <QElapsedTimer>
+#include <QTcpServer>
+#include <QtTest>
+
+namespace {
+const QStringList kRecipients{QStringLiteral("ops@plant.test"), QStringLiteral("owner@plant.test")};
+
+MailSettings settingsFor(quint16 port, const QString &password = QString::fromUtf8(SmtpTestServer::kPassword))
+{
+    MailSettings settings;
+    settings.account = QString::fromUtf8(SmtpTestServer::kUser);
+    settings.password = password;
+    settings.port = QString::number(port);
+    settings.server = QStringLiteral("127.0.0.1");
+    settings.sender = QStringLiteral("logger@plant.test");
+    settings.recipients = kRecipients;
+    return settings;
+}
+
+// Runs one dialogue to its end.
+void runMail(QMailThread &thread, const MailSettings &settings, int mode, const QString &body = QStringLiteral("x"))
+{
+    settings.prepare(thread);
+    thread.setRecipients(settings.recipients);
+    thread.setSubject(QStringLiteral("Alarm"));
+    thread.setBody(body);
+    thread.setMode(mode);
+    thread.start();
+    QVERIFY(thread.wait(60000));
+}
+
+// A port on loopback where nothing listens.
+quint16 closedPort()
+{
+    QTcpServer server;
+    server.listen(QHostAddress::LocalHost);
+    return server.serverPort();
+}
+
+int connectFailures(const TempAppDir &dir)
+{
+    return QString::fromUtf8(dir.read(QStringLiteral("log.txt")))
+        .count(QStringLiteral("Failed to connect mail server, err code "));
+}
+
+// The header lines and the body of a received message.
+QPair<QStringList, QString> split(const QJsonObject &message)
+{
+    const QString data = message[QStringLiteral("data")].toString();
+    const int end = data.indexOf(QStringLiteral("\r\n\r\n"));
+    return {data.left(end).split(QStringLiteral("\r\n")), data.mid(end + 4)};
+}
+} // namespace
+
+void TestMailThread::deliversTestMail_data()
+{
+    QTest::addColumn<int>("options");
+    QTest::newRow("Username:/Password: prompts") << 0;
+    QTest::newRow("aiosmtpd's own prompts") << int(SmtpTestServer::AiosmtpdWording);
+    QTest::newRow("EHLO refused, HELO taken") << int(SmtpTestServer::RefuseEhlo);
+}
+
+void TestMailThread::deliversTestMail()
+{
+    QFETCH(int, options);
+    TempAppDir dir;
+    ScriptedPrompter prompter;
+    SmtpTestServer server(options);
+    QMailThread thread;
+
+    QVERIFY(MailTester::sendTestMail(settingsFor(server.port()), thread));
+    QVERIFY(thread.isDone() && thread.isSuccess());
+    QCOMPARE(prompter.messages().last().title, QStringLiteral("Send Test Mail"));
+    QCOMPARE(prompter.messages().last().text, QStringLiteral("Send success."));
+
+    const QList<QJsonObject> messages = server.messages();
+    QCOMPARE(messages.size(), 1);
+    const QJsonObject &mail = messages.first();
+    QCOMPARE(mail[QStringLiteral("login")].toString(), QString::fromUtf8(SmtpTestServer::kUser));
+    QVERIFY(!mail[QStringLiteral("helo")].toString().isEmpty());
+    QCOMPARE(mail[QStringLiteral("mail_from")].toString(), QStringLiteral("logger@plant.test"));
+    QCOMPARE(mail[QStringLiteral("rcpt_tos")].toVariant().toStringList(), kRecipients);
+    const auto [headers, body] = split(mail);
+    QVERIFY(headers.contains(QStringLiteral("From:logger@plant.test")));
+    QVERIFY(headers.contains(QStringLiteral("To:ops@plant.test;owner@plant.test")));
+    QVERIFY(headers.contains(QStringLiteral("Subject:Test Mail -- Lumora Data Manager")));
+    QVERIFY(std::any_of(headers.begin(), headers.end(),
+                        [](const QString &h) { return h.startsWith(QLatin1String("Content-Type: text/html;")); }));
+    QCOMPARE(body, QStringLiteral("This is a test mail from Lumora Data Manager\r\n"));
+    QCOMPARE(ProgramState::instance().alarmMailCounter(), 0);
+}
+
+void TestMailThread::bodyAndHeadersArriveIntact()
+{
+    TempAppDir dir;
+    SmtpTestServer server;
+    QString longLine;
+    for (int i = 0; i < 300; ++i)
+        longLine += QStringLiteral("Vac: %1 V<br>").arg(200 + i);
+    const QString body =
+        QStringLiteral("first<br>\n.hidden behind a dot\n.\n..two\r\nunit °C, group 北区\n") + longLine;
+    QMailThread thread;
+    MailSettings settings = settingsFor(server.port());
+    settings.prepare(thread);
+    thread.setRecipients(settings.recipients);
+    thread.setSubject(QStringLiteral("Alarm\r\nBcc: intruder@evil.test"));
+    thread.setBody(body);
+    thread.start();
+    QVERIFY(thread.wait(30000));
+    QVERIFY(thread.isSuccess());
+
+    const auto [headers, received] = split(server.messages().first());
+    QVERIFY(!headers.filter(QRegularExpression(QStringLiteral("^Bcc:"))).size());
+    QVERIFY(headers.contains(QStringLiteral("Subject:Alarm  Bcc: intruder@evil.test")));
+    // The long line came folded after its "<br>" tags; otherwise the body is as given.
+    QVERIFY(received.count(QStringLiteral("\r\n")) > 6);
+    QString unfolded = received;
+    unfolded.replace(QStringLiteral("<br>\r\n"), QStringLiteral("<br>"));
+    QString expected = body + QStringLiteral("\r\n");
+    expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    expected.replace(QStringLiteral("<br>\r\n"), QStringLiteral("<br>"));
+    QCOMPARE(unfolded, expected);
+}
+
+void TestMailThread::refusalsFailWithoutCounting()
+{
+    TempAppDir dir;
+    {
+        SmtpTestServer server;
+        QMailThread thread;
+        runMail(thread, settingsFor(server.port(), QStringLiteral("wrong")), QMailThread::SendMail);
+        QVERIFY(!thread.isDone() && !thread.isSuccess());
+        QVERIFY(server.messages(1, 300).isEmpty());
+    }
+    {
+        SmtpTestServer server(SmtpTestServer::RejectMessages);
+        QMailThread thread;
+        runMail(thread, settingsFor(server.port()), QMailThread::SendMail);
+        QVERIFY(server.messages().first()[QStringLiteral("rejected")].toBool()); // it got through DATA
+        QVERIFY(!thread.isDone() && !thread.isSuccess());
+    }
+    QCOMPARE(ProgramState::instance().alarmMailCounter(), 0);
+}
+
+void TestMailThread::unreachableServerCounts()
+{
+    TempAppDir dir;
+    ScriptedPrompter prompter;
+    const MailSettings settings = settingsFor(closedPort());
+    QMailThread thread;
+    runMail(thread, settings, QMailThread::SendMail);
+    QVERIFY(!thread.isDone());
+    QCOMPARE(connectFailures(dir), 1);
+    QCOMPARE(ProgramState::instance().alarmMailCounter(), 1);
+
+    // The connection test tries, logs, reports, and never counts.
+    QVERIFY(!MailTester::testConnection(settings, thread));
+    QCOMPARE(prompter.messages().last().title, QStringLiteral("Test Connect"));
+    QCOMPARE(prompter.messages().last().text, QStringLiteral("Test fail"));
+    QCOMPARE(connectFailures(dir), 2);
+    QCOMPARE(ProgramState::instance().alarmMailCounter(), 1);
+}
+
+void TestMailThread::silentServerEndsAndCounts()
+{
+    TempAppDir dir;
+    dir.openDatabase();
+    QTcpServer silent; // connections complete in the kernel; nobody ever speaks
+    QVERIFY(silent.listen(QHostAddress::LocalHost));
+    ScriptedPrompter prompter;
+    QVERIFY(settingsFor(silent.serverPort()).apply());
+    AlarmMailer mailer;
+    mailer.loadSettings();
+
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < AlarmMailer::kThreadCount; ++i)
+        QVERIFY(mailer.send(QStringLiteral("Alarm"), QStringLiteral("x")));
+    QVERIFY(!mailer.send(QStringLiteral("Alarm"), QStringLiteral("x"))); // all five are busy
+    // Meanwhile the connection test waits the same way, keeping the window alive, and never counts.
+    int waits = 0;
+    QMailThread testThread;
+    QVERIFY(!MailTester::testConnection(mailer.settings(), testThread, [&] { ++waits; }));
+    QCOMPARE(prompter.messages().last().text, QStringLiteral("Test fail"));
+    QVERIFY2(waits > 20, qPrintable(QString::number(waits)));
+    QVERIFY(mailer.waitForMails(QDeadlineTimer(40000)));
+    // The greeting and the reply to EHLO each wait 5 s, then the dialogue gives up.
+    QVERIFY2(timer.elapsed() < 30000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(ProgramState::instance().alarmMailCounter(), AlarmMailer::kThreadCount);
+}
+
+void TestMailThread::limitStopsAlarmMailsUntilApplied()
+{
+    TempAppDir dir;
+    dir.openDatabase();
+    ScriptedPrompter prompter;
+    MailSettings stored = settingsFor(closedPort());
+    QVERIFY(stored.apply());
+    AlarmMailer mailer;
+    mailer.loadSettings();
+    QCOMPARE(mailer.settings().recipients, kRecipients);
+
+    ProgramState::instance().countAlarmMailFailure();
+    ProgramState::instance().countAlarmMailFailure();
+    ProgramState::instance().countAlarmMailFailure();
+    QVERIFY(mailer.mailAllowed()); // complete settings found the first time: counting starts again
+    for (int i = 0; i < ProgramState::kAlarmMailLimit; ++i) {
+        QVERIFY(mailer.mailAllowed());
+        QVERIFY(mailer.send(QStringLiteral("Alarm"), QStringLiteral("x")));
+        QVERIFY(mailer.waitForMails(QDeadlineTimer(30000)));
+    }
+    QCOMPARE(ProgramState::instance().alarmMailCounter(), 3);
+    QVERIFY(!mailer.mailAllowed());
+    QVERIFY(!mailer.send(QStringLiteral("Alarm"), QStringLiteral("x")));
+    QMailThread direct;
+    runMail(direct, stored, QMailThread::SendMail); // refused before it connects
+    QCOMPARE(connectFailures(dir), 3);
+    runMail(direct, stored, QMailThread::TestConnection); // tries, does not count
+    QCOMPARE(connectFailures(dir), 4);
+    QCOMPARE(ProgramState::instance().alarmMailCounter(), 3);
+
+    // Applying the settings again lets alarm mails go, to the recipients now stored,
+    // also after the threads were stopped once (as when monitoring stops).
+    mailer.stopAll();
+    SmtpTestServer server;
+    stored = settingsFor(server.port());
+    stored.recipients = QStringList{QStringLiteral("night-shift@plant.test")};
+    QVERIFY(stored.apply());
+    mailer.changeSettings(stored.account, stored.password, stored.port, stored.server, stored.sender);
+    QCOMPARE(ProgramState::instance().alarmMailCounter(), 0);
+    QVERIFY(mailer.send(QStringLiteral("Alarm"), QStringLiteral("x")));
+    QVERIFY(mailer.waitForMails(QDeadlineTimer(30000)));
+    QCOMPARE(server.messages().first()[QStringLiteral("rcpt_tos")].toVariant().toStringList(), stored.recipients);
+}
