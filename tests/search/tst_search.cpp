@@ -5,12 +5,12 @@
 #include "link/headlesssearch.h"
 #include "link/qburnsearch.h"
 #include "link/searchresult.h"
+#include "support/scriptedprompter.h"
 #include "support/tempappdir.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QSettings>
-#include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
 
@@ -104,10 +104,9 @@ struct SearchRun
 
     bool run()
     {
-        QSignalSpy end(&m_search, &QBurnSearch::search_end);
         m_search.start();
-        const bool ended = end.wait(kSearchTimeoutMs) && m_search.wait(5000);
-        QCoreApplication::processEvents();
+        const bool ended = m_search.wait(QDeadlineTimer(kSearchTimeoutMs));
+        QCoreApplication::processEvents(); // the queued signals
         return ended && !events.isEmpty() && events.last() == QLatin1String("end");
     }
 
@@ -199,8 +198,10 @@ void TestSearch::collisionsResolvedWithYes()
 
     // Address 0 is never queried; the clean inverter at 8 answers its identity query but is left alone.
     QStringList queried;
-    for (int address : {1, 2, 6, 7, 8, 19, 20, 21})
-        queried << QStringList(5, QString::number(address));
+    for (int address : {1, 2, 6, 7, 8, 19, 20, 21}) {
+        for (int pass = 0; pass < 5; ++pass)
+            queried << QString::number(address);
+    }
     QCOMPARE(heard(line.sim, 9), queried);
     QCOMPARE(heard(line.sim, 8), QStringList({"1>3", "1>4", "7>5", "7>9", "20>10", "20>11"}));
     const QString log = line.log();
@@ -229,7 +230,12 @@ void TestSearch::collisionsOnlyLoggedWithNo()
     QVERIFY(line.start(QJsonArray{inverter(1, 440, 301, 1), inverter(1, 460, 302, 2), inverter(5, 440, 305, 1),
                                   inverter(7, 440, 307, 1), inverter(7, 460, 307, 2)}));
     QBurnSearch search(kPort, 50, kBaud);
-    SearchRun run(search, false);
+    SearchRun run(search, true);
+    // The window asks before the search starts; the answer No reaches the search.
+    ScriptedPrompter prompter;
+    prompter.setAnswer(false);
+    QVERIFY(!search.askToResolveCollisions());
+    QCOMPARE(prompter.questions(), QStringList({"Confirm|Auto change the duplicate Inverter ID?"}));
     QVERIFY(run.run());
 
     QCOMPARE(run.findings(), QStringList({QStringLiteral("finding 1 5 ") + serialOf(305, 1)}));
