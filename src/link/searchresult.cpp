@@ -4,6 +4,7 @@
 #include "app/programstate.h"
 
 #include <QStringList>
+#include <memory>
 
 bool save_search_result(const QList<int> &found)
 {
@@ -12,8 +13,10 @@ bool save_search_result(const QList<int> &found)
     QStringList parts;
     for (int address : found)
         parts << QString::number(address);
-    AppSettings settings;
-    settings.setValue(Setting::INV_ADDR, parts.join(QLatin1Char(',')));
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    QSettings *programSettings = ProgramState::instance().settings();
+    const std::unique_ptr<AppSettings> settings =
+        programSettings ? std::make_unique<AppSettings>(*programSettings) : std::make_unique<AppSettings>();
+    settings->setValue(Setting::INV_ADDR, parts.join(QLatin1Char(',')));
+    settings->sync();
+    return settings->status() == QSettings::NoError;
 }

@@ -4,6 +4,7 @@
 
 // Makes the addresses a search found the program's inverter list: the address
 // table holds exactly them and INV_ADDR is written as the addresses in the
-// order found, in decimal, joined by "," (empty when none). False when app.ini
-// could not be written.
+// order found, in decimal, joined by "," (empty when none), through the
+// program-wide settings object when there is one. False when app.ini could not
+// be written.
 bool save_search_result(const QList<int> &found);

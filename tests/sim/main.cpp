@@ -1,0 +1,5 @@
+#include "support/testmain.h"
+#include "tst_linesimulator.h"
+#include "tst_scenario.h"
+
+LUMORA_TEST_MAIN(QCoreApplication, TestScenario, TestLineSimulator)

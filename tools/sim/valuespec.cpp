@@ -1,0 +1,64 @@
+#include "valuespec.h"
+
+#include <cmath>
+
+ValueSpec ValueSpec::constant(quint16 value)
+{
+    ValueSpec spec;
+    spec.m_constant = value;
+    return spec;
+}
+
+ValueSpec ValueSpec::daylight(const DaylightCurve &curve, double peak, double offset)
+{
+    ValueSpec spec;
+    spec.m_kind = Kind::Daylight;
+    spec.m_curve = curve;
+    spec.m_peak = peak;
+    spec.m_offset = offset;
+    return spec;
+}
+
+ValueSpec ValueSpec::energy(Kind word, const DaylightCurve &curve, double peakWatts, double startKWh)
+{
+    ValueSpec spec;
+    spec.m_kind = word;
+    spec.m_curve = curve;
+    spec.m_peak = peakWatts;
+    spec.m_offset = startKWh;
+    return spec;
+}
+
+quint16 ValueSpec::valueAt(const SimMoment &moment) const
+{
+    switch (m_kind) {
+    case Kind::Constant:
+        return m_constant;
+    case Kind::Daylight:
+        return toWord(m_offset + m_peak * m_curve.shape(moment.now));
+    case Kind::EnergyHigh:
+    case Kind::EnergyLow: {
+        const double kWh = m_offset + m_peak * m_curve.shapeSeconds(moment.start, moment.now) / 3.6e6;
+        return m_kind == Kind::EnergyHigh ? energyHighWord(kWh) : energyLowWord(kWh);
+    }
+    }
+    return 0;
+}
+
+quint16 ValueSpec::energyHighWord(double kWh)
+{
+    const double tenths = std::floor(std::max(kWh, 0.0) * 10.0);
+    return quint16(std::min(tenths / 10000.0, 65535.0));
+}
+
+quint16 ValueSpec::energyLowWord(double kWh)
+{
+    const double tenths = std::floor(std::max(kWh, 0.0) * 10.0);
+    return quint16(std::fmod(tenths, 10000.0));
+}
+
+quint16 ValueSpec::toWord(double value)
+{
+    const long rounded = std::lround(std::min(std::max(value, -32768.0), 65535.0));
+    return quint16(rounded & 0xFFFF);
+}
