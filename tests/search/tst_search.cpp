@@ -9,6 +9,7 @@
 #include "support/tempappdir.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QSettings>
 #include <QTimer>
@@ -18,8 +19,8 @@ namespace {
 
 constexpr int kPort = 7;
 constexpr int kBaud = 38400;
-constexpr int kSearchTimeoutMs = 240000;
 
+// An inverter whose serial text is "SN<high>-<low>".
 QJsonObject inverter(int address, int model, int serialHigh, int serialLow, const QString &fault = QString())
 {
     QJsonObject spec{{"address", address},
@@ -31,67 +32,63 @@ QJsonObject inverter(int address, int model, int serialHigh, int serialLow, cons
     return spec;
 }
 
-QString serialOf(int serialHigh, int serialLow)
+QJsonObject shippedScenario(const char *name)
 {
-    return QStringLiteral("SN%1-%2").arg(serialHigh).arg(serialLow);
+    QFile file(QStringLiteral(LUMORA_SOURCE_DIR "/tools/sim/scenarios/") + QLatin1String(name));
+    return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
 }
 
-QString scenarioFile(const char *name)
+QString savedInverterList(const TempAppDir &dir)
 {
-    return QStringLiteral(LUMORA_SOURCE_DIR "/tools/sim/scenarios/") + QLatin1String(name);
+    return QSettings(dir.file("app.ini"), QSettings::IniFormat).value("INV_ADDR").toString();
 }
 
-// The requests of one function the simulator heard, as "address" or, for
-// function 8, "address>new address".
-QStringList heard(const LineSimulator &sim, int function)
-{
-    QStringList list;
-    for (const HeardRequest &request : sim.requests()) {
-        if (request.kind != HeardRequest::Kind::Inverter || quint8(request.bytes.at(2)) != function)
-            continue;
-        list << (function == 8
-                     ? QStringLiteral("%1>%2").arg(quint8(request.bytes.at(1))).arg(quint8(request.bytes.at(9)))
-                     : QString::number(quint8(request.bytes.at(1))));
-    }
-    return list;
-}
-
-// A simulated line linked as COM7 in a fresh application directory, with the
-// line settings of the search.
+// A plant on a simulated line linked as COM7 of a fresh application directory.
 struct Line
 {
     TempAppDir dir;
     LineSimulator sim;
 
-    bool start(const QJsonArray &inverters)
-    {
-        return start([&](QString *error) { return sim.start(QJsonObject{{"inverters", inverters}}, error); });
-    }
-    bool startFile(const QString &path)
-    {
-        return start([&](QString *error) { return sim.startFile(path, error); });
-    }
-    template<typename Starter>
-    bool start(Starter starter)
+    bool start(const QJsonObject &scenario)
     {
         ProgramState::instance().setLineSettings(kPort, kBaud);
         QString error;
-        if (!sim.link(dir.file(QStringLiteral("ports/COM%1").arg(kPort))) || !starter(&error)) {
+        const bool started = sim.link(dir.file("ports/COM7")) && sim.start(scenario, &error);
+        if (!started)
             qWarning() << "simulator:" << error;
-            return false;
-        }
-        return true;
+        return started;
     }
-    QString log() const { return QString::fromUtf8(dir.read(QStringLiteral("log.txt"))); }
+    bool start(const QJsonArray &inverters) { return start(QJsonObject{{"inverters", inverters}}); }
+
+    QString log() const { return QString::fromUtf8(dir.read("log.txt")); }
+    QList<int> addresses() const // of the inverters, in scenario order
+    {
+        QList<int> list;
+        for (int i = 0; i < sim.inverterCount(); ++i)
+            list << sim.address(i);
+        return list;
+    }
+    // The function-9 requests heard as "address", the function-8 ones as "address>new address".
+    QStringList heard(int function) const
+    {
+        QStringList list;
+        for (const HeardRequest &request : sim.requests()) {
+            const QByteArray &bytes = request.bytes;
+            if (request.kind == HeardRequest::Kind::Inverter && quint8(bytes.at(2)) == function)
+                list << (function == 8 ? QStringLiteral("%1>%2").arg(quint8(bytes.at(1))).arg(quint8(bytes.at(9)))
+                                       : QString::number(quint8(bytes.at(1))));
+        }
+        return list;
+    }
 };
 
-// Runs one search to its end and keeps its signals in the order they came.
+// One search, with its signals in the order they came.
 struct SearchRun
 {
-    QStringList events; // "finding count address serial", "progress a", "end"
+    QBurnSearch search{kPort, 50, kBaud};
+    QStringList events; // "finding <count> <address> <serial>", "progress <address>", "end"
 
-    explicit SearchRun(QBurnSearch &search, bool resolve)
-        : m_search(search)
+    explicit SearchRun(bool resolve)
     {
         search.setResolveCollisions(resolve);
         QObject::connect(&search, &QBurnSearch::send_finding, &m_context, [this](int count, int address, QString sn) {
@@ -104,17 +101,15 @@ struct SearchRun
 
     bool run()
     {
-        m_search.start();
-        const bool ended = m_search.wait(QDeadlineTimer(kSearchTimeoutMs));
+        search.start();
+        const bool ended = search.wait(QDeadlineTimer(240000));
         QCoreApplication::processEvents(); // the queued signals
-        return ended && !events.isEmpty() && events.last() == QLatin1String("end");
+        return ended && events.value(events.size() - 1) == QLatin1String("end");
     }
-
-    QStringList findings() const { return events.filter(QRegularExpression(QStringLiteral("^finding "))); }
-    QStringList progress() const { return events.filter(QRegularExpression(QStringLiteral("^progress "))); }
+    QStringList findings() const { return events.filter(QRegularExpression("^finding ")); }
+    QStringList progress() const { return events.filter(QRegularExpression("^progress ")); }
 
 private:
-    QBurnSearch &m_search;
     QObject m_context;
 };
 
@@ -139,35 +134,29 @@ private slots:
     void fifteenCollisionEntriesAreLeftAlone();
     void faultyInvertersAreSkippedAndLogged();
     void stopEndsTheScanEarly();
-    void portThatCannotOpenEndsAtOnce();
+    void unusablePort();
     void headlessSearchPrintsAndSaves();
-    void headlessSearchWithoutUsablePort();
 };
 
 void TestSearch::cleanInvertersAreReportedInOrder()
 {
     Line line;
-    QVERIFY(line.startFile(scenarioFile("search-clean.json")));
-    QBurnSearch search(kPort, 50, kBaud);
-    SearchRun run(search, true);
+    QVERIFY(line.start(shippedScenario("search-clean.json")));
+    SearchRun run(true);
     QVERIFY(run.run());
 
+    const QMap<int, QString> findings{
+        {1, "finding 1 1 LES000101111"}, {2, "finding 2 2 LES000102222"}, {5, "finding 3 5 LUS000103333"}};
     QStringList expected;
-    for (int address = 1; address <= 255; ++address) {
-        if (address == 1)
-            expected << QStringLiteral("finding 1 1 LES000101111");
-        if (address == 2)
-            expected << QStringLiteral("finding 2 2 LES000102222");
-        if (address == 5)
-            expected << QStringLiteral("finding 3 5 LUS000103333");
-        expected << QStringLiteral("progress %1").arg(address);
-    }
-    expected << QStringLiteral("progress 255") << QStringLiteral("end");
+    for (int address = 1; address <= 255; ++address)
+        expected << findings.value(address) << QStringLiteral("progress %1").arg(address);
+    expected.removeAll(QString());
+    expected << "progress 255"
+             << "end";
     QCOMPARE(run.events, expected);
-    QCOMPARE(search.found(), QList<int>({1, 2, 5}));
-    QVERIFY(search.portOpened());
-    QVERIFY(!line.log().contains(QLatin1String("[COLLISION]")));
-    QVERIFY(heard(line.sim, 9).isEmpty());
+    QCOMPARE(run.search.found(), QList<int>({1, 2, 5}));
+    QVERIFY(!line.log().contains("[COLLISION]"));
+    QVERIFY(line.heard(9).isEmpty());
     QVERIFY(ProgramState::instance().sharedPort().is_closed());
 }
 
@@ -178,50 +167,39 @@ void TestSearch::collisionsResolvedWithYes()
     QVERIFY(line.start(QJsonArray{inverter(1, 440, 301, 1), inverter(1, 460, 302, 2), inverter(7, 440, 307, 1),
                                   inverter(7, 460, 307, 2), inverter(8, 440, 308, 1), inverter(20, 500, 320, 1),
                                   inverter(20, 440, 320, 2)}));
-    QBurnSearch search(kPort, 50, kBaud);
-    SearchRun run(search, true);
+    SearchRun run(true);
     QVERIFY(run.run());
 
     // Each gets the lowest address that is neither used nor in the collision set.
     QCOMPARE(run.findings(),
-             QStringList(
-                 {QStringLiteral("finding 1 8 ") + serialOf(308, 1), QStringLiteral("finding 2 3 ") + serialOf(301, 1),
-                  QStringLiteral("finding 3 4 ") + serialOf(302, 2), QStringLiteral("finding 4 5 ") + serialOf(307, 1),
-                  QStringLiteral("finding 5 9 ") + serialOf(307, 2), QStringLiteral("finding 6 10 ") + serialOf(320, 1),
-                  QStringLiteral("finding 7 11 ") + serialOf(320, 2)}));
+             QStringList({"finding 1 8 SN308-1", "finding 2 3 SN301-1", "finding 3 4 SN302-2", "finding 4 5 SN307-1",
+                          "finding 5 9 SN307-2", "finding 6 10 SN320-1", "finding 7 11 SN320-2"}));
     QCOMPARE(run.progress(), progressUpTo(255));
-    QCOMPARE(search.found(), QList<int>({8, 3, 4, 5, 9, 10, 11}));
-    QList<int> addresses;
-    for (int i = 0; i < line.sim.inverterCount(); ++i)
-        addresses << line.sim.address(i);
-    QCOMPARE(addresses, QList<int>({3, 4, 5, 9, 8, 10, 11}));
+    QCOMPARE(run.search.found(), QList<int>({8, 3, 4, 5, 9, 10, 11}));
+    QCOMPARE(line.addresses(), QList<int>({3, 4, 5, 9, 8, 10, 11}));
 
-    // Address 0 is never queried; the clean inverter at 8 answers its identity query but is left alone.
+    // Address 0 is never queried; the clean inverter at 8 answers its identity queries and is left alone.
     QStringList queried;
-    for (int address : {1, 2, 6, 7, 8, 19, 20, 21}) {
-        for (int pass = 0; pass < 5; ++pass)
-            queried << QString::number(address);
-    }
-    QCOMPARE(heard(line.sim, 9), queried);
-    QCOMPARE(heard(line.sim, 8), QStringList({"1>3", "1>4", "7>5", "7>9", "20>10", "20>11"}));
+    for (const char *address : {"1", "2", "6", "7", "8", "19", "20", "21"})
+        queried << address << address << address << address << address;
+    QCOMPARE(line.heard(9), queried);
+    QCOMPARE(line.heard(8), QStringList({"1>3", "1>4", "7>5", "7>9", "20>10", "20>11"}));
     const QString log = line.log();
-    for (int address : {1, 7, 20})
-        QVERIFY(log.contains(QStringLiteral("[COLLISION] addr: %1\n").arg(address)));
-    QVERIFY(log.contains(QLatin1String("[COLLISION] size of addr:9 \n")));
+    QVERIFY(log.contains("[COLLISION] addr: 1\n") && log.contains("[COLLISION] addr: 7\n") &&
+            log.contains("[COLLISION] addr: 20\n"));
+    QVERIFY(log.contains("[COLLISION] size of addr:9 \n"));
 
-    QVERIFY(save_search_result(search.found()));
-    QCOMPARE(QSettings(line.dir.file("app.ini"), QSettings::IniFormat).value("INV_ADDR").toString(),
-             QStringLiteral("8,3,4,5,9,10,11"));
+    QVERIFY(save_search_result(run.search.found()));
+    QCOMPARE(savedInverterList(line.dir), QStringLiteral("8,3,4,5,9,10,11"));
     QCOMPARE(ProgramState::instance().addressTable().addresses(), QList<int>({3, 4, 5, 8, 9, 10, 11}));
 
     // A second search finds every inverter cleanly at its own address.
     line.sim.clearRequests();
-    QBurnSearch again(kPort, 50, kBaud);
-    SearchRun second(again, true);
+    SearchRun second(true);
     QVERIFY(second.run());
-    QCOMPARE(again.found(), QList<int>({3, 4, 5, 8, 9, 10, 11}));
-    QCOMPARE(line.log().count(QLatin1String("[COLLISION] addr:")), 3);
-    QVERIFY(heard(line.sim, 9).isEmpty());
+    QCOMPARE(second.search.found(), QList<int>({3, 4, 5, 8, 9, 10, 11}));
+    QCOMPARE(line.log().count("[COLLISION] addr:"), 3);
+    QVERIFY(line.heard(9).isEmpty());
 }
 
 void TestSearch::collisionsOnlyLoggedWithNo()
@@ -229,37 +207,33 @@ void TestSearch::collisionsOnlyLoggedWithNo()
     Line line;
     QVERIFY(line.start(QJsonArray{inverter(1, 440, 301, 1), inverter(1, 460, 302, 2), inverter(5, 440, 305, 1),
                                   inverter(7, 440, 307, 1), inverter(7, 460, 307, 2)}));
-    QBurnSearch search(kPort, 50, kBaud);
-    SearchRun run(search, true);
+    SearchRun run(true);
     // The window asks before the search starts; the answer No reaches the search.
     ScriptedPrompter prompter;
     prompter.setAnswer(false);
-    QVERIFY(!search.askToResolveCollisions());
+    QVERIFY(!run.search.askToResolveCollisions());
     QCOMPARE(prompter.questions(), QStringList({"Confirm|Auto change the duplicate Inverter ID?"}));
     QVERIFY(run.run());
 
-    QCOMPARE(run.findings(), QStringList({QStringLiteral("finding 1 5 ") + serialOf(305, 1)}));
-    QCOMPARE(search.found(), QList<int>({5}));
+    QCOMPARE(run.findings(), QStringList({"finding 1 5 SN305-1"}));
+    QCOMPARE(run.search.found(), QList<int>({5}));
     const QString log = line.log();
-    QVERIFY(log.contains(QLatin1String("[COLLISION] addr: 1\n")));
-    QVERIFY(log.contains(QLatin1String("[COLLISION] addr: 7\n")));
-    QVERIFY(!log.contains(QLatin1String("size of addr")));
-    QVERIFY(heard(line.sim, 9).isEmpty());
-    QVERIFY(heard(line.sim, 8).isEmpty());
+    QVERIFY(log.contains("[COLLISION] addr: 1\n") && log.contains("[COLLISION] addr: 7\n"));
+    QVERIFY(!log.contains("size of addr"));
+    QVERIFY(line.heard(9).isEmpty() && line.heard(8).isEmpty());
 }
 
 void TestSearch::fifteenCollisionEntriesAreLeftAlone()
 {
     Line line;
-    QVERIFY(line.startFile(scenarioFile("search-many-collisions.json")));
-    QBurnSearch search(kPort, 50, kBaud);
-    SearchRun run(search, true);
+    QVERIFY(line.start(shippedScenario("search-many-collisions.json")));
+    SearchRun run(true);
     QVERIFY(run.run());
 
-    QCOMPARE(line.log().count(QLatin1String("[COLLISION] addr:")), 5);
-    QVERIFY(!line.log().contains(QLatin1String("size of addr")));
-    QVERIFY(heard(line.sim, 9).isEmpty());
-    QVERIFY(search.found().isEmpty());
+    QCOMPARE(line.log().count("[COLLISION] addr:"), 5);
+    QVERIFY(!line.log().contains("size of addr"));
+    QVERIFY(line.heard(9).isEmpty());
+    QVERIFY(run.search.found().isEmpty());
 }
 
 // Pairs at 7 (one echoes function 8 wrongly), 10 (one answers identity
@@ -271,33 +245,27 @@ void TestSearch::faultyInvertersAreSkippedAndLogged()
                                   inverter(7, 460, 407, 2, "wrongBurnEcho"), inverter(10, 440, 410, 1),
                                   inverter(10, 460, 410, 2, "identityNoise"), inverter(13, 440, 413, 1),
                                   inverter(13, 460, 413, 2, "noSerialAfterBurn")}));
-    QBurnSearch search(kPort, 50, kBaud);
-    SearchRun run(search, true);
+    SearchRun run(true);
     QVERIFY(run.run());
 
-    // The address offered in the refused assignment (3) is not offered to anyone else.
-    QCOMPARE(search.found(), QList<int>({1, 2, 4, 5}));
+    QCOMPARE(run.search.found(), QList<int>({1, 2, 4, 5}));
     QCOMPARE(run.findings().size(), 4);
-    QList<int> addresses;
-    for (int i = 0; i < line.sim.inverterCount(); ++i)
-        addresses << line.sim.address(i);
-    QCOMPARE(addresses, QList<int>({1, 2, 7, 4, 10, 5, 15}));
-    // One assignment each: a refused inverter is never offered a second address.
-    QCOMPARE(heard(line.sim, 8), QStringList({"7>2", "7>3", "10>4", "13>5", "13>15"}));
+    // One assignment each; the address of the refused one (3) is offered to nobody else.
+    QCOMPARE(line.heard(8), QStringList({"7>2", "7>3", "10>4", "13>5", "13>15"}));
+    QCOMPARE(line.addresses(), QList<int>({1, 2, 7, 4, 10, 5, 15}));
 
     const QString log = line.log();
-    QVERIFY(log.contains(QLatin1String("[COLLISION] change addr fail, addr: 7 new addr: 3\n")));
-    QCOMPARE(log.count(QLatin1String("[COLLISION] bad identity reply, addr: 10\n")), 5);
-    QVERIFY(log.contains(QLatin1String("[COLLISION] no serial text, new addr: 15\n")));
+    QVERIFY(log.contains("[COLLISION] change addr fail, addr: 7 new addr: 3\n"));
+    QCOMPARE(log.count("[COLLISION] bad identity reply, addr: 10\n"), 5);
+    QVERIFY(log.contains("[COLLISION] no serial text, new addr: 15\n"));
 }
 
 void TestSearch::stopEndsTheScanEarly()
 {
     Line line;
-    QVERIFY(line.start(QJsonArray{inverter(3, 440, 501, 1), inverter(40, 440, 540, 1), inverter(41, 440, 541, 1),
-                                  inverter(90, 440, 590, 1)}));
-    QBurnSearch search(kPort, 50, kBaud);
-    SearchRun run(search, true);
+    QVERIFY(line.start(QJsonArray{inverter(3, 440, 501, 1), inverter(40, 440, 540, 1), inverter(41, 440, 541, 1)}));
+    SearchRun run(true);
+    QBurnSearch &search = run.search;
     connect(
         &search, &QBurnSearch::progress, &search,
         [&search](int address) {
@@ -309,27 +277,33 @@ void TestSearch::stopEndsTheScanEarly()
 
     QCOMPARE(run.progress(), progressUpTo(40));
     QCOMPARE(search.found(), QList<int>({3, 40}));
-    for (const QString &address : heard(line.sim, 3))
-        QVERIFY(address.toInt() <= 40);
 }
 
-void TestSearch::portThatCannotOpenEndsAtOnce()
+void TestSearch::unusablePort()
 {
     TempAppDir dir;
-    ProgramState::instance().setLineSettings(kPort, kBaud);
     QVERIFY(QDir(dir.path()).mkpath("ports") && QFile::link(dir.file("nowhere"), dir.file("ports/COM7")));
-    QBurnSearch search(kPort, 50, kBaud);
-    SearchRun run(search, true);
+    ProgramState::instance().setLineSettings(kPort, kBaud);
+    SearchRun run(true);
     QVERIFY(run.run());
     QCOMPARE(run.events, QStringList({"end"}));
-    QVERIFY(!search.portOpened());
-    QVERIFY(search.found().isEmpty());
+    QVERIFY(!run.search.portOpened() && run.search.found().isEmpty());
+
+    // Without a usable port the headless search keeps the saved inverter list.
+    QString output;
+    QTextStream out(&output);
+    dir.write("app.ini", "[General]\nCOMPortFrm_com_name=\nINV_ADDR=9\n");
+    QCOMPARE(HeadlessSearch(false, out).run(), int(HeadlessSearch::NoPortSet));
+    dir.write("app.ini", "[General]\nCOMPortFrm_com_name=COM7\nINV_ADDR=9\n");
+    QCOMPARE(HeadlessSearch(false, out).run(), int(HeadlessSearch::PortUnavailable));
+    QCOMPARE(savedInverterList(dir), QStringLiteral("9"));
+    QVERIFY(ProgramState::instance().addressTable().isEmpty());
 }
 
 void TestSearch::headlessSearchPrintsAndSaves()
 {
     Line line;
-    QVERIFY(line.startFile(scenarioFile("search-clean.json")));
+    QVERIFY(line.start(shippedScenario("search-clean.json")));
     ProgramState::instance().setLineSettings(0, 0);
     line.dir.write("app.ini", "[General]\nCOMPortFrm_com_name=COM7\nCOMPortFrm_baud_index=5\nINV_ADDR=9\n");
 
@@ -346,25 +320,8 @@ void TestSearch::headlessSearchPrintsAndSaves()
                              "3 inverters found.\n"),
              qPrintable(output));
     QCOMPARE(ProgramState::instance().baudRate(), kBaud);
-    QCOMPARE(QSettings(line.dir.file("app.ini"), QSettings::IniFormat).value("INV_ADDR").toString(),
-             QStringLiteral("1,2,5"));
+    QCOMPARE(savedInverterList(line.dir), QStringLiteral("1,2,5"));
     QCOMPARE(ProgramState::instance().addressTable().addresses(), QList<int>({1, 2, 5}));
-}
-
-void TestSearch::headlessSearchWithoutUsablePort()
-{
-    TempAppDir dir;
-    QString output;
-    QTextStream out(&output);
-    dir.write("app.ini", "[General]\nCOMPortFrm_com_name=\nINV_ADDR=9\n");
-    QCOMPARE(HeadlessSearch(false, out).run(), int(HeadlessSearch::NoPortSet));
-
-    // COM8 leads nowhere: the saved inverter list stays as it was.
-    QVERIFY(QDir(dir.path()).mkpath("ports") && QFile::link(dir.file("nowhere"), dir.file("ports/COM8")));
-    dir.write("app.ini", "[General]\nCOMPortFrm_com_name=COM8\nINV_ADDR=9\n");
-    QCOMPARE(HeadlessSearch(false, out).run(), int(HeadlessSearch::PortUnavailable));
-    QCOMPARE(QSettings(dir.file("app.ini"), QSettings::IniFormat).value("INV_ADDR").toString(), QStringLiteral("9"));
-    QVERIFY(ProgramState::instance().addressTable().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestSearch)
