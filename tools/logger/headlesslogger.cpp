@@ -7,6 +7,11 @@
 #include "monitor/communicationtest.h"
 #include "monitor/qpollingthread.h"
 
+namespace {
+// Longer than one SMTP dialogue can take with its 5 s replies and 10 s connect.
+constexpr int kMailDrainMs = 60000;
+} // namespace
+
 HeadlessLogger::HeadlessLogger(QTextStream &out, int maxCycles, QObject *parent)
     : QObject(parent)
     , m_out(out)
@@ -33,6 +38,7 @@ bool HeadlessLogger::start()
         return false;
     }
     state.sensors().load();
+    m_mailer.loadSettings();
     if (!CommunicationTest::run(state.prompter()))
         return false;
     m_out << "Monitoring " << state.addressTable().size() << " inverter(s) on COM" << state.portNumber() << " at "
@@ -67,12 +73,16 @@ void HeadlessLogger::everyPolling()
                  .arg(acPower, 0, 'f', 0)
                  .arg(yield, 0, 'f', 1)
           << Qt::endl;
+    m_mailer.checkAlarms(ProgramState::instance().devices(), m_polling->isRunning());
     if (m_maxCycles > 0 && m_cycles >= m_maxCycles)
         stop();
 }
 
 void HeadlessLogger::pollingEnded()
 {
+    // An alarm already on its way is delivered, within the mail's own time-outs.
+    if (!m_mailer.waitForMails(QDeadlineTimer(kMailDrainMs)))
+        m_out << "An alarm mail was still being sent and has been given up." << Qt::endl;
     // Nothing answers while the program is away.
     db_exec(QStringLiteral("UPDATE orva_inverter SET online = 0"));
     m_out << "Monitoring stopped after " << m_cycles << " cycle(s)." << Qt::endl;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "monitor/alarmmailer.h"
+
 #include <QObject>
 #include <QTextStream>
 
@@ -7,7 +9,8 @@ class QPollingThread;
 
 // Monitoring without a window: the communication test, then the polling thread
 // until a termination signal or the requested number of cycles; one status line
-// per cycle; at the end every inverter row is marked offline.
+// and the alarm check per cycle; at the end the alarm mails on their way are
+// delivered and every inverter row is marked offline.
 class HeadlessLogger : public QObject
 {
     Q_OBJECT
@@ -33,4 +36,5 @@ private:
     int m_maxCycles;
     int m_cycles = 0;
     QPollingThread *m_polling;
+    AlarmMailer m_mailer;
 };
