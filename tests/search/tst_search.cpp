@@ -23,13 +23,13 @@ constexpr int kBaud = 38400;
 // An inverter whose serial text is "SN<high>-<low>".
 QJsonObject inverter(int address, int model, int serialHigh, int serialLow, const QString &fault = QString())
 {
-    QJsonObject spec{{"address", address},
+    QJsonObject json{{"address", address},
                      {"model", model},
                      {"serial", QStringLiteral("SN%1-%2").arg(serialHigh).arg(serialLow)},
                      {"serialNumber", QJsonArray{serialHigh, serialLow}}};
     if (!fault.isEmpty())
-        spec.insert("faults", QJsonArray{QJsonObject{{"type", fault}}});
-    return spec;
+        json.insert("faults", QJsonArray{QJsonObject{{"type", fault}}});
+    return json;
 }
 
 QJsonObject shippedScenario(const char *name)
