@@ -44,17 +44,15 @@ public:
     void setResolveCollisions(bool resolve) { m_resolveCollisions = resolve; }
     bool resolveCollisions() const { return m_resolveCollisions; }
 
-    // Ends the search early: it is checked before each address.
+    // Ends the search early (from any thread): checked before each address of
+    // the scan and of the collision resolution. A stop given between start()
+    // and the first address counts too; the flag is cleared when run() ends.
     void stop() { m_stop.store(true); }
 
     // The bus addresses found, in the order found.
     QList<int> found() const;
     // False when the last run could not open its port (it then emitted search_end() alone).
     bool portOpened() const { return m_portOpened.load(); }
-
-    // Identity key text: the model number, then both serial-number words as "%04d".
-    static QString identityKey(int model, int serialHigh, int serialLow);
-    static QString identityKey(const quint8 *identity);
 
 signals:
     void progress(int address); // the address just handled; 255 at the end
@@ -73,6 +71,10 @@ private:
         std::set<int> refusedAddresses; // offered in a function-8 request that was not echoed
         QStringList refusedKeys;        // inverters whose assignment failed once
     };
+
+    // Identity key text: the model number, then both serial-number words as "%04d".
+    static QString identityKey(int model, int serialHigh, int serialLow);
+    static QString identityKey(const quint8 *identity);
 
     void scanAddress(int address, int replyTime, Pass &pass);
     bool checkAnswer(int address, Pass &pass);
