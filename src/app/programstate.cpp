@@ -20,6 +20,7 @@ void ProgramState::reset()
     m_settings = nullptr;
     setLineSettings(0, 0);
     m_addressTable.clear();
+    m_devices.clear();
     m_sharedPort.close();
     m_sharedPort.set_port_baud(1, 9600);
     m_sensors.clear();

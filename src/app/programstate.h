@@ -1,13 +1,14 @@
 #pragma once
 
 #include "app/addresstable.h"
+#include "device/devicemap.h"
 #include "link/cserial.h"
 #include "link/sensorlist.h"
 
 #include <atomic>
 
 class QSettings;
-class QThread;
+class QPollingThread;
 class Prompter;
 
 // The baud rates the user can choose, index 0 to 5; index 3 (9600) by default.
@@ -38,6 +39,9 @@ public:
 
     AddressTable &addressTable() { return m_addressTable; }
 
+    // The device records of the polling thread and their published copy.
+    DeviceMap &devices() { return m_devices; }
+
     // The one serial port through which every user of the line opens, exchanges and closes.
     CSerial &sharedPort() { return m_sharedPort; }
 
@@ -49,8 +53,8 @@ public:
     void setDecimalComma(bool on) { m_decimalComma.store(on); }
 
     // The program-wide polling thread, or nullptr before start-up made it.
-    QThread *pollingThread() const { return m_pollingThread.load(); }
-    void setPollingThread(QThread *thread) { m_pollingThread.store(thread); }
+    QPollingThread *pollingThread() const { return m_pollingThread.load(); }
+    void setPollingThread(QPollingThread *thread) { m_pollingThread.store(thread); }
 
     // Who answers the program's questions; a console prompter until the window installs its own.
     Prompter &prompter() const;
@@ -72,10 +76,11 @@ private:
     std::atomic<int> m_baudRate{0};
     std::atomic<int> m_portNumber{0};
     AddressTable m_addressTable;
+    DeviceMap m_devices;
     CSerial m_sharedPort;
     SensorList m_sensors;
     std::atomic<bool> m_decimalComma{false};
-    std::atomic<QThread *> m_pollingThread{nullptr};
+    std::atomic<QPollingThread *> m_pollingThread{nullptr};
     std::atomic<Prompter *> m_prompter{nullptr};
     std::atomic<int> m_alarmMailCounter{0};
 };

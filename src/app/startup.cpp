@@ -116,8 +116,7 @@ void Startup::applyDecimalComma(const AppSettings &settings)
 void Startup::buildStaticTables()
 {
     buildDeviceTables();
-    // Seam: the monitoring-register tables and the currency list are built here
-    // once they exist.
+    // Seam: the currency list is built here once it exists.
     ProgramState::instance().setLineSettings(0, 0);
     ProgramState::instance().sensors().clear();
 }

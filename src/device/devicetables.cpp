@@ -1,6 +1,7 @@
 #include "device/devicetables.h"
 
 #include "device/errortables.h"
+#include "device/monitortables.h"
 #include "device/paramtables.h"
 #include "device/statetables.h"
 
@@ -14,4 +15,6 @@ void buildDeviceTables()
     ParamTablesEUR();
     ParamTablesUSA0();
     ParamTablesUSA1();
+    MonitorRegistersEUR();
+    MonitorRegistersUSA1();
 }

@@ -1,15 +1,17 @@
 #pragma once
 
+#include "device/devicerecord.h"
 #include "monitor/mailsettings.h"
 #include "monitor/qmailthread.h"
 
 #include <QDeadlineTimer>
 #include <QString>
 
-// The main window's alarm-mail sender: its copy of the mail settings and the
-// five mail threads that carry alarm mails. The alarm check decides when to
-// mail and composes the message; this class knows whether mail may go and
-// hands the message to an idle thread.
+class DeviceMap;
+
+// The alarm mail of the monitoring: the copy of the mail settings, the five
+// mail threads that carry alarm mails, the alarm check after every polling
+// cycle and the composition of the mail.
 class AlarmMailer
 {
 public:
@@ -34,6 +36,19 @@ public:
     // Starts one alarm mail on the first idle thread. False when nothing was
     // started: incomplete settings, the failure limit reached, all threads busy.
     bool send(const QString &subject, const QString &body);
+
+    // After every polling cycle: for each device, the alarmed bits of its region
+    // (app.ini) that are set in its error words; when they differ from what was
+    // last reported, they are stored and mailed. deliver is false while the
+    // window is hidden or the polling thread is not running: then nothing goes.
+    void checkAlarms(DeviceMap &devices, bool deliver);
+    // Mails the descriptions of the alarmed bits of one device. False when
+    // nothing was sent (no lines, not delivering, mail not possible).
+    bool sendAlarmMail(const DeviceRecord &device, const AlarmedErrors &alarmed, bool deliver);
+
+    static QString alarmSubject(const DeviceRecord &device);
+    // The HTML body; empty when no alarmed bit has a description.
+    static QString alarmBody(const DeviceRecord &device, const AlarmedErrors &alarmed);
 
     // Waits for the running mails; false when the deadline came first.
     bool waitForMails(QDeadlineTimer deadline = QDeadlineTimer(QDeadlineTimer::Forever));

@@ -3,17 +3,35 @@
 #include <QtTest>
 
 // Runs several test classes in one test program; fails when any of them fails.
+// A class name among the arguments ("TestAlarms") runs only the classes named;
+// the other arguments go to each of them as usual.
 template<typename Test>
-int runTestClass(int argc, char **argv)
+int runTestClass(const QStringList &arguments)
 {
     Test test;
-    return QTest::qExec(&test, argc, argv);
+    const QString name = QString::fromLatin1(test.metaObject()->className());
+    QStringList own = arguments;
+    bool named = false;
+    QStringList classNames;
+    for (const QString &argument : arguments) {
+        if (argument.startsWith(QLatin1String("Test")) && !argument.contains(QLatin1Char(':'))) {
+            classNames << argument;
+            own.removeAll(argument);
+            named = named || argument == name;
+        }
+    }
+    if (!classNames.isEmpty() && !named)
+        return 0;
+    return QTest::qExec(&test, own);
 }
 
 template<typename... Tests>
 int runTestClasses(int argc, char **argv)
 {
-    return (runTestClass<Tests>(argc, argv) + ...);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return (runTestClass<Tests>(arguments) + ...);
 }
 
 #define LUMORA_TEST_MAIN(AppType, ...)                                                                                 \

@@ -1,0 +1,89 @@
+#include "device/devicemap.h"
+
+#include <QMutexLocker>
+
+DeviceMap::Cycle::Cycle(DeviceMap &map)
+    : m_map(map)
+{
+    m_map.m_monitorMutex.lock();
+}
+
+DeviceMap::Cycle::~Cycle()
+{
+    m_map.publish();
+    m_map.m_monitorMutex.unlock();
+}
+
+QDevice &DeviceMap::Cycle::record(int address)
+{
+    std::unique_ptr<QDevice> &device = m_map.m_records[address];
+    if (!device)
+        device = std::make_unique<QDevice>(quint8(address));
+    return *device;
+}
+
+QDevice *DeviceMap::Cycle::find(int address) const
+{
+    const auto it = m_map.m_records.find(address);
+    return it == m_map.m_records.end() ? nullptr : it->second.get();
+}
+
+QList<QDevice *> DeviceMap::Cycle::records() const
+{
+    QList<QDevice *> devices;
+    for (const auto &[address, device] : m_map.m_records)
+        devices.append(device.get());
+    return devices;
+}
+
+void DeviceMap::clear()
+{
+    QMutexLocker lock(&m_monitorMutex);
+    m_records.clear();
+    publish();
+}
+
+QMap<int, DeviceRecord> DeviceMap::snapshot() const
+{
+    QMutexLocker lock(&m_snapshotMutex);
+    return m_snapshot;
+}
+
+std::optional<DeviceRecord> DeviceMap::snapshotOf(int address) const
+{
+    QMutexLocker lock(&m_snapshotMutex);
+    const auto it = m_snapshot.constFind(address);
+    if (it == m_snapshot.constEnd())
+        return std::nullopt;
+    return *it;
+}
+
+int DeviceMap::snapshotSize() const
+{
+    QMutexLocker lock(&m_snapshotMutex);
+    return m_snapshot.size();
+}
+
+void DeviceMap::storeAlarmedErrors(int address, const AlarmedErrors &errors)
+{
+    QMutexLocker lock(&m_monitorMutex);
+    const auto it = m_records.find(address);
+    if (it == m_records.end())
+        return;
+    it->second->alarmedErrors = errors;
+    // The published copy follows at once, so the next check compares against
+    // what was stored even when a cycle was published in between.
+    QMutexLocker snapshotLock(&m_snapshotMutex);
+    const auto published = m_snapshot.find(address);
+    if (published != m_snapshot.end())
+        published->alarmedErrors = errors;
+}
+
+void DeviceMap::publish()
+{
+    QMap<int, DeviceRecord> copy;
+    for (const auto &[address, device] : m_records)
+        copy.insert(address, *device);
+    QMutexLocker lock(&m_snapshotMutex);
+    m_snapshot.swap(copy);
+}

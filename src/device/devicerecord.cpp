@@ -1,0 +1,99 @@
+#include "device/devicerecord.h"
+
+#include "device/errortables.h"
+#include "device/paramtables.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+// The maker's own models, searched in this order.
+const char *const kListedModelNames[] = {"LMR-7K6-US", "LMR-10K-US", "LMR-15K-3P", "LMR-20K-3P"};
+
+quint16 bigEndianWord(const quint8 *bytes)
+{
+    return quint16((bytes[0] << 8) | bytes[1]);
+}
+
+QString decimalOfAtLeastFourDigits(quint16 value)
+{
+    return QStringLiteral("%1").arg(value, 4, 10, QLatin1Char('0'));
+}
+} // namespace
+
+void DeviceRecord::resetLiveValues()
+{
+    ac_power = 0;
+    dc_power = 0;
+    total_power = 0;
+    efficiency = 0;
+    state_code = 0;
+    err1 = err2 = err3 = err4 = 0;
+}
+
+void DeviceRecord::clearLastErrors()
+{
+    last_err1 = last_err2 = last_err3 = last_err4 = 0;
+}
+
+void DeviceRecord::setMonitorBlock(const quint8 *bytes)
+{
+    std::memcpy(monitor_data.data(), bytes, monitor_data.size());
+}
+
+void DeviceRecord::setInfoBlock(const quint8 *bytes, int n)
+{
+    info_block.fill(0);
+    std::memcpy(info_block.data(), bytes, size_t(std::clamp(n, 0, kInfoBlockSize)));
+}
+
+void DeviceRecord::setSnNumber(const quint8 *reply)
+{
+    sn_number =
+        decimalOfAtLeastFourDigits(bigEndianWord(reply + 4)) + decimalOfAtLeastFourDigits(bigEndianWord(reply + 6));
+}
+
+quint16 DeviceRecord::word(int registerNo) const
+{
+    if (registerNo >= kFirstMonitorRegister && registerNo <= kLastMonitorRegister)
+        return bigEndianWord(monitor_data.data() + 2 * (registerNo - kFirstMonitorRegister));
+    if (registerNo == kLastMonitorRegister + 1)
+        return bigEndianWord(info_block.data());
+    return 0;
+}
+
+QString DeviceRecord::currentVersionText() const
+{
+    return QString::asprintf("%.2f", current_ver * 0.01);
+}
+
+QString DeviceRecord::sequenceVersionText() const
+{
+    return QString::asprintf("%.2f", sequence_ver * 0.01);
+}
+
+QString DeviceRecord::monitorTooltip() const
+{
+    auto general = [](double value) { return QString::number(value, 'g', 6); };
+    return QStringLiteral("<br>---------Monitoring value---------<br>Pac: %1 W<br>Vac: %2 V<br>Iac: %3 A<br>Ppv: %4 W"
+                          "<br>Vpv: %5 V<br>Ipv: %6 A<br>Fac: %7 Hz<br>")
+        .arg(QString::number(ac_power), general(vac), general(iac), QString::number(dc_power), general(vpv),
+             general(ipv), general(fac));
+}
+
+bool DeviceRecord::hasListedModelName() const
+{
+    return std::any_of(std::begin(kListedModelNames), std::end(kListedModelNames),
+                       [this](const char *model) { return type_name.contains(QLatin1String(model)); });
+}
+
+const ErrorBitInfo *DeviceRecord::errorBitInfo(int word, int bit) const
+{
+    return ::errorBitInfo(versionw3, word, bit);
+}
+
+void DeviceRecord::attachParamSet()
+{
+    if (paramSet.isEmpty())
+        paramSet = paramSetFor(versionw3, type_no);
+}

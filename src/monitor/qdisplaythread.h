@@ -1,0 +1,50 @@
+#pragma once
+
+#include "monitor/planttotals.h"
+
+#include <QThread>
+#include <atomic>
+
+// Computes the plant totals about once a second from the orva_inverter rows of
+// the online inverters and sends them to the window. Ends by itself when the
+// polling thread enters its wait mode.
+class QDisplayThread : public QThread
+{
+    Q_OBJECT
+
+public:
+    explicit QDisplayThread(QObject *parent = nullptr);
+
+    void setStop() { m_stop.store(true); }
+
+    // One pass of the computation (no signals): the totals, the CO2 text and the
+    // earning text, and the number of online rows.
+    struct Pass
+    {
+        PlantTotals totals;
+        int alive = 0;
+        QString co2Text;
+        QString earningText;
+    };
+    Pass compute() const;
+
+public slots:
+    void loadSetting();
+
+signals:
+    void display_value(PlantTotals totals);
+    void display_earning(QString earning);
+    void dispaly_co2Reduction(QString co2);
+    void inverter_alive(int alive);
+
+protected:
+    void run() override;
+
+private:
+    bool pollingWaits() const;
+
+    std::atomic<bool> m_stop{false};
+    std::atomic<double> m_co2Factor{0};
+    std::atomic<double> m_moneyFactor{0};
+    std::atomic<int> m_currencyIndex{0};
+};

@@ -1,0 +1,309 @@
+#include "monitor/qpollingthread.h"
+
+#include "app/appsettings.h"
+#include "app/clock.h"
+#include "app/log.h"
+#include "app/programstate.h"
+#include "db/database.h"
+#include "device/devicemap.h"
+#include "device/devicereader.h"
+#include "link/cserial.h"
+#include "link/sensorlist.h"
+
+namespace {
+
+constexpr int kFirstCycleSleepMs = 3000;
+constexpr int kCycleSleepMs = 100;
+constexpr int kWaitCheckMs = 50;
+constexpr qint64 kHourMs = 3600 * 1000;
+
+const QString kDisconnected = QStringLiteral("[Sql]save_monitor_data() device is disconnected");
+
+QString now(const char *format)
+{
+    return Clock::instance().now().toString(QLatin1String(format));
+}
+
+// "%f" of the recorded reals: six decimals, as the rows have always held them.
+QString sixDecimals(double value)
+{
+    return QString::asprintf("%f", value);
+}
+
+// The register words 186 up to 270 (215 for USA1), decimal, joined by ",".
+// Register 270 is the first word of the device-information block.
+QString monitorDataText(const DeviceRecord &device)
+{
+    QStringList words;
+    for (int reg = 186; reg <= (device.isUSA1Family() ? 215 : 270); ++reg)
+        words << QString::number(device.word(reg));
+    return words.join(QLatin1Char(','));
+}
+
+} // namespace
+
+QPollingThread::QPollingThread(QObject *parent)
+    : QThread(parent)
+{}
+
+QPollingThread::~QPollingThread()
+{
+    stop();
+    wait();
+}
+
+void QPollingThread::stop()
+{
+    m_stop.store(true);
+}
+
+void QPollingThread::enterWaitMode()
+{
+    m_waiting.store(false);
+    m_waitRequest.store(true);
+}
+
+void QPollingThread::leaveWaitMode()
+{
+    m_waitRequest.store(false);
+}
+
+void QPollingThread::readSettings()
+{
+    AppSettings settings;
+    const int interval = settings.intValue(Setting::sbSaveInterval, 0);
+    m_settings.saveIntervalMinutes = interval > 0 ? interval : 1;
+    m_settings.startHour = settings.intValue(Setting::sbStart, 0);
+    m_settings.stopHour = settings.intValue(Setting::sbStop, 0);
+    m_settings.anyHour = settings.intValue(Setting::rbAuto, 0) == 1;
+}
+
+// Sleeps on the program's clock in short slices so that a stop is seen at once.
+// False when the stop flag is set.
+bool QPollingThread::sleepUnlessStopped(int ms)
+{
+    while (ms > 0 && !m_stop.load()) {
+        const int slice = qMin(ms, kWaitCheckMs);
+        Clock::instance().sleepMs(slice);
+        ms -= slice;
+    }
+    return !m_stop.load();
+}
+
+void QPollingThread::run()
+{
+    readSettings();
+    m_stop.store(false);
+    m_waitRequest.store(false);
+    m_waiting.store(false);
+    ClockTimer saveTimer;
+    saveTimer.start();
+    bool firstCycle = true;
+    DeviceMap &devices = ProgramState::instance().devices();
+    devices.clear();
+    ClockTimer hourTimer;
+    hourTimer.start();
+
+    while (!m_stop.load()) {
+        if (!ProgramState::instance().addressTable().isEmpty()) {
+            {
+                DeviceMap::Cycle cycle(devices);
+                pollingPass(cycle);
+                if (hourTimer.elapsed() >= kHourMs) {
+                    for (QDevice *device : cycle.records())
+                        device->alarmedErrors.clear();
+                    hourTimer.start();
+                }
+                resolveInverterIds(cycle);
+                if (firstCycle)
+                    periodicRecording(cycle);
+                errorRecording(cycle);
+                if (saveTimer.elapsed() >= qint64(m_settings.saveIntervalMinutes) * 60000) {
+                    const int hour = Clock::instance().now().time().hour();
+                    if (m_settings.anyHour || (m_settings.startHour <= hour && hour < m_settings.stopHour))
+                        periodicRecording(cycle);
+                    saveTimer.start();
+                }
+            } // the records are published here
+            if (m_stop.load())
+                return;
+            m_waiting.store(false);
+            emit polling_ok();
+        }
+        const int pause = firstCycle ? kFirstCycleSleepMs : kCycleSleepMs;
+        firstCycle = false;
+        if (!sleepUnlessStopped(pause))
+            return;
+        while (m_waitRequest.load() && !m_stop.load()) {
+            Clock::instance().sleepMs(kWaitCheckMs);
+            if (!m_waiting.load()) {
+                m_waiting.store(true);
+                emit enter_wait_mode();
+            }
+        }
+    }
+}
+
+void QPollingThread::pollingPass(DeviceMap::Cycle &cycle)
+{
+    ProgramState &state = ProgramState::instance();
+    CSerial &port = state.sharedPort();
+    if (!port.open(state.portNumber(), state.baudRate()))
+        return;
+    DeviceReader reader(m_command);
+    for (int address : state.addressTable().addresses()) {
+        if (m_stop.load()) {
+            port.close();
+            break;
+        }
+        QDevice &device = cycle.record(address);
+        reader.readIdentity(device);
+        device.attachParamSet();
+        if (reader.readMonitoring(device))
+            updateInverterRow(device);
+        else if (device.isOffline())
+            markOffline(device);
+        if (m_waitRequest.load())
+            break;
+    }
+    state.sensors().readAll(port);
+    port.close();
+}
+
+void QPollingThread::markOffline(const DeviceRecord &device)
+{
+    db_exec(QStringLiteral("UPDATE orva_inverter SET online = 0 where sn_name = ?"), {device.sn_name});
+}
+
+void QPollingThread::updateInverterRow(const DeviceRecord &device)
+{
+    // A record whose serial text never arrived has no row to keep: an empty key
+    // would match every row.
+    if (device.sn_name.trimmed().isEmpty())
+        return;
+    const DbRows rows = db_query(QStringLiteral("select * from orva_inverter where sn_name = ? "), {device.sn_name});
+    if (rows.isEmpty()) {
+        const int rc = db_exec(
+            QStringLiteral("INSERT INTO orva_inverter (brand_name,type_name,sn_name,versionw3,type_no,model_name_ee,"
+                           "addr,current_ver,sequence_ver,ac_power,dc_power,efficiency,vpv,vac,iac,ipv,total_power,"
+                           "output_time,online) VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,1)"),
+            {device.brand_name, device.type_name, device.sn_name, device.versionw3, device.type_no,
+             device.model_name_ee, int(device.addr), device.current_ver, device.sequence_ver, device.ac_power,
+             device.dc_power, sixDecimals(device.efficiency), sixDecimals(device.vpv), sixDecimals(device.vac),
+             sixDecimals(device.iac), sixDecimals(device.ipv), sixDecimals(device.total_power), device.output_time});
+        if (rc != 0)
+            write_log(QStringLiteral("insert fail - QPollingThread::db_work"));
+        return;
+    }
+    const int rc = db_exec(
+        QStringLiteral("UPDATE orva_inverter SET addr = ?, current_ver = ?, sequence_ver = ?, ac_power = ?, "
+                       "dc_power = ?, efficiency = ?, vpv = ?, vac = ?, iac = ?, ipv = ?, total_power = ?, "
+                       "output_time = ?, online = 1 WHERE sn_name = ?"),
+        {int(device.addr), device.current_ver, device.sequence_ver, device.ac_power, device.dc_power,
+         sixDecimals(device.efficiency), sixDecimals(device.vpv), sixDecimals(device.vac), sixDecimals(device.iac),
+         sixDecimals(device.ipv), sixDecimals(device.total_power), device.output_time, device.sn_name});
+    if (rc != 0)
+        write_log(QStringLiteral("[SQL]db_work() - update fail - QPollingThread::db_work"));
+}
+
+void QPollingThread::resolveInverterIds(DeviceMap::Cycle &cycle)
+{
+    bool unresolved = false;
+    for (QDevice *device : cycle.records())
+        unresolved = unresolved || device->inverter_id == -1;
+    if (!unresolved)
+        return;
+    const DbRows rows = db_query(QStringLiteral("SELECT id,sn_name FROM orva_inverter"));
+    for (QDevice *device : cycle.records()) {
+        if (device->inverter_id != -1 || device->sn_name.trimmed().isEmpty())
+            continue;
+        // The row of exactly this serial first; else the first row whose serial
+        // occurs in the record's, as rows written by older versions may be trimmed.
+        const DbRow *match = nullptr;
+        for (const DbRow &row : rows) {
+            const QString stored = row.value(QStringLiteral("sn_name")).trimmed();
+            if (stored == device->sn_name.trimmed()) {
+                match = &row;
+                break;
+            }
+            if (!match && !stored.isEmpty() && device->sn_name.contains(stored))
+                match = &row;
+        }
+        bool ok = false;
+        const int id = match ? match->value(QStringLiteral("id")).toInt(&ok) : 0;
+        if (ok)
+            device->inverter_id = id;
+    }
+}
+
+void QPollingThread::periodicRecording(DeviceMap::Cycle &cycle)
+{
+    for (QDevice *device : cycle.records()) {
+        if (device->isOffline() || device->inverter_id == -1) {
+            write_log(kDisconnected);
+            continue;
+        }
+        record(*device, QStringLiteral("log monitor data fail, sn %1, sql: %2"));
+    }
+}
+
+void QPollingThread::errorRecording(DeviceMap::Cycle &cycle)
+{
+    for (QDevice *device : cycle.records()) {
+        if (!device->hasError()) {
+            device->last_err1 = device->err1;
+            device->last_err2 = device->err2;
+            device->last_err3 = device->err3;
+            device->last_err4 = device->err4;
+            continue;
+        }
+        if (device->isOffline() || device->inverter_id == -1) {
+            write_log(kDisconnected);
+            continue;
+        }
+        const bool began = !device->last_err1 && !device->last_err2 && !device->last_err3 && !device->last_err4;
+        const bool changed = device->err1 != device->last_err1 || device->err2 != device->last_err2 ||
+                             device->err3 != device->last_err3 || device->err4 != device->last_err4;
+        device->last_err1 = device->err1;
+        device->last_err2 = device->err2;
+        device->last_err3 = device->err3;
+        device->last_err4 = device->err4;
+        const QString hour = now("yyyy-MM-dd-hh");
+        if (began) {
+            device->last_record_hour = hour;
+        } else if (!changed) {
+            if (hour == device->last_record_hour)
+                continue;
+            device->last_record_hour = hour;
+        }
+        record(*device, QStringLiteral("log monitor data fail, sn: %1, sql: %2"));
+    }
+}
+
+void QPollingThread::record(const DeviceRecord &device, const QString &failureFormat)
+{
+    const QString statement =
+        QStringLiteral("INSERT INTO orva_monitor_log (versionw3,log_time,inverter_id,state_code,err1,err2,err3,err4,"
+                       "monitor_data,efficiency,sensor_value) VALUES(?,?,?,?,?,?,?,?,?,?,?)");
+    const QVariantList values = {device.versionw3,        now("yyyy-MM-dd hh:mm:ss"),
+                                 device.inverter_id,      int(device.state_code),
+                                 int(device.err1),        int(device.err2),
+                                 int(device.err3),        int(device.err4),
+                                 monitorDataText(device), sixDecimals(device.efficiency),
+                                 sensorValueText()};
+    if (db_exec(statement, values) != 0) {
+        QStringList shown;
+        for (const QVariant &value : values)
+            shown << value.toString();
+        write_log(failureFormat.arg(device.sn_name, statement + QStringLiteral(" [") + shown.join(QLatin1Char(',')) +
+                                                        QLatin1Char(']')));
+    }
+}
+
+QString QPollingThread::sensorValueText() const
+{
+    QStringList values;
+    for (double value : ProgramState::instance().sensors().latestValues())
+        values << QString::number(value, 'g', 6);
+    return values.join(QLatin1Char(','));
+}

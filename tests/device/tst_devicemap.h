@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QObject>
+
+class TestDeviceMap : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void copiesAreSnapshots();
+    void publishedAtTheEndOfEachCycle();
+    void readersNeverSeeHalfACycle();
+};

@@ -1,0 +1,83 @@
+// lumora-logger: monitoring and recording without a window, for plants without a screen.
+
+#include "app/appsettings.h"
+#include "app/consoleprompter.h"
+#include "app/portlist.h"
+#include "app/programstate.h"
+#include "app/startup.h"
+#include "headlesslogger.h"
+#include "link/headlesssearch.h"
+#include "terminationsignals.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSettings>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("lumora-logger"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Monitors the inverters of app.ini's address list (INV_ADDR) on its COM port and records their readings, "
+        "without a window. Stop it with Ctrl+C or SIGTERM. With --search it searches the line for inverters "
+        "instead and saves them as the address list."));
+    parser.addHelpOption();
+    const QCommandLineOption cycles(QStringLiteral("cycles"), QStringLiteral("Stop after <n> polling cycles."),
+                                    QStringLiteral("n"));
+    parser.addOption(cycles);
+    const QCommandLineOption search(QStringLiteral("search"),
+                                    QStringLiteral("Search the line for inverters, print each one found and save them "
+                                                   "as the address list (INV_ADDR)."));
+    const QCommandLineOption resolve(QStringLiteral("resolve-collisions"),
+                                     QStringLiteral("With --search: give inverters that share a bus address new, "
+                                                    "free addresses."));
+    parser.addOption(search);
+    parser.addOption(resolve);
+    parser.process(app);
+
+    QTextStream out(stdout);
+    ProgramState &state = ProgramState::instance();
+    ConsolePrompter prompter;
+    state.setPrompter(&prompter);
+    QSettings settingsFile(AppSettings::filePath(), QSettings::IniFormat);
+    state.setSettings(&settingsFile);
+    AppSettings settings(settingsFile);
+
+    Startup::logVersion();
+    if (parser.isSet(search)) {
+        HeadlessSearch headless(parser.isSet(resolve), out);
+        TerminationSignals terminations;
+        QObject::connect(&terminations, &TerminationSignals::received, [&headless] { headless.stop(); });
+        const int result = headless.run();
+        state.setSettings(nullptr);
+        state.setPrompter(nullptr);
+        return result;
+    }
+    if (!Startup::checkDatabase(prompter))
+        return 2;
+    Startup::buildStaticTables();
+
+    const QString portName = settings.text(Setting::COMPortFrm_com_name);
+    const int port = PortList::portNumber(portName);
+    if (port == 0) {
+        out << "No serial port is set: COMPortFrm_com_name in " << AppSettings::filePath() << " is \"" << portName
+            << "\"." << Qt::endl;
+        return 2;
+    }
+    state.setLineSettings(port, BaudTable::rate(settings.intValue(Setting::COMPortFrm_baud_index)));
+    state.addressTable().insertFromText(settings.text(Setting::INV_ADDR));
+
+    HeadlessLogger logger(out, parser.value(cycles).toInt());
+    TerminationSignals terminations;
+    QObject::connect(&terminations, &TerminationSignals::received, &logger, &HeadlessLogger::stop);
+    QObject::connect(&logger, &HeadlessLogger::finished, &app, &QCoreApplication::quit);
+    if (!logger.start())
+        return 1;
+    const int result = app.exec();
+    state.setSettings(nullptr);
+    state.setPrompter(nullptr);
+    return result;
+}
