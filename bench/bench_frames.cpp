@@ -4,6 +4,8 @@
 // protocol's own pauses set (see README.md).
 #include "app/programstate.h"
 #include "device/devicefamily.h"
+#include "device/devicereader.h"
+#include "device/devicerecord.h"
 #include "linesimulator.h"
 #include "link/ccommand.h"
 
@@ -40,8 +42,9 @@ struct Plant
     QTemporaryDir appDir;
     LineSimulator simulator;
     Scenario scenario;
-    int mapAAddress = 0;
-    int mapBAddress = 0;
+    // The first inverter of each identity register map.
+    const InverterSpec *mapA = nullptr;
+    const InverterSpec *mapB = nullptr;
 
     bool start(QString *error)
     {
@@ -52,10 +55,10 @@ struct Plant
             return false;
         }
         scenario = *loaded;
-        for (const InverterSpec &inverter : scenario.inverters) {
-            int &address = isUSA1Family(inverter.versionw3) ? mapBAddress : mapAAddress;
-            if (address == 0)
-                address = inverter.address;
+        for (const InverterSpec &inverter : qAsConst(scenario.inverters)) {
+            const InverterSpec *&first = isUSA1Family(inverter.versionw3) ? mapB : mapA;
+            if (!first)
+                first = &inverter;
         }
         qputenv("LUMORA_HOME", appDir.path().toLocal8Bit());
         ProgramState::instance().reset();
@@ -135,38 +138,20 @@ void runTimed(benchmark::State &state, const std::function<bool(CCommand &)> &op
     state.counters["own_%"] = (measuredMs - total.simulatorLateMs - total.floorMs) / total.floorMs * 100.0;
 }
 
-bool readWord(CCommand &command, quint8 addr, quint8 *reply, quint16 reg)
+// The identity reads of the polling for one inverter; true when the record
+// came out as the scenario describes the inverter.
+bool readIdentity(CCommand &command, const InverterSpec &inverter)
 {
-    return command.read_word(addr, reply, reg) > 0;
-}
-
-// The identity reads the polling makes for an inverter of map A (EUR, USA0).
-bool readIdentityMapA(CCommand &command, quint8 addr)
-{
-    using Map = CCommand::RegisterMap;
-    quint8 reply[CCommand::kReplyBufferSize];
-    return readWord(command, addr, reply, 133) && command.get_brand_name(addr, reply, Map::A) > 0 &&
-           command.get_type_name(addr, reply, Map::A) > 0 && command.get_sn_name(addr, reply, Map::A, true) > 0 &&
-           command.get_sn_number(addr, reply, Map::A) > 0 && readWord(command, addr, reply, 18) &&
-           readWord(command, addr, reply, 86) && readWord(command, addr, reply, 134) &&
-           readWord(command, addr, reply, 131);
-}
-
-// The identity reads the polling makes for an inverter of map B (USA1).
-bool readIdentityMapB(CCommand &command, quint8 addr)
-{
-    using Map = CCommand::RegisterMap;
-    quint8 reply[CCommand::kReplyBufferSize];
-    return readWord(command, addr, reply, 133) && command.get_brand_name(addr, reply, Map::B) > 0 &&
-           command.get_sn_name(addr, reply, Map::B, false) > 0 && command.get_sn_number(addr, reply, Map::B) > 0 &&
-           command.get_type_name(addr, reply, Map::B) > 0 && readWord(command, addr, reply, 265) &&
-           readWord(command, addr, reply, 270) && readWord(command, addr, reply, 269) &&
-           readWord(command, addr, reply, 18);
+    DeviceRecord record;
+    record.addr = quint8(inverter.address);
+    DeviceReader(command).readIdentity(record);
+    return record.versionw3 == inverter.versionw3 && record.sn_name == inverter.serial &&
+           record.type_name == inverter.type && record.sequence_ver == inverter.sequenceVersion;
 }
 
 void BM_ReadMonitorData(benchmark::State &state)
 {
-    const quint8 addr = quint8(g_plant->mapAAddress);
+    const quint8 addr = quint8(g_plant->mapA->address);
     runTimed(state, [addr](CCommand &command) {
         quint8 block[CCommand::kMonitorBlockSize];
         return command.read_monitor_data(addr, block) == 1;
@@ -175,14 +160,14 @@ void BM_ReadMonitorData(benchmark::State &state)
 
 void BM_IdentityMapA(benchmark::State &state)
 {
-    const quint8 addr = quint8(g_plant->mapAAddress);
-    runTimed(state, [addr](CCommand &command) { return readIdentityMapA(command, addr); });
+    const InverterSpec &inverter = *g_plant->mapA;
+    runTimed(state, [&inverter](CCommand &command) { return readIdentity(command, inverter); });
 }
 
 void BM_IdentityMapB(benchmark::State &state)
 {
-    const quint8 addr = quint8(g_plant->mapBAddress);
-    runTimed(state, [addr](CCommand &command) { return readIdentityMapB(command, addr); });
+    const InverterSpec &inverter = *g_plant->mapB;
+    runTimed(state, [&inverter](CCommand &command) { return readIdentity(command, inverter); });
 }
 
 BENCHMARK(BM_ReadMonitorData)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -208,7 +193,7 @@ int main(int argc, char **argv)
 
     Plant plant;
     QString error;
-    if (!plant.start(&error) || plant.mapAAddress == 0 || plant.mapBAddress == 0) {
+    if (!plant.start(&error) || !plant.mapA || !plant.mapB) {
         std::fprintf(
             stderr, "bench_frames: %s\n",
             qPrintable(error.isEmpty() ? QStringLiteral("the plant lacks an inverter of each register map") : error));
