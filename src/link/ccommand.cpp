@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <sys/prctl.h>
 
 namespace {
 
@@ -138,7 +139,7 @@ int CCommand::read_by_send(const quint8 *request, int length, quint8 *reply, int
             const int count = m_port.read(reply, expected, timeout);
             failure = reply_fault(reply, count);
             if (!failure) {
-                QThread::msleep(10);
+                pause(10);
                 return count;
             }
         }
@@ -152,7 +153,7 @@ int CCommand::write_by_send(const quint8 *request, int length, quint8 *reply, in
 {
     if (length < kRequestSize)
         return 0;
-    QThread::msleep(20);
+    pause(20);
     m_port.purge();
     int code = 0;
     int echoed = 0;
@@ -168,7 +169,7 @@ int CCommand::write_by_send(const quint8 *request, int length, quint8 *reply, in
     if (code != kEchoSize)
         write_log(QString::asprintf("[error] write_by_send fail, ret: %d, addr: %d, cmd: %d %d", code, request[1],
                                     request[3], request[4]));
-    QThread::msleep(20);
+    pause(20);
     return echoed;
 }
 
@@ -190,6 +191,17 @@ int CCommand::write_register(quint8 addr, quint16 reg, quint16 value, int writeT
     const int result = write_with_retry(request, kRequestSize, echo.data(), writeTimeout, 2);
     m_port.close();
     return result;
+}
+
+void CCommand::pause(int ms)
+{
+    // The pauses are part of the line's timing: sleep them without the thread's
+    // timer slack (50 us by default), which would lengthen every one of them.
+    const int slack = ::prctl(PR_GET_TIMERSLACK);
+    ::prctl(PR_SET_TIMERSLACK, 1UL);
+    QThread::msleep(ulong(ms));
+    if (slack > 0)
+        ::prctl(PR_SET_TIMERSLACK, ulong(slack));
 }
 
 int CCommand::readRegisters(quint8 addr, quint8 *reply, quint16 reg, quint16 count, int replyBytes, bool retry,

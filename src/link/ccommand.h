@@ -80,6 +80,8 @@ public:
     int baseTimeout() const { return m_baseTimeout; }
 
 private:
+    // Sleeps ms milliseconds, as close to that as the scheduler allows.
+    static void pause(int ms);
     // Function-3 read of count registers at reg, timed for a reply of replyBytes;
     // logs failure (when given) if the port is closed. Returns the count of read_by_send.
     int readRegisters(quint8 addr, quint8 *reply, quint16 reg, quint16 count, int replyBytes, bool retry,

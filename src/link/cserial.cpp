@@ -5,6 +5,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -75,10 +76,13 @@ bool makeLine(struct termios &tio, int baud, quint8 byteSize, quint8 parity, qui
     return ::cfsetispeed(&tio, speed) == 0 && ::cfsetospeed(&tio, speed) == 0;
 }
 
-int msLeft(SteadyClock::time_point deadline)
+// The time left until deadline, for ppoll: to the nanosecond, so that a wait
+// never ends before its deadline (whole milliseconds would cut up to one off).
+struct timespec timeLeft(SteadyClock::time_point deadline)
 {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - SteadyClock::now()).count();
-    return left > 0 ? int(left) : 0;
+    const auto left = std::max(SteadyClock::duration::zero(), deadline - SteadyClock::now());
+    const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
+    return {time_t(ns / 1000000000), long(ns % 1000000000)};
 }
 
 void logOpenFailure(int port, const QString &path, int error)
@@ -213,9 +217,25 @@ int CSerial::set_write_timeout(int total)
 
 int CSerial::write(const quint8 *buffer, int length)
 {
-    if (is_closed() || length <= 0)
+    if (is_closed())
         return 0;
     purge();
+    return send(buffer, length);
+}
+
+int CSerial::write(const quint8 *buffer, int length, int writeTimeout)
+{
+    if (is_closed())
+        return 0;
+    purge();
+    set_write_timeout(writeTimeout);
+    return send(buffer, length);
+}
+
+int CSerial::send(const quint8 *buffer, int length)
+{
+    if (length <= 0)
+        return 0;
     // A total of 0 means no limit, as on the Win32 port layer.
     const bool limited = m_writeTotal > 0;
     const auto deadline = SteadyClock::now() + std::chrono::milliseconds(m_writeTotal);
@@ -230,10 +250,11 @@ int CSerial::write(const quint8 *buffer, int length)
             continue;
         if (n < 0 && errno != EAGAIN)
             break;
-        if (limited && msLeft(deadline) == 0)
+        if (limited && SteadyClock::now() >= deadline)
             break;
         struct pollfd pfd = {m_fd, POLLOUT, 0};
-        if (::poll(&pfd, 1, limited ? msLeft(deadline) : -1) < 0 && errno != EINTR)
+        const struct timespec left = timeLeft(deadline);
+        if (::ppoll(&pfd, 1, limited ? &left : nullptr, nullptr) < 0 && errno != EINTR)
             break;
         if (pfd.revents & (POLLERR | POLLHUP | POLLNVAL))
             break;
@@ -241,15 +262,6 @@ int CSerial::write(const quint8 *buffer, int length)
     if (written > 0)
         ::tcdrain(m_fd);
     return written;
-}
-
-int CSerial::write(const quint8 *buffer, int length, int writeTimeout)
-{
-    if (is_closed())
-        return 0;
-    purge();
-    set_write_timeout(writeTimeout);
-    return write(buffer, length);
 }
 
 int CSerial::read(quint8 *buffer, int length, int timeout)
@@ -262,7 +274,8 @@ int CSerial::read(quint8 *buffer, int length, int timeout)
     int received = 0;
     while (received < length) {
         struct pollfd pfd = {m_fd, POLLIN, 0};
-        const int ready = ::poll(&pfd, 1, msLeft(deadline));
+        const struct timespec left = timeLeft(deadline);
+        const int ready = ::ppoll(&pfd, 1, &left, nullptr);
         if (ready < 0 && errno == EINTR)
             continue;
         if (ready <= 0)

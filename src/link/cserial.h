@@ -49,6 +49,9 @@ public:
     int port() const { return m_port; }
 
 private:
+    // Writes all of buffer within the write timeout, flushes. The caller has purged.
+    int send(const quint8 *buffer, int length);
+
     int m_fd = -1;
     int m_baud = 9600;
     int m_port = 1;

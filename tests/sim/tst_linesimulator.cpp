@@ -78,6 +78,8 @@ void TestLineSimulator::readAndWriteRegisters()
     QCOMPARE(heard.at(5).answer, QByteArray());
     QCOMPARE(heard.at(0).answer, expected);
     QCOMPARE(heard.at(0).baud, 19200);
+    QVERIFY(heard.at(0).lateMs >= 0.0 && heard.at(0).lateMs < 1000.0);
+    QCOMPARE(heard.at(5).lateMs, 0.0);
 
     // A restart begins with the scenario's plant and an empty log.
     simulator.stop();

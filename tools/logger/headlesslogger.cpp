@@ -36,7 +36,7 @@ bool HeadlessLogger::start()
     ProgramState &state = ProgramState::instance();
     if (state.addressTable().isEmpty()) {
         m_out << "No inverters to monitor: INV_ADDR in " << AppSettings::filePath()
-              << " lists no bus address (search the line with Lumora Data Manager first)." << Qt::endl;
+              << " lists no bus address (run lumora-logger --search first)." << Qt::endl;
         return false;
     }
     state.sensors().load();

@@ -6,6 +6,7 @@
 #include "app/programstate.h"
 #include "app/startup.h"
 #include "headlesslogger.h"
+#include "link/headlesssearch.h"
 #include "terminationsignals.h"
 
 #include <QCommandLineParser>
@@ -21,11 +22,20 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Monitors the inverters of app.ini's address list (INV_ADDR) on its COM port and records their readings, "
-        "without a window. Stop it with Ctrl+C or SIGTERM."));
+        "without a window. Stop it with Ctrl+C or SIGTERM. With --search it searches the line for inverters "
+        "instead and saves them as the address list."));
     parser.addHelpOption();
     const QCommandLineOption cycles(QStringLiteral("cycles"), QStringLiteral("Stop after <n> polling cycles."),
                                     QStringLiteral("n"));
     parser.addOption(cycles);
+    const QCommandLineOption search(QStringLiteral("search"),
+                                    QStringLiteral("Search the line for inverters, print each one found and save them "
+                                                   "as the address list (INV_ADDR)."));
+    const QCommandLineOption resolve(QStringLiteral("resolve-collisions"),
+                                     QStringLiteral("With --search: give inverters that share a bus address new, "
+                                                    "free addresses."));
+    parser.addOption(search);
+    parser.addOption(resolve);
     parser.process(app);
 
     QTextStream out(stdout);
@@ -37,6 +47,15 @@ int main(int argc, char *argv[])
     AppSettings settings(settingsFile);
 
     Startup::logVersion();
+    if (parser.isSet(search)) {
+        HeadlessSearch headless(parser.isSet(resolve), out);
+        TerminationSignals terminations;
+        QObject::connect(&terminations, &TerminationSignals::received, [&headless] { headless.stop(); });
+        const int result = headless.run();
+        state.setSettings(nullptr);
+        state.setPrompter(nullptr);
+        return result;
+    }
     if (!Startup::checkDatabase(prompter))
         return 2;
     Startup::buildStaticTables();

@@ -35,7 +35,8 @@ struct HeardRequest
     int baud = 0;        // the line's rate then
     Kind kind = Kind::Unknown;
     QByteArray bytes;
-    QByteArray answer; // every byte put on the line for it, in order; empty when unanswered
+    QByteArray answer;   // every byte put on the line for it, in order; empty when unanswered
+    double lateMs = 0.0; // how much later than due the simulator put its answer on the line (the most of its parts)
 };
 
 // The far end of the inverter line on a pseudo-terminal: the plant of a

@@ -84,6 +84,21 @@ QJsonObject ScenarioParser::object(const QJsonValue &value, const QString &path)
     return value.toObject();
 }
 
+template<typename Item, typename Parse>
+QVector<Item> ScenarioParser::list(const QJsonObject &object, const QString &path, const char *key, Parse parse)
+{
+    QVector<Item> items;
+    if (!object.contains(QLatin1String(key)))
+        return items;
+    const QString listPath = at(path, QLatin1String(key));
+    if (!object.value(QLatin1String(key)).isArray())
+        error(listPath, QStringLiteral("must be a list"));
+    const QJsonArray entries = object.value(QLatin1String(key)).toArray();
+    for (int i = 0; i < entries.size(); ++i)
+        items << parse(this->object(entries.at(i), item(listPath, i)), item(listPath, i), i);
+    return items;
+}
+
 double ScenarioParser::number(const QJsonObject &object, const QString &path, const QString &key, double fallback,
                               double min, double max)
 {
@@ -359,22 +374,10 @@ InverterSpec ScenarioParser::inverter(const QJsonObject &object, const QString &
     }
     if (object.contains("live"))
         inverter.live = live(this->object(object.value("live"), at(path, "live")), at(path, "live"));
-    if (object.contains("schedule")) {
-        const QString schedulePath = at(path, "schedule");
-        if (!object.value("schedule").isArray())
-            error(schedulePath, QStringLiteral("must be a list"));
-        const QJsonArray entries = object.value("schedule").toArray();
-        for (int i = 0; i < entries.size(); ++i)
-            inverter.schedule << schedule(this->object(entries.at(i), item(schedulePath, i)), item(schedulePath, i));
-    }
-    if (object.contains("faults")) {
-        const QString faultsPath = at(path, "faults");
-        if (!object.value("faults").isArray())
-            error(faultsPath, QStringLiteral("must be a list"));
-        const QJsonArray entries = object.value("faults").toArray();
-        for (int i = 0; i < entries.size(); ++i)
-            inverter.faults << fault(this->object(entries.at(i), item(faultsPath, i)), item(faultsPath, i), false);
-    }
+    inverter.schedule = list<ScheduleSpec>(
+        object, path, "schedule", [this](const QJsonObject &o, const QString &p, int) { return schedule(o, p); });
+    inverter.faults = list<FaultSpec>(
+        object, path, "faults", [this](const QJsonObject &o, const QString &p, int) { return fault(o, p, false); });
     return inverter;
 }
 
@@ -396,14 +399,8 @@ SensorSpec ScenarioParser::sensor(const QJsonObject &object, const QString &path
         error(at(path, "byteOrder"), QStringLiteral("must be \"lowFirst\" or \"highFirst\""));
     sensor.crcHighFirst = crcOrder == QLatin1String("highFirst");
     sensor.lowByteFirst = byteOrder == QLatin1String("lowFirst");
-    if (object.contains("faults")) {
-        const QString faultsPath = at(path, "faults");
-        if (!object.value("faults").isArray())
-            error(faultsPath, QStringLiteral("must be a list"));
-        const QJsonArray entries = object.value("faults").toArray();
-        for (int i = 0; i < entries.size(); ++i)
-            sensor.faults << fault(this->object(entries.at(i), item(faultsPath, i)), item(faultsPath, i), true);
-    }
+    sensor.faults = list<FaultSpec>(object, path, "faults",
+                                    [this](const QJsonObject &o, const QString &p, int) { return fault(o, p, true); });
     return sensor;
 }
 
@@ -437,16 +434,11 @@ std::optional<Scenario> ScenarioParser::parse(const QJsonObject &json)
     if (json.contains("line"))
         scenario.line = line(object(json.value("line"), "line"), "line");
 
-    for (const char *list : {"inverters", "sensors"}) {
-        if (json.contains(list) && !json.value(list).isArray())
-            error(list, QStringLiteral("must be a list"));
-    }
-    const QJsonArray inverters = json.value("inverters").toArray();
-    for (int i = 0; i < inverters.size(); ++i)
-        scenario.inverters << inverter(object(inverters.at(i), item("inverters", i)), item("inverters", i), i);
-    const QJsonArray sensors = json.value("sensors").toArray();
-    for (int i = 0; i < sensors.size(); ++i)
-        scenario.sensors << sensor(object(sensors.at(i), item("sensors", i)), item("sensors", i));
+    scenario.inverters =
+        list<InverterSpec>(json, QString(), "inverters",
+                           [this](const QJsonObject &o, const QString &p, int i) { return inverter(o, p, i); });
+    scenario.sensors = list<SensorSpec>(json, QString(), "sensors",
+                                        [this](const QJsonObject &o, const QString &p, int) { return sensor(o, p); });
     checkSensorDevices(scenario.sensors);
 
     if (m_errorCount > 0)

@@ -24,6 +24,9 @@ private:
     void error(const QString &path, const QString &message);
     void checkKeys(const QJsonObject &object, const QString &path, const QStringList &allowed);
     QJsonObject object(const QJsonValue &value, const QString &path);
+    // The objects of the list under key, each parsed by parse(object, path, index).
+    template<typename Item, typename Parse>
+    QVector<Item> list(const QJsonObject &object, const QString &path, const char *key, Parse parse);
 
     double number(const QJsonObject &object, const QString &path, const QString &key, double fallback, double min,
                   double max);

@@ -1,0 +1,207 @@
+// The frame protocol against the simulated mixed plant over a pseudo-terminal
+// at 38400 baud: one monitoring read and the identity reads of both register
+// maps, each as a ratio to the floor that the bytes on the line and the
+// protocol's own pauses set (see README.md).
+#include "app/programstate.h"
+#include "device/devicefamily.h"
+#include "device/devicereader.h"
+#include "device/devicerecord.h"
+#include "linesimulator.h"
+#include "link/ccommand.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace {
+
+constexpr int kPort = 7;
+constexpr int kBaud = 38400;
+constexpr double kPauseAfterReadMs = 10.0; // read_by_send sleeps this long after every good reply
+const char *const kScenario = LUMORA_SOURCE_DIR "/tools/sim/scenarios/mixed-plant.json";
+
+struct LineTime
+{
+    double floorMs = 0.0;
+    double simulatorLateMs = 0.0;
+};
+
+// The simulated plant linked as COM7 of a temporary application directory,
+// with the shared port open on it.
+struct Plant
+{
+    QTemporaryDir appDir;
+    LineSimulator simulator;
+    Scenario scenario;
+    // The first inverter of each identity register map.
+    const InverterSpec *mapA = nullptr;
+    const InverterSpec *mapB = nullptr;
+
+    bool start(QString *error)
+    {
+        QStringList errors;
+        const std::optional<Scenario> loaded = Scenario::load(QString::fromUtf8(kScenario), &errors);
+        if (!loaded || !appDir.isValid()) {
+            *error = errors.isEmpty() ? QStringLiteral("no temporary directory") : errors.join('\n');
+            return false;
+        }
+        scenario = *loaded;
+        for (const InverterSpec &inverter : qAsConst(scenario.inverters)) {
+            const InverterSpec *&first = isUSA1Family(inverter.versionw3) ? mapB : mapA;
+            if (!first)
+                first = &inverter;
+        }
+        qputenv("LUMORA_HOME", appDir.path().toLocal8Bit());
+        ProgramState::instance().reset();
+        ProgramState::instance().setLineSettings(kPort, kBaud);
+        simulator.setFixedTime(QDateTime(QDate(2026, 6, 1), QTime(13, 0)));
+        if (!simulator.start(scenario, error))
+            return false;
+        if (!simulator.link(appDir.filePath(QStringLiteral("ports/COM%1").arg(kPort))) ||
+            ProgramState::instance().sharedPort().open(kPort, kBaud) != 1) {
+            *error = QStringLiteral("cannot open COM%1 on %2").arg(kPort).arg(simulator.ptyPath());
+            return false;
+        }
+        return true;
+    }
+
+    // The exchanges heard since clearRequests(): the least time they can take
+    // (each request and its reply on the wire at 10 bits per byte, the plant's
+    // turnaround, and the pause after every good reply) and how late the
+    // simulator itself answered. Empty when one went unanswered.
+    std::optional<LineTime> lineTime() const
+    {
+        const double byteMs = 10.0 * 1000.0 / kBaud;
+        LineTime time;
+        for (const HeardRequest &request : simulator.requests()) {
+            if (request.answer.isEmpty())
+                return std::nullopt;
+            time.floorMs += (request.bytes.size() + request.answer.size()) * byteMs + scenario.line.turnaroundMs +
+                            kPauseAfterReadMs;
+            time.simulatorLateMs += request.lateMs;
+        }
+        return time;
+    }
+
+    qint64 logSize() const { return QFileInfo(appDir.filePath(QStringLiteral("log.txt"))).size(); }
+};
+
+Plant *g_plant = nullptr;
+
+// Times one operation per iteration. An attempt with a failed exchange (a log
+// line: on a busy machine a reply can miss its timeout) is made again, up to
+// three times, and counted as repeated. Counters per repetition: floor_ms per
+// operation; ratio and overhead_% of the measured time to the floor; own_%, the
+// overhead less the simulator's own lateness: the program's part, the
+// pseudo-terminal's hand-over included.
+void runTimed(benchmark::State &state, const std::function<bool(CCommand &)> &operation)
+{
+    CCommand command;
+    double measuredMs = 0.0;
+    int repeated = 0;
+    LineTime total;
+    for (auto _ : state) {
+        std::optional<LineTime> line;
+        double elapsedMs = 0.0;
+        for (int attempt = 0; attempt < 3 && !line; ++attempt) {
+            repeated += attempt > 0;
+            g_plant->simulator.clearRequests();
+            const qint64 logSize = g_plant->logSize();
+            const auto begin = std::chrono::steady_clock::now();
+            const bool ok = operation(command);
+            elapsedMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count();
+            if (ok && g_plant->logSize() == logSize)
+                line = g_plant->lineTime();
+        }
+        if (!line) {
+            state.SkipWithError("the reads keep failing: see log.txt");
+            return;
+        }
+        state.SetIterationTime(elapsedMs / 1000.0);
+        measuredMs += elapsedMs;
+        total.floorMs += line->floorMs;
+        total.simulatorLateMs += line->simulatorLateMs;
+    }
+    state.counters["floor_ms"] = total.floorMs / double(state.iterations());
+    state.counters["ratio"] = measuredMs / total.floorMs;
+    state.counters["overhead_%"] = (measuredMs / total.floorMs - 1.0) * 100.0;
+    state.counters["repeated"] = repeated;
+    state.counters["own_%"] = (measuredMs - total.simulatorLateMs - total.floorMs) / total.floorMs * 100.0;
+}
+
+// The identity reads of the polling for one inverter; true when the record
+// came out as the scenario describes the inverter.
+bool readIdentity(CCommand &command, const InverterSpec &inverter)
+{
+    DeviceRecord record;
+    record.addr = quint8(inverter.address);
+    DeviceReader(command).readIdentity(record);
+    return record.versionw3 == inverter.versionw3 && record.sn_name == inverter.serial &&
+           record.type_name == inverter.type && record.sequence_ver == inverter.sequenceVersion;
+}
+
+void BM_ReadMonitorData(benchmark::State &state)
+{
+    const quint8 addr = quint8(g_plant->mapA->address);
+    runTimed(state, [addr](CCommand &command) {
+        quint8 block[CCommand::kMonitorBlockSize];
+        return command.read_monitor_data(addr, block) == 1;
+    });
+}
+
+void BM_IdentityMapA(benchmark::State &state)
+{
+    const InverterSpec &inverter = *g_plant->mapA;
+    runTimed(state, [&inverter](CCommand &command) { return readIdentity(command, inverter); });
+}
+
+void BM_IdentityMapB(benchmark::State &state)
+{
+    const InverterSpec &inverter = *g_plant->mapB;
+    runTimed(state, [&inverter](CCommand &command) { return readIdentity(command, inverter); });
+}
+
+BENCHMARK(BM_ReadMonitorData)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_IdentityMapA)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_IdentityMapB)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    // Short settings by default (medians of five repetitions); later flags win.
+    std::vector<char *> args = {argv[0]};
+    char repetitions[] = "--benchmark_repetitions=5";
+    char aggregates[] = "--benchmark_report_aggregates_only=true";
+    args.push_back(repetitions);
+    args.push_back(aggregates);
+    args.insert(args.end(), argv + 1, argv + argc);
+    int count = int(args.size());
+    benchmark::Initialize(&count, args.data());
+    if (benchmark::ReportUnrecognizedArguments(count, args.data()))
+        return 1;
+
+    Plant plant;
+    QString error;
+    if (!plant.start(&error) || !plant.mapA || !plant.mapB) {
+        std::fprintf(
+            stderr, "bench_frames: %s\n",
+            qPrintable(error.isEmpty() ? QStringLiteral("the plant lacks an inverter of each register map") : error));
+        return 1;
+    }
+    g_plant = &plant;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    ProgramState::instance().sharedPort().close();
+    return 0;
+}

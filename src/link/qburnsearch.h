@@ -1,0 +1,108 @@
+#pragma once
+
+#include "link/ccommand.h"
+
+#include <QList>
+#include <QMutex>
+#include <QStringList>
+#include <QThread>
+
+#include <atomic>
+#include <set>
+
+// The search of the line for inverters. Scans bus addresses 1 to 255 on the
+// shared port, reports every inverter that answers cleanly, and finds the
+// addresses where replies collide. When the user agreed beforehand, it gives
+// the inverters behind a collision new free addresses (function 8), naming
+// each by the six identity bytes of its identity query reply (function 9).
+//
+// The thread never asks the user: the answer to "Auto change the duplicate
+// Inverter ID?" is handed in before start(), by askToResolveCollisions() on
+// the GUI thread or by setResolveCollisions(). The line settings' baud rate
+// should equal the search's baud, since the protocol's reply timeouts read it.
+class QBurnSearch : public QThread
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kAddressCount = 256;
+    static constexpr int kMaxIdentities = 100;
+    static constexpr int kIdentitySize = 6;
+    static constexpr int kLastAssignableAddress = 250;
+    static constexpr int kMaxResolvedCollisions = 14;
+
+    explicit QBurnSearch(QObject *parent = nullptr); // port 0, 50 ms, 19200 baud
+    QBurnSearch(int port, int readTimeoutConstant, int baud, QObject *parent = nullptr);
+    ~QBurnSearch() override;
+
+    // For a reused search object; only while it does not run.
+    void setPortBaud(int port, int baud);
+
+    // Asks the program's prompter on the calling thread (the GUI thread, before
+    // start()) whether collisions shall be resolved, and keeps the answer.
+    bool askToResolveCollisions();
+    void setResolveCollisions(bool resolve) { m_resolveCollisions = resolve; }
+    bool resolveCollisions() const { return m_resolveCollisions; }
+
+    // Ends the search early (from any thread): checked before each address of
+    // the scan and of the collision resolution. A stop given between start()
+    // and the first address counts too; the flag is cleared when run() ends.
+    void stop() { m_stop.store(true); }
+
+    // The bus addresses found, in the order found.
+    QList<int> found() const;
+    // False when the last run could not open its port (it then emitted search_end() alone).
+    bool portOpened() const { return m_portOpened.load(); }
+
+signals:
+    void progress(int address); // the address just handled; 255 at the end
+    void search_end();
+    void send_finding(int count, int address, QString serialText);
+
+protected:
+    void run() override;
+
+private:
+    // Run-local state of one search.
+    struct Pass
+    {
+        std::set<int> collisions; // ascending; 0 and 256 may enter
+        QStringList foundKeys;
+        std::set<int> refusedAddresses; // offered in a function-8 request that was not echoed
+        QStringList refusedKeys;        // inverters whose assignment failed once
+    };
+
+    // Identity key text: the model number, then both serial-number words as "%04d".
+    static QString identityKey(int model, int serialHigh, int serialLow);
+    static QString identityKey(const quint8 *identity);
+
+    void scanAddress(int address, int replyTime, Pass &pass);
+    bool checkAnswer(int address, Pass &pass);
+    void addCollision(int address, Pass &pass);
+    void resolveCollision(int address, Pass &pass);
+    void collectIdentities(int address);
+    void assignIdentities(Pass &pass);
+    void assignIdentity(int address, const quint8 *identity, Pass &pass);
+    int freeAddress(int current, const Pass &pass) const;
+    bool readSerialText(int address, CCommand::RegisterMap map, QString &text);
+    void addFound(int address);
+
+    std::atomic<bool> m_stop{false};
+    int m_port;
+    int m_readTimeoutConstant;
+    int m_baud;
+    mutable QMutex m_foundMutex;
+    QList<int> m_found;
+    int m_replyTimeBase;
+    int m_used[kAddressCount] = {};
+    quint8 m_identities[kMaxIdentities][kIdentitySize] = {};
+    quint8 m_identityAddr[kMaxIdentities] = {};
+    int m_identityCount = 0;
+    CCommand m_command; // on the shared port
+    CSerial &m_line;    // the shared port
+    quint8 m_reply[CCommand::kReplyBufferSize] = {};
+    quint8 m_request[CCommand::kBurnFrameSize] = {};
+
+    bool m_resolveCollisions = false;
+    std::atomic<bool> m_portOpened{false};
+};

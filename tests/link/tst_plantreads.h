@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QObject>
+
+class TestPlantReads : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyInverterInFull();
+    void faultsFailTheRead();
+};

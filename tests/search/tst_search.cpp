@@ -1,0 +1,328 @@
+// The search against the line simulator over a pseudo-terminal.
+
+#include "app/programstate.h"
+#include "linesimulator.h"
+#include "link/headlesssearch.h"
+#include "link/qburnsearch.h"
+#include "link/searchresult.h"
+#include "support/scriptedprompter.h"
+#include "support/tempappdir.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSettings>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+constexpr int kPort = 7;
+constexpr int kBaud = 38400;
+
+// An inverter whose serial text is "SN<high>-<low>".
+QJsonObject inverter(int address, int model, int serialHigh, int serialLow, const QString &fault = QString())
+{
+    QJsonObject json{{"address", address},
+                     {"model", model},
+                     {"serial", QStringLiteral("SN%1-%2").arg(serialHigh).arg(serialLow)},
+                     {"serialNumber", QJsonArray{serialHigh, serialLow}}};
+    if (!fault.isEmpty())
+        json.insert("faults", QJsonArray{QJsonObject{{"type", fault}}});
+    return json;
+}
+
+QJsonObject shippedScenario(const char *name)
+{
+    QFile file(QStringLiteral(LUMORA_SOURCE_DIR "/tools/sim/scenarios/") + QLatin1String(name));
+    return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
+}
+
+QString savedInverterList(const TempAppDir &dir)
+{
+    return QSettings(dir.file("app.ini"), QSettings::IniFormat).value("INV_ADDR").toString();
+}
+
+// A plant on a simulated line linked as COM7 of a fresh application directory.
+struct Line
+{
+    TempAppDir dir;
+    LineSimulator sim;
+
+    bool start(const QJsonObject &scenario)
+    {
+        ProgramState::instance().setLineSettings(kPort, kBaud);
+        QString error;
+        const bool started = sim.link(dir.file("ports/COM7")) && sim.start(scenario, &error);
+        if (!started)
+            qWarning() << "simulator:" << error;
+        return started;
+    }
+    bool start(const QJsonArray &inverters) { return start(QJsonObject{{"inverters", inverters}}); }
+
+    QString log() const { return QString::fromUtf8(dir.read("log.txt")); }
+    QList<int> addresses() const // of the inverters, in scenario order
+    {
+        QList<int> list;
+        for (int i = 0; i < sim.inverterCount(); ++i)
+            list << sim.address(i);
+        return list;
+    }
+    // The function-9 requests heard as "address", the function-8 ones as "address>new address".
+    QStringList heard(int function) const
+    {
+        QStringList list;
+        for (const HeardRequest &request : sim.requests()) {
+            const QByteArray &bytes = request.bytes;
+            if (request.kind == HeardRequest::Kind::Inverter && quint8(bytes.at(2)) == function)
+                list << (function == 8 ? QStringLiteral("%1>%2").arg(quint8(bytes.at(1))).arg(quint8(bytes.at(9)))
+                                       : QString::number(quint8(bytes.at(1))));
+        }
+        return list;
+    }
+};
+
+// One search, with its signals in the order they came.
+struct SearchRun
+{
+    QBurnSearch search{kPort, 50, kBaud};
+    QStringList events; // "finding <count> <address> <serial>", "progress <address>", "end"
+
+    explicit SearchRun(bool resolve)
+    {
+        search.setResolveCollisions(resolve);
+        QObject::connect(&search, &QBurnSearch::send_finding, &m_context, [this](int count, int address, QString sn) {
+            events << QStringLiteral("finding %1 %2 %3").arg(count).arg(address).arg(sn);
+        });
+        QObject::connect(&search, &QBurnSearch::progress, &m_context,
+                         [this](int address) { events << QStringLiteral("progress %1").arg(address); });
+        QObject::connect(&search, &QBurnSearch::search_end, &m_context, [this] { events << QStringLiteral("end"); });
+    }
+
+    bool run()
+    {
+        search.start();
+        const bool ended = search.wait(QDeadlineTimer(240000));
+        QCoreApplication::processEvents(); // the queued signals
+        return ended && events.value(events.size() - 1) == QLatin1String("end");
+    }
+    QStringList findings() const { return events.filter(QRegularExpression("^finding ")); }
+    QStringList progress() const { return events.filter(QRegularExpression("^progress ")); }
+
+private:
+    QObject m_context;
+};
+
+QStringList progressUpTo(int last)
+{
+    QStringList list;
+    for (int address = 1; address <= last; ++address)
+        list << QStringLiteral("progress %1").arg(address);
+    return list << QStringLiteral("progress 255");
+}
+
+} // namespace
+
+class TestSearch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanInvertersAreReportedInOrder();
+    void collisionsResolvedWithYes();
+    void collisionsOnlyLoggedWithNo();
+    void fifteenCollisionEntriesAreLeftAlone();
+    void faultyInvertersAreSkippedAndLogged();
+    void stopEndsTheScanEarly();
+    void unusablePort();
+    void headlessSearchPrintsAndSaves();
+};
+
+void TestSearch::cleanInvertersAreReportedInOrder()
+{
+    Line line;
+    QVERIFY(line.start(shippedScenario("search-clean.json")));
+    SearchRun run(true);
+    QVERIFY(run.run());
+
+    const QMap<int, QString> findings{
+        {1, "finding 1 1 LES000101111"}, {2, "finding 2 2 LES000102222"}, {5, "finding 3 5 LUS000103333"}};
+    QStringList expected;
+    for (int address = 1; address <= 255; ++address)
+        expected << findings.value(address) << QStringLiteral("progress %1").arg(address);
+    expected.removeAll(QString());
+    expected << "progress 255"
+             << "end";
+    QCOMPARE(run.events, expected);
+    QCOMPARE(run.search.found(), QList<int>({1, 2, 5}));
+    QVERIFY(!line.log().contains("[COLLISION]"));
+    QVERIFY(line.heard(9).isEmpty());
+    QVERIFY(ProgramState::instance().sharedPort().is_closed());
+}
+
+// Pairs at 1, 7 and 20, a clean inverter at 8 inside the collision set {0,1,2,6,7,8,19,20,21}.
+void TestSearch::collisionsResolvedWithYes()
+{
+    Line line;
+    QVERIFY(line.start(QJsonArray{inverter(1, 440, 301, 1), inverter(1, 460, 302, 2), inverter(7, 440, 307, 1),
+                                  inverter(7, 460, 307, 2), inverter(8, 440, 308, 1), inverter(20, 500, 320, 1),
+                                  inverter(20, 440, 320, 2)}));
+    SearchRun run(true);
+    QVERIFY(run.run());
+
+    // Each gets the lowest address that is neither used nor in the collision set.
+    QCOMPARE(run.findings(),
+             QStringList({"finding 1 8 SN308-1", "finding 2 3 SN301-1", "finding 3 4 SN302-2", "finding 4 5 SN307-1",
+                          "finding 5 9 SN307-2", "finding 6 10 SN320-1", "finding 7 11 SN320-2"}));
+    QCOMPARE(run.progress(), progressUpTo(255));
+    QCOMPARE(run.search.found(), QList<int>({8, 3, 4, 5, 9, 10, 11}));
+    QCOMPARE(line.addresses(), QList<int>({3, 4, 5, 9, 8, 10, 11}));
+
+    // Address 0 is never queried; the clean inverter at 8 answers its identity queries and is left alone.
+    QStringList queried;
+    for (const char *address : {"1", "2", "6", "7", "8", "19", "20", "21"})
+        queried << address << address << address << address << address;
+    QCOMPARE(line.heard(9), queried);
+    QCOMPARE(line.heard(8), QStringList({"1>3", "1>4", "7>5", "7>9", "20>10", "20>11"}));
+    const QString log = line.log();
+    QVERIFY(log.contains("[COLLISION] addr: 1\n") && log.contains("[COLLISION] addr: 7\n") &&
+            log.contains("[COLLISION] addr: 20\n"));
+    QVERIFY(log.contains("[COLLISION] size of addr:9 \n"));
+
+    QVERIFY(save_search_result(run.search.found()));
+    QCOMPARE(savedInverterList(line.dir), QStringLiteral("8,3,4,5,9,10,11"));
+    QCOMPARE(ProgramState::instance().addressTable().addresses(), QList<int>({3, 4, 5, 8, 9, 10, 11}));
+
+    // A second search finds every inverter cleanly at its own address.
+    line.sim.clearRequests();
+    SearchRun second(true);
+    QVERIFY(second.run());
+    QCOMPARE(second.search.found(), QList<int>({3, 4, 5, 8, 9, 10, 11}));
+    QCOMPARE(line.log().count("[COLLISION] addr:"), 3);
+    QVERIFY(line.heard(9).isEmpty());
+}
+
+void TestSearch::collisionsOnlyLoggedWithNo()
+{
+    Line line;
+    QVERIFY(line.start(QJsonArray{inverter(1, 440, 301, 1), inverter(1, 460, 302, 2), inverter(5, 440, 305, 1),
+                                  inverter(7, 440, 307, 1), inverter(7, 460, 307, 2)}));
+    SearchRun run(true);
+    // The window asks before the search starts; the answer No reaches the search.
+    ScriptedPrompter prompter;
+    prompter.setAnswer(false);
+    QVERIFY(!run.search.askToResolveCollisions());
+    QCOMPARE(prompter.questions(), QStringList({"Confirm|Auto change the duplicate Inverter ID?"}));
+    QVERIFY(run.run());
+
+    QCOMPARE(run.findings(), QStringList({"finding 1 5 SN305-1"}));
+    QCOMPARE(run.search.found(), QList<int>({5}));
+    const QString log = line.log();
+    QVERIFY(log.contains("[COLLISION] addr: 1\n") && log.contains("[COLLISION] addr: 7\n"));
+    QVERIFY(!log.contains("size of addr"));
+    QVERIFY(line.heard(9).isEmpty() && line.heard(8).isEmpty());
+}
+
+void TestSearch::fifteenCollisionEntriesAreLeftAlone()
+{
+    Line line;
+    QVERIFY(line.start(shippedScenario("search-many-collisions.json")));
+    SearchRun run(true);
+    QVERIFY(run.run());
+
+    QCOMPARE(line.log().count("[COLLISION] addr:"), 5);
+    QVERIFY(!line.log().contains("size of addr"));
+    QVERIFY(line.heard(9).isEmpty());
+    QVERIFY(run.search.found().isEmpty());
+}
+
+// Pairs at 7 (one echoes function 8 wrongly), 10 (one answers identity
+// queries with noise) and 13 (one gives no serial text at its new address).
+void TestSearch::faultyInvertersAreSkippedAndLogged()
+{
+    Line line;
+    QVERIFY(line.start(QJsonArray{inverter(1, 440, 401, 1), inverter(7, 440, 407, 1),
+                                  inverter(7, 460, 407, 2, "wrongBurnEcho"), inverter(10, 440, 410, 1),
+                                  inverter(10, 460, 410, 2, "identityNoise"), inverter(13, 440, 413, 1),
+                                  inverter(13, 460, 413, 2, "noSerialAfterBurn")}));
+    SearchRun run(true);
+    QVERIFY(run.run());
+
+    QCOMPARE(run.search.found(), QList<int>({1, 2, 4, 5}));
+    QCOMPARE(run.findings().size(), 4);
+    // One assignment each; the address of the refused one (3) is offered to nobody else.
+    QCOMPARE(line.heard(8), QStringList({"7>2", "7>3", "10>4", "13>5", "13>15"}));
+    QCOMPARE(line.addresses(), QList<int>({1, 2, 7, 4, 10, 5, 15}));
+
+    const QString log = line.log();
+    QVERIFY(log.contains("[COLLISION] change addr fail, addr: 7 new addr: 3\n"));
+    QCOMPARE(log.count("[COLLISION] bad identity reply, addr: 10\n"), 5);
+    QVERIFY(log.contains("[COLLISION] no serial text, new addr: 15\n"));
+}
+
+void TestSearch::stopEndsTheScanEarly()
+{
+    Line line;
+    QVERIFY(line.start(QJsonArray{inverter(3, 440, 501, 1), inverter(40, 440, 540, 1), inverter(41, 440, 541, 1)}));
+    SearchRun run(true);
+    QBurnSearch &search = run.search;
+    connect(
+        &search, &QBurnSearch::progress, &search,
+        [&search](int address) {
+            if (address == 40)
+                search.stop();
+        },
+        Qt::DirectConnection);
+    QVERIFY(run.run());
+
+    QCOMPARE(run.progress(), progressUpTo(40));
+    QCOMPARE(search.found(), QList<int>({3, 40}));
+}
+
+void TestSearch::unusablePort()
+{
+    TempAppDir dir;
+    QVERIFY(QDir(dir.path()).mkpath("ports") && QFile::link(dir.file("nowhere"), dir.file("ports/COM7")));
+    ProgramState::instance().setLineSettings(kPort, kBaud);
+    SearchRun run(true);
+    QVERIFY(run.run());
+    QCOMPARE(run.events, QStringList({"end"}));
+    QVERIFY(!run.search.portOpened() && run.search.found().isEmpty());
+
+    // Without a usable port the headless search keeps the saved inverter list.
+    QString output;
+    QTextStream out(&output);
+    dir.write("app.ini", "[General]\nCOMPortFrm_com_name=\nINV_ADDR=9\n");
+    QCOMPARE(HeadlessSearch(false, out).run(), int(HeadlessSearch::NoPortSet));
+    dir.write("app.ini", "[General]\nCOMPortFrm_com_name=COM7\nINV_ADDR=9\n");
+    QCOMPARE(HeadlessSearch(false, out).run(), int(HeadlessSearch::PortUnavailable));
+    QCOMPARE(savedInverterList(dir), QStringLiteral("9"));
+    QVERIFY(ProgramState::instance().addressTable().isEmpty());
+}
+
+void TestSearch::headlessSearchPrintsAndSaves()
+{
+    Line line;
+    QVERIFY(line.start(shippedScenario("search-clean.json")));
+    ProgramState::instance().setLineSettings(0, 0);
+    line.dir.write("app.ini", "[General]\nCOMPortFrm_com_name=COM7\nCOMPortFrm_baud_index=5\nINV_ADDR=9\n");
+
+    QString output;
+    QTextStream out(&output);
+    HeadlessSearch headless(false, out);
+    // Stopped well after the last inverter (5): what was found is saved.
+    QTimer::singleShot(3000, [&headless] { headless.stop(); });
+    QCOMPARE(headless.run(), int(HeadlessSearch::Success));
+
+    QVERIFY2(output.contains("1. address 1, serial number LES000101111\n"
+                             "2. address 2, serial number LES000102222\n"
+                             "3. address 5, serial number LUS000103333\n"
+                             "3 inverters found.\n"),
+             qPrintable(output));
+    QCOMPARE(ProgramState::instance().baudRate(), kBaud);
+    QCOMPARE(savedInverterList(line.dir), QStringLiteral("1,2,5"));
+    QCOMPARE(ProgramState::instance().addressTable().addresses(), QList<int>({1, 2, 5}));
+}
+
+QTEST_GUILESS_MAIN(TestSearch)
+#include "tst_search.moc"
