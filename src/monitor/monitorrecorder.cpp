@@ -44,6 +44,8 @@ QString sensorValueText()
 
 void MonitorRecorder::markOffline(const QString &serial)
 {
+    if (serial.trimmed().isEmpty())
+        return; // no row of its own
     db_exec(QStringLiteral("UPDATE orva_inverter SET online = 0 where sn_name = ?"), {serial});
 }
 
