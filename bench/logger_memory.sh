@@ -2,7 +2,7 @@
 # The memory of lumora-logger over a long run: one simulated inverter at 38400
 # baud without sensors, recording every minute. Prints VmRSS and VmHWM from
 # /proc after the first and after the last cycle and their growth; never fails
-# on a figure. About 0.4 s a cycle: 2,000 cycles take some 13 minutes.
+# on a figure. About 0.5 s a cycle: 2,000 cycles take some 16 minutes.
 #   bench/logger_memory.sh [build directory] [first cycle] [last cycle]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -65,7 +65,7 @@ seconds=$(( $(date +%s) - started ))
 kill -TERM "$logger"
 wait "$logger" && logger=""
 
-echo "lumora-logger, one inverter at 38400 baud, $last cycles in $seconds s after cycle $first"
+echo "lumora-logger, one inverter at 38400 baud: $last cycles in $seconds s"
 printf '%-16s %10s %10s\n' "" "VmRSS kB" "VmHWM kB"
 printf '%-16s %10s %10s\n' "after cycle $first" "$rss1" "$hwm1"
 printf '%-16s %10s %10s\n' "after cycle $last" "$rss2" "$hwm2"
