@@ -78,17 +78,17 @@ bool LineSimulator::start(const Scenario &scenario, QString *error)
         std::lock_guard<std::mutex> lock(m_mutex);
         m_line = scenario.line;
         m_inverters.clear();
-        for (const InverterSpec &spec : scenario.inverters)
-            m_inverters.emplace_back(spec);
+        for (const InverterSpec &definition : scenario.inverters)
+            m_inverters.emplace_back(definition);
         m_sensors.clear();
-        for (const SensorSpec &spec : scenario.sensors) {
-            SimulatedSensor *device = sensor(spec.slave);
+        for (const SensorSpec &definition : scenario.sensors) {
+            SimulatedSensor *device = sensor(definition.slave);
             if (!device) {
-                m_sensors.emplace_back(spec.slave, spec.crcHighFirst, spec.lowByteFirst);
+                m_sensors.emplace_back(definition.slave, definition.crcHighFirst, definition.lowByteFirst);
                 device = &m_sensors.back();
             }
-            device->defineRegister(spec.reg, spec.value);
-            for (const FaultSpec &fault : spec.faults)
+            device->defineRegister(definition.reg, definition.value);
+            for (const FaultSpec &fault : definition.faults)
                 device->faults().add(fault);
         }
         m_random.seed(scenario.seed);

@@ -223,19 +223,19 @@ ValueSpec ScenarioParser::value(const QJsonValue &json, const QString &path)
 {
     if (!json.isObject())
         return ValueSpec::constant(word(json, path));
-    const QJsonObject spec = json.toObject();
-    const QString function = spec.value("function").toString();
+    const QJsonObject definition = json.toObject();
+    const QString function = definition.value("function").toString();
     if (function == QLatin1String("daylight")) {
-        checkKeys(spec, path, {"function", "peak", "offset", "sunrise", "sunset"});
-        return ValueSpec::daylight(curve(spec, path), number(spec, path, "peak", 1000.0, -1e6, 1e6),
-                                   number(spec, path, "offset", 0.0, -1e6, 1e6));
+        checkKeys(definition, path, {"function", "peak", "offset", "sunrise", "sunset"});
+        return ValueSpec::daylight(curve(definition, path), number(definition, path, "peak", 1000.0, -1e6, 1e6),
+                                   number(definition, path, "offset", 0.0, -1e6, 1e6));
     }
     if (function == QLatin1String("energyHigh") || function == QLatin1String("energyLow")) {
-        checkKeys(spec, path, {"function", "energy", "peak", "sunrise", "sunset"});
+        checkKeys(definition, path, {"function", "energy", "peak", "sunrise", "sunset"});
         return ValueSpec::energy(function == QLatin1String("energyHigh") ? ValueSpec::Kind::EnergyHigh
                                                                          : ValueSpec::Kind::EnergyLow,
-                                 curve(spec, path), number(spec, path, "peak", 3000.0, 0.0, 1e6),
-                                 number(spec, path, "energy", 0.0, 0.0, 6.5e7));
+                                 curve(definition, path), number(definition, path, "peak", 3000.0, 0.0, 1e6),
+                                 number(definition, path, "energy", 0.0, 0.0, 6.5e7));
     }
     error(at(path, QStringLiteral("function")),
           QStringLiteral("must be \"daylight\", \"energyHigh\" or \"energyLow\""));
@@ -367,9 +367,9 @@ InverterSpec ScenarioParser::inverter(const QJsonObject &object, const QString &
         const QJsonObject registers = this->object(object.value("registers"), registersPath);
         for (auto it = registers.begin(); it != registers.end(); ++it) {
             const int reg = registerNumber(it.key(), registersPath);
-            const ValueSpec spec = value(it.value(), at(registersPath, it.key()));
+            const ValueSpec definition = value(it.value(), at(registersPath, it.key()));
             if (reg >= 0)
-                inverter.registers.insert(reg, spec);
+                inverter.registers.insert(reg, definition);
         }
     }
     if (object.contains("live"))

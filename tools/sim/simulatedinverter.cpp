@@ -21,39 +21,39 @@ void putText(QHash<int, quint16> &registers, int first, const QString &text)
 
 } // namespace
 
-SimulatedInverter::SimulatedInverter(const InverterSpec &spec)
-    : m_spec(spec)
-    , m_address(spec.address)
-    , m_faults(spec.faults)
+SimulatedInverter::SimulatedInverter(const InverterSpec &definition)
+    : m_definition(definition)
+    , m_address(definition.address)
+    , m_faults(definition.faults)
 {
     QHash<int, quint16> &r = m_identity;
-    r[18] = quint16(spec.typeNo);
-    r[133] = quint16(spec.versionw3);
+    r[18] = quint16(definition.typeNo);
+    r[133] = quint16(definition.versionw3);
     // Model and serial number also lie in the monitoring block, for every family.
-    r[265] = quint16(spec.model);
-    r[266] = spec.serialHigh;
-    r[267] = spec.serialLow;
+    r[265] = quint16(definition.model);
+    r[266] = definition.serialHigh;
+    r[267] = definition.serialLow;
     if (usesMapB()) {
-        putText(r, 103, spec.brand);
-        putText(r, 111, spec.type);
-        putText(r, 119, spec.serial);
-        r[269] = quint16(spec.sequenceVersion);
-        r[270] = quint16(spec.currentVersion);
+        putText(r, 103, definition.brand);
+        putText(r, 111, definition.type);
+        putText(r, 119, definition.serial);
+        r[269] = quint16(definition.sequenceVersion);
+        r[270] = quint16(definition.currentVersion);
     } else {
-        putText(r, 774, spec.brand);
-        putText(r, 782, spec.type);
-        putText(r, 790, spec.serial);
-        r[23] = spec.serialHigh;
-        r[24] = spec.serialLow;
-        r[86] = quint16(spec.model);
-        r[131] = quint16(spec.sequenceVersion);
-        r[134] = quint16(spec.currentVersion);
+        putText(r, 774, definition.brand);
+        putText(r, 782, definition.type);
+        putText(r, 790, definition.serial);
+        r[23] = definition.serialHigh;
+        r[24] = definition.serialLow;
+        r[86] = quint16(definition.model);
+        r[131] = quint16(definition.sequenceVersion);
+        r[134] = quint16(definition.currentVersion);
     }
 }
 
 bool SimulatedInverter::usesMapB() const
 {
-    return isUSA1Family(m_spec.versionw3);
+    return isUSA1Family(m_definition.versionw3);
 }
 
 int SimulatedInverter::serialTextRegister() const
@@ -80,12 +80,12 @@ quint16 SimulatedInverter::valueOf(int reg, const SimMoment &moment, const QHash
     }
     if (m_written.contains(reg))
         return m_written.value(reg);
-    for (auto entry = m_spec.schedule.crbegin(); entry != m_spec.schedule.crend(); ++entry) {
+    for (auto entry = m_definition.schedule.crbegin(); entry != m_definition.schedule.crend(); ++entry) {
         if (entry->set.contains(reg) && entry->window.contains(elapsed))
             return entry->set.value(reg);
     }
-    if (m_spec.registers.contains(reg))
-        return m_spec.registers.value(reg).valueAt(moment);
+    if (m_definition.registers.contains(reg))
+        return m_definition.registers.value(reg).valueAt(moment);
     if (live.contains(reg)) {
         if (reg == kMonitorFirst) {
             for (int word = 182; word <= 185; ++word) {
@@ -101,8 +101,9 @@ quint16 SimulatedInverter::valueOf(int reg, const SimMoment &moment, const QHash
 QVector<quint16> SimulatedInverter::read(int first, int count, const SimMoment &moment) const
 {
     QHash<int, quint16> live;
-    if (m_spec.live && first <= kMonitorLast && first + count > kMonitorFirst)
-        live = LiveValues::registers(*m_spec.live, familyOf(m_spec.versionw3), m_spec.model == 460, moment);
+    if (m_definition.live && first <= kMonitorLast && first + count > kMonitorFirst)
+        live = LiveValues::registers(*m_definition.live, familyOf(m_definition.versionw3), m_definition.model == 460,
+                                     moment);
     QVector<quint16> words;
     words.reserve(count);
     for (int reg = first; reg < first + count; ++reg)

@@ -17,9 +17,8 @@
 class SimulatedInverter
 {
 public:
-    explicit SimulatedInverter(const InverterSpec &spec);
+    explicit SimulatedInverter(const InverterSpec &definition);
 
-    const InverterSpec &spec() const { return m_spec; }
     int address() const { return m_address; }
     void setAddress(int address) { m_address = address; }
     // Identity registers at 103 / 111 / 119 / 265 ... (versionw3 303 or 400) rather than 774 / 782 / 790 / 86 ...
@@ -47,7 +46,7 @@ private:
     std::optional<QByteArray> assignAddress(const QByteArray &request, const SimMoment &moment);
     bool monitoringReadAllowed(int first, int count, double elapsed);
 
-    InverterSpec m_spec;
+    InverterSpec m_definition;
     int m_address;
     QHash<int, quint16> m_identity;
     QHash<int, quint16> m_written;

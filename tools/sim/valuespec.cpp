@@ -4,29 +4,29 @@
 
 ValueSpec ValueSpec::constant(quint16 value)
 {
-    ValueSpec spec;
-    spec.m_constant = value;
-    return spec;
+    ValueSpec definition;
+    definition.m_constant = value;
+    return definition;
 }
 
 ValueSpec ValueSpec::daylight(const DaylightCurve &curve, double peak, double offset)
 {
-    ValueSpec spec;
-    spec.m_kind = Kind::Daylight;
-    spec.m_curve = curve;
-    spec.m_peak = peak;
-    spec.m_offset = offset;
-    return spec;
+    ValueSpec definition;
+    definition.m_kind = Kind::Daylight;
+    definition.m_curve = curve;
+    definition.m_peak = peak;
+    definition.m_offset = offset;
+    return definition;
 }
 
 ValueSpec ValueSpec::energy(Kind word, const DaylightCurve &curve, double peakWatts, double startKWh)
 {
-    ValueSpec spec;
-    spec.m_kind = word;
-    spec.m_curve = curve;
-    spec.m_peak = peakWatts;
-    spec.m_offset = startKWh;
-    return spec;
+    ValueSpec definition;
+    definition.m_kind = word;
+    definition.m_curve = curve;
+    definition.m_peak = peakWatts;
+    definition.m_offset = startKWh;
+    return definition;
 }
 
 quint16 ValueSpec::valueAt(const SimMoment &moment) const
