@@ -251,9 +251,13 @@ void QBurnSearch::assignIdentity(int address, const quint8 *identity, Pass &pass
     }
     m_used[newAddress] = 1;
 
+    // The serial text and words lie where the inverter's family keeps them.
+    const quint8 addr = quint8(newAddress);
+    const CCommand::RegisterMap map = m_command.read_word(addr, m_reply, kVersionRegister) > 0
+                                          ? mapOf(CCommand::reply_word(m_reply))
+                                          : CCommand::RegisterMap::A;
     QString serialText;
-    if (!readSerialText(newAddress, CCommand::RegisterMap::A, serialText) &&
-        !readSerialText(newAddress, CCommand::RegisterMap::A, serialText)) {
+    if (!readSerialText(newAddress, map, serialText) && !readSerialText(newAddress, map, serialText)) {
         pass.refusedKeys << key;
         write_log(QStringLiteral("[COLLISION] no serial text, new addr: %1").arg(newAddress));
         return;
@@ -261,8 +265,7 @@ void QBurnSearch::assignIdentity(int address, const quint8 *identity, Pass &pass
     write_log(QStringLiteral("[COLLISION] changed addr: %1 to %2").arg(address).arg(newAddress));
 
     addFound(newAddress);
-    const quint8 addr = quint8(newAddress);
-    pass.foundKeys << (m_command.get_sn_number(addr, m_reply, CCommand::RegisterMap::A) > 0
+    pass.foundKeys << (m_command.get_sn_number(addr, m_reply, map) > 0
                            ? identityKey(CCommand::word_at(identity, 0), CCommand::word_at(m_reply, 4),
                                          CCommand::word_at(m_reply, 6))
                            : key);

@@ -161,11 +161,14 @@ void TestSearch::cleanInvertersAreReportedInOrder()
 }
 
 // Pairs at 1, 7 and 20, a clean inverter at 8 inside the collision set {0,1,2,6,7,8,19,20,21}.
+// One of the pair at 20 is a USA1 inverter, which keeps its serial text at its own registers.
 void TestSearch::collisionsResolvedWithYes()
 {
     Line line;
+    QJsonObject usa1 = inverter(20, 500, 320, 1);
+    usa1.insert("versionw3", 303);
     QVERIFY(line.start(QJsonArray{inverter(1, 440, 301, 1), inverter(1, 460, 302, 2), inverter(7, 440, 307, 1),
-                                  inverter(7, 460, 307, 2), inverter(8, 440, 308, 1), inverter(20, 500, 320, 1),
+                                  inverter(7, 460, 307, 2), inverter(8, 440, 308, 1), usa1,
                                   inverter(20, 440, 320, 2)}));
     SearchRun run(true);
     QVERIFY(run.run());
