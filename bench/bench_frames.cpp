@@ -6,6 +6,7 @@
 #include "device/devicefamily.h"
 #include "device/devicereader.h"
 #include "device/devicerecord.h"
+#include "linefloor.h"
 #include "linesimulator.h"
 #include "link/ccommand.h"
 
@@ -20,20 +21,12 @@
 #include <cstdio>
 #include <functional>
 #include <optional>
-#include <vector>
 
 namespace {
 
 constexpr int kPort = 7;
 constexpr int kBaud = 38400;
-constexpr double kPauseAfterReadMs = 10.0; // read_by_send sleeps this long after every good reply
 const char *const kScenario = LUMORA_SOURCE_DIR "/tools/sim/scenarios/mixed-plant.json";
-
-struct LineTime
-{
-    double floorMs = 0.0;
-    double simulatorLateMs = 0.0;
-};
 
 // The simulated plant linked as COM7 of a temporary application directory,
 // with the shared port open on it.
@@ -74,22 +67,11 @@ struct Plant
         return true;
     }
 
-    // The exchanges heard since clearRequests(): the least time they can take
-    // (each request and its reply on the wire at 10 bits per byte, the plant's
-    // turnaround, and the pause after every good reply) and how late the
-    // simulator itself answered. Empty when one went unanswered.
-    std::optional<LineTime> lineTime() const
+    // The floor of the exchanges heard since clearRequests(); empty when one went unanswered.
+    std::optional<LineFloor> lineFloor() const
     {
-        const double byteMs = 10.0 * 1000.0 / kBaud;
-        LineTime time;
-        for (const HeardRequest &request : simulator.requests()) {
-            if (request.answer.isEmpty())
-                return std::nullopt;
-            time.floorMs += (request.bytes.size() + request.answer.size()) * byteMs + scenario.line.turnaroundMs +
-                            kPauseAfterReadMs;
-            time.simulatorLateMs += request.lateMs;
-        }
-        return time;
+        const LineFloor line = LineFloor::of(simulator.requests(), kBaud, scenario.line.turnaroundMs);
+        return line.answered ? std::optional<LineFloor>(line) : std::nullopt;
     }
 
     qint64 logSize() const { return QFileInfo(appDir.filePath(QStringLiteral("log.txt"))).size(); }
@@ -99,43 +81,32 @@ Plant *g_plant = nullptr;
 
 // Times one operation per iteration. An attempt with a failed exchange (a log
 // line: on a busy machine a reply can miss its timeout) is made again, up to
-// three times, and counted as repeated. Counters per repetition: floor_ms per
-// operation; ratio and overhead_% of the measured time to the floor; own_%, the
-// overhead less the simulator's own lateness: the program's part, the
-// pseudo-terminal's hand-over included.
+// three times, and counted as repeated.
 void runTimed(benchmark::State &state, const std::function<bool(CCommand &)> &operation)
 {
     CCommand command;
-    double measuredMs = 0.0;
-    int repeated = 0;
-    LineTime total;
+    FloorTally tally;
     for (auto _ : state) {
-        std::optional<LineTime> line;
+        std::optional<LineFloor> line;
         double elapsedMs = 0.0;
         for (int attempt = 0; attempt < 3 && !line; ++attempt) {
-            repeated += attempt > 0;
+            tally.repeated += attempt > 0;
             g_plant->simulator.clearRequests();
             const qint64 logSize = g_plant->logSize();
             const auto begin = std::chrono::steady_clock::now();
             const bool ok = operation(command);
             elapsedMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count();
             if (ok && g_plant->logSize() == logSize)
-                line = g_plant->lineTime();
+                line = g_plant->lineFloor();
         }
         if (!line) {
             state.SkipWithError("the reads keep failing: see log.txt");
             return;
         }
         state.SetIterationTime(elapsedMs / 1000.0);
-        measuredMs += elapsedMs;
-        total.floorMs += line->floorMs;
-        total.simulatorLateMs += line->simulatorLateMs;
+        tally.add(elapsedMs, *line);
     }
-    state.counters["floor_ms"] = total.floorMs / double(state.iterations());
-    state.counters["ratio"] = measuredMs / total.floorMs;
-    state.counters["overhead_%"] = (measuredMs / total.floorMs - 1.0) * 100.0;
-    state.counters["repeated"] = repeated;
-    state.counters["own_%"] = (measuredMs - total.simulatorLateMs - total.floorMs) / total.floorMs * 100.0;
+    tally.report(state);
 }
 
 // The identity reads of the polling for one inverter; true when the record
@@ -179,16 +150,7 @@ BENCHMARK(BM_IdentityMapB)->UseManualTime()->Unit(benchmark::kMillisecond);
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    // Short settings by default (medians of five repetitions); later flags win.
-    std::vector<char *> args = {argv[0]};
-    char repetitions[] = "--benchmark_repetitions=5";
-    char aggregates[] = "--benchmark_report_aggregates_only=true";
-    args.push_back(repetitions);
-    args.push_back(aggregates);
-    args.insert(args.end(), argv + 1, argv + argc);
-    int count = int(args.size());
-    benchmark::Initialize(&count, args.data());
-    if (benchmark::ReportUnrecognizedArguments(count, args.data()))
+    if (!initBenchmarks(argc, argv, 5))
         return 1;
 
     Plant plant;

@@ -7,6 +7,7 @@
 #include "app/clock.h"
 #include "app/programstate.h"
 #include "db/database.h"
+#include "linefloor.h"
 #include "linesimulator.h"
 #include "monitor/monitorrecorder.h"
 #include "monitor/qpollingthread.h"
@@ -33,7 +34,6 @@ namespace {
 
 constexpr int kPort = 7;
 constexpr int kBaud = 38400;
-constexpr double kPauseAfterReadMs = 10.0;
 constexpr int kStoredReadings = 500000;
 constexpr int kRecordedInverters = 32;
 const char *const kScenario = LUMORA_SOURCE_DIR "/tools/sim/scenarios/plant-32.json";
@@ -83,9 +83,8 @@ struct AppDir
 struct CycleTime
 {
     double measuredMs = 0.0;
-    double floorMs = 0.0;
-    double simulatorLateMs = 0.0; // how late the simulator's own thread answered
-    bool clean = true;            // every request answered, nothing logged
+    LineFloor line;
+    bool clean = true; // every request answered, nothing logged
 };
 
 // The plant on COM7 and the polling thread cycling over the first n addresses.
@@ -157,15 +156,9 @@ private:
     {
         CycleTime cycle;
         cycle.measuredMs = msSince(m_cycleBegin);
-        const double byteMs = 10.0 * 1000.0 / kBaud;
-        for (const HeardRequest &request : m_simulator.requests()) {
-            cycle.clean = cycle.clean && !request.answer.isEmpty();
-            cycle.floorMs += (request.bytes.size() + request.answer.size()) * byteMs + m_scenario.line.turnaroundMs +
-                             kPauseAfterReadMs;
-            cycle.simulatorLateMs += request.lateMs;
-        }
+        cycle.line = LineFloor::of(m_simulator.requests(), kBaud, m_scenario.line.turnaroundMs);
         const qint64 logSize = QFileInfo(m_appDir.dir.filePath(QStringLiteral("log.txt"))).size();
-        cycle.clean = cycle.clean && logSize == m_logSize;
+        cycle.clean = cycle.line.answered && logSize == m_logSize;
         m_logSize = logSize;
         {
             std::lock_guard<std::mutex> lock(m_mutex);
@@ -199,14 +192,11 @@ PollingBench *g_polling = nullptr;
 void BM_PollingCycle(benchmark::State &state)
 {
     g_polling->poll(int(state.range(0)));
-    double measuredMs = 0.0;
-    double floorMs = 0.0;
-    double lateMs = 0.0;
-    int repeated = 0;
+    FloorTally tally;
     for (auto _ : state) {
         CycleTime cycle = g_polling->nextCycle();
         for (int attempt = 1; attempt < 3 && !cycle.clean; ++attempt) {
-            ++repeated;
+            ++tally.repeated;
             cycle = g_polling->nextCycle();
         }
         if (!cycle.clean) {
@@ -215,16 +205,10 @@ void BM_PollingCycle(benchmark::State &state)
             return;
         }
         state.SetIterationTime(cycle.measuredMs / 1000.0);
-        measuredMs += cycle.measuredMs;
-        floorMs += cycle.floorMs;
-        lateMs += cycle.simulatorLateMs;
+        tally.add(cycle.measuredMs, cycle.line);
     }
     g_polling->halt();
-    state.counters["floor_ms"] = floorMs / double(state.iterations());
-    state.counters["ratio"] = measuredMs / floorMs;
-    state.counters["overhead_%"] = (measuredMs / floorMs - 1.0) * 100.0;
-    state.counters["repeated"] = repeated;
-    state.counters["own_%"] = (measuredMs - lateMs - floorMs) / floorMs * 100.0;
+    tally.report(state);
 }
 
 // A database of kStoredReadings rows for 32 inverters, one a minute each, and
@@ -352,16 +336,7 @@ BENCHMARK(BM_RecordingPass)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    // Short settings by default (medians of three repetitions); later flags win.
-    std::vector<char *> args = {argv[0]};
-    char repetitions[] = "--benchmark_repetitions=3";
-    char aggregates[] = "--benchmark_report_aggregates_only=true";
-    args.push_back(repetitions);
-    args.push_back(aggregates);
-    args.insert(args.end(), argv + 1, argv + argc);
-    int count = int(args.size());
-    benchmark::Initialize(&count, args.data());
-    if (benchmark::ReportUnrecognizedArguments(count, args.data()))
+    if (!initBenchmarks(argc, argv, 3))
         return 1;
 
     PollingBench polling;
