@@ -288,14 +288,13 @@ int CCommand::read_low_registers(quint8 addr, quint8 *out)
 
 float CCommand::read_efficiency(quint8 addr, quint8 *reply)
 {
-    // A register value needs a reply of at least 9 bytes (two data bytes).
-    if (readRegisters(addr, reply, 0x00C1, 1, 9, true, nullptr) < 9)
-        return 0.0f;
-    const quint16 numerator = reply_word(reply);
-    if (readRegisters(addr, reply, 0x00F7, 1, 9, true, nullptr) < 9)
-        return 0.0f;
-    const quint16 denominator = reply_word(reply);
-    if (numerator == 0 || denominator == 0)
+    // Both registers are always asked for. A value needs a reply of at least
+    // 9 bytes (two data bytes).
+    const bool numeratorRead = readRegisters(addr, reply, 0x00C1, 1, 9, true, nullptr) >= 9;
+    const quint16 numerator = numeratorRead ? reply_word(reply) : 0;
+    const bool denominatorRead = readRegisters(addr, reply, 0x00F7, 1, 9, true, nullptr) >= 9;
+    const quint16 denominator = denominatorRead ? reply_word(reply) : 0;
+    if (!numeratorRead || !denominatorRead || numerator == 0 || denominator == 0)
         return 0.0f;
     return float(numerator) / float(denominator);
 }

@@ -222,6 +222,16 @@ void TestCommand::inverterReads()
     ProgramState::instance().sharedPort().close();
     openSharedPort(38400);
     QCOMPARE(command.read_efficiency(3, reply), 0.0f);
+    // 0x00C1 silent (asked again on the retry): 0x00F7 is still asked for.
+    registers.remove(0x00C1);
+    LinePeer fourth(dir.path(), kPort, LinePeer::inverter(registers));
+    ProgramState::instance().sharedPort().close();
+    openSharedPort(38400);
+    QCOMPARE(command.read_efficiency(3, reply), 0.0f);
+    QList<quint16> asked;
+    for (const QByteArray &request : fourth.heard())
+        asked << quint16(quint8(request[3]) << 8 | quint8(request[4]));
+    QCOMPARE(asked, (QList<quint16>{0x00C1, 0x00C1, 0x00F7}));
     std::fill(std::begin(block), std::end(block), quint8(0));
     QCOMPARE(command.read_monitor_data(3, block), 0);
     QCOMPARE(CCommand::monitor_word(block, 0x00FF), registers[0x00FF]);
