@@ -46,9 +46,16 @@ int openLockedLog(const QByteArray &path)
 
 } // namespace
 
+QString log_timestamp(const QDateTime &time)
+{
+    // Qt's own "z" no longer means the plain millisecond count, so it is written here.
+    const QString msec = QString::number(time.time().msec());
+    return time.toString(QStringLiteral("[yyyy/MM/dd hh:mm:ss:")) + msec + msec + QStringLiteral("]- ");
+}
+
 void write_log(const QString &message)
 {
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("[yyyy/MM/dd hh:mm:ss:zz]- "));
+    const QString stamp = log_timestamp(QDateTime::currentDateTime());
     const QByteArray line = (stamp + message + QLatin1Char('\n')).toUtf8();
     const QByteArray path = QFile::encodeName(AppDir::file(QStringLiteral("log.txt")));
 

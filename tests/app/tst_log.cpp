@@ -28,6 +28,11 @@ void TestLog::lineFormat()
     QCOMPARE(first.captured(1), QStringLiteral("[VER] Lumora Data Manager 1.1"));
     QCOMPARE(lines[0].mid(1, 4).toInt(), QDate::currentDate().year());
     QCOMPARE(kLine.match(lines[1]).captured(1), QStringLiteral("sensor unit °C, group 北区"));
+
+    const QDate day(2026, 3, 7);
+    QCOMPARE(log_timestamp(QDateTime(day, QTime(9, 4, 2, 5))), QStringLiteral("[2026/03/07 09:04:02:55]- "));
+    QCOMPARE(log_timestamp(QDateTime(day, QTime(23, 59, 59, 400))), QStringLiteral("[2026/03/07 23:59:59:400400]- "));
+    QCOMPARE(log_timestamp(QDateTime(day, QTime(0, 0, 0, 0))), QStringLiteral("[2026/03/07 00:00:00:00]- "));
 }
 
 void TestLog::restartsAtElevenKiB()
