@@ -11,6 +11,7 @@
 #include "app/prompter.h"
 #include "db/database.h"
 #include "device/devicetables.h"
+#include "monitor/currencysymbols.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -116,7 +117,7 @@ void Startup::applyDecimalComma(const AppSettings &settings)
 void Startup::buildStaticTables()
 {
     buildDeviceTables();
-    // Seam: the currency list is built here once it exists.
+    currencySymbols();
     ProgramState::instance().setLineSettings(0, 0);
     ProgramState::instance().sensors().clear();
 }

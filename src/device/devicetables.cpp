@@ -7,14 +7,14 @@
 
 void buildDeviceTables()
 {
-    ErrorTableEUR();
-    ErrorTableUSA0();
-    ErrorTableUSA1();
-    StateNamesClassic();
-    StateNamesExtended();
     ParamTablesEUR();
     ParamTablesUSA0();
     ParamTablesUSA1();
     MonitorRegistersEUR();
     MonitorRegistersUSA1();
+    ErrorTableEUR();
+    ErrorTableUSA0();
+    ErrorTableUSA1();
+    StateNamesClassic();
+    StateNamesExtended();
 }
