@@ -83,11 +83,14 @@ bool Startup::checkDatabase(Prompter &prompter)
     }
     db_set_path(path);
     const int rc = db_open();
-    if (rc != 0) {
+    // SQLite takes an empty file for an empty database; for the program it is a lost one.
+    const bool empty = rc == 0 && QFileInfo(path).size() == 0;
+    if (rc != 0 || empty) {
         prompter.message(Prompter::Level::Critical, errorTitle(),
                          tr("Database init fail, please reinstall the application!"));
         write_log(QStringLiteral("[ERROR] DB init error..."));
-        write_log(QStringLiteral("[ERROR] %1: %2").arg(path, db_result_text(rc)));
+        write_log(
+            QStringLiteral("[ERROR] %1: %2").arg(path, empty ? QStringLiteral("empty file") : db_result_text(rc)));
         return false;
     }
     return true;

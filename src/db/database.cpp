@@ -98,6 +98,13 @@ int runBound(sqlite3 *handle, const QString &statement, const QVariantList &valu
     sqlite3_stmt *prepared = nullptr;
     const QByteArray sql = statement.toUtf8();
     int rc = sqlite3_prepare_v2(handle, sql.constData(), sql.size(), &prepared, nullptr);
+    const int placeholders = prepared ? sqlite3_bind_parameter_count(prepared) : 0;
+    if (rc == SQLITE_OK && placeholders != values.size()) {
+        // A placeholder left without its value would be stored as NULL.
+        sqlite3_finalize(prepared);
+        error = QStringLiteral("%1 values for %2 placeholders").arg(values.size()).arg(placeholders);
+        return SQLITE_RANGE;
+    }
     if (rc == SQLITE_OK && prepared) {
         rc = bindValues(prepared, values);
         while (rc == SQLITE_OK) {

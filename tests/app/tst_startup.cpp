@@ -155,6 +155,7 @@ void TestStartup::databaseRestore()
         QFile::setPermissions(dir.file(QStringLiteral("bak/lumora.db")), QFile::ReadOwner);
         ScriptedPrompter prompter;
         QVERIFY(Startup::checkDatabase(prompter));
+        QVERIFY(QFileInfo(dir.file(QStringLiteral("lumora.db"))).permissions() & QFile::WriteOwner);
         QCOMPARE(db_query(QStringLiteral("SELECT name FROM orva_group")).value(0).value(QStringLiteral("name")),
                  QStringLiteral("backup"));
         QCOMPARE(db_exec(QStringLiteral("INSERT INTO orva_group (name) VALUES ('new')")), 0);
@@ -193,7 +194,7 @@ void TestStartup::brokenDatabaseIsReportedAndKept()
         clean.open(QIODevice::ReadOnly);
         return clean.readAll().left(700);
     }();
-    for (const QByteArray &contents : {garbage, truncated}) {
+    for (const QByteArray &contents : {garbage, truncated, QByteArray()}) {
         TempAppDir dir;
         dir.installCleanDatabase(false);
         dir.write(QStringLiteral("lumora.db"), contents);

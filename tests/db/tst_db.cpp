@@ -93,6 +93,13 @@ void TestDatabase::boundValuesAreNeverSql()
     QCOMPARE(typed.value(0).value(QStringLiteral("a")), QStringLiteral("integer"));
     QCOMPARE(typed.value(0).value(QStringLiteral("e")), QStringLiteral("real"));
     QCOMPARE(typed.value(0).value(QStringLiteral("t")), QStringLiteral("null"));
+
+    // A value too few or too many is refused, not stored as NULL or dropped.
+    const QString insert = QStringLiteral("INSERT INTO orva_inverter (sn_name, addr) VALUES (?, ?)");
+    QVERIFY(db_exec(insert, {QStringLiteral("short")}) != 0);
+    QVERIFY(db_exec(insert, {QStringLiteral("long"), 1, 2}) != 0);
+    QVERIFY(logText(dir).contains(QStringLiteral("err_msg: 1 values for 2 placeholders")));
+    QCOMPARE(db_query(QStringLiteral("SELECT * FROM orva_inverter")).size(), 1);
 }
 
 void TestDatabase::failuresAreLogged()
