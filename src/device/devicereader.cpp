@@ -17,6 +17,11 @@ constexpr quint16 kRegCurrentVerB = 270;
 constexpr quint16 kRegSequenceVerB = 269;
 // Registers 1 to 17 of the low-register read.
 constexpr int kInfoBytesKept = 34;
+// Whole replies: a shorter frame is valid on the line, but its missing
+// registers would be read from the CRC and end bytes.
+constexpr int kTextReplySize = 23;     // 8 registers
+constexpr int kSnNumberReplySize = 11; // 2 registers
+constexpr int kWordReplySize = 9;      // 1 register
 
 // A text register block ends at its first zero byte: registers that read zero
 // hold no text, and none of it may reach the database.
@@ -71,25 +76,25 @@ void DeviceReader::readIdentityMapA(DeviceRecord &record)
 
 void DeviceReader::readWord(quint8 addr, quint16 registerNo, int &field)
 {
-    if (m_command.read_word(addr, reply(), registerNo) > 0)
+    if (m_command.read_word(addr, reply(), registerNo) >= kWordReplySize)
         field = CCommand::reply_word(reply());
 }
 
 void DeviceReader::readText(int count, QString &field)
 {
-    if (count > 0)
+    if (count >= kTextReplySize)
         field = textOf(reply(), count);
 }
 
 void DeviceReader::readSnName(int count, DeviceRecord &record)
 {
-    if (count > 0)
+    if (count >= kTextReplySize)
         record.sn_name = CCommand::trim_sn_name(textOf(reply(), count));
 }
 
 void DeviceReader::readSnNumber(int count, DeviceRecord &record)
 {
-    if (count > 0)
+    if (count >= kSnNumberReplySize)
         record.setSnNumber(reply());
 }
 

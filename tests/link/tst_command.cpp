@@ -1,6 +1,8 @@
 #include "tst_command.h"
 
 #include "app/programstate.h"
+#include "device/devicereader.h"
+#include "device/devicerecord.h"
 #include "linepeer.h"
 #include "link/ccommand.h"
 #include "link/crc16.h"
@@ -222,6 +224,16 @@ void TestCommand::inverterReads()
     ProgramState::instance().sharedPort().close();
     openSharedPort(38400);
     QCOMPARE(command.read_efficiency(3, reply), 0.0f);
+    std::fill(std::begin(block), std::end(block), quint8(0));
+    QCOMPARE(command.read_monitor_data(3, block), 0);
+    QCOMPARE(CCommand::monitor_word(block, 0x00FF), registers[0x00FF]);
+    QCOMPARE(CCommand::monitor_word(block, 0x0100), quint16(0));
+
+    LinePeer third(dir.path(), kPort, LinePeer::inverter(withPrefix));
+    ProgramState::instance().sharedPort().close();
+    openSharedPort(38400);
+    QCOMPARE(command.get_serial_number(3, reply), QStringLiteral("000900120345"));
+
     // 0x00C1 silent (asked again on the retry): 0x00F7 is still asked for.
     registers.remove(0x00C1);
     LinePeer fourth(dir.path(), kPort, LinePeer::inverter(registers));
@@ -232,15 +244,37 @@ void TestCommand::inverterReads()
     for (const QByteArray &request : fourth.heard())
         asked << quint16(quint8(request[3]) << 8 | quint8(request[4]));
     QCOMPARE(asked, (QList<quint16>{0x00C1, 0x00C1, 0x00F7}));
-    std::fill(std::begin(block), std::end(block), quint8(0));
-    QCOMPARE(command.read_monitor_data(3, block), 0);
-    QCOMPARE(CCommand::monitor_word(block, 0x00FF), registers[0x00FF]);
-    QCOMPARE(CCommand::monitor_word(block, 0x0100), quint16(0));
+}
 
-    LinePeer third(dir.path(), kPort, LinePeer::inverter(withPrefix));
-    ProgramState::instance().sharedPort().close();
+void TestCommand::shortRepliesFillNoIdentity()
+{
+    // Every read is answered with a valid frame that carries one register fewer than asked for.
+    TempAppDir dir;
+    LinePeer peer(dir.path(), kPort, [](const QByteArray &request) {
+        return LinePeer::readReply(quint8(request[1]), QByteArray(2 * (quint8(request[6]) - 1), 'A'));
+    });
     openSharedPort(38400);
-    QCOMPARE(command.get_serial_number(3, reply), QStringLiteral("000900120345"));
+    CCommand command;
+    DeviceReader reader(command);
+    for (const int versionw3 : {0, 303}) { // both register maps
+        DeviceRecord record;
+        record.addr = 1;
+        record.versionw3 = versionw3;
+        record.brand_name = QStringLiteral("LUMORA");
+        record.type_name = QStringLiteral("LMR-4K4-EU");
+        record.sn_name = QStringLiteral("LE44A0012345");
+        record.sn_number = QStringLiteral("001200000345");
+        record.type_no = 2;
+        const DeviceRecord before = record;
+        reader.readIdentity(record);
+        QCOMPARE(record.versionw3, before.versionw3);
+        QCOMPARE(record.brand_name, before.brand_name);
+        QCOMPARE(record.type_name, before.type_name);
+        QCOMPARE(record.sn_name, before.sn_name);
+        QCOMPARE(record.sn_number, before.sn_number);
+        QCOMPARE(record.type_no, before.type_no);
+        QCOMPARE(record.model_name_ee, before.model_name_ee);
+    }
 }
 
 void TestCommand::fuzzedReplies()

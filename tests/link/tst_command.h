@@ -13,5 +13,6 @@ private slots:
     void closedPortWritesNothing();
     void registerWrite();
     void inverterReads();
+    void shortRepliesFillNoIdentity();
     void fuzzedReplies();
 };
