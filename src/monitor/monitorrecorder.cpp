@@ -97,17 +97,14 @@ void MonitorRecorder::resolveInverterIds(const QList<QDevice *> &devices)
     for (QDevice *device : devices) {
         if (device->inverter_id != -1 || device->sn_name.trimmed().isEmpty())
             continue;
-        // The row of exactly this serial first; else the first row whose serial
-        // occurs in the record's, as rows written by older versions may be trimmed.
+        // The row of exactly this serial: a serial that merely contains another
+        // inverter's would take that inverter's id.
         const DbRow *match = nullptr;
         for (const DbRow &row : rows) {
-            const QString stored = row.value(QStringLiteral("sn_name")).trimmed();
-            if (stored == device->sn_name.trimmed()) {
+            if (row.value(QStringLiteral("sn_name")).trimmed() == device->sn_name.trimmed()) {
                 match = &row;
                 break;
             }
-            if (!match && !stored.isEmpty() && device->sn_name.contains(stored))
-                match = &row;
         }
         bool ok = false;
         const int id = match ? match->value(QStringLiteral("id")).toInt(&ok) : 0;
@@ -162,9 +159,10 @@ void MonitorRecorder::recordErrors(const QList<QDevice *> &devices)
 
 void MonitorRecorder::record(const DeviceRecord &device, const QString &failureFormat)
 {
-    const QString statement =
+    const QString insert =
         QStringLiteral("INSERT INTO orva_monitor_log (versionw3,log_time,inverter_id,state_code,err1,err2,err3,err4,"
-                       "monitor_data,efficiency,sensor_value) VALUES(?,?,?,?,?,?,?,?,?,?,?)");
+                       "monitor_data,efficiency,sensor_value) VALUES(");
+    const QString statement = insert + QStringLiteral("?,?,?,?,?,?,?,?,?,?,?)");
     const QVariantList values = {device.versionw3,        now("yyyy-MM-dd hh:mm:ss"),
                                  device.inverter_id,      int(device.state_code),
                                  int(device.err1),        int(device.err2),
@@ -172,10 +170,15 @@ void MonitorRecorder::record(const DeviceRecord &device, const QString &failureF
                                  monitorDataText(device), sixDecimals(device.efficiency),
                                  sensorValueText()};
     if (db_exec(statement, values) != 0) {
-        QStringList shown;
+        // The log shows the statement with its values in place.
+        QStringList text;
         for (const QVariant &value : values)
-            shown << value.toString();
-        write_log(failureFormat.arg(device.sn_name, statement + QStringLiteral(" [") + shown.join(QLatin1Char(',')) +
-                                                        QLatin1Char(']')));
+            text << value.toString();
+        const QString shown =
+            insert +
+            QStringLiteral("%1,'%2',%3,%4,%5,%6,%7,%8,'%9',")
+                .arg(text[0], text[1], text[2], text[3], text[4], text[5], text[6], text[7], text[8]) +
+            QStringLiteral("%1,'%2')").arg(text[9], text[10]);
+        write_log(failureFormat.arg(device.sn_name, shown));
     }
 }

@@ -154,7 +154,7 @@ void QPollingThread::pollingPass(DeviceMap::Cycle &cycle)
 }
 
 // A serial that changed belongs to another inverter now: the old serial's row
-// goes offline and the record is matched to a row again. A new family or grid
+// goes offline and the record starts afresh and is matched to a row again. A new family or grid
 // standard takes its own parameter set.
 void QPollingThread::readIdentity(DeviceReader &reader, QDevice &device)
 {
@@ -165,7 +165,12 @@ void QPollingThread::readIdentity(DeviceReader &reader, QDevice &device)
     if (device.sn_name != serial) {
         if (!serial.isEmpty())
             m_recorder.markOffline(serial);
+        // Nothing of the old inverter's memory belongs to the new one.
         device.inverter_id = -1;
+        device.clearLastErrors();
+        device.last_record_hour.clear();
+        device.alarmedErrors.clear();
+        device.cacheB.clear();
     }
     if (device.family() != family || device.type_no != typeNo)
         device.paramSet.clear();

@@ -104,6 +104,26 @@ void TestPollingFaults::serialTexts()
              (QStringList{ids["LE44A0012345"], ids["LE44A001234"], ids["LE44A0099999"], ids["LE44A001234"]}));
 }
 
+void TestPollingFaults::newSerialStartsAfresh()
+{
+    // An error that stays while another inverter takes the address: its start is the new one's first row.
+    PollingRig rig;
+    QVERIFY(rig.startPlant(kOneInverter, {1}));
+    rig.setSetting(Setting::sbStart, 9);
+    rig.setSetting(Setting::sbStop, 9);
+    rig.sim.setErrorWord(0, 1, 8);
+    QVERIFY(rig.run(3, [&](int cycle) {
+        if (cycle == 1) {
+            FaultSpec renamed = FaultSpec::make(FaultSpec::Type::SerialText);
+            renamed.text = QStringLiteral("LE44A0099999");
+            rig.sim.addFault(0, renamed);
+        }
+    }));
+    const QMap<QString, QString> ids = idsBySerial(rig.inverterRows());
+    QCOMPARE(column(rig.logRows(), "inverter_id"),
+             (QStringList{ids["LE44A0012345"], ids["LE44A0012345"], ids["LE44A0099999"]}));
+}
+
 void TestPollingFaults::deletedInverterRecordedAgain()
 {
     PollingRig rig;
@@ -198,12 +218,22 @@ void TestPollingFaults::readOnlyAndMissingDatabase()
     QVERIFY(rig.run(3, minuteCycles(rig, [&](int cycle) {
                         if (removed && cycle == 1)
                             QFile::remove(rig.dir.file("lumora.db"));
+                        if (cycle == 1)
+                            rig.sim.setErrorWord(0, 1, 8); // an error row as well as periodic ones
                     })));
     const QString log = rig.logText();
     QVERIFY(log.contains("readonly database"));
     if (removed) {
         QVERIFY(log.contains("[SQL]db_work() - update fail - QPollingThread::db_work"));
-        QVERIFY(log.contains("log monitor data fail, sn LE44A0012345, sql: INSERT INTO orva_monitor_log"));
+        // Both failure lines show the statement with its values in place.
+        for (const QString prefix : {"sn", "sn:"}) {
+            const QRegularExpression line(
+                "log monitor data fail, " + prefix +
+                R"( LE44A0012345, sql: INSERT INTO orva_monitor_log \(versionw3,log_time,inverter_id,state_code,)"
+                R"(err1,err2,err3,err4,monitor_data,efficiency,sensor_value\) VALUES\(0,'2026-06-01 13:0\d:\d\d',)"
+                R"(1,\d+,8,0,0,0,'[\d,]+',\d+\.\d{6},''\)\n)");
+            QVERIFY2(line.match(log).hasMatch(), qPrintable(prefix));
+        }
     } else {
         QVERIFY(log.contains("insert fail - QPollingThread::db_work"));
         QCOMPARE(rig.inverterRows().size(), 0);

@@ -11,6 +11,7 @@ class TestPollingFaults : public QObject
 private slots:
     void garbageAndSilenceMidBlock();
     void serialTexts();
+    void newSerialStartsAfresh();
     void deletedInverterRecordedAgain();
     void familyMoves();
     void lockedDatabase();
