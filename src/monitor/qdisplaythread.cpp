@@ -28,7 +28,9 @@ void QDisplayThread::loadSetting()
     AppSettings settings;
     m_co2Factor.store(settings.doubleValue(Setting::sbCo2, 0.0));
     m_moneyFactor.store(settings.doubleValue(Setting::sbMoney, 0.0));
-    m_currencyIndex.store(int(settings.doubleValue(Setting::co2symbol, 0.0)));
+    // A hand-edited index out of every int's range shows no symbol.
+    const double currency = settings.doubleValue(Setting::co2symbol, 0.0);
+    m_currencyIndex.store(currency >= 0 && currency < currencySymbols().size() ? int(currency) : -1);
 }
 
 bool QDisplayThread::pollingWaits() const
@@ -68,15 +70,14 @@ QDisplayThread::Pass QDisplayThread::compute() const
 
 void QDisplayThread::run()
 {
-    m_stop.store(false);
     loadSetting();
-    while (!m_stop.load()) {
+    while (!isInterruptionRequested()) {
         if (pollingWaits()) {
             msleep(100);
             return;
         }
         const Pass pass = compute();
-        if (m_stop.load())
+        if (isInterruptionRequested())
             return;
         emit inverter_alive(pass.alive);
         emit display_value(pass.totals);
@@ -84,7 +85,7 @@ void QDisplayThread::run()
         emit display_earning(pass.earningText);
         for (int i = 0; i < 10; ++i) {
             msleep(100);
-            if (pollingWaits() || m_stop.load())
+            if (pollingWaits() || isInterruptionRequested())
                 return;
         }
     }

@@ -15,7 +15,9 @@ class QDisplayThread : public QThread
 public:
     explicit QDisplayThread(QObject *parent = nullptr);
 
-    void setStop() { m_stop.store(true); }
+    // The stop flag is the thread's interruption request, which start() clears
+    // before the thread runs: a stop right after start() is never lost.
+    void setStop() { requestInterruption(); }
 
     // One pass of the computation (no signals): the totals, the CO2 text and the
     // earning text, and the number of online rows.
@@ -43,7 +45,6 @@ protected:
 private:
     bool pollingWaits() const;
 
-    std::atomic<bool> m_stop{false};
     std::atomic<double> m_co2Factor{0};
     std::atomic<double> m_moneyFactor{0};
     std::atomic<int> m_currencyIndex{0};

@@ -47,18 +47,20 @@ void TestTotals::computesTotals()
 
 void TestTotals::textsAndCurrency_data()
 {
-    QTest::addColumn<int>("symbol");
+    QTest::addColumn<double>("symbol");
     QTest::addColumn<QString>("earning");
-    QTest::newRow("dollar") << 0 << QStringLiteral("370.35 $");
-    QTest::newRow("euro") << 1 << QStringLiteral("370.35 \u20AC");
-    QTest::newRow("yen") << 2 << QStringLiteral("370.35 \uFFE5");
-    QTest::newRow("won") << 4 << QStringLiteral("370.35 \u20A9");
-    QTest::newRow("out of range") << 7 << QStringLiteral("370.35 ");
+    QTest::newRow("dollar") << 0.0 << QStringLiteral("370.35 $");
+    QTest::newRow("euro") << 1.0 << QStringLiteral("370.35 \u20AC");
+    QTest::newRow("yen") << 2.0 << QStringLiteral("370.35 \uFFE5");
+    QTest::newRow("won") << 4.0 << QStringLiteral("370.35 \u20A9");
+    QTest::newRow("out of range") << 7.0 << QStringLiteral("370.35 ");
+    QTest::newRow("beyond an int") << 1e12 << QStringLiteral("370.35 ");
+    QTest::newRow("negative") << -1.0 << QStringLiteral("370.35 ");
 }
 
 void TestTotals::textsAndCurrency()
 {
-    QFETCH(int, symbol);
+    QFETCH(double, symbol);
     QFETCH(QString, earning);
     TempAppDir dir;
     dir.openDatabase();
@@ -100,4 +102,9 @@ void TestTotals::runEmitsInOrderAndStops()
     QVERIFY(thread.wait(5000));
     QCOMPARE(order.mid(0, 4), (QStringList{"alive 1", "value", "co2 0.00", "earning 0.00 $"}));
     QCOMPARE(received.acPower, 1000.0);
+
+    // A stop right after the start is not lost.
+    thread.start();
+    thread.setStop();
+    QVERIFY(thread.wait(5000));
 }
