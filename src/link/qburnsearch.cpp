@@ -95,7 +95,6 @@ void QBurnSearch::run()
 
     m_portOpened.store(m_line.open(m_port, kOpenBaud, 8, CSerial::NoParity, CSerial::OneStopBit) == 1);
     if (!m_portOpened.load()) {
-        m_stop.store(false);
         emit search_end();
         return;
     }
@@ -104,7 +103,7 @@ void QBurnSearch::run()
     m_line.set_write_timeout(kWriteTimeoutMs);
 
     const int replyTime = m_replyTimeBase + 2 * int(11 / ((m_baud / 10) / 1000.0));
-    for (int address = 1; address <= 255 && !m_stop.load(); ++address) {
+    for (int address = 1; address <= 255 && !isInterruptionRequested(); ++address) {
         scanAddress(address, replyTime, pass);
         emit progress(address);
     }
@@ -115,7 +114,7 @@ void QBurnSearch::run()
     if (m_resolveCollisions && entries >= 1 && entries <= kMaxResolvedCollisions) {
         write_log(QStringLiteral("[COLLISION] size of addr:%1 ").arg(entries));
         for (int address : pass.collisions) {
-            if (m_stop.load())
+            if (isInterruptionRequested())
                 break;
             // 0 and 256 lie outside the bus addresses (256 would go out as 0 in the address byte).
             if (address >= 1 && address <= 255)
@@ -124,8 +123,6 @@ void QBurnSearch::run()
     }
 
     m_line.close();
-    // Cleared at the end rather than the start, so that a stop given just after start() is not lost.
-    m_stop.store(false);
     emit search_end();
 }
 
@@ -205,9 +202,10 @@ void QBurnSearch::collectIdentities(int address)
     if (m_line.write(m_request, CCommand::kRequestSize) <= 0)
         return;
     for (int read = 0; read < kIdentityReads; ++read) {
+        // Every read is made: an inverter may answer after a quiet read window.
         const int count = m_line.read(m_reply, kIdentityReplySize, kReplyWindowMs);
         if (count == 0)
-            break; // the line has gone quiet
+            continue;
         if (count != kIdentityReplySize || !CCommand::check_frame(m_reply, count)) {
             write_log(QStringLiteral("[COLLISION] bad identity reply, addr: %1").arg(address));
             continue;

@@ -45,9 +45,10 @@ public:
     bool resolveCollisions() const { return m_resolveCollisions; }
 
     // Ends the search early (from any thread): checked before each address of
-    // the scan and of the collision resolution. A stop given between start()
-    // and the first address counts too; the flag is cleared when run() ends.
-    void stop() { m_stop.store(true); }
+    // the scan and of the collision resolution. The flag is the thread's
+    // interruption request, which start() clears before the thread runs, so a
+    // stop given right after start() counts and none is left for the next search.
+    void stop() { requestInterruption(); }
 
     // The bus addresses found, in the order found.
     QList<int> found() const;
@@ -87,7 +88,6 @@ private:
     bool readSerialText(int address, CCommand::RegisterMap map, QString &text);
     void addFound(int address);
 
-    std::atomic<bool> m_stop{false};
     int m_port;
     int m_readTimeoutConstant;
     int m_baud;
