@@ -2,6 +2,7 @@
 
 #include "app/log.h"
 #include "app/programstate.h"
+#include "monitor/winsockerror.h"
 
 #include <QDeadlineTimer>
 #include <QHostAddress>
@@ -134,8 +135,7 @@ bool QMailThread::connectToServer(QTcpSocket &socket)
         write_log(QStringLiteral("[ERROR] can not create socket "));
         return false;
     }
-    write_log(QStringLiteral("Failed to connect mail server, err code %1")
-                  .arg(QStringLiteral("%1 (%2)").arg(int(error)).arg(socket.errorString())));
+    write_log(QStringLiteral("Failed to connect mail server, err code %1").arg(winsockErrorNumber(error)));
     countFailure();
     return false;
 }
@@ -175,8 +175,13 @@ bool QMailThread::sendLine(QTcpSocket &socket, const QByteArray &line)
     const QDeadlineTimer deadline(kSendTimeoutMs);
     while (sent && socket.bytesToWrite() > 0)
         sent = waitStep(socket, deadline, true);
-    if (!sent && !isInterruptionRequested())
-        write_log(QString::number(int(socket.error())));
+    if (!sent && !isInterruptionRequested()) {
+        write_log(QString::number(winsockErrorNumber(socket.error())));
+        // The connection is gone (the server hung up) before the mail was
+        // taken: no reply will ever come, which counts as a reply that never came.
+        if (!m_success && socket.state() != QAbstractSocket::ConnectedState)
+            countFailure();
+    }
     return sent;
 }
 

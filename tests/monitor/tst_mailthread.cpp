@@ -37,7 +37,7 @@ void runMail(QMailThread &thread, const MailSettings &settings, int mode, const 
     thread.setBody(body);
     thread.setMode(mode);
     thread.start();
-    QVERIFY(thread.wait(60000));
+    QTRY_VERIFY_WITH_TIMEOUT(thread.isFinished(), 60000); // serves servers of this thread meanwhile
 }
 
 // A port on loopback where nothing listens.
@@ -163,6 +163,7 @@ void TestMailThread::unreachableServerCounts()
     runMail(thread, settings, QMailThread::SendMail);
     QVERIFY(!thread.isDone());
     QCOMPARE(connectFailures(dir), 1);
+    QVERIFY(dir.read(QStringLiteral("log.txt")).contains("]- Failed to connect mail server, err code 10061\n"));
     QCOMPARE(ProgramState::instance().alarmMailCounter(), 1);
 
     // The connection test tries, logs, reports, and never counts.
@@ -170,6 +171,32 @@ void TestMailThread::unreachableServerCounts()
     QCOMPARE(prompter.messages().last().title, QStringLiteral("Test Connect"));
     QCOMPARE(prompter.messages().last().text, QStringLiteral("Test fail"));
     QCOMPARE(connectFailures(dir), 2);
+    QCOMPARE(ProgramState::instance().alarmMailCounter(), 1);
+}
+
+void TestMailThread::hangUpCounts_data()
+{
+    QTest::addColumn<QByteArray>("said");
+    QTest::newRow("at once") << QByteArray();
+    QTest::newRow("after a refusal") << QByteArray("554 no service\r\n");
+}
+
+void TestMailThread::hangUpCounts()
+{
+    QFETCH(QByteArray, said);
+    TempAppDir dir;
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    connect(&server, &QTcpServer::newConnection, &server, [&] {
+        while (QTcpSocket *peer = server.nextPendingConnection()) {
+            peer->write(said);
+            peer->disconnectFromHost();
+        }
+    });
+    QMailThread thread;
+    runMail(thread, settingsFor(server.serverPort()), QMailThread::SendMail);
+    QVERIFY(!thread.isDone());
+    QCOMPARE(connectFailures(dir), 0);
     QCOMPARE(ProgramState::instance().alarmMailCounter(), 1);
 }
 

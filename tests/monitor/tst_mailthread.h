@@ -14,6 +14,8 @@ private slots:
     void bodyAndHeadersArriveIntact();
     void refusalsFailWithoutCounting();
     void unreachableServerCounts();
+    void hangUpCounts_data();
+    void hangUpCounts();
     void silentServerEndsAndCounts();
     void limitStopsAlarmMailsUntilApplied();
 };
