@@ -10,6 +10,7 @@ DeviceMap::Cycle::Cycle(DeviceMap &map)
 
 DeviceMap::Cycle::~Cycle()
 {
+    m_map.applyAlarmStores();
     m_map.publish();
     m_map.m_monitorMutex.unlock();
 }
@@ -64,19 +65,33 @@ int DeviceMap::snapshotSize() const
     return m_snapshot.size();
 }
 
-void DeviceMap::storeAlarmedErrors(int address, const AlarmedErrors &errors)
+void DeviceMap::storeAlarmedErrors(int address, const AlarmedErrors &seen, const AlarmedErrors &errors)
 {
-    QMutexLocker lock(&m_monitorMutex);
-    const auto it = m_records.find(address);
-    if (it == m_records.end())
-        return;
-    it->second->alarmedErrors = errors;
-    // The published copy follows at once, so the next check compares against
-    // what was stored even when a cycle was published in between.
-    QMutexLocker snapshotLock(&m_snapshotMutex);
-    const auto published = m_snapshot.find(address);
-    if (published != m_snapshot.end())
-        published->alarmedErrors = errors;
+    {
+        QMutexLocker lock(&m_snapshotMutex);
+        m_alarmStores.insert(address, {seen, errors});
+        const auto published = m_snapshot.find(address);
+        if (published != m_snapshot.end() && published->alarmedErrors == seen)
+            published->alarmedErrors = errors;
+    }
+    if (m_monitorMutex.tryLock()) { // between cycles
+        applyAlarmStores();
+        m_monitorMutex.unlock();
+    }
+}
+
+void DeviceMap::applyAlarmStores()
+{
+    QMap<int, AlarmStore> stores;
+    {
+        QMutexLocker lock(&m_snapshotMutex);
+        stores.swap(m_alarmStores);
+    }
+    for (auto it = stores.cbegin(); it != stores.cend(); ++it) {
+        const auto record = m_records.find(it.key());
+        if (record != m_records.end() && record->second->alarmedErrors == it->seen)
+            record->second->alarmedErrors = it->errors;
+    }
 }
 
 void DeviceMap::publish()

@@ -51,15 +51,27 @@ public:
     std::optional<DeviceRecord> snapshotOf(int address) const;
     int snapshotSize() const;
 
-    // The alarm check's one write: the alarmed bits it reported for a device.
-    // Waits for a running cycle to end.
-    void storeAlarmedErrors(int address, const AlarmedErrors &errors);
+    // The alarm check's one write: the alarmed bits it reported for a device,
+    // in place of `seen`, the bits it compared against. Never waits for a cycle:
+    // the published copy follows at once, and a running cycle takes the store
+    // when it ends, unless it changed the bits itself meanwhile (the hourly
+    // reset, going offline), whose change then stands.
+    void storeAlarmedErrors(int address, const AlarmedErrors &seen, const AlarmedErrors &errors);
 
 private:
+    struct AlarmStore
+    {
+        AlarmedErrors seen;
+        AlarmedErrors errors;
+    };
+
     void publish();
+    // Caller holds the monitor mutex.
+    void applyAlarmStores();
 
     QMutex m_monitorMutex;
     std::map<int, std::unique_ptr<QDevice>> m_records;
-    mutable QMutex m_snapshotMutex;
+    mutable QMutex m_snapshotMutex; // the snapshot and the stores not yet applied
     QMap<int, DeviceRecord> m_snapshot;
+    QMap<int, AlarmStore> m_alarmStores;
 };

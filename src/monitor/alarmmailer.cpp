@@ -82,7 +82,7 @@ void AlarmMailer::checkAlarms(DeviceMap &devices, bool deliver)
         }
         if (alarmed.isEmpty() || alarmed == device.alarmedErrors)
             continue;
-        devices.storeAlarmedErrors(device.addr, alarmed);
+        devices.storeAlarmedErrors(device.addr, device.alarmedErrors, alarmed);
         if (allowed)
             sendAlarmMail(device, alarmed, deliver);
     }

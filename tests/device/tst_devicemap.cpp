@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include <atomic>
+#include <thread>
 
 void TestDeviceMap::copiesAreSnapshots()
 {
@@ -41,7 +42,7 @@ void TestDeviceMap::publishedAtTheEndOfEachCycle()
     QCOMPARE(first.keys(), (QList<int>{2, 9}));
     QCOMPARE(int(first.value(9).addr), 9);
 
-    map.storeAlarmedErrors(9, {{2, {5}}});
+    map.storeAlarmedErrors(9, {}, {{2, {5}}});
     QCOMPARE(map.snapshotOf(9)->alarmedErrors.value(2), QList<int>{5});
     {
         DeviceMap::Cycle cycle(map);
@@ -92,4 +93,31 @@ void TestDeviceMap::readersNeverSeeHalfACycle()
     stop = true;
     writer->wait();
     delete writer;
+}
+
+void TestDeviceMap::alarmStoresNeverWaitForACycle()
+{
+    DeviceMap map;
+    {
+        DeviceMap::Cycle cycle(map);
+        cycle.record(1);
+    }
+    const AlarmedErrors first{{1, {3}}};
+    {
+        DeviceMap::Cycle cycle(map);
+        // The check stores from another thread while the cycle runs: it returns at once.
+        std::thread([&] { map.storeAlarmedErrors(1, {}, first); }).join();
+        QCOMPARE(map.snapshotOf(1)->alarmedErrors, first);
+        QVERIFY(cycle.find(1)->alarmedErrors.isEmpty());
+    }
+    QCOMPARE(map.snapshotOf(1)->alarmedErrors, first);
+
+    // The cycle's own reset stands over a store that arrived during it.
+    {
+        DeviceMap::Cycle cycle(map);
+        QCOMPARE(cycle.find(1)->alarmedErrors, first);
+        std::thread([&] { map.storeAlarmedErrors(1, first, AlarmedErrors{{1, {3, 4}}}); }).join();
+        cycle.find(1)->alarmedErrors.clear(); // the hourly reset
+    }
+    QVERIFY(map.snapshotOf(1)->alarmedErrors.isEmpty());
 }

@@ -10,4 +10,5 @@ private slots:
     void copiesAreSnapshots();
     void publishedAtTheEndOfEachCycle();
     void readersNeverSeeHalfACycle();
+    void alarmStoresNeverWaitForACycle();
 };

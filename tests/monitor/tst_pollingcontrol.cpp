@@ -175,7 +175,7 @@ void TestPollingControl::alarmMemoryEmptiedHourly()
         if (cycle > 1)
             kept << !devices.snapshotOf(1)->alarmedErrors.isEmpty();
         if (cycle != 2)
-            devices.storeAlarmedErrors(1, alarmed);
+            devices.storeAlarmedErrors(1, devices.snapshotOf(1)->alarmedErrors, alarmed);
         rig.clock.advance(cycle == 3 ? 59 * 60000 : 30 * 60000);
     }));
     QCOMPARE(kept, (QList<bool>{true, false, true})); // emptied in the cycle an hour after the start
