@@ -67,11 +67,11 @@ void TestStartup::firstStartThenLaterStart()
 
 void TestStartup::badSettingsFiles()
 {
-    {
-        // A language that is not a number counts as never chosen; the user is asked.
+    for (const QByteArray language : {"abc", "42"}) {
+        // A language that is not a language index counts as never chosen; the user is asked.
         TempAppDir dir;
         dir.installCleanDatabase();
-        dir.write(QStringLiteral("app.ini"), "[General]\nLANG=abc\nsbSaveInterval=ten\nINV_ADDR=1,2\n");
+        dir.write(QStringLiteral("app.ini"), "[General]\nLANG=" + language + "\nsbSaveInterval=ten\nINV_ADDR=1,2\n");
         ScriptedPrompter prompter;
         prompter.setLanguage(2);
         startOnce(prompter);
