@@ -214,8 +214,8 @@ void TestAlarms::loggerMailsScheduledError()
         settings.setValue(Setting::INV_ADDR, QStringLiteral("1,2,3,4"));
         AlarmSelection::setBits(settings, 1, 0, {3}); // USA0_ERR0: FacH
     }
-    // The plant's USA0 inverter (address 3, the third of the scenario) reports the error from the start.
-    sim.setErrorWord(2, 1, 1 << 3);
+    // The scenario schedules err1 = 8 on its USA0 inverter (address 3) from its 60th second on: start there.
+    sim.setTimeOffset(60);
 
     QProcess logger;
     logger.setProcessChannelMode(QProcess::MergedChannels);
