@@ -15,4 +15,5 @@ private slots:
     void stopInTheMiddleOfAPass();
     void stopRightAfterStartAndIdleTable();
     void alarmMemoryEmptiedHourly();
+    void communicationTestDropsSilentAddresses();
 };
