@@ -28,7 +28,7 @@ void QDisplayThread::loadSetting()
     AppSettings settings;
     m_co2Factor.store(settings.doubleValue(Setting::sbCo2, 0.0));
     m_moneyFactor.store(settings.doubleValue(Setting::sbMoney, 0.0));
-    // A hand-edited index out of every int's range shows no symbol.
+    // An index outside the list (hand-edited, even beyond an int's range) shows no symbol.
     const double currency = settings.doubleValue(Setting::co2symbol, 0.0);
     m_currencyIndex.store(currency >= 0 && currency < currencySymbols().size() ? int(currency) : -1);
 }

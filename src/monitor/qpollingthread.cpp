@@ -154,8 +154,8 @@ void QPollingThread::pollingPass(DeviceMap::Cycle &cycle)
 }
 
 // A serial that changed belongs to another inverter now: the old serial's row
-// goes offline and the record starts afresh and is matched to a row again. A new family or grid
-// standard takes its own parameter set.
+// goes offline, and the record starts afresh and is matched to a row again.
+// A new family or grid standard takes its own parameter set.
 void QPollingThread::readIdentity(DeviceReader &reader, QDevice &device)
 {
     const QString serial = device.sn_name;
