@@ -238,6 +238,13 @@ bool db_is_open()
     return c.handle != nullptr;
 }
 
+bool db_in_transaction()
+{
+    Connection &c = connection();
+    QMutexLocker locker(&c.mutex);
+    return c.handle && !sqlite3_get_autocommit(c.handle);
+}
+
 int db_exec(const QString &statement)
 {
     return execStatement(statement, nullptr);

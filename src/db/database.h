@@ -20,6 +20,9 @@ void db_set_path(const QString &path);
 int db_open();
 int db_close();
 bool db_is_open();
+// True while a transaction begun with "BEGIN" is open on the connection. SQLite
+// may end one by itself on a failed write (a full disk, an I/O error).
+bool db_in_transaction();
 
 int db_exec(const QString &statement);
 int db_exec(const QString &statement, const QVariantList &values);

@@ -9,6 +9,7 @@
 namespace {
 
 const QString kDisconnected = QStringLiteral("[Sql]save_monitor_data() device is disconnected");
+const QString kReadingFailure = QStringLiteral("log monitor data fail, sn %1, sql: %2");
 
 QString now(const char *format)
 {
@@ -115,13 +116,30 @@ void MonitorRecorder::resolveInverterIds(const QList<QDevice *> &devices)
 
 void MonitorRecorder::recordReadings(const QList<QDevice *> &devices)
 {
-    for (QDevice *device : devices) {
-        if (device->isOffline() || device->inverter_id == -1) {
+    QList<const QDevice *> recorded;
+    for (const QDevice *device : devices) {
+        if (device->isOffline() || device->inverter_id == -1)
             write_log(kDisconnected);
-            continue;
-        }
-        record(*device, QStringLiteral("log monitor data fail, sn %1, sql: %2"));
+        else
+            recorded << device;
     }
+    // The pass is one transaction: one commit instead of one per row. Should the
+    // transaction end before its commit (SQLite gives it up on a full disk or a
+    // failed write, or the commit fails), the pass is taken again row by row, so
+    // that no reading goes with it.
+    if (db_exec(QStringLiteral("BEGIN")) == 0 && db_in_transaction()) {
+        bool whole = true;
+        for (int i = 0; i < recorded.size() && whole; ++i) {
+            record(*recorded[i], kReadingFailure);
+            whole = db_in_transaction();
+        }
+        if (whole && db_exec(QStringLiteral("COMMIT")) == 0)
+            return;
+        if (db_in_transaction())
+            db_exec(QStringLiteral("ROLLBACK"));
+    }
+    for (const QDevice *device : recorded)
+        record(*device, kReadingFailure);
 }
 
 void MonitorRecorder::recordErrors(const QList<QDevice *> &devices)

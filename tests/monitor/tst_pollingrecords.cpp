@@ -1,5 +1,6 @@
 #include "tst_pollingrecords.h"
 
+#include "monitor/monitorrecorder.h"
 #include "pollingrig.h"
 
 #include <QtTest>
@@ -157,4 +158,26 @@ void TestPollingRecords::recordWindowAndInterval()
     }));
     QCOMPARE(column(rig.logRows(), "log_time"),
              (QStringList{"2026-06-01 07:59:00", "2026-06-01 08:00:00", "2026-06-01 08:01:00", "2026-06-01 17:59:00"}));
+}
+
+void TestPollingRecords::passGivenUpIsTakenAgain()
+{
+    // SQLite gives up the pass's transaction at the second row, as on a full disk:
+    // the rows before it must not go with it.
+    TempAppDir dir;
+    dir.openDatabase();
+    QCOMPARE(db_exec("CREATE TRIGGER refuse BEFORE INSERT ON orva_monitor_log WHEN NEW.inverter_id = 2 "
+                     "BEGIN SELECT RAISE(ROLLBACK, 'disk full'); END"),
+             0);
+    QDevice first(1), second(2), third(3);
+    QList<QDevice *> devices{&first, &second, &third};
+    for (QDevice *device : devices) {
+        device->inverter_id = device->addr;
+        device->sn_name = QStringLiteral("LE44A000000%1").arg(device->addr);
+    }
+    MonitorRecorder().recordReadings(devices);
+    QCOMPARE(column(db_query("SELECT inverter_id FROM orva_monitor_log ORDER BY id"), "inverter_id"),
+             (QStringList{"1", "3"}));
+    QVERIFY(QString::fromUtf8(dir.read("log.txt")).contains("log monitor data fail, sn LE44A0000002, sql: "));
+    QVERIFY(!db_in_transaction());
 }

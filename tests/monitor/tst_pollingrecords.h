@@ -12,4 +12,5 @@ private slots:
     void rowsOfEveryFamily();
     void errorRows();
     void recordWindowAndInterval();
+    void passGivenUpIsTakenAgain();
 };
