@@ -167,9 +167,9 @@ void TestSearch::collisionsResolvedWithYes()
     Line line;
     QJsonObject usa1 = inverter(20, 500, 320, 1);
     usa1.insert("versionw3", 303);
-    QVERIFY(line.start(QJsonArray{inverter(1, 440, 301, 1), inverter(1, 460, 302, 2), inverter(7, 440, 307, 1),
-                                  inverter(7, 460, 307, 2), inverter(8, 440, 308, 1), usa1,
-                                  inverter(20, 440, 320, 2)}));
+    QVERIFY(
+        line.start(QJsonArray{inverter(1, 440, 301, 1), inverter(1, 460, 302, 2), inverter(7, 440, 307, 1),
+                              inverter(7, 460, 307, 2), inverter(8, 440, 308, 1), usa1, inverter(20, 440, 320, 2)}));
     SearchRun run(true);
     QVERIFY(run.run());
 
