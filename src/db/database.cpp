@@ -133,21 +133,18 @@ int runBound(sqlite3 *handle, const QString &statement, const QVariantList &valu
     return rc;
 }
 
-int execLocked(const QString &statement, const QVariantList *values, DbRows *rows)
+// Runs one statement and logs its failure. Caller holds the mutex.
+int runLogged(sqlite3 *handle, const QString &statement, const QVariantList *values, DbRows *rows)
 {
-    Connection &c = connection();
-    QMutexLocker locker(&c.mutex);
-    if (!c.handle)
-        return SQLITE_OK;
     int rc;
     QString error;
     if (values) {
-        rc = runBound(c.handle, statement, *values, rows, error);
+        rc = runBound(handle, statement, *values, rows, error);
     } else {
         char *message = nullptr;
-        rc = sqlite3_exec(c.handle, statement.toUtf8().constData(), rows ? rowCallback : nullptr, rows, &message);
+        rc = sqlite3_exec(handle, statement.toUtf8().constData(), rows ? rowCallback : nullptr, rows, &message);
         if (rc != SQLITE_OK)
-            error = message ? QString::fromUtf8(message) : errorText(c.handle);
+            error = message ? QString::fromUtf8(message) : errorText(handle);
         sqlite3_free(message);
     }
     if (rc != SQLITE_OK)
@@ -155,12 +152,27 @@ int execLocked(const QString &statement, const QVariantList *values, DbRows *row
     return rc;
 }
 
-int execStatement(const QString &statement, const QVariantList *values)
+// An update's failure is logged once more as such. Caller holds the mutex.
+int updateLogged(sqlite3 *handle, const QString &statement, const QVariantList *values)
 {
-    const int rc = execLocked(statement, values, nullptr);
+    const int rc = runLogged(handle, statement, values, nullptr);
     if (rc != SQLITE_OK)
         write_log(QStringLiteral("[ERROR][SQL UPDATE] %1").arg(statement));
     return rc;
+}
+
+int execLocked(const QString &statement, const QVariantList *values, DbRows *rows)
+{
+    Connection &c = connection();
+    QMutexLocker locker(&c.mutex);
+    return c.handle ? runLogged(c.handle, statement, values, rows) : SQLITE_OK;
+}
+
+int execStatement(const QString &statement, const QVariantList *values)
+{
+    Connection &c = connection();
+    QMutexLocker locker(&c.mutex);
+    return c.handle ? updateLogged(c.handle, statement, values) : SQLITE_OK;
 }
 
 DbRows queryStatement(const QString &statement, const QVariantList *values, int *resultCode = nullptr)
@@ -238,11 +250,32 @@ bool db_is_open()
     return c.handle != nullptr;
 }
 
-bool db_in_transaction()
+QList<int> db_exec_each(const QString &statement, const QList<QVariantList> &valueLists)
 {
     Connection &c = connection();
     QMutexLocker locker(&c.mutex);
-    return c.handle && !sqlite3_get_autocommit(c.handle);
+    QList<int> results;
+    if (!c.handle || valueLists.isEmpty()) {
+        for (int i = 0; i < valueLists.size(); ++i)
+            results << SQLITE_OK;
+        return results;
+    }
+    if (updateLogged(c.handle, QStringLiteral("BEGIN"), nullptr) == SQLITE_OK) {
+        // SQLite itself ends the transaction on some failed writes (a full disk, an I/O error).
+        bool whole = true;
+        for (int i = 0; i < valueLists.size() && whole; ++i) {
+            results << updateLogged(c.handle, statement, &valueLists[i]);
+            whole = !sqlite3_get_autocommit(c.handle);
+        }
+        if (whole && updateLogged(c.handle, QStringLiteral("COMMIT"), nullptr) == SQLITE_OK)
+            return results;
+        if (!sqlite3_get_autocommit(c.handle))
+            updateLogged(c.handle, QStringLiteral("ROLLBACK"), nullptr);
+        results.clear();
+    }
+    for (const QVariantList &values : valueLists)
+        results << updateLogged(c.handle, statement, &values);
+    return results;
 }
 
 int db_exec(const QString &statement)

@@ -20,12 +20,14 @@ void db_set_path(const QString &path);
 int db_open();
 int db_close();
 bool db_is_open();
-// True while a transaction begun with "BEGIN" is open on the connection. SQLite
-// may end one by itself on a failed write (a full disk, an I/O error).
-bool db_in_transaction();
 
 int db_exec(const QString &statement);
 int db_exec(const QString &statement, const QVariantList &values);
+// Runs the statement once for every value list, all in one transaction, so that
+// they cost one commit; no other statement runs meanwhile. Should the transaction
+// end before its commit or the commit fail, it is rolled back and every run is
+// made again on its own, so that none is lost with it. Each run's result code.
+QList<int> db_exec_each(const QString &statement, const QList<QVariantList> &valueLists);
 
 DbRows db_query(const QString &statement);
 // resultCode, when given, receives the SQLite result code: a failed query and

@@ -9,7 +9,10 @@
 namespace {
 
 const QString kDisconnected = QStringLiteral("[Sql]save_monitor_data() device is disconnected");
-const QString kReadingFailure = QStringLiteral("log monitor data fail, sn %1, sql: %2");
+const QString kInsertColumns =
+    QStringLiteral("INSERT INTO orva_monitor_log (versionw3,log_time,inverter_id,state_code,err1,err2,err3,err4,"
+                   "monitor_data,efficiency,sensor_value) VALUES(");
+const QString kInsertReading = kInsertColumns + QStringLiteral("?,?,?,?,?,?,?,?,?,?,?)");
 
 QString now(const char *format)
 {
@@ -116,30 +119,22 @@ void MonitorRecorder::resolveInverterIds(const QList<QDevice *> &devices)
 
 void MonitorRecorder::recordReadings(const QList<QDevice *> &devices)
 {
+    // One transaction for the pass: one commit instead of one per row.
     QList<const QDevice *> recorded;
+    QList<QVariantList> rows;
     for (const QDevice *device : devices) {
-        if (device->isOffline() || device->inverter_id == -1)
+        if (device->isOffline() || device->inverter_id == -1) {
             write_log(kDisconnected);
-        else
-            recorded << device;
-    }
-    // The pass is one transaction: one commit instead of one per row. Should the
-    // transaction end before its commit (SQLite gives it up on a full disk or a
-    // failed write, or the commit fails), the pass is taken again row by row, so
-    // that no reading goes with it.
-    if (db_exec(QStringLiteral("BEGIN")) == 0 && db_in_transaction()) {
-        bool whole = true;
-        for (int i = 0; i < recorded.size() && whole; ++i) {
-            record(*recorded[i], kReadingFailure);
-            whole = db_in_transaction();
+            continue;
         }
-        if (whole && db_exec(QStringLiteral("COMMIT")) == 0)
-            return;
-        if (db_in_transaction())
-            db_exec(QStringLiteral("ROLLBACK"));
+        recorded << device;
+        rows << readingValues(*device);
     }
-    for (const QDevice *device : recorded)
-        record(*device, kReadingFailure);
+    const QList<int> results = db_exec_each(kInsertReading, rows);
+    for (int i = 0; i < recorded.size(); ++i) {
+        if (results.value(i) != 0)
+            logFailure(*recorded[i], rows[i], QStringLiteral("log monitor data fail, sn %1, sql: %2"));
+    }
 }
 
 void MonitorRecorder::recordErrors(const QList<QDevice *> &devices)
@@ -177,26 +172,30 @@ void MonitorRecorder::recordErrors(const QList<QDevice *> &devices)
 
 void MonitorRecorder::record(const DeviceRecord &device, const QString &failureFormat)
 {
-    const QString insert =
-        QStringLiteral("INSERT INTO orva_monitor_log (versionw3,log_time,inverter_id,state_code,err1,err2,err3,err4,"
-                       "monitor_data,efficiency,sensor_value) VALUES(");
-    const QString statement = insert + QStringLiteral("?,?,?,?,?,?,?,?,?,?,?)");
-    const QVariantList values = {device.versionw3,        now("yyyy-MM-dd hh:mm:ss"),
-                                 device.inverter_id,      int(device.state_code),
-                                 int(device.err1),        int(device.err2),
-                                 int(device.err3),        int(device.err4),
-                                 monitorDataText(device), sixDecimals(device.efficiency),
-                                 sensorValueText()};
-    if (db_exec(statement, values) != 0) {
-        // The log shows the statement with its values in place.
-        QStringList text;
-        for (const QVariant &value : values)
-            text << value.toString();
-        const QString shown =
-            insert +
-            QStringLiteral("%1,'%2',%3,%4,%5,%6,%7,%8,'%9',")
-                .arg(text[0], text[1], text[2], text[3], text[4], text[5], text[6], text[7], text[8]) +
-            QStringLiteral("%1,'%2')").arg(text[9], text[10]);
-        write_log(failureFormat.arg(device.sn_name, shown));
-    }
+    const QVariantList values = readingValues(device);
+    if (db_exec(kInsertReading, values) != 0)
+        logFailure(device, values, failureFormat);
+}
+
+QVariantList MonitorRecorder::readingValues(const DeviceRecord &device)
+{
+    return {device.versionw3,        now("yyyy-MM-dd hh:mm:ss"),
+            device.inverter_id,      int(device.state_code),
+            int(device.err1),        int(device.err2),
+            int(device.err3),        int(device.err4),
+            monitorDataText(device), sixDecimals(device.efficiency),
+            sensorValueText()};
+}
+
+// The log shows the statement with its values in place.
+void MonitorRecorder::logFailure(const DeviceRecord &device, const QVariantList &values, const QString &failureFormat)
+{
+    QStringList text;
+    for (const QVariant &value : values)
+        text << value.toString();
+    const QString shown = kInsertColumns +
+                          QStringLiteral("%1,'%2',%3,%4,%5,%6,%7,%8,'%9',")
+                              .arg(text[0], text[1], text[2], text[3], text[4], text[5], text[6], text[7], text[8]) +
+                          QStringLiteral("%1,'%2')").arg(text[9], text[10]);
+    write_log(failureFormat.arg(device.sn_name, shown));
 }

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QVariantList>
 
 // The polling thread's database side: keeps an orva_inverter row per serial,
 // matches the device records to their rows, and records readings into
@@ -26,4 +27,6 @@ public:
 
 private:
     void record(const DeviceRecord &device, const QString &failureFormat);
+    static QVariantList readingValues(const DeviceRecord &device);
+    static void logFailure(const DeviceRecord &device, const QVariantList &values, const QString &failureFormat);
 };
