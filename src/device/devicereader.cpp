@@ -132,8 +132,6 @@ void DeviceReader::countFailure(DeviceRecord &record)
     record.resetLiveValues();
     ++record.fail_count;
     if (record.isOffline()) {
-        record.cacheB.clear();
-        record.alarmedErrors.clear();
-        record.clearLastErrors();
+        record.forgetInverterMemory();
     }
 }

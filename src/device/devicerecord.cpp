@@ -36,6 +36,13 @@ void DeviceRecord::clearLastErrors()
     last_err1 = last_err2 = last_err3 = last_err4 = 0;
 }
 
+void DeviceRecord::forgetInverterMemory()
+{
+    clearLastErrors();
+    alarmedErrors.clear();
+    cacheB.clear();
+}
+
 void DeviceRecord::setMonitorBlock(const quint8 *bytes)
 {
     std::memcpy(monitor_data.data(), bytes, monitor_data.size());

@@ -43,6 +43,10 @@ public:
     // voltages, currents, frequency and times keep their last values.
     void resetLiveValues();
     void clearLastErrors();
+    // What the program remembers of this inverter between cycles: its last error
+    // words, its alarmed bits and cacheB (an inverter gone offline, or another one
+    // now at the address). The next error then counts as beginning.
+    void forgetInverterMemory();
 
     void setMonitorBlock(const quint8 *bytes);
     const MonitorBlock &monitorBlock() const { return monitor_data; }

@@ -141,10 +141,7 @@ void MonitorRecorder::recordErrors(const QList<QDevice *> &devices)
 {
     for (QDevice *device : devices) {
         if (!device->hasError()) {
-            device->last_err1 = device->err1;
-            device->last_err2 = device->err2;
-            device->last_err3 = device->err3;
-            device->last_err4 = device->err4;
+            device->clearLastErrors(); // the error words, all 0, become the last ones
             continue;
         }
         if (device->isOffline() || device->inverter_id == -1) {

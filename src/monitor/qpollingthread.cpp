@@ -167,10 +167,7 @@ void QPollingThread::readIdentity(DeviceReader &reader, QDevice &device)
             m_recorder.markOffline(serial);
         // Nothing of the old inverter's memory belongs to the new one.
         device.inverter_id = -1;
-        device.clearLastErrors();
-        device.last_record_hour.clear();
-        device.alarmedErrors.clear();
-        device.cacheB.clear();
+        device.forgetInverterMemory();
     }
     if (device.family() != family || device.type_no != typeNo)
         device.paramSet.clear();
