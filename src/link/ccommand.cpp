@@ -1,7 +1,7 @@
 #include "link/ccommand.h"
 
-#include "app/log.h"
 #include "app/programstate.h"
+#include "base/log.h"
 #include "link/crc16.h"
 #include "link/cserial.h"
 

@@ -1,8 +1,9 @@
 #include "link/headlesssearch.h"
 
-#include "app/appsettings.h"
-#include "app/portlist.h"
 #include "app/programstate.h"
+#include "base/appsettings.h"
+#include "base/baudtable.h"
+#include "base/portlist.h"
 #include "link/searchresult.h"
 
 #include <QEventLoop>

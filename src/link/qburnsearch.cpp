@@ -1,8 +1,8 @@
 #include "link/qburnsearch.h"
 
-#include "app/log.h"
 #include "app/programstate.h"
-#include "app/prompter.h"
+#include "base/log.h"
+#include "base/prompter.h"
 #include "device/devicefamily.h"
 #include "link/cserial.h"
 

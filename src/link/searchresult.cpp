@@ -1,7 +1,7 @@
 #include "link/searchresult.h"
 
-#include "app/appsettings.h"
 #include "app/programstate.h"
+#include "base/appsettings.h"
 
 #include <QStringList>
 #include <memory>

@@ -1,8 +1,8 @@
 #include "monitor/alarmmailer.h"
 
-#include "app/appsettings.h"
-#include "app/programinfo.h"
 #include "app/programstate.h"
+#include "base/appsettings.h"
+#include "base/programinfo.h"
 #include "device/devicemap.h"
 #include "device/errorbitinfo.h"
 #include "device/tripvalues.h"

@@ -1,7 +1,7 @@
 #include "monitor/communicationtest.h"
 
 #include "app/programstate.h"
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "link/ccommand.h"
 #include "link/cserial.h"
 

@@ -1,7 +1,7 @@
 #include "monitor/mailsettings.h"
 
 #include "app/programstate.h"
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "db/database.h"
 #include "monitor/qmailthread.h"
 

@@ -1,7 +1,7 @@
 #include "monitor/mailtester.h"
 
 #include "app/programstate.h"
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "monitor/mailsettings.h"
 #include "monitor/qmailthread.h"
 

@@ -1,8 +1,8 @@
 #include "monitor/qpollingthread.h"
 
-#include "app/appsettings.h"
-#include "app/clock.h"
 #include "app/programstate.h"
+#include "base/appsettings.h"
+#include "base/clock.h"
 #include "device/devicemap.h"
 #include "device/devicereader.h"
 #include "link/cserial.h"

@@ -1,7 +1,7 @@
 #include "pollingrig.h"
 
-#include "app/appsettings.h"
 #include "app/programstate.h"
+#include "base/appsettings.h"
 
 #include <QJsonDocument>
 #include <QtTest>

@@ -1,7 +1,7 @@
 #include "tst_alarms.h"
 
-#include "app/appsettings.h"
 #include "app/programstate.h"
+#include "base/appsettings.h"
 #include "db/database.h"
 #include "device/devicemap.h"
 #include "device/tripvalues.h"
