@@ -55,7 +55,6 @@ struct Plant
         }
         qputenv("LUMORA_HOME", appDir.path().toLocal8Bit());
         ProgramState::instance().reset();
-        ProgramState::instance().setLineSettings(kPort, kBaud);
         simulator.setFixedTime(QDateTime(QDate(2026, 6, 1), QTime(13, 0)));
         if (!simulator.start(scenario, error))
             return false;
@@ -84,7 +83,7 @@ Plant *g_plant = nullptr;
 // three times, and counted as repeated.
 void runTimed(benchmark::State &state, const std::function<bool(CCommand &)> &operation)
 {
-    CCommand command;
+    CCommand command(ProgramState::instance().sharedPort());
     FloorTally tally;
     for (auto _ : state) {
         std::optional<LineFloor> line;

@@ -18,6 +18,7 @@ constexpr qint64 kHourMs = 3600 * 1000;
 
 QPollingThread::QPollingThread(QObject *parent)
     : QThread(parent)
+    , m_command(ProgramState::instance().sharedPort())
 {}
 
 QPollingThread::~QPollingThread()
