@@ -2,13 +2,13 @@
 // at 38400 baud: one monitoring read and the identity reads of both register
 // maps, each as a ratio to the floor that the bytes on the line and the
 // protocol's own pauses set (see README.md).
-#include "app/programstate.h"
 #include "device/devicefamily.h"
 #include "device/devicereader.h"
 #include "device/devicerecord.h"
 #include "linefloor.h"
 #include "linesimulator.h"
 #include "link/ccommand.h"
+#include "monitor/programstate.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

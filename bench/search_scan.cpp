@@ -4,7 +4,7 @@
 //
 // bench_search [--runs N]   (default 1 run per case; the median is printed)
 
-#include "link/qburnsearch.h"
+#include "monitor/qburnsearch.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

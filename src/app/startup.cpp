@@ -1,6 +1,5 @@
 #include "app/startup.h"
 
-#include "app/programstate.h"
 #include "base/addresstable.h"
 #include "base/appdir.h"
 #include "base/appsettings.h"
@@ -12,6 +11,7 @@
 #include "base/prompter.h"
 #include "db/database.h"
 #include "device/devicetables.h"
+#include "monitor/programstate.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,11 +1,11 @@
 #include "monitor/qpollingthread.h"
 
-#include "app/programstate.h"
 #include "base/appsettings.h"
 #include "base/clock.h"
 #include "device/devicemap.h"
 #include "device/devicereader.h"
 #include "link/cserial.h"
+#include "monitor/programstate.h"
 
 namespace {
 

@@ -1,6 +1,5 @@
 #include "tst_alarms.h"
 
-#include "app/programstate.h"
 #include "base/appsettings.h"
 #include "db/database.h"
 #include "device/devicemap.h"
@@ -8,6 +7,7 @@
 #include "linesimulator.h"
 #include "monitor/alarmmailer.h"
 #include "monitor/alarmselection.h"
+#include "monitor/programstate.h"
 #include "support/smtptestserver.h"
 #include "support/tempappdir.h"
 

@@ -1,10 +1,10 @@
 // The search against the line simulator over a pseudo-terminal.
 
-#include "app/programstate.h"
+#include "headlesssearch.h"
 #include "linesimulator.h"
-#include "link/headlesssearch.h"
-#include "link/qburnsearch.h"
-#include "link/searchresult.h"
+#include "monitor/programstate.h"
+#include "monitor/qburnsearch.h"
+#include "monitor/searchresult.h"
 #include "support/scriptedprompter.h"
 #include "support/tempappdir.h"
 

@@ -1,10 +1,10 @@
-#include "link/qburnsearch.h"
+#include "monitor/qburnsearch.h"
 
-#include "app/programstate.h"
 #include "base/log.h"
 #include "base/prompter.h"
 #include "device/devicefamily.h"
 #include "link/cserial.h"
+#include "monitor/programstate.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "app/programstate.h"
+#include "monitor/programstate.h"
 
 #include "base/consoleprompter.h"
 

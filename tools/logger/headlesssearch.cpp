@@ -1,9 +1,9 @@
-#include "link/headlesssearch.h"
+#include "headlesssearch.h"
 
 #include "base/appsettings.h"
 #include "base/baudtable.h"
 #include "base/portlist.h"
-#include "link/searchresult.h"
+#include "monitor/searchresult.h"
 
 #include <QEventLoop>
 #include <QTextStream>
