@@ -2,13 +2,13 @@
 // at 38400 baud: one monitoring read and the identity reads of both register
 // maps, each as a ratio to the floor that the bytes on the line and the
 // protocol's own pauses set (see README.md).
-#include "app/programstate.h"
 #include "device/devicefamily.h"
 #include "device/devicereader.h"
 #include "device/devicerecord.h"
 #include "linefloor.h"
 #include "linesimulator.h"
 #include "link/ccommand.h"
+#include "monitor/programstate.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -55,7 +55,6 @@ struct Plant
         }
         qputenv("LUMORA_HOME", appDir.path().toLocal8Bit());
         ProgramState::instance().reset();
-        ProgramState::instance().setLineSettings(kPort, kBaud);
         simulator.setFixedTime(QDateTime(QDate(2026, 6, 1), QTime(13, 0)));
         if (!simulator.start(scenario, error))
             return false;
@@ -84,7 +83,7 @@ Plant *g_plant = nullptr;
 // three times, and counted as repeated.
 void runTimed(benchmark::State &state, const std::function<bool(CCommand &)> &operation)
 {
-    CCommand command;
+    CCommand command(ProgramState::instance().sharedPort());
     FloorTally tally;
     for (auto _ : state) {
         std::optional<LineFloor> line;

@@ -4,12 +4,12 @@
 // turnaround and the protocol's 10 ms pause after every good reply); and one
 // recording pass of 32 inverters into a database that already holds 500,000
 // readings. See README.md.
-#include "app/clock.h"
-#include "app/programstate.h"
+#include "base/clock.h"
 #include "db/database.h"
 #include "linefloor.h"
 #include "linesimulator.h"
 #include "monitor/monitorrecorder.h"
+#include "monitor/programstate.h"
 #include "monitor/qpollingthread.h"
 
 #include <QCoreApplication>

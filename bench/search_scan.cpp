@@ -4,8 +4,7 @@
 //
 // bench_search [--runs N]   (default 1 run per case; the median is printed)
 
-#include "app/programstate.h"
-#include "link/qburnsearch.h"
+#include "monitor/qburnsearch.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -102,7 +101,6 @@ bool runCase(const QString &name, const QString &scenario, int baud, int runs)
         std::printf("%-8s %5d baud: the simulator did not start\n", qPrintable(name), baud);
         return false;
     }
-    ProgramState::instance().setLineSettings(kPort, baud);
     const int occupied = occupiedAddresses(scenario);
 
     QVector<double> times;

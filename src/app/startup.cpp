@@ -1,17 +1,17 @@
 #include "app/startup.h"
 
-#include "app/addresstable.h"
-#include "app/appdir.h"
-#include "app/appsettings.h"
-#include "app/languages.h"
-#include "app/log.h"
-#include "app/portlist.h"
-#include "app/programinfo.h"
-#include "app/programstate.h"
-#include "app/prompter.h"
+#include "base/addresstable.h"
+#include "base/appdir.h"
+#include "base/appsettings.h"
+#include "base/currencysymbols.h"
+#include "base/languages.h"
+#include "base/log.h"
+#include "base/portlist.h"
+#include "base/programinfo.h"
+#include "base/prompter.h"
 #include "db/database.h"
 #include "device/devicetables.h"
-#include "monitor/currencysymbols.h"
+#include "monitor/programstate.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "db/database.h"
 
-#include "app/log.h"
+#include "base/log.h"
 
 #include <QFile>
 #include <QMutex>

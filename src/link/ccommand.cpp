@@ -1,7 +1,6 @@
 #include "link/ccommand.h"
 
-#include "app/log.h"
-#include "app/programstate.h"
+#include "base/log.h"
 #include "link/crc16.h"
 #include "link/cserial.h"
 
@@ -49,10 +48,6 @@ bool crcMatches(const quint8 *frame, int length)
 using Reply = std::array<quint8, CCommand::kReplyBufferSize>;
 
 } // namespace
-
-CCommand::CCommand()
-    : CCommand(ProgramState::instance().sharedPort())
-{}
 
 CCommand::CCommand(CSerial &port)
     : m_port(port)
@@ -117,12 +112,12 @@ int CCommand::read_timeout(int registers) const
 
 int CCommand::reply_timeout(int replyBytes) const
 {
-    int baud = ProgramState::instance().baudRate();
+    int baud = m_port.baud();
     if (baud / 10 <= 0)
-        baud = kSlowestBaud; // line settings not loaded: wait as long as the slowest line needs
+        baud = kSlowestBaud; // no rate known: wait as long as the slowest line needs
     // Bytes per millisecond, kept in single precision as the timing has always been computed.
     const float bytesPerMs = float(double(baud / 10) / 1000.0);
-    return m_baseTimeout + 2 * int(float(replyBytes) / bytesPerMs);
+    return kBaseTimeout + 2 * int(float(replyBytes) / bytesPerMs);
 }
 
 int CCommand::read_by_send(const quint8 *request, int length, quint8 *reply, int timeout, bool retry)

@@ -7,8 +7,9 @@ class CSerial;
 
 // The inverters' frame protocol: Modbus-like request and reply bodies (address,
 // function, register, count, CRC-16) between a start byte 0x0A and an end byte
-// 0x0D. Builds frames, exchanges them over a serial port, validates replies.
-// Stateless apart from the base timeout; every user makes its own.
+// 0x0D. Builds frames, exchanges them over the serial port it is given,
+// validates replies; reply timeouts follow that port's baud rate. Stateless
+// apart from the port; every user makes its own.
 class CCommand
 {
 public:
@@ -25,8 +26,6 @@ public:
     // longest reply a 10-byte request can ask for (255 registers).
     static constexpr int kReplyBufferSize = 2 * 255 + 7;
 
-    // On the program-wide shared port.
-    CCommand();
     explicit CCommand(CSerial &port);
     virtual ~CCommand();
 
@@ -39,7 +38,10 @@ public:
     // nullptr when the reply is sound: length as its byte 3 says, start, end, CRC.
     static const char *reply_fault(const quint8 *reply, int count);
 
-    // Reply timeout in ms for a read of n registers at the line's baud rate.
+    // The part of every reply timeout that does not depend on the reply's length, in ms.
+    static constexpr int kBaseTimeout = 60;
+
+    // Reply timeout in ms for a read of n registers at the port's baud rate.
     int read_timeout(int registers) const;
     // Timeout for an expected reply of replyBytes bytes: base + 2 x trunc(B / R).
     int reply_timeout(int replyBytes) const;
@@ -77,8 +79,6 @@ public:
     static QString reply_text(const quint8 *reply, int count);
     static QString trim_sn_name(const QString &text);
 
-    int baseTimeout() const { return m_baseTimeout; }
-
 private:
     // Sleeps ms milliseconds, as close to that as the scheduler allows.
     static void pause(int ms);
@@ -88,5 +88,4 @@ private:
                       const char *failure);
 
     CSerial &m_port;
-    const int m_baseTimeout = 60;
 };

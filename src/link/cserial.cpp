@@ -1,7 +1,7 @@
 #include "link/cserial.h"
 
-#include "app/log.h"
-#include "app/portlist.h"
+#include "base/log.h"
+#include "base/portlist.h"
 
 #include <QFile>
 

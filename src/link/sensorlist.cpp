@@ -1,6 +1,5 @@
 #include "link/sensorlist.h"
 
-#include "db/database.h"
 #include "link/crc16.h"
 #include "link/cserial.h"
 
@@ -13,43 +12,11 @@ namespace {
 constexpr int kPauseMs = 1000;
 constexpr int kReplyTimeoutMs = 1000;
 
-bool isSet(const DbRow &row, const char *column)
-{
-    return row.value(QString::fromLatin1(column)).trimmed() == QLatin1String("1");
-}
-
-int number(const DbRow &row, const char *column)
-{
-    return row.value(QString::fromLatin1(column)).trimmed().toInt();
-}
-
 } // namespace
 
-void SensorList::load()
+void SensorList::load(const QList<SensorDefinition> &definitions)
 {
-    const DbRows rows = db_query(QStringLiteral("select * from sensor_setting"));
-    QList<SensorDefinition> sensors;
-    for (const DbRow &row : rows) {
-        if (sensors.size() == kMaxSensors)
-            break;
-        SensorDefinition sensor;
-        const int start = number(row, "start_addr");
-        const int registers = number(row, "reg_addr");
-        sensor.request = {quint8(number(row, "slave_addr")),
-                          0x03,
-                          quint8(start >> 8),
-                          quint8(start),
-                          quint8(registers >> 8),
-                          quint8(registers)};
-        sensor.factor = row.value(QStringLiteral("multiplier")).trimmed().toDouble();
-        // The database holds UTF-8: "°C" stays "°C".
-        sensor.header = row.value(QStringLiteral("header"));
-        sensor.unit = row.value(QStringLiteral("unit"));
-        sensor.op = row.value(QStringLiteral("operator"));
-        sensor.crcHighFirst = isSet(row, "append_first");
-        sensor.lowByteFirst = isSet(row, "lowbyte_first");
-        sensors << sensor;
-    }
+    const QList<SensorDefinition> sensors = definitions.mid(0, kMaxSensors);
     QMutexLocker locker(&m_mutex);
     m_sensors = sensors;
     m_values = QList<double>();

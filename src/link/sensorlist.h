@@ -10,7 +10,7 @@
 
 class CSerial;
 
-// One Modbus RTU sensor as a row of sensor_setting defines it.
+// One Modbus RTU sensor as the sensor settings define it.
 struct SensorDefinition
 {
     std::array<quint8, 6> request{}; // slave, 0x03, start register high, low, register count high, low
@@ -42,9 +42,8 @@ public:
     static constexpr int kReplySize = 7; // slave, function, byte count, value (2), CRC (2)
     static constexpr int kFirstMainViewItem = 9;
 
-    // Rebuilds the list from "select * from sensor_setting": the first four rows
-    // in result order. Latest values restart at 0.0.
-    void load();
+    // Rebuilds the list from the first four definitions. Latest values restart at 0.0.
+    void load(const QList<SensorDefinition> &definitions);
     void clear();
 
     int count() const;

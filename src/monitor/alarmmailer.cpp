@@ -1,12 +1,12 @@
 #include "monitor/alarmmailer.h"
 
-#include "app/appsettings.h"
-#include "app/programinfo.h"
-#include "app/programstate.h"
+#include "base/appsettings.h"
+#include "base/programinfo.h"
 #include "device/devicemap.h"
 #include "device/errorbitinfo.h"
 #include "device/tripvalues.h"
 #include "monitor/alarmselection.h"
+#include "monitor/programstate.h"
 
 AlarmMailer::AlarmMailer() = default;
 

@@ -1,7 +1,7 @@
 #include "monitor/alarmselection.h"
 
-#include "app/appsettings.h"
-#include "app/settingskeys.h"
+#include "base/appsettings.h"
+#include "base/settingskeys.h"
 
 #include <QStringList>
 

@@ -1,9 +1,9 @@
 #include "monitor/communicationtest.h"
 
-#include "app/programstate.h"
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "link/ccommand.h"
 #include "link/cserial.h"
+#include "monitor/programstate.h"
 
 bool CommunicationTest::run(Prompter &prompter, const std::function<void()> &progress)
 {

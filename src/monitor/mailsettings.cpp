@@ -1,8 +1,8 @@
 #include "monitor/mailsettings.h"
 
-#include "app/programstate.h"
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "db/database.h"
+#include "monitor/programstate.h"
 #include "monitor/qmailthread.h"
 
 #include <QRegularExpression>

@@ -1,8 +1,8 @@
 #include "monitor/mailtester.h"
 
-#include "app/programstate.h"
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "monitor/mailsettings.h"
+#include "monitor/programstate.h"
 #include "monitor/qmailthread.h"
 
 #include <QElapsedTimer>

@@ -1,10 +1,10 @@
 #include "monitor/monitorrecorder.h"
 
-#include "app/clock.h"
-#include "app/log.h"
-#include "app/programstate.h"
+#include "base/clock.h"
+#include "base/log.h"
 #include "db/database.h"
 #include "link/sensorlist.h"
+#include "monitor/programstate.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "monitor/qdisplaythread.h"
 
-#include "app/appsettings.h"
-#include "app/programstate.h"
+#include "base/appsettings.h"
+#include "base/currencysymbols.h"
 #include "db/database.h"
-#include "monitor/currencysymbols.h"
+#include "monitor/programstate.h"
 #include "monitor/qpollingthread.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "monitor/qmailthread.h"
 
-#include "app/log.h"
-#include "app/programstate.h"
+#include "base/log.h"
+#include "monitor/programstate.h"
 #include "monitor/winsockerror.h"
 
 #include <QDeadlineTimer>

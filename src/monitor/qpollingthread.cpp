@@ -1,11 +1,11 @@
 #include "monitor/qpollingthread.h"
 
-#include "app/appsettings.h"
-#include "app/clock.h"
-#include "app/programstate.h"
+#include "base/appsettings.h"
+#include "base/clock.h"
 #include "device/devicemap.h"
 #include "device/devicereader.h"
 #include "link/cserial.h"
+#include "monitor/programstate.h"
 
 namespace {
 
@@ -18,6 +18,7 @@ constexpr qint64 kHourMs = 3600 * 1000;
 
 QPollingThread::QPollingThread(QObject *parent)
     : QThread(parent)
+    , m_command(ProgramState::instance().sharedPort())
 {}
 
 QPollingThread::~QPollingThread()

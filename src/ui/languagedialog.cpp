@@ -1,6 +1,6 @@
 #include "ui/languagedialog.h"
 
-#include "app/languages.h"
+#include "base/languages.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 #include "tst_log.h"
 
-#include "app/log.h"
+#include "base/log.h"
 #include "support/tempappdir.h"
 
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
 #include "tst_portlist.h"
 
-#include "app/portlist.h"
+#include "base/portlist.h"
 #include "support/tempappdir.h"
 
 #include <QtTest>

@@ -1,10 +1,10 @@
 #include "tst_startup.h"
 
-#include "app/addresstable.h"
-#include "app/appsettings.h"
-#include "app/programstate.h"
 #include "app/startup.h"
+#include "base/addresstable.h"
+#include "base/appsettings.h"
 #include "db/database.h"
+#include "monitor/programstate.h"
 #include "support/scriptedprompter.h"
 #include "support/tempappdir.h"
 

@@ -1,6 +1,5 @@
 #include "tst_devicereader.h"
 
-#include "app/programstate.h"
 #include "device/devicereader.h"
 #include "device/devicerecord.h"
 #include "device/errortables.h"
@@ -28,11 +27,12 @@ const QByteArray kPlant = R"({"inverters":[
   "serialNumber":[45,678],"currentVersion":4.01,"sequenceVersion":2.03,
   "registers":{"190":2600,"191":2400,"194":1600,"197":1600,"200":1600,"229":60}}]})";
 
-// The simulator on ports/COM7 and the shared port open on it.
+// The simulator on ports/COM7 and a port open on it.
 struct Line
 {
     TempAppDir dir;
     LineSimulator simulator;
+    CSerial port;
 
     bool open(const QByteArray &scenario)
     {
@@ -41,9 +41,7 @@ struct Line
             qWarning() << error;
             return false;
         }
-        ProgramState::instance().setLineSettings(kPort, kBaud);
-        return simulator.link(dir.file(QStringLiteral("ports/COM%1").arg(kPort))) &&
-               ProgramState::instance().sharedPort().open(kPort, kBaud) == 1;
+        return simulator.link(dir.file(QStringLiteral("ports/COM%1").arg(kPort))) && port.open(kPort, kBaud) == 1;
     }
     bool openFile(const QString &path)
     {
@@ -64,7 +62,7 @@ void TestDeviceReader::readsEveryFamily()
 {
     Line line;
     QVERIFY(line.open(kPlant));
-    CCommand command;
+    CCommand command(line.port);
     DeviceReader reader(command);
     DeviceRecord d[5];
     for (int address : {1, 3, 4}) {
@@ -110,7 +108,7 @@ void TestDeviceReader::failedReadsKeepIdentityAndGoOffline()
 {
     Line line;
     QVERIFY(line.open(kPlant));
-    CCommand command;
+    CCommand command(line.port);
     DeviceReader reader(command);
     DeviceRecord d = recordAt(1);
     reader.readIdentity(d);
@@ -160,7 +158,7 @@ void TestDeviceReader::mixedPlant()
     line.simulator.setFixedTime(QDateTime(QDate(2024, 6, 21), QTime(12, 0)));
     QVERIFY(line.openFile(QStringLiteral(LUMORA_SOURCE_DIR "/tools/sim/scenarios/mixed-plant.json")));
     line.simulator.setFixedTime(QDateTime(QDate(2024, 6, 21), QTime(12, 2)));
-    CCommand command;
+    CCommand command(line.port);
     DeviceReader reader(command);
     for (int address = 1; address <= 4; ++address) {
         DeviceRecord d = recordAt(address);

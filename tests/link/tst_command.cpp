@@ -1,11 +1,11 @@
 #include "tst_command.h"
 
-#include "app/programstate.h"
 #include "device/devicereader.h"
 #include "device/devicerecord.h"
 #include "linepeer.h"
 #include "link/ccommand.h"
 #include "link/crc16.h"
+#include "link/cserial.h"
 #include "support/tempappdir.h"
 #include "testlog.h"
 
@@ -28,11 +28,9 @@ QByteArray requestFor(quint8 addr, quint8 function, quint16 reg, quint16 count)
     return bytes(frame, CCommand::kRequestSize);
 }
 
-// The shared port open on COM7 at the line settings' rate.
-void openSharedPort(int baud)
+void openPort(CSerial &port, int baud)
 {
-    ProgramState::instance().setLineSettings(kPort, baud);
-    QCOMPARE(ProgramState::instance().sharedPort().open(kPort, baud), 1);
+    QCOMPARE(port.open(kPort, baud), 1);
 }
 
 } // namespace
@@ -56,10 +54,12 @@ void TestCommand::framesAndTimeouts()
     const quint8 emptyBody[] = {0x0A, 0xFF, 0xFF, 0x0D};
     QVERIFY(!CCommand::check_frame(emptyBody, 4));
 
-    CCommand command;
+    // The reply timeouts follow the rate of the command's own port.
+    CSerial port;
+    CCommand command(port);
     const QList<QPair<int, int>> expected = {{9600, 106}, {19200, 82}, {1200, 442}, {38400, 70}, {0, 442}};
     for (const auto &[baud, timeout] : expected) {
-        ProgramState::instance().setLineSettings(kPort, baud);
+        port.set_port_baud(kPort, baud);
         QCOMPARE(command.read_timeout(8), timeout);
     }
 }
@@ -95,8 +95,9 @@ void TestCommand::replyValidation()
     QFETCH(int, attempts);
     TempAppDir dir;
     LinePeer peer(dir.path(), kPort, LinePeer::always(reply));
-    openSharedPort(9600);
-    CCommand command;
+    CSerial port;
+    openPort(port, 9600);
+    CCommand command(port);
     const QByteArray request = requestFor(1, 3, 0x0306, 8);
     quint8 buffer[CCommand::kReplyBufferSize];
     const int timeout = command.read_timeout(8);
@@ -116,8 +117,8 @@ void TestCommand::closedPortWritesNothing()
 {
     TempAppDir dir;
     LinePeer peer(dir.path(), kPort, LinePeer::always(QByteArray()));
-    ProgramState::instance().setLineSettings(kPort, 9600);
-    CCommand command;
+    CSerial port;
+    CCommand command(port);
     quint8 reply[CCommand::kReplyBufferSize];
     QCOMPARE(command.get_brand_name(1, reply, CCommand::RegisterMap::A), -5);
     QCOMPARE(command.get_sn_name(1, reply, CCommand::RegisterMap::B, true), -5);
@@ -137,10 +138,9 @@ void TestCommand::closedPortWritesNothing()
 void TestCommand::registerWrite()
 {
     TempAppDir dir;
-    CSerial &port = ProgramState::instance().sharedPort();
+    CSerial port;
     port.set_port_baud(kPort, 9600);
-    ProgramState::instance().setLineSettings(kPort, 9600);
-    CCommand command;
+    CCommand command(port);
     const QByteArray request = requestFor(1, 6, 0x012C, 230);
     {
         LinePeer echo(dir.path(), kPort, [](const QByteArray &frame) { return frame; });
@@ -192,8 +192,9 @@ void TestCommand::inverterReads()
     withPrefix[0x0056] = 9;
 
     LinePeer peer(dir.path(), kPort, LinePeer::inverter(registers));
-    openSharedPort(38400);
-    CCommand command;
+    CSerial port;
+    openPort(port, 38400);
+    CCommand command(port);
     quint8 block[CCommand::kMonitorBlockSize];
     QCOMPARE(command.read_monitor_data(3, block), 1);
     for (int reg = 0x00B5; reg <= 0x010D; ++reg)
@@ -221,8 +222,8 @@ void TestCommand::inverterReads()
     registers[0x00F7] = 0;
     registers.remove(0x0105);
     LinePeer second(dir.path(), kPort, LinePeer::inverter(registers));
-    ProgramState::instance().sharedPort().close();
-    openSharedPort(38400);
+    port.close();
+    openPort(port, 38400);
     QCOMPARE(command.read_efficiency(3, reply), 0.0f);
     std::fill(std::begin(block), std::end(block), quint8(0));
     QCOMPARE(command.read_monitor_data(3, block), 0);
@@ -230,15 +231,15 @@ void TestCommand::inverterReads()
     QCOMPARE(CCommand::monitor_word(block, 0x0100), quint16(0));
 
     LinePeer third(dir.path(), kPort, LinePeer::inverter(withPrefix));
-    ProgramState::instance().sharedPort().close();
-    openSharedPort(38400);
+    port.close();
+    openPort(port, 38400);
     QCOMPARE(command.get_serial_number(3, reply), QStringLiteral("000900120345"));
 
     // 0x00C1 silent (asked again on the retry): 0x00F7 is still asked for.
     registers.remove(0x00C1);
     LinePeer fourth(dir.path(), kPort, LinePeer::inverter(registers));
-    ProgramState::instance().sharedPort().close();
-    openSharedPort(38400);
+    port.close();
+    openPort(port, 38400);
     QCOMPARE(command.read_efficiency(3, reply), 0.0f);
     QList<quint16> asked;
     for (const QByteArray &request : fourth.heard())
@@ -253,8 +254,9 @@ void TestCommand::shortRepliesFillNoIdentity()
     LinePeer peer(dir.path(), kPort, [](const QByteArray &request) {
         return LinePeer::readReply(quint8(request[1]), QByteArray(2 * (quint8(request[6]) - 1), 'A'));
     });
-    openSharedPort(38400);
-    CCommand command;
+    CSerial port;
+    openPort(port, 38400);
+    CCommand command(port);
     DeviceReader reader(command);
     for (const int versionw3 : {0, 303}) { // both register maps
         DeviceRecord record;
@@ -337,8 +339,9 @@ void TestCommand::fuzzedReplies()
             reply.append(QByteArray(int(random.bounded(600)), '\x0D'));
         return reply;
     });
-    openSharedPort(38400);
-    CCommand command;
+    CSerial port;
+    openPort(port, 38400);
+    CCommand command(port);
     std::fill(std::begin(buffer), std::end(buffer), quint8(0xEE));
     for (int i = 0; i < 300; ++i) {
         const int count = command.read_word(1, buffer, 0x0083);

@@ -1,9 +1,9 @@
 #include "tst_plantreads.h"
 
-#include "app/programstate.h"
 #include "device/devicefamily.h"
 #include "linesimulator.h"
 #include "link/ccommand.h"
+#include "link/cserial.h"
 #include "support/tempappdir.h"
 #include "testlog.h"
 
@@ -17,12 +17,13 @@ constexpr int kPort = 7;
 const QString kScenario = QStringLiteral(LUMORA_SOURCE_DIR "/tools/sim/scenarios/mixed-plant.json");
 
 // The mixed plant on COM7 of a fresh application directory, at a fixed midday
-// so that the live values stand still; the shared port open at 38400 baud.
+// so that the live values stand still; the port open at 38400 baud.
 struct MixedPlant
 {
     TempAppDir dir;
     LineSimulator simulator;
     Scenario scenario;
+    CSerial port;
 
     bool start()
     {
@@ -32,9 +33,8 @@ struct MixedPlant
             return false;
         scenario = *loaded;
         simulator.setFixedTime(QDateTime(QDate(2026, 6, 1), QTime(13, 0)));
-        ProgramState::instance().setLineSettings(kPort, 38400);
         return simulator.start(scenario) && simulator.link(dir.file(QStringLiteral("ports/COM7"))) &&
-               ProgramState::instance().sharedPort().open(kPort, 38400) == 1;
+               port.open(kPort, 38400) == 1;
     }
 };
 
@@ -50,7 +50,7 @@ void TestPlantReads::everyInverterInFull()
     MixedPlant plant;
     QVERIFY(plant.start());
     QCOMPARE(plant.scenario.inverters.size(), 4);
-    CCommand command;
+    CCommand command(plant.port);
     quint8 reply[CCommand::kReplyBufferSize];
     const auto word = [&](quint8 addr, quint16 reg) {
         return command.read_word(addr, reply, reg) == 9 ? int(CCommand::reply_word(reply)) : -1;
@@ -115,7 +115,7 @@ void TestPlantReads::faultsFailTheRead()
 {
     MixedPlant plant;
     QVERIFY(plant.start());
-    CCommand command;
+    CCommand command(plant.port);
     quint8 reply[CCommand::kReplyBufferSize];
 
     plant.simulator.addFault(0, FaultSpec::make(FaultSpec::Type::Silent));

@@ -1,11 +1,12 @@
 #include "tst_sensors.h"
 
-#include "app/programstate.h"
 #include "db/database.h"
 #include "linepeer.h"
 #include "link/crc16.h"
 #include "link/sensorlist.h"
 #include "modbusslave.h"
+#include "monitor/programstate.h"
+#include "monitor/sensorsettings.h"
 #include "support/tempappdir.h"
 
 #include <QElapsedTimer>
@@ -106,7 +107,7 @@ void TestSensors::loaderTakesFirstFourRows()
                    {4, 9, "/", 10, QStringLiteral("Module"), QStringLiteral("℉"), 1, 0},
                    {5, 10, "+", 1, QStringLiteral("Fifth"), QStringLiteral("V"), 0, 0}});
     SensorList &sensors = ProgramState::instance().sensors();
-    sensors.load();
+    sensors.load(readSensorSettings());
     QCOMPARE(sensors.count(), 4);
     QCOMPARE(sensors.latestValues(), (QList<double>{0.0, 0.0, 0.0, 0.0}));
     const QList<SensorDefinition> list = sensors.definitions();
@@ -122,7 +123,7 @@ void TestSensors::loaderTakesFirstFourRows()
 
     insertSensors({{1, 1, "", 0, QStringLiteral("A"), QStringLiteral("V"), 0, 0},
                    {2, 1, "", 0, QStringLiteral("B"), QStringLiteral("A"), 0, 0}});
-    sensors.load();
+    sensors.load(readSensorSettings());
     const auto shown = sensors.mainViewSlots(QStringLiteral("0,1,10"), decimalComma);
     QVERIFY(!shown[0].update); // item 9 is hidden: the slot keeps what it shows
     QVERIFY(shown[1].update);
@@ -142,7 +143,7 @@ void TestSensors::passAgainstModbusSlave()
                    {1, 2, "/", 10, QStringLiteral("Temperature"), QStringLiteral("°C"), 0, 0},
                    {1, 3, "-", 1000.5, QStringLiteral("Offset"), QStringLiteral("V"), 0, 0}});
     SensorList &sensors = ProgramState::instance().sensors();
-    sensors.load();
+    sensors.load(readSensorSettings());
     sensors.readAll(openSharedPort());
     QCOMPARE(sensors.latestValues(), (QList<double>{300.0, 11265.0, 12.5, -0.5}));
 
@@ -175,7 +176,7 @@ void TestSensors::crcOrderRetriesAndShortReplies()
                    {3, 1, "", 0, QStringLiteral("Short"), QStringLiteral("W"), 0, 1},
                    {4, 1, "", 0, QStringLiteral("Late"), QStringLiteral("W"), 0, 0}});
     SensorList &sensors = ProgramState::instance().sensors();
-    sensors.load();
+    sensors.load(readSensorSettings());
     CSerial &port = openSharedPort();
     sensors.readAll(port);
     QCOMPARE(sensors.latestValues(), (QList<double>{50.0, 513.0, 40.0}));
@@ -199,13 +200,13 @@ void TestSensors::reloadDuringPass()
     LinePeer peer(dir.path(), kPort, [](const QByteArray &) { return sensorReply(1, 99); });
     insertSensors({{1, 1, "", 0, QStringLiteral("Sensor"), QStringLiteral("W"), 0, 0}});
     SensorList &sensors = ProgramState::instance().sensors();
-    sensors.load();
+    sensors.load(readSensorSettings());
     CSerial &port = openSharedPort();
     std::thread pass([&] { sensors.readAll(port); });
     QTest::qWait(200); // inside the pass's pause
     QElapsedTimer timer;
     timer.start();
-    sensors.load();
+    sensors.load(readSensorSettings());
     const qint64 reloadMs = timer.elapsed();
     pass.join();
     QVERIFY2(reloadMs < 500, qPrintable(QString::number(reloadMs)));

@@ -1,7 +1,8 @@
 #include "pollingrig.h"
 
-#include "app/appsettings.h"
-#include "app/programstate.h"
+#include "base/appsettings.h"
+#include "monitor/programstate.h"
+#include "monitor/sensorsettings.h"
 
 #include <QJsonDocument>
 #include <QtTest>
@@ -45,7 +46,7 @@ void PollingRig::addSensor(int slave, int start, const QString &op, double facto
                                     "header,unit,append_first,lowbyte_first) VALUES (?,?,1,?,?,'S','u',?,?)"),
                      {slave, start, op, factor, int(crcHighFirst), int(lowByteFirst)}),
              0);
-    ProgramState::instance().sensors().load();
+    ProgramState::instance().sensors().load(readSensorSettings());
 }
 
 bool PollingRig::run(int cycles, const std::function<void(int)> &perCycle, int timeoutMs)

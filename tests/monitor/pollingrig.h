@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/settingskeys.h"
+#include "base/settingskeys.h"
 #include "db/database.h"
 #include "linesimulator.h"
 #include "monitor/qpollingthread.h"

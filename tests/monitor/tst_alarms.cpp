@@ -1,13 +1,13 @@
 #include "tst_alarms.h"
 
-#include "app/appsettings.h"
-#include "app/programstate.h"
+#include "base/appsettings.h"
 #include "db/database.h"
 #include "device/devicemap.h"
 #include "device/tripvalues.h"
 #include "linesimulator.h"
 #include "monitor/alarmmailer.h"
 #include "monitor/alarmselection.h"
+#include "monitor/programstate.h"
 #include "support/smtptestserver.h"
 #include "support/tempappdir.h"
 

@@ -1,6 +1,6 @@
 #include "tst_mailsettings.h"
 
-#include "app/appsettings.h"
+#include "base/appsettings.h"
 #include "db/database.h"
 #include "monitor/alarmselection.h"
 #include "monitor/mailsettings.h"

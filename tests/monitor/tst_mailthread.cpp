@@ -1,9 +1,9 @@
 #include "tst_mailthread.h"
 
-#include "app/programstate.h"
 #include "monitor/alarmmailer.h"
 #include "monitor/mailsettings.h"
 #include "monitor/mailtester.h"
+#include "monitor/programstate.h"
 #include "monitor/qmailthread.h"
 #include "support/scriptedprompter.h"
 #include "support/smtptestserver.h"

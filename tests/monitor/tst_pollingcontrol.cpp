@@ -1,7 +1,7 @@
 #include "tst_pollingcontrol.h"
 
-#include "app/programstate.h"
 #include "monitor/communicationtest.h"
+#include "monitor/programstate.h"
 #include "pollingrig.h"
 #include "support/scriptedprompter.h"
 

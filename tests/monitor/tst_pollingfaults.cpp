@@ -1,7 +1,7 @@
 #include "tst_pollingfaults.h"
 
-#include "app/programstate.h"
 #include "device/paramtables.h"
+#include "monitor/programstate.h"
 #include "pollingrig.h"
 
 #include <QtTest>

@@ -1,6 +1,6 @@
 #include "tst_totals.h"
 
-#include "app/appsettings.h"
+#include "base/appsettings.h"
 #include "db/database.h"
 #include "monitor/qdisplaythread.h"
 #include "support/tempappdir.h"

@@ -1,10 +1,10 @@
 // The search against the line simulator over a pseudo-terminal.
 
-#include "app/programstate.h"
+#include "headlesssearch.h"
 #include "linesimulator.h"
-#include "link/headlesssearch.h"
-#include "link/qburnsearch.h"
-#include "link/searchresult.h"
+#include "monitor/programstate.h"
+#include "monitor/qburnsearch.h"
+#include "monitor/searchresult.h"
 #include "support/scriptedprompter.h"
 #include "support/tempappdir.h"
 
@@ -51,7 +51,6 @@ struct Line
 
     bool start(const QJsonObject &scenario)
     {
-        ProgramState::instance().setLineSettings(kPort, kBaud);
         QString error;
         const bool started = sim.link(dir.file("ports/COM7")) && sim.start(scenario, &error);
         if (!started)
@@ -286,7 +285,6 @@ void TestSearch::unusablePort()
 {
     TempAppDir dir;
     QVERIFY(QDir(dir.path()).mkpath("ports") && QFile::link(dir.file("nowhere"), dir.file("ports/COM7")));
-    ProgramState::instance().setLineSettings(kPort, kBaud);
     SearchRun run(true);
     QVERIFY(run.run());
     QCOMPARE(run.events, QStringList({"end"}));
@@ -307,7 +305,6 @@ void TestSearch::headlessSearchPrintsAndSaves()
 {
     Line line;
     QVERIFY(line.start(shippedScenario("search-clean.json")));
-    ProgramState::instance().setLineSettings(0, 0);
     line.dir.write("app.ini", "[General]\nCOMPortFrm_com_name=COM7\nCOMPortFrm_baud_index=5\nINV_ADDR=9\n");
 
     QString output;
@@ -322,7 +319,6 @@ void TestSearch::headlessSearchPrintsAndSaves()
                              "3. address 5, serial number LUS000103333\n"
                              "3 inverters found.\n"),
              qPrintable(output));
-    QCOMPARE(ProgramState::instance().baudRate(), kBaud);
     QCOMPARE(savedInverterList(line.dir), QStringLiteral("1,2,5"));
     QCOMPARE(ProgramState::instance().addressTable().addresses(), QList<int>({1, 2, 5}));
 }

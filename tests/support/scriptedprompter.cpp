@@ -1,6 +1,6 @@
 #include "support/scriptedprompter.h"
 
-#include "app/programstate.h"
+#include "monitor/programstate.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #include "support/tempappdir.h"
 
-#include "app/programstate.h"
 #include "db/database.h"
+#include "monitor/programstate.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,12 +1,13 @@
 #include "headlesslogger.h"
 
-#include "app/appsettings.h"
-#include "app/programstate.h"
+#include "base/appsettings.h"
 #include "db/database.h"
 #include "device/devicemap.h"
 #include "link/sensorlist.h"
 #include "monitor/communicationtest.h"
+#include "monitor/programstate.h"
 #include "monitor/qpollingthread.h"
+#include "monitor/sensorsettings.h"
 
 namespace {
 // Longer than one SMTP dialogue can take with its 5 s replies and 10 s connect.
@@ -39,7 +40,7 @@ bool HeadlessLogger::start()
               << " lists no bus address (run lumora-logger --search first)." << Qt::endl;
         return false;
     }
-    state.sensors().load();
+    state.sensors().load(readSensorSettings());
     m_mailer.loadSettings();
     if (!CommunicationTest::run(state.prompter()))
         return false;

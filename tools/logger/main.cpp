@@ -1,12 +1,13 @@
 // lumora-logger: monitoring and recording without a window, for plants without a screen.
 
-#include "app/appsettings.h"
-#include "app/consoleprompter.h"
-#include "app/portlist.h"
-#include "app/programstate.h"
 #include "app/startup.h"
+#include "base/appsettings.h"
+#include "base/baudtable.h"
+#include "base/consoleprompter.h"
+#include "base/portlist.h"
 #include "headlesslogger.h"
-#include "link/headlesssearch.h"
+#include "headlesssearch.h"
+#include "monitor/programstate.h"
 #include "terminationsignals.h"
 
 #include <QCommandLineParser>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/addresstable.h"
+#include "base/addresstable.h"
 #include "device/devicemap.h"
 #include "link/cserial.h"
 #include "link/sensorlist.h"
@@ -10,13 +10,6 @@
 class QSettings;
 class QPollingThread;
 class Prompter;
-
-// The baud rates the user can choose, index 0 to 5; index 3 (9600) by default.
-namespace BaudTable {
-constexpr int kRates[6] = {1200, 2400, 4800, 9600, 19200, 38400};
-constexpr int kDefaultIndex = 3;
-int rate(int index); // the default rate for an index out of range
-} // namespace BaudTable
 
 // The program-wide mutable state, gathered in one place. Built-in tables are
 // not here: they are immutable and live with their own code.

@@ -1,10 +1,10 @@
-#include "link/qburnsearch.h"
+#include "monitor/qburnsearch.h"
 
-#include "app/log.h"
-#include "app/programstate.h"
-#include "app/prompter.h"
+#include "base/log.h"
+#include "base/prompter.h"
 #include "device/devicefamily.h"
 #include "link/cserial.h"
+#include "monitor/programstate.h"
 
 #include <cstring>
 
@@ -42,7 +42,7 @@ QBurnSearch::QBurnSearch(int port, int readTimeoutConstant, int baud, QObject *p
     , m_port(port)
     , m_readTimeoutConstant(readTimeoutConstant)
     , m_baud(baud)
-    , m_replyTimeBase(CCommand().baseTimeout())
+    , m_command(ProgramState::instance().sharedPort())
     , m_line(ProgramState::instance().sharedPort())
 {}
 
@@ -102,7 +102,7 @@ void QBurnSearch::run()
     m_line.set_read_timeout(0, m_readTimeoutConstant);
     m_line.set_write_timeout(kWriteTimeoutMs);
 
-    const int replyTime = m_replyTimeBase + 2 * int(11 / ((m_baud / 10) / 1000.0));
+    const int replyTime = CCommand::kBaseTimeout + 2 * int(11 / ((m_baud / 10) / 1000.0));
     for (int address = 1; address <= 255 && !isInterruptionRequested(); ++address) {
         scanAddress(address, replyTime, pass);
         emit progress(address);

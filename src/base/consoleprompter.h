@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 
 // Prompter of the programs without a window: messages go to standard error,
 // questions take the answer given on the command line, the language is English.

@@ -1,7 +1,7 @@
-#include "link/searchresult.h"
+#include "monitor/searchresult.h"
 
-#include "app/appsettings.h"
-#include "app/programstate.h"
+#include "base/appsettings.h"
+#include "monitor/programstate.h"
 
 #include <QStringList>
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/settingskeys.h"
+#include "base/settingskeys.h"
 
 #include <QSettings>
 #include <memory>

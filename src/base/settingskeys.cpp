@@ -1,4 +1,4 @@
-#include "app/settingskeys.h"
+#include "base/settingskeys.h"
 
 namespace Setting {
 

@@ -1,6 +1,6 @@
-#include "app/portlist.h"
+#include "base/portlist.h"
 
-#include "app/appdir.h"
+#include "base/appdir.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,13 +1,6 @@
-#include "app/programstate.h"
+#include "monitor/programstate.h"
 
-#include "app/consoleprompter.h"
-
-int BaudTable::rate(int index)
-{
-    if (index < 0 || index >= int(std::size(kRates)))
-        index = kDefaultIndex;
-    return kRates[index];
-}
+#include "base/consoleprompter.h"
 
 ProgramState &ProgramState::instance()
 {

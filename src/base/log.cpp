@@ -1,6 +1,6 @@
-#include "app/log.h"
+#include "base/log.h"
 
-#include "app/appdir.h"
+#include "base/appdir.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "app/appsettings.h"
+#include "base/appsettings.h"
 
-#include "app/appdir.h"
+#include "base/appdir.h"
 
 AppSettings::AppSettings()
     : m_own(std::make_unique<QSettings>(filePath(), QSettings::IniFormat))

@@ -1,4 +1,4 @@
-#include "app/addresstable.h"
+#include "base/addresstable.h"
 
 #include <QStringList>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "monitor/currencysymbols.h"
+#include "base/currencysymbols.h"
 
 const QStringList &currencySymbols()
 {

@@ -1,4 +1,4 @@
-#include "app/consoleprompter.h"
+#include "base/consoleprompter.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "app/languages.h"
+#include "base/languages.h"
 
 #include <QCoreApplication>
 

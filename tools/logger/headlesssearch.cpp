@@ -1,9 +1,9 @@
-#include "link/headlesssearch.h"
+#include "headlesssearch.h"
 
-#include "app/appsettings.h"
-#include "app/portlist.h"
-#include "app/programstate.h"
-#include "link/searchresult.h"
+#include "base/appsettings.h"
+#include "base/baudtable.h"
+#include "base/portlist.h"
+#include "monitor/searchresult.h"
 
 #include <QEventLoop>
 #include <QTextStream>
@@ -24,8 +24,6 @@ int HeadlessSearch::run()
         return NoPortSet;
     }
     const int baud = BaudTable::rate(settings.intValue(Setting::COMPortFrm_baud_index));
-    // The protocol's reply timeouts follow the line settings.
-    ProgramState::instance().setLineSettings(port, baud);
     m_search.setPortBaud(port, baud);
 
     m_out << tr("Searching %1 at %2 baud...").arg(portName).arg(baud) << Qt::endl;

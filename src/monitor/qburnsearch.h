@@ -18,8 +18,7 @@
 //
 // The thread never asks the user: the answer to "Auto change the duplicate
 // Inverter ID?" is handed in before start(), by askToResolveCollisions() on
-// the GUI thread or by setResolveCollisions(). The line settings' baud rate
-// should equal the search's baud, since the protocol's reply timeouts read it.
+// the GUI thread or by setResolveCollisions().
 class QBurnSearch : public QThread
 {
     Q_OBJECT
@@ -93,7 +92,6 @@ private:
     int m_baud;
     mutable QMutex m_foundMutex;
     QList<int> m_found;
-    int m_replyTimeBase;
     int m_used[kAddressCount] = {};
     quint8 m_identities[kMaxIdentities][kIdentitySize] = {};
     quint8 m_identityAddr[kMaxIdentities] = {};

@@ -1,4 +1,4 @@
-#include "app/appdir.h"
+#include "base/appdir.h"
 
 #include <QCoreApplication>
 #include <QDir>

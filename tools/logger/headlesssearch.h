@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/qburnsearch.h"
+#include "monitor/qburnsearch.h"
 
 #include <QCoreApplication>
 

@@ -1,8 +1,8 @@
 // Entry point of the window program.
 
-#include "app/appsettings.h"
-#include "app/programstate.h"
 #include "app/startup.h"
+#include "base/appsettings.h"
+#include "monitor/programstate.h"
 #include "ui/widgetprompter.h"
 
 #include <QApplication>
