@@ -1,0 +1,7 @@
+#include "ui/dialogs/comportfrm.h"
+
+COMPortFrm::COMPortFrm(QWidget *parent)
+    : QDialog(parent)
+{
+    setupUi(this);
+}

@@ -1,0 +1,7 @@
+#include "ui/dialogs/qbackgrounddlg.h"
+
+QBackgroundDlg::QBackgroundDlg(QWidget *parent)
+    : QDialog(parent)
+{
+    setupUi(this);
+}

@@ -1,0 +1,7 @@
+#include "ui/dialogs/qconfigwizard.h"
+
+QConfigWizard::QConfigWizard(QWidget *parent)
+    : QWizard(parent)
+{
+    setupUi(this);
+}

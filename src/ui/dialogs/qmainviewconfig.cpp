@@ -1,0 +1,7 @@
+#include "ui/dialogs/qmainviewconfig.h"
+
+QMainViewConfig::QMainViewConfig(QWidget *parent)
+    : QDialog(parent)
+{
+    setupUi(this);
+}
