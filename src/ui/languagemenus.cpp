@@ -52,6 +52,8 @@ LanguageMenus::LanguageMenus(QObject *owner, QMenu *menu, QToolBar *toolBar, int
     m_button->setMenu(buttonMenu);
     m_button->setPopupMode(QToolButton::MenuButtonPopup);
     m_button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    // The bar lines its contents up from the right; the button and its menu read left to right.
+    m_button->setLayoutDirection(Qt::LeftToRight);
     toolBar->addWidget(m_button);
 }
 
