@@ -20,10 +20,11 @@
 #include "ui/qprogresswin.h"
 #include "ui_cmain.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QLabel>
-#include <QToolButton>
 
+// The icons live in a static library: their resource is registered by hand.
 static void initIconResources()
 {
     Q_INIT_RESOURCE(lumora_icons);
