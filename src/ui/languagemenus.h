@@ -19,7 +19,7 @@ class LanguageMenus
     Q_DECLARE_TR_FUNCTIONS(LanguageMenus)
 
 public:
-    // Actions and button are children of `owner`; `current` is checked in both sets.
+    // The actions are children of `owner`, the button of the tool bar; `current` is checked in both sets.
     LanguageMenus(QObject *owner, QMenu *menu, QToolBar *toolBar, int current);
 
     QActionGroup *menuGroup() const { return m_menuGroup; }

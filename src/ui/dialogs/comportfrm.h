@@ -1,14 +1,21 @@
 #pragma once
 
-#include "ui_comportfrm.h"
-
 #include <QDialog>
+#include <memory>
+
+namespace Ui {
+class COMPortFrmClass;
+}
 
 // The serial port and baud rate of the inverter line.
-class COMPortFrm : public QDialog, private Ui::COMPortFrmClass
+class COMPortFrm : public QDialog
 {
     Q_OBJECT
 
 public:
     explicit COMPortFrm(QWidget *parent = nullptr);
+    ~COMPortFrm() override;
+
+private:
+    std::unique_ptr<Ui::COMPortFrmClass> m_ui;
 };

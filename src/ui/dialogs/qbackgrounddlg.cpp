@@ -1,7 +1,12 @@
 #include "ui/dialogs/qbackgrounddlg.h"
 
+#include "ui_qbackgrounddlg.h"
+
 QBackgroundDlg::QBackgroundDlg(QWidget *parent)
     : QDialog(parent)
+    , m_ui(new Ui::QBackgroundDlgClass)
 {
-    setupUi(this);
+    m_ui->setupUi(this);
 }
+
+QBackgroundDlg::~QBackgroundDlg() = default;

@@ -1,7 +1,12 @@
 #include "ui/dialogs/searchinverterfrm.h"
 
+#include "ui_searchinverterfrm.h"
+
 SearchInverterFrm::SearchInverterFrm(QWidget *parent)
     : QDialog(parent)
+    , m_ui(new Ui::SearchInverterFrmClass)
 {
-    setupUi(this);
+    m_ui->setupUi(this);
 }
+
+SearchInverterFrm::~SearchInverterFrm() = default;
