@@ -21,3 +21,8 @@ int ConsolePrompter::chooseLanguage()
 {
     return 0;
 }
+
+QString ConsolePrompter::saveFileName(const QString &, const QString &)
+{
+    return {};
+}

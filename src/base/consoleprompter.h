@@ -3,7 +3,7 @@
 #include "base/prompter.h"
 
 // Prompter of the programs without a window: messages go to standard error,
-// questions take the answer given on the command line, the language is English.
+// questions take the answer given on the command line, the language is English, no file is chosen.
 class ConsolePrompter : public Prompter
 {
 public:
@@ -12,6 +12,7 @@ public:
     void message(Level level, const QString &title, const QString &text) override;
     bool question(const QString &title, const QString &text) override;
     int chooseLanguage() override;
+    QString saveFileName(const QString &title, const QString &filter) override;
 
 private:
     bool m_answerYes;

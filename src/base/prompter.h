@@ -17,4 +17,7 @@ public:
     virtual bool question(const QString &title, const QString &text) = 0;
     // The language choice of the first start: an index of the language code table.
     virtual int chooseLanguage() = 0;
+    // A save-file dialog with a name filter such as "Images (*.bmp *.jpg)":
+    // the chosen path, or an empty text when cancelled.
+    virtual QString saveFileName(const QString &title, const QString &filter) = 0;
 };

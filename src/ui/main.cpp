@@ -2,10 +2,13 @@
 
 #include "app/startup.h"
 #include "base/appsettings.h"
+#include "base/programinfo.h"
 #include "monitor/programstate.h"
+#include "ui/cmain.h"
 #include "ui/widgetprompter.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QSettings>
 #include <QTranslator>
 
@@ -26,14 +29,21 @@ int main(int argc, char *argv[])
     QTranslator translator;
     Startup::run(settings, prompter, translator);
 
-    // Seam: the main window is created, titled, centred and shown here; the COM
-    // port check then starts monitoring through its start command.
-    QWidget *mainWindow = nullptr;
-    prompter.setParentWidget(mainWindow);
+    auto mainWindow = std::make_unique<CMain>();
+    mainWindow->setTitle(
+        QStringLiteral("%1 %2").arg(QLatin1String(ProgramInfo::kName), QLatin1String(ProgramInfo::kVersion)));
+    mainWindow->setMinimumSize(800, 600);
+    const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
+    mainWindow->move(desktop.x() + desktop.width() / 2 - mainWindow->width() / 2,
+                     desktop.y() + desktop.height() / 2 - mainWindow->height() / 2);
+    mainWindow->show();
+    prompter.setParentWidget(mainWindow.get());
+    // The window cannot monitor yet: the check warns and tidies the address table only.
     Startup::runComPortCheck(settings, prompter, state.addressTable(), [] {});
     std::atexit(Startup::exitCleanup);
 
-    const int result = mainWindow ? app->exec() : 0;
+    const int result = app->exec();
+    mainWindow.reset();
     state.setPrompter(nullptr);
     state.setSettings(nullptr);
     settingsFile.reset();

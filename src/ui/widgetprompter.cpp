@@ -2,6 +2,7 @@
 
 #include "ui/languagedialog.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
 
 void WidgetPrompter::message(Level level, const QString &title, const QString &text)
@@ -28,4 +29,9 @@ int WidgetPrompter::chooseLanguage()
 {
     LanguageDialog dialog(m_parent);
     return dialog.exec();
+}
+
+QString WidgetPrompter::saveFileName(const QString &title, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(m_parent, title, QString(), filter);
 }

@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
-// Prompter of the window program: message boxes and the language dialog,
+// Prompter of the window program: message boxes, file dialogs and the language dialog,
 // parented to the main window once it exists.
 class WidgetPrompter : public Prompter
 {
@@ -15,6 +15,7 @@ public:
     void message(Level level, const QString &title, const QString &text) override;
     bool question(const QString &title, const QString &text) override;
     int chooseLanguage() override;
+    QString saveFileName(const QString &title, const QString &filter) override;
 
 private:
     QPointer<QWidget> m_parent;

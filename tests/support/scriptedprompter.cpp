@@ -34,6 +34,12 @@ int ScriptedPrompter::chooseLanguage()
     return m_language;
 }
 
+QString ScriptedPrompter::saveFileName(const QString &, const QString &)
+{
+    QMutexLocker locker(&m_mutex);
+    return m_saveFileName;
+}
+
 QList<ScriptedPrompter::Message> ScriptedPrompter::messages() const
 {
     QMutexLocker locker(&m_mutex);

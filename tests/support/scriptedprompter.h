@@ -22,9 +22,12 @@ public:
     void message(Level level, const QString &title, const QString &text) override;
     bool question(const QString &title, const QString &text) override;
     int chooseLanguage() override;
+    QString saveFileName(const QString &title, const QString &filter) override;
 
     void setAnswer(bool yes) { m_answer = yes; }
     void setLanguage(int index) { m_language = index; }
+    // The path the save-file dialogs answer; empty means cancelled.
+    void setSaveFileName(const QString &path) { m_saveFileName = path; }
 
     QList<Message> messages() const;
     QStringList questions() const;
@@ -37,4 +40,5 @@ private:
     bool m_answer = true;
     int m_language = 0;
     int m_languageRequests = 0;
+    QString m_saveFileName;
 };

@@ -1,0 +1,290 @@
+#include "ui/cmain.h"
+
+#include "base/appsettings.h"
+#include "base/clock.h"
+#include "base/prompter.h"
+#include "db/database.h"
+#include "monitor/programstate.h"
+#include "ui/dataexporter.h"
+#include "ui/dialogs/comportfrm.h"
+#include "ui/dialogs/qabout.h"
+#include "ui/dialogs/qalarmconfig.h"
+#include "ui/dialogs/qbackgrounddlg.h"
+#include "ui/dialogs/qconfigwizard.h"
+#include "ui/dialogs/qfontsettings.h"
+#include "ui/dialogs/qmainviewconfig.h"
+#include "ui/dialogs/qpassword.h"
+#include "ui/dialogs/qsensorsettings.h"
+#include "ui/dialogs/searchinverterfrm.h"
+#include "ui/languagemenus.h"
+#include "ui/qprogresswin.h"
+#include "ui_cmain.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QLabel>
+
+// The icons live in a static library: their resource is registered by hand.
+static void initIconResources()
+{
+    Q_INIT_RESOURCE(lumora_icons);
+}
+
+namespace {
+const Qt::WindowFlags kDialogFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint;
+
+const char *const kProgressStyle =
+    "#QProgessClass{background-color: qlineargradient(spread:pad, x1:1, y1:0.517045, x2:0, y2:0.466, "
+    "stop:0 rgba(0, 130, 255, 255), stop:1 rgba(255, 255, 255, 255));}";
+
+Prompter &prompter()
+{
+    return ProgramState::instance().prompter();
+}
+} // namespace
+
+CMain::CMain(QWidget *parent)
+    : QMainWindow(parent)
+    , m_ui(new Ui::CMainClass)
+    , m_pageOutput(this)
+{
+    initIconResources();
+    m_ui->setupUi(this);
+    createDialogs();
+    createStatusBar();
+
+    m_clockTimer.setInterval(1000);
+    connect(&m_clockTimer, &QTimer::timeout, this, &CMain::showCurrDateTime);
+    m_clockTimer.start();
+
+    m_languages = std::make_unique<LanguageMenus>(this, m_ui->menuLanguage, m_ui->toolBarRight,
+                                                  AppSettings().intValue(Setting::LANG, 0));
+    connect(m_languages->menuGroup(), &QActionGroup::triggered, this, &CMain::changeLanguageForMenu);
+    connect(m_languages->toolBarGroup(), &QActionGroup::triggered, this, &CMain::languageChangeForToolBar);
+
+    createContextMenus();
+    connectActions();
+    m_ui->tabWidget->setCurrentIndex(MainTab);
+    m_ui->actionExportData->setEnabled(false);
+}
+
+CMain::~CMain() = default;
+
+void CMain::createDialogs()
+{
+    m_alarmConfig = new QalarmConfig(this);
+    m_mainViewConfig = new QMainViewConfig(this);
+    m_searchInverters = new SearchInverterFrm(this);
+    m_comPort = new COMPortFrm(this);
+    m_about = new QAbout(this);
+    m_progress = new QProgressWin(this);
+    m_background = new QBackgroundDlg(this);
+    m_sensorSettings = new QSensorSettings(this);
+    m_password = new QPassword(this);
+    m_configWizard = new QConfigWizard(this);
+    m_fontSettings = new QFontSettings(this);
+
+    // The progress window keeps its own frameless look.
+    for (QDialog *dialog :
+         std::initializer_list<QDialog *>{m_alarmConfig, m_mainViewConfig, m_searchInverters, m_comPort, m_about,
+                                          m_background, m_sensorSettings, m_password, m_configWizard, m_fontSettings})
+        dialog->setWindowFlags(kDialogFlags);
+    m_progress->setStyleSheet(QString::fromLatin1(kProgressStyle));
+}
+
+void CMain::createStatusBar()
+{
+    m_stateLabel = new QLabel(tr("Not ready"), this);
+    m_stateLabel->setObjectName(QStringLiteral("stateLabel"));
+    m_aliveLabel = new QLabel(aliveText(0), this);
+    m_aliveLabel->setObjectName(QStringLiteral("aliveLabel"));
+    statusBar()->addPermanentWidget(m_stateLabel);
+    statusBar()->insertPermanentWidget(0, m_aliveLabel);
+}
+
+void CMain::createContextMenus()
+{
+    m_mainPageMenu = new QMenu(this);
+    m_mainPageMenu->setObjectName(QStringLiteral("mainPageMenu"));
+    m_mainPageMenu->addActions(
+        {m_ui->actionMain_view_configuration, m_ui->actionBackground_Graphics, m_ui->actionFont_Settings});
+    m_mainPageMenu->addSeparator();
+    m_mainPageMenu->addActions({m_ui->actionExport_JPG, m_ui->actionPrint});
+
+    m_pageMenu = new QMenu(this);
+    m_pageMenu->setObjectName(QStringLiteral("pageMenu"));
+    m_pageMenu->addActions({m_ui->actionExport_JPG, m_ui->actionPrint});
+}
+
+void CMain::connectActions()
+{
+    const Ui::CMainClass &ui = *m_ui;
+    connect(ui.actionCOM_port, &QAction::triggered, this, &CMain::menu_com_setting);
+    connect(ui.actionAlarm, &QAction::triggered, this, &CMain::menu_alarm);
+    connect(ui.actionMain_view_configuration, &QAction::triggered, this, &CMain::menu_mainViewConfig);
+    connect(ui.actionAbout, &QAction::triggered, this, &CMain::show_about);
+    connect(ui.actionExit, &QAction::triggered, this, &CMain::menu_exit);
+    connect(ui.actionMain, &QAction::triggered, this, &CMain::jump_view0);
+    connect(ui.actionReal_time_data, &QAction::triggered, this, &CMain::jump_view1);
+    connect(ui.actionKey_parameters, &QAction::triggered, this, &CMain::jump_view2);
+    connect(ui.actionGraphical_analysis, &QAction::triggered, this, &CMain::jump_view3);
+    connect(ui.actionEvent_list, &QAction::triggered, this, &CMain::jump_view4);
+    connect(ui.actionData_logging, &QAction::triggered, this, &CMain::jump_view5);
+    connect(ui.actionFont_Settings, &QAction::triggered, m_fontSettings, &QDialog::exec);
+    connect(ui.actionSensor_Settings, &QAction::triggered, m_sensorSettings, &QDialog::exec);
+    connect(ui.tabWidget, &QTabWidget::currentChanged, this, &CMain::tabChange);
+    connect(this, &QWidget::customContextMenuRequested, this, &CMain::ctxMenu);
+}
+
+QString CMain::aliveText(int num)
+{
+    return tr("Active: %1  ").arg(num);
+}
+
+void CMain::setDataExporter(Tab tab, DataExporter *exporter)
+{
+    m_exporters[tab] = exporter;
+}
+
+void CMain::menu_com_setting()
+{
+    m_comPort->exec();
+}
+
+void CMain::menu_exit()
+{
+    close();
+}
+
+void CMain::menu_alarm()
+{
+    m_alarmConfig->exec();
+}
+
+void CMain::menu_mainViewConfig()
+{
+    m_mainViewConfig->exec();
+}
+
+void CMain::jump_view0()
+{
+    m_ui->tabWidget->setCurrentIndex(MainTab);
+}
+
+void CMain::jump_view1()
+{
+    m_ui->tabWidget->setCurrentIndex(RealTimeTab);
+}
+
+void CMain::jump_view2()
+{
+    m_ui->tabWidget->setCurrentIndex(KeyParametersTab);
+}
+
+void CMain::jump_view3()
+{
+    m_ui->tabWidget->setCurrentIndex(ChartTab);
+}
+
+void CMain::jump_view4()
+{
+    m_ui->tabWidget->setCurrentIndex(EventListTab);
+}
+
+void CMain::jump_view5()
+{
+    m_ui->tabWidget->setCurrentIndex(DataLogTab);
+}
+
+void CMain::on_actionPrint_triggered()
+{
+    m_pageOutput.print(m_ui->tabWidget->currentWidget());
+}
+
+void CMain::on_actionExport_JPG_triggered()
+{
+    m_pageOutput.exportImage(m_ui->tabWidget->currentWidget());
+}
+
+void CMain::tabChange(int index)
+{
+    m_ui->actionExportData->setEnabled(index == ChartTab || index == EventListTab || index == DataLogTab);
+}
+
+void CMain::show_about()
+{
+    m_about->exec();
+}
+
+void CMain::on_actionBackground_Graphics_triggered()
+{
+    m_background->exec();
+}
+
+void CMain::changeLanguageForMenu()
+{
+    m_languages->chooseFromMenu();
+}
+
+void CMain::on_actionExportData_triggered()
+{
+    const int tab = m_ui->tabWidget->currentIndex();
+    DataExporter *exporter = tab >= 0 && tab < TabCount ? m_exporters[size_t(tab)] : nullptr;
+    if (tab == ChartTab) {
+        // The chart tells by itself when there is nothing to export.
+        if (exporter)
+            exporter->exportData();
+    } else if (tab == EventListTab || tab == DataLogTab) {
+        if (exporter && exporter->hasRows())
+            exporter->exportData();
+        else
+            prompter().message(Prompter::Level::Information, tr("Info"), tr("No data"));
+    }
+}
+
+void CMain::showCurrDateTime()
+{
+    m_ui->lblMessage->setText(Clock::instance().now().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
+}
+
+void CMain::languageChangeForToolBar()
+{
+    m_languages->chooseFromToolBar();
+}
+
+void CMain::ctxMenu(const QPoint &pos)
+{
+    QMenu *menu = m_ui->tabWidget->currentIndex() == MainTab ? m_mainPageMenu : m_pageMenu;
+    menu->popup(mapToGlobal(pos));
+}
+
+void CMain::set_alive_num(int num)
+{
+    if (!isHidden())
+        m_aliveLabel->setText(aliveText(num));
+}
+
+void CMain::setTitle(const QString &title)
+{
+    setWindowTitle(title);
+}
+
+void CMain::showEvent(QShowEvent *event)
+{
+    ProgramState::instance().addressTable().insertFromText(AppSettings().text(Setting::INV_ADDR));
+    // The menu stays in the form for its actions but never shows in the menu bar.
+    m_ui->menuWindow->setTitle(QString());
+    m_ui->menuWindow->menuAction()->setVisible(false);
+    QMainWindow::showEvent(event);
+}
+
+void CMain::closeEvent(QCloseEvent *event)
+{
+    if (!prompter().question(tr("Confirm"), tr("Confirm to exit?"))) {
+        event->ignore();
+        return;
+    }
+    hide();
+    db_exec(QStringLiteral("update orva_inverter set online = 0"));
+    event->accept();
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "ui/pageoutput.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <memory>
+
+namespace Ui {
+class CMainClass;
+}
+class COMPortFrm;
+class DataExporter;
+class LanguageMenus;
+class QAbout;
+class QalarmConfig;
+class QBackgroundDlg;
+class QConfigWizard;
+class QFontSettings;
+class QLabel;
+class QMainViewConfig;
+class QMenu;
+class QPassword;
+class QProgressWin;
+class QSensorSettings;
+class SearchInverterFrm;
+
+// The program's main window: the tab pages of the views, menus, tool bars and
+// status bar around them, and the dialogs of the program, which it owns.
+class CMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    enum Tab { MainTab, RealTimeTab, KeyParametersTab, ChartTab, EventListTab, DataLogTab, TabCount };
+
+    explicit CMain(QWidget *parent = nullptr);
+    ~CMain() override;
+
+    // The page of a history tab that the Export Data command writes out.
+    void setDataExporter(Tab tab, DataExporter *exporter);
+    PageOutput &pageOutput() { return m_pageOutput; }
+
+public slots:
+    void menu_com_setting();
+    void menu_exit();
+    void menu_alarm();
+    void menu_mainViewConfig();
+    void jump_view0();
+    void jump_view1();
+    void jump_view2();
+    void jump_view3();
+    void jump_view4();
+    void jump_view5();
+    void on_actionPrint_triggered();
+    void on_actionExport_JPG_triggered();
+    void tabChange(int index);
+    void show_about();
+    void on_actionBackground_Graphics_triggered();
+    void changeLanguageForMenu();
+    void on_actionExportData_triggered();
+    void showCurrDateTime();
+    void languageChangeForToolBar();
+    void ctxMenu(const QPoint &pos);
+    void set_alive_num(int num);
+    void setTitle(const QString &title);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createDialogs();
+    void createStatusBar();
+    void createContextMenus();
+    void connectActions();
+    static QString aliveText(int num);
+
+    std::unique_ptr<Ui::CMainClass> m_ui;
+
+    // The owned dialogs, in the order they are created.
+    QalarmConfig *m_alarmConfig = nullptr;
+    QMainViewConfig *m_mainViewConfig = nullptr;
+    SearchInverterFrm *m_searchInverters = nullptr;
+    COMPortFrm *m_comPort = nullptr;
+    QAbout *m_about = nullptr;
+    QProgressWin *m_progress = nullptr;
+    QBackgroundDlg *m_background = nullptr;
+    QSensorSettings *m_sensorSettings = nullptr;
+    QPassword *m_password = nullptr;
+    QConfigWizard *m_configWizard = nullptr;
+    QFontSettings *m_fontSettings = nullptr;
+
+    QLabel *m_stateLabel = nullptr;
+    QLabel *m_aliveLabel = nullptr;
+    QMenu *m_mainPageMenu = nullptr;
+    QMenu *m_pageMenu = nullptr;
+    QTimer m_clockTimer;
+    std::unique_ptr<LanguageMenus> m_languages;
+    PageOutput m_pageOutput;
+    std::array<DataExporter *, TabCount> m_exporters{};
+};

@@ -1,0 +1,270 @@
+#include "base/appsettings.h"
+#include "db/database.h"
+#include "monitor/programstate.h"
+#include "support/scriptedprompter.h"
+#include "support/tempappdir.h"
+#include "ui/cmain.h"
+#include "ui/dataexporter.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QActionGroup>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+struct CountingExporter : DataExporter
+{
+    bool rows = false;
+    int exports = 0;
+    bool hasRows() const override { return rows; }
+    void exportData() override { ++exports; }
+};
+
+QStringList messageTexts(const ScriptedPrompter &prompter)
+{
+    QStringList texts;
+    for (const auto &message : prompter.messages())
+        texts << message.title + QLatin1Char('|') + message.text;
+    return texts;
+}
+
+QStringList repeated(int times, const QString &text)
+{
+    QStringList list;
+    for (int i = 0; i < times; ++i)
+        list << text;
+    return list;
+}
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void exportDataFollowsTheHistoryTabs();
+    void imageFormatFollowsTheFileName();
+    void printingDrawsThePage();
+    void languageChoiceIsSavedAndMenusFollowOneWay();
+    void exitAsksFirstAndMarksInvertersOffline();
+    void shownWindowKeepsItsMenusAndCount();
+    void everyControlHasAnAccessibleName();
+};
+
+void TestMainWindow::exportDataFollowsTheHistoryTabs()
+{
+    TempAppDir dir;
+    ScriptedPrompter prompter;
+    CMain window;
+    auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+    auto *exportData = window.findChild<QAction *>(QStringLiteral("actionExportData"));
+    QVERIFY(tabs && exportData);
+    QCOMPARE(tabs->count(), 6);
+    QVERIFY(!exportData->isEnabled());
+    for (int tab : {3, 1, 4, 0, 5, 2}) {
+        tabs->setCurrentIndex(tab);
+        QCOMPARE(exportData->isEnabled(), tab >= 3);
+    }
+
+    // An empty table, and a page that has not registered yet, give "No data".
+    CountingExporter events;
+    tabs->setCurrentIndex(CMain::EventListTab);
+    exportData->trigger();
+    window.setDataExporter(CMain::EventListTab, &events);
+    exportData->trigger();
+    QCOMPARE(messageTexts(prompter), repeated(2, QStringLiteral("Info|No data")));
+    QCOMPARE(events.exports, 0);
+    events.rows = true;
+    exportData->trigger();
+    QCOMPARE(events.exports, 1);
+
+    // The chart decides by itself whether it has something to export.
+    CountingExporter chart;
+    window.setDataExporter(CMain::ChartTab, &chart);
+    tabs->setCurrentIndex(CMain::ChartTab);
+    exportData->trigger();
+    QCOMPARE(chart.exports, 1);
+    QCOMPARE(prompter.messages().size(), 2);
+}
+
+void TestMainWindow::imageFormatFollowsTheFileName()
+{
+    TempAppDir dir;
+    ScriptedPrompter prompter;
+    CMain window;
+    window.resize(925, 651);
+    auto *exportImage = window.findChild<QAction *>(QStringLiteral("actionExport_JPG"));
+
+    const QList<QPair<QString, QByteArray>> cases = {
+        {QStringLiteral("page.JpG"), QByteArray("\xFF\xD8\xFF")},
+        {QStringLiteral("page.jpg.bmp"), QByteArray("\xFF\xD8\xFF")},
+        {QStringLiteral("page.png"), QByteArray("BM")},
+        {QStringLiteral("page"), QByteArray("BM")},
+    };
+    for (const auto &[name, magic] : cases) {
+        prompter.setSaveFileName(dir.file(name));
+        exportImage->trigger();
+        QVERIFY2(dir.read(name).startsWith(magic), qPrintable(name));
+    }
+    QCOMPARE(messageTexts(prompter), repeated(4, QStringLiteral("Info|Save OK.")));
+
+    prompter.setSaveFileName(dir.file(QStringLiteral("missing/page.bmp")));
+    exportImage->trigger();
+    QCOMPARE(messageTexts(prompter).last(), QStringLiteral("Error|Can not save image file!"));
+
+    // Cancelling the file dialog saves nothing and says nothing.
+    prompter.setSaveFileName(QString());
+    exportImage->trigger();
+    QCOMPARE(prompter.messages().size(), 5);
+}
+
+void TestMainWindow::printingDrawsThePage()
+{
+    TempAppDir dir;
+    ScriptedPrompter prompter;
+    CMain window;
+    window.resize(925, 651);
+    const QString pdf = dir.file(QStringLiteral("page.pdf"));
+    bool accept = false;
+    window.pageOutput().setPrintDialog([&](QPrinter &printer) {
+        printer.setOutputFileName(pdf);
+        return accept;
+    });
+    auto *print = window.findChild<QAction *>(QStringLiteral("actionPrint"));
+    print->trigger();
+    QVERIFY(!QFileInfo::exists(pdf));
+    accept = true;
+    print->trigger();
+    QVERIFY(dir.read(QStringLiteral("page.pdf")).startsWith("%PDF"));
+}
+
+void TestMainWindow::languageChoiceIsSavedAndMenusFollowOneWay()
+{
+    TempAppDir dir;
+    ScriptedPrompter prompter;
+    AppSettings().setValue(Setting::LANG, 1);
+    CMain window;
+    const QList<QAction *> menu = window.findChild<QMenu *>(QStringLiteral("menuLanguage"))->actions();
+    auto *button = window.findChild<QToolButton *>(QStringLiteral("languageButton"));
+    QVERIFY(button && button->menu());
+    const QList<QAction *> bar = button->menu()->actions();
+    QCOMPARE(menu.size(), 8);
+    QCOMPARE(bar.size(), 8);
+    QVERIFY(menu.at(1)->isChecked() && bar.at(1)->isChecked());
+    QVERIFY(!button->icon().isNull());
+
+    bar.at(4)->trigger();
+    QCOMPARE(AppSettings().intValue(Setting::LANG), 4);
+    QVERIFY(menu.at(4)->isChecked() && bar.at(4)->isChecked());
+
+    menu.at(6)->trigger();
+    QCOMPARE(AppSettings().intValue(Setting::LANG), 6);
+    QVERIFY(menu.at(6)->isChecked());
+    QVERIFY(bar.at(4)->isChecked());
+
+    const QString notice =
+        QStringLiteral("Language change|The language changes will take effect when you restart the application.");
+    QCOMPARE(messageTexts(prompter), repeated(2, notice));
+}
+
+void TestMainWindow::exitAsksFirstAndMarksInvertersOffline()
+{
+    TempAppDir dir;
+    dir.openDatabase();
+    ScriptedPrompter prompter;
+    QCOMPARE(db_exec(QStringLiteral("insert into orva_inverter (sn_name, online) values ('A1', 1)")), 0);
+    CMain window;
+    window.show();
+
+    prompter.setAnswer(false);
+    window.findChild<QAction *>(QStringLiteral("actionExit"))->trigger();
+    QVERIFY(window.isVisible());
+    QCOMPARE(prompter.questions(), QStringList(QStringLiteral("Confirm|Confirm to exit?")));
+    int online = -1;
+    QVERIFY(db_query_int(QStringLiteral("select online from orva_inverter"), QStringLiteral("online"), online));
+    QCOMPARE(online, 1);
+
+    prompter.setAnswer(true);
+    QVERIFY(window.close());
+    QVERIFY(!window.isVisible());
+    QVERIFY(db_query_int(QStringLiteral("select online from orva_inverter"), QStringLiteral("online"), online));
+    QCOMPARE(online, 0);
+}
+
+void TestMainWindow::shownWindowKeepsItsMenusAndCount()
+{
+    TempAppDir dir;
+    ScriptedPrompter prompter;
+    AppSettings().setValue(Setting::INV_ADDR, QStringLiteral("3,x,5"));
+    CMain window;
+    auto *count = window.findChild<QLabel *>(QStringLiteral("aliveLabel"));
+    window.set_alive_num(4);
+    QCOMPARE(count->text(), QStringLiteral("Active: 0  "));
+    window.show();
+    window.set_alive_num(4);
+    QCOMPARE(count->text(), QStringLiteral("Active: 4  "));
+    QCOMPARE(ProgramState::instance().addressTable().addresses(), QList<int>({3, 5}));
+
+    // The "Window" menu never shows in the menu bar.
+    auto *windowMenu = window.findChild<QMenu *>(QStringLiteral("menuWindow"));
+    QVERIFY(windowMenu->title().isEmpty());
+    QVERIFY(!window.menuBar()->actionGeometry(windowMenu->menuAction()).isValid());
+
+    // The Main tab has its own context menu, the other tabs share one.
+    auto *mainMenu = window.findChild<QMenu *>(QStringLiteral("mainPageMenu"));
+    auto *pageMenu = window.findChild<QMenu *>(QStringLiteral("pageMenu"));
+    emit window.customContextMenuRequested(QPoint(20, 20));
+    QTRY_VERIFY(mainMenu->isVisible());
+    mainMenu->close();
+    window.jump_view4();
+    emit window.customContextMenuRequested(QPoint(20, 20));
+    QTRY_VERIFY(pageMenu->isVisible());
+    QVERIFY(!mainMenu->isVisible());
+    pageMenu->close();
+}
+
+void TestMainWindow::everyControlHasAnAccessibleName()
+{
+    TempAppDir dir;
+    ScriptedPrompter prompter;
+    CMain window;
+    window.resize(1280, 800);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QStringList unnamed;
+    for (QWidget *widget : window.findChildren<QWidget *>()) {
+        if (!widget->isVisible())
+            continue;
+        const bool control = widget->focusPolicy() != Qt::NoFocus || qobject_cast<QAbstractButton *>(widget) ||
+                             qobject_cast<QTabBar *>(widget) || qobject_cast<QMenuBar *>(widget);
+        if (!control)
+            continue;
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+        if (!accessible || accessible->text(QAccessible::Name).trimmed().isEmpty())
+            unnamed << QStringLiteral("%1 %2").arg(QLatin1String(widget->metaObject()->className()),
+                                                   widget->objectName());
+        // Items such as tabs and menu-bar entries are read by their own names;
+        // child widgets are checked on their own.
+        for (int i = 0; accessible && i < accessible->childCount(); ++i) {
+            QAccessibleInterface *item = accessible->child(i);
+            const QWidget *itemWidget = item ? qobject_cast<QWidget *>(item->object()) : nullptr;
+            if (!item || (itemWidget && itemWidget != widget))
+                continue;
+            if (!item->state().invisible && item->role() != QAccessible::Separator &&
+                item->text(QAccessible::Name).trimmed().isEmpty())
+                unnamed << QStringLiteral("item %1 of %2").arg(i).arg(widget->objectName());
+        }
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
