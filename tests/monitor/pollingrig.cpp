@@ -106,6 +106,22 @@ QString PollingRig::expectedMonitorData(int inverter, bool usa1) const
     return texts.join(QLatin1Char(','));
 }
 
+QStringList PollingRig::column(const DbRows &rows, const QString &name)
+{
+    QStringList values;
+    for (const DbRow &row : rows)
+        values << row.value(name);
+    return values;
+}
+
+QString PollingRig::rowsText(const DbRows &rows)
+{
+    QString text = rows.isEmpty() ? QString() : rows.first().keys().join(QLatin1Char('|')) + QLatin1Char('\n');
+    for (const DbRow &row : rows)
+        text += row.values().join(QLatin1Char('|')) + QLatin1Char('\n');
+    return text;
+}
+
 DbRows PollingRig::inverterRows() const
 {
     return db_query(QStringLiteral("SELECT * FROM orva_inverter ORDER BY id"));

@@ -43,6 +43,10 @@ public:
     // (270 is register 1 of the information read), or 186 to 215 for USA1.
     QString expectedMonitorData(int inverter, bool usa1) const;
 
+    // One column of rows; rows as a header of their columns and a line of values each.
+    static QStringList column(const DbRows &rows, const QString &name);
+    static QString rowsText(const DbRows &rows);
+
     DbRows inverterRows() const;
     DbRows logRows() const;
     QString logText() const;

@@ -24,14 +24,6 @@ std::function<void(int)> minuteCycles(PollingRig &rig, const std::function<void(
     };
 }
 
-QStringList column(const DbRows &rows, const QString &name)
-{
-    QStringList values;
-    for (const DbRow &row : rows)
-        values << row.value(name);
-    return values;
-}
-
 // Maps each orva_inverter row's serial to its id.
 QMap<QString, QString> idsBySerial(const DbRows &rows)
 {
@@ -59,12 +51,12 @@ void TestPollingFaults::garbageAndSilenceMidBlock()
 
     // The garbling inverter never gets a row; the other one goes offline after its third failure.
     const DbRows inverters = rig.inverterRows();
-    QCOMPARE(column(inverters, "sn_name"), (QStringList{"LE44A0000001", "LE44A0000003"}));
-    QCOMPARE(column(inverters, "online"), (QStringList{"1", "0"}));
+    QCOMPARE(PollingRig::column(inverters, "sn_name"), (QStringList{"LE44A0000001", "LE44A0000003"}));
+    QCOMPARE(PollingRig::column(inverters, "online"), (QStringList{"1", "0"}));
     const QString first = inverters[0].value("id");
     const QString third = inverters[1].value("id");
     const DbRows rows = rig.logRows();
-    QCOMPARE(column(rows, "inverter_id"), (QStringList{first, third, first, third, first, third, first}));
+    QCOMPARE(PollingRig::column(rows, "inverter_id"), (QStringList{first, third, first, third, first, third, first}));
     // A failed read keeps the two blocks that came (registers 181 to 210) and zeros after them.
     QStringList partial;
     for (quint16 word : rig.sim.readRegisters(2, 186, 25))
@@ -96,11 +88,12 @@ void TestPollingFaults::serialTexts()
 
     const DbRows inverters = rig.inverterRows();
     const QMap<QString, QString> ids = idsBySerial(inverters);
-    QCOMPARE(column(inverters, "sn_name"), (QStringList{"", "LE44A001234", "LE44A0012345", "LE44A0099999"}));
-    QCOMPARE(column(inverters, "addr"), (QStringList{"", "2", "1", "1"}));
+    QCOMPARE(PollingRig::column(inverters, "sn_name"),
+             (QStringList{"", "LE44A001234", "LE44A0012345", "LE44A0099999"}));
+    QCOMPARE(PollingRig::column(inverters, "addr"), (QStringList{"", "2", "1", "1"}));
     // The serial that no longer answers is offline; the row without a serial is never touched.
-    QCOMPARE(column(inverters, "online"), (QStringList{"1", "1", "0", "1"}));
-    QCOMPARE(column(rig.logRows(), "inverter_id"),
+    QCOMPARE(PollingRig::column(inverters, "online"), (QStringList{"1", "1", "0", "1"}));
+    QCOMPARE(PollingRig::column(rig.logRows(), "inverter_id"),
              (QStringList{ids["LE44A0012345"], ids["LE44A001234"], ids["LE44A0099999"], ids["LE44A001234"]}));
 }
 
@@ -120,7 +113,7 @@ void TestPollingFaults::newSerialStartsAfresh()
         }
     }));
     const QMap<QString, QString> ids = idsBySerial(rig.inverterRows());
-    QCOMPARE(column(rig.logRows(), "inverter_id"),
+    QCOMPARE(PollingRig::column(rig.logRows(), "inverter_id"),
              (QStringList{ids["LE44A0012345"], ids["LE44A0012345"], ids["LE44A0099999"]}));
 }
 
@@ -135,8 +128,8 @@ void TestPollingFaults::deletedInverterRecordedAgain()
                             db_exec("DELETE FROM orva_inverter WHERE id = 1");
                         }
                     })));
-    QCOMPARE(column(rig.inverterRows(), "id"), QStringList{"2"});
-    QCOMPARE(column(rig.logRows(), "inverter_id"), QStringList{"2"});
+    QCOMPARE(PollingRig::column(rig.inverterRows(), "id"), QStringList{"2"});
+    QCOMPARE(PollingRig::column(rig.logRows(), "inverter_id"), QStringList{"2"});
 }
 
 void TestPollingFaults::familyMoves()
@@ -162,12 +155,12 @@ void TestPollingFaults::familyMoves()
     QCOMPARE(usa0->versionw3, 0);
     QVERIFY(usa0->paramSet == paramSetFor(0, 2));
     const DbRows inverters = rig.inverterRows();
-    QCOMPARE(column(inverters, "sn_name"), (QStringList{"LU50C0034567", "LE44A0012345"}));
-    QCOMPARE(column(inverters, "online"), (QStringList{"1", "0"}));
+    QCOMPARE(PollingRig::column(inverters, "sn_name"), (QStringList{"LU50C0034567", "LE44A0012345"}));
+    QCOMPARE(PollingRig::column(inverters, "online"), (QStringList{"1", "0"}));
     // After the move the first records as EUR; the second, without a serial, is no longer recorded.
     const DbRows rows = rig.logRows();
-    QCOMPARE(column(rows, "inverter_id"), (QStringList{"1", "2", "1", "1"}));
-    QCOMPARE(column(rows, "versionw3"), (QStringList{"203", "0", "0", "0"}));
+    QCOMPARE(PollingRig::column(rows, "inverter_id"), (QStringList{"1", "2", "1", "1"}));
+    QCOMPARE(PollingRig::column(rows, "versionw3"), (QStringList{"203", "0", "0", "0"}));
     QCOMPARE(rows[2].value("monitor_data"), rig.expectedMonitorData(0, false));
 }
 
@@ -196,7 +189,7 @@ void TestPollingFaults::lockedDatabase()
     QCOMPARE(locked, SQLITE_OK);
     QVERIFY(rig.logText().contains("sql: select * from orva_inverter where sn_name = ? , err_msg: database is locked"));
     QCOMPARE(rig.inverterRows().size(), 1); // the failed query added no second row
-    QCOMPARE(column(rig.logRows(), "inverter_id"), (QStringList{"1", "1", "1"}));
+    QCOMPARE(PollingRig::column(rig.logRows(), "inverter_id"), (QStringList{"1", "1", "1"}));
 }
 
 void TestPollingFaults::readOnlyAndMissingDatabase_data()
@@ -249,7 +242,7 @@ void TestPollingFaults::manyAddresses()
     rig.setSetting(Setting::rbAuto, 1);
     QVERIFY(rig.run(3, minuteCycles(rig)));
     QCOMPARE(rig.inverterRows().size(), 1);
-    QCOMPARE(column(rig.logRows(), "inverter_id"), (QStringList{"1", "1", "1"}));
+    QCOMPARE(PollingRig::column(rig.logRows(), "inverter_id"), (QStringList{"1", "1", "1"}));
     const QMap<int, DeviceRecord> records = ProgramState::instance().devices().snapshot();
     QCOMPARE(records.keys(), (QList<int>{1, 128, 255}));
     QCOMPARE(int(records[255].addr), 255);
