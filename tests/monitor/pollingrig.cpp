@@ -7,6 +7,9 @@
 #include <QJsonDocument>
 #include <QtTest>
 
+const QByteArray PollingRig::kOneInverter = R"({"inverters":[{"address":1,"serial":"LE44A0012345",
+  "registers":{"1":4660,"181":50,"193":2000,"247":2100}}]})";
+
 PollingRig::PollingRig(const QDateTime &start)
     : clock(start)
 {
@@ -70,6 +73,15 @@ bool PollingRig::run(int cycles, const std::function<void(int)> &perCycle, int t
     }
     QObject::disconnect(connection);
     return finished;
+}
+
+std::function<void(int)> PollingRig::minuteCycles(const std::function<void(int)> &also)
+{
+    return [this, also](int cycle) {
+        if (also)
+            also(cycle);
+        clock.advance(60000 - (cycle == 1 ? 3000 : 100));
+    };
 }
 
 void PollingRig::onRequest(const std::function<void(const QByteArray &)> &handler)

@@ -31,10 +31,6 @@ const QByteArray kMixedPlant = R"({"inverters":[
  "sensors":[{"slave":21,"register":1,"crcOrder":"lowFirst","byteOrder":"highFirst","value":850},
             {"slave":22,"register":3,"crcOrder":"highFirst","byteOrder":"lowFirst","value":451}]})";
 
-// One EUR inverter whose error words the tests set.
-const QByteArray kOneInverter = R"({"inverters":[{"address":1,"serial":"LE44A0012345",
-  "registers":{"181":50,"193":2000,"247":2100}}]})";
-
 QString stamp(const QDateTime &time)
 {
     return time.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
@@ -59,7 +55,7 @@ void TestPollingRecords::errorRows()
 {
     // No periodic rows (the record window is empty): only the first cycle's and the error rows.
     PollingRig rig(QDateTime(QDate(2026, 6, 1), QTime(10, 58)));
-    QVERIFY(rig.startPlant(kOneInverter, {1}));
+    QVERIFY(rig.startPlant(PollingRig::kOneInverter, {1}));
     rig.setSetting(Setting::sbStart, 9);
     rig.setSetting(Setting::sbStop, 9);
     QStringList cycleTimes;
@@ -96,7 +92,7 @@ void TestPollingRecords::recordWindowAndInterval()
 {
     // sbSaveInterval missing: a row every minute, from 8:00 to 17:59 only.
     PollingRig rig(QDateTime(QDate(2026, 6, 1), QTime(7, 59)));
-    QVERIFY(rig.startPlant(kOneInverter, {1}));
+    QVERIFY(rig.startPlant(PollingRig::kOneInverter, {1}));
     rig.setSetting(Setting::rbAuto, 0);
     rig.setSetting(Setting::sbStart, 8);
     rig.setSetting(Setting::sbStop, 18);
