@@ -48,8 +48,9 @@ bool MailTester::sendTestMail(const MailSettings &settings)
 
 bool MailTester::begin(const MailSettings &settings, const QStringList &recipients, int mode)
 {
-    if (m_thread.isRunning())
+    if (m_running)
         return false;
+    m_running = true;
     settings.prepare(m_thread);
     m_thread.setRecipients(recipients);
     m_mode = mode;
@@ -64,6 +65,7 @@ bool MailTester::begin(const MailSettings &settings, const QStringList &recipien
 void MailTester::threadEnded()
 {
     m_limit.stop();
+    m_running = false;
     const bool connectionTest = m_mode == QMailThread::TestConnection;
     // A connection test passes once the server took the mail; a test mail once it was sent.
     const bool success = connectionTest ? m_thread.isDone() : m_thread.isSuccess();

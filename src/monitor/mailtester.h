@@ -36,7 +36,8 @@ public:
     bool testConnection(const MailSettings &settings);
     bool sendTestMail(const MailSettings &settings);
 
-    bool isRunning() const { return m_thread.isRunning(); }
+    // A test has started and its outcome has not been reported yet.
+    bool isRunning() const { return m_running; }
     // How long a test may run before its thread is asked to end (kWaitMs + kGraceMs).
     void setLimitMs(int ms) { m_limit.setInterval(ms); }
 
@@ -53,4 +54,5 @@ private:
     QMailThread m_thread;
     QTimer m_limit;
     int m_mode = QMailThread::SendMail;
+    bool m_running = false;
 };

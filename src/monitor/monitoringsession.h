@@ -47,13 +47,11 @@ public:
 
     // Asks the polling thread to stop and waits for it, calling whileWaiting
     // between short sleeps, for at most the stop limit. Once it has ended, the
-    // cycles not yet reported are, the alarm mails get the mail grace and are
-    // then asked to end, and stopped() is emitted. False when the thread did not
-    // end in time: that is logged, and stopped() follows whenever it ends.
+    // cycles still queued are reported, the alarm mails get the mail grace and
+    // are then asked to end, and stopped() is emitted. False when the thread did
+    // not end in time: that is logged, and stopped() follows whenever it ends.
     bool stop(const Hook &whileWaiting = {});
 
-    // Started and not stopped yet.
-    bool isActive() const { return m_state == State::Running; }
     bool isPollingRunning() const;
 
     // The polling thread's wait between cycles, for the parameter writes.
