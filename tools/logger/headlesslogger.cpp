@@ -32,7 +32,7 @@ bool HeadlessLogger::start()
         m_out << "No inverters to monitor: INV_ADDR in " << AppSettings::filePath()
               << " lists no bus address (run lumora-logger --search first)." << Qt::endl;
         return false;
-    default:
+    default: // the user has been told through the prompter
         return false;
     }
 }
