@@ -2,7 +2,6 @@
 
 #include "monitor/mailsettings.h"
 #include "monitor/mailtester.h"
-#include "monitor/programstate.h"
 #include "support/scriptedprompter.h"
 #include "support/tempappdir.h"
 
@@ -28,10 +27,8 @@ void TestMailTester::overlongTestIsCutAndReported()
     tester.setLimitMs(300); // far inside the 5 s the client waits for a greeting
     QSignalSpy finished(&tester, &MailTester::finished);
     QVERIFY(tester.sendTestMail(settings));
-    QVERIFY(tester.isRunning());
     QVERIFY(finished.wait(30000));
     QCOMPARE(finished.first().first(), QVariant(false));
-    QCOMPARE(prompter.messages().last().title, QStringLiteral("Send Test Mail"));
     QCOMPARE(prompter.messages().last().text, QStringLiteral("Send failed."));
 
     // Cut while it waited for the greeting: it never spoke.
@@ -39,5 +36,4 @@ void TestMailTester::overlongTestIsCutAndReported()
     QVERIFY(peer);
     QTRY_COMPARE(peer->state(), QAbstractSocket::UnconnectedState);
     QVERIFY(peer->readAll().isEmpty());
-    QCOMPARE(ProgramState::instance().alarmMailCounter(), 0);
 }

@@ -41,7 +41,7 @@ public:
 
 } // namespace
 
-void TestSession::startTestsStopsAndRestarts()
+void TestSession::startsStopsAndRestarts()
 {
     PollingRig rig;
     ScriptedPrompter prompter;
@@ -65,7 +65,6 @@ void TestSession::startTestsStopsAndRestarts()
     QTRY_VERIFY_WITH_TIMEOUT(cycles.size() >= 2, 20000);
     const DeviceSnapshot devices = cycles.last().first().value<DeviceSnapshot>();
     QCOMPARE(devices.keys(), (QList<int>{1, 2}));
-    QCOMPARE(devices[2].sn_name, QStringLiteral("LE44A0000002"));
     QCOMPARE(devices[2].ac_power, 3000);
     QCOMPARE(devices[1].alarmedErrors, (AlarmedErrors{{1, {3}}}));
 
@@ -95,26 +94,19 @@ void TestSession::startTestsStopsAndRestarts()
     QTRY_VERIFY_WITH_TIMEOUT(cycles.size() > reportedAtStop, 20000);
     QVERIFY(session.stop());
     QCOMPARE(stopped.size(), 3);
-}
 
-void TestSession::refusedStarts()
-{
-    PollingRig rig;
-    ScriptedPrompter prompter;
-    QVERIFY(rig.startPlant(kPlant, {5, 6}));
+    // Refused starts say why.
     AddressTable &table = ProgramState::instance().addressTable();
-    MonitoringSession session;
+    table.assign({5, 6});
     QCOMPARE(session.start(), MonitoringSession::StartResult::NoAnswer);
     QVERIFY(table.isEmpty());
     QCOMPARE(prompter.messages().last().text, QStringLiteral("Communication fail! Please check out your COM Port "
                                                              "settings, then search inverters again."));
     QCOMPARE(session.start(), MonitoringSession::StartResult::NoInverters);
-
     table.assign({1});
     ProgramState::instance().setLineSettings(96, PollingRig::kBaud);
     QCOMPARE(session.start(), MonitoringSession::StartResult::PortNotAvailable);
     QCOMPARE(prompter.messages().last().text, QStringLiteral("COM96 is not available!"));
-    QCOMPARE(prompter.messages().size(), 2);
     QCOMPARE(table.addresses(), QList<int>{1});
 }
 

@@ -2,15 +2,14 @@
 
 #include <QObject>
 
-// A monitoring session on a simulated plant: start with the communication
-// test, the cycles' snapshots, wait mode, stop and start again, and a stop
-// that does not wait for ever.
+// A monitoring session on a simulated plant: the communication test and the
+// refused starts, the cycles' snapshots, wait mode, stop and start again, and
+// a stop that does not wait for ever.
 class TestSession : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void startTestsStopsAndRestarts();
-    void refusedStarts();
+    void startsStopsAndRestarts();
     void stopGivesUpAfterItsLimit();
 };
