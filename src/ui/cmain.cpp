@@ -4,6 +4,7 @@
 #include "base/clock.h"
 #include "base/prompter.h"
 #include "db/database.h"
+#include "monitor/monitoringsession.h"
 #include "monitor/programstate.h"
 #include "ui/dataexporter.h"
 #include "ui/dialogs/comportfrm.h"
@@ -17,6 +18,7 @@
 #include "ui/dialogs/qsensorsettings.h"
 #include "ui/dialogs/searchinverterfrm.h"
 #include "ui/languagemenus.h"
+#include "ui/monitorcontrol.h"
 #include "ui/qprogresswin.h"
 #include "ui_cmain.h"
 
@@ -43,8 +45,10 @@ Prompter &prompter()
 }
 } // namespace
 
-CMain::CMain(QWidget *parent)
+CMain::CMain(QWidget *parent, MonitoringSession *session)
     : QMainWindow(parent)
+    , m_ownSession(session ? nullptr : std::make_unique<MonitoringSession>())
+    , m_session(session ? session : m_ownSession.get())
     , m_ui(new Ui::CMainClass)
     , m_pageOutput(this)
 {
@@ -63,6 +67,7 @@ CMain::CMain(QWidget *parent)
     connect(m_languages->toolBarGroup(), &QActionGroup::triggered, this, &CMain::languageChangeForToolBar);
 
     createContextMenus();
+    createMonitorControl();
     connectActions();
     m_ui->tabWidget->setCurrentIndex(MainTab);
     m_ui->actionExportData->setEnabled(false);
@@ -116,9 +121,36 @@ void CMain::createContextMenus()
     m_pageMenu->addActions({m_ui->actionExport_JPG, m_ui->actionPrint});
 }
 
+void CMain::createMonitorControl()
+{
+    const Ui::CMainClass &ui = *m_ui;
+    MonitorControl::Widgets widgets;
+    widgets.window = this;
+    widgets.tabs = ui.tabWidget;
+    widgets.stateLabel = m_stateLabel;
+    widgets.rightTopLabel = ui.rightTopLabel;
+    widgets.rightTopIcon = ui.rightTopIcon;
+    widgets.progress = m_progress;
+    widgets.start = ui.actionStart;
+    widgets.stop = ui.actionStop;
+    widgets.sensorSettings = ui.actionSensor_Settings;
+    widgets.configurationWizard = ui.actionConfiguration_Wizard;
+    widgets.comPort = ui.actionCOM_port;
+    widgets.searchInverters = ui.actionSearch_Inverters;
+    m_monitor = new MonitorControl(widgets, *m_session, this);
+
+    // The threads' signals arrive queued.
+    connect(m_session, &MonitoringSession::cycleFinished, this, &CMain::every_polling);
+    connect(m_session, &MonitoringSession::waitModeEntered, this, &CMain::wait_mode_handler);
+    connect(&m_monitor->totalsThread(), &QDisplayThread::inverter_alive, this, &CMain::set_alive_num);
+    connect(m_monitor, &MonitorControl::aliveCountChanged, this, &CMain::set_alive_num);
+}
+
 void CMain::connectActions()
 {
     const Ui::CMainClass &ui = *m_ui;
+    connect(ui.actionStart, &QAction::triggered, this, &CMain::start_monitor);
+    connect(ui.actionStop, &QAction::triggered, this, &CMain::stop_monitor);
     connect(ui.actionCOM_port, &QAction::triggered, this, &CMain::menu_com_setting);
     connect(ui.actionAlarm, &QAction::triggered, this, &CMain::menu_alarm);
     connect(ui.actionMain_view_configuration, &QAction::triggered, this, &CMain::menu_mainViewConfig);
@@ -132,6 +164,7 @@ void CMain::connectActions()
     connect(ui.actionData_logging, &QAction::triggered, this, &CMain::jump_view5);
     connect(ui.actionFont_Settings, &QAction::triggered, m_fontSettings, &QDialog::exec);
     connect(ui.actionSensor_Settings, &QAction::triggered, m_sensorSettings, &QDialog::exec);
+    connect(ui.actionConfiguration_Wizard, &QAction::triggered, this, &CMain::confWizardShow);
     connect(ui.tabWidget, &QTabWidget::currentChanged, this, &CMain::tabChange);
     connect(this, &QWidget::customContextMenuRequested, this, &CMain::ctxMenu);
 }
@@ -206,9 +239,24 @@ void CMain::on_actionExport_JPG_triggered()
     m_pageOutput.exportImage(m_ui->tabWidget->currentWidget());
 }
 
+void CMain::start_monitor()
+{
+    m_monitor->start();
+}
+
+void CMain::stop_monitor()
+{
+    m_monitor->stop();
+}
+
 void CMain::tabChange(int index)
 {
     m_ui->actionExportData->setEnabled(index == ChartTab || index == EventListTab || index == DataLogTab);
+}
+
+void CMain::every_polling()
+{
+    m_monitor->pollingCycleDone();
 }
 
 void CMain::show_about()
@@ -219,6 +267,11 @@ void CMain::show_about()
 void CMain::on_actionBackground_Graphics_triggered()
 {
     m_background->exec();
+}
+
+void CMain::t_search_end()
+{
+    m_monitor->searchEnded();
 }
 
 void CMain::changeLanguageForMenu()
@@ -252,10 +305,20 @@ void CMain::languageChangeForToolBar()
     m_languages->chooseFromToolBar();
 }
 
+void CMain::confWizardShow()
+{
+    m_configWizard->exec();
+}
+
 void CMain::ctxMenu(const QPoint &pos)
 {
     QMenu *menu = m_ui->tabWidget->currentIndex() == MainTab ? m_mainPageMenu : m_pageMenu;
     menu->popup(mapToGlobal(pos));
+}
+
+void CMain::wait_mode_handler()
+{
+    m_monitor->waitModeEntered();
 }
 
 void CMain::set_alive_num(int num)
@@ -285,6 +348,7 @@ void CMain::closeEvent(QCloseEvent *event)
         return;
     }
     hide();
+    m_monitor->shutDown();
     db_exec(QStringLiteral("update orva_inverter set online = 0"));
     event->accept();
 }

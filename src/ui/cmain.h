@@ -13,6 +13,8 @@ class CMainClass;
 class COMPortFrm;
 class DataExporter;
 class LanguageMenus;
+class MonitorControl;
+class MonitoringSession;
 class QAbout;
 class QalarmConfig;
 class QBackgroundDlg;
@@ -35,12 +37,15 @@ class CMain : public QMainWindow
 public:
     enum Tab { MainTab, RealTimeTab, KeyParametersTab, ChartTab, EventListTab, DataLogTab, TabCount };
 
-    explicit CMain(QWidget *parent = nullptr);
+    // Monitors through the program's session, made by the start-up before the
+    // window; without one the window makes its own.
+    explicit CMain(QWidget *parent = nullptr, MonitoringSession *session = nullptr);
     ~CMain() override;
 
     // The page of a history tab that the Export Data command writes out.
     void setDataExporter(Tab tab, DataExporter *exporter);
     PageOutput &pageOutput() { return m_pageOutput; }
+    MonitorControl &monitorControl() { return *m_monitor; }
 
 public slots:
     void menu_com_setting();
@@ -55,14 +60,20 @@ public slots:
     void jump_view5();
     void on_actionPrint_triggered();
     void on_actionExport_JPG_triggered();
+    void start_monitor();
+    void stop_monitor();
     void tabChange(int index);
+    void every_polling();
     void show_about();
     void on_actionBackground_Graphics_triggered();
+    void t_search_end();
     void changeLanguageForMenu();
     void on_actionExportData_triggered();
     void showCurrDateTime();
     void languageChangeForToolBar();
+    void confWizardShow();
     void ctxMenu(const QPoint &pos);
+    void wait_mode_handler();
     void set_alive_num(int num);
     void setTitle(const QString &title);
 
@@ -75,8 +86,11 @@ private:
     void createStatusBar();
     void createContextMenus();
     void connectActions();
+    void createMonitorControl();
     static QString aliveText(int num);
 
+    std::unique_ptr<MonitoringSession> m_ownSession;
+    MonitoringSession *m_session;
     std::unique_ptr<Ui::CMainClass> m_ui;
 
     // The owned dialogs, in the order they are created.
@@ -92,6 +106,7 @@ private:
     QConfigWizard *m_configWizard = nullptr;
     QFontSettings *m_fontSettings = nullptr;
 
+    MonitorControl *m_monitor = nullptr;
     QLabel *m_stateLabel = nullptr;
     QLabel *m_aliveLabel = nullptr;
     QMenu *m_mainPageMenu = nullptr;
