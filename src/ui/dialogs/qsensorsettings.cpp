@@ -8,6 +8,8 @@
 #include "ui/dialogs/lineexchange.h"
 #include "ui_qsensorsettings.h"
 
+#include <QShowEvent>
+
 namespace {
 
 constexpr int kWriteTimeoutMs = 200;
@@ -39,17 +41,19 @@ QSensorSettings::~QSensorSettings() = default;
 
 void QSensorSettings::showEvent(QShowEvent *event)
 {
-    centreOverParent(this);
-    setValueStepsEnabled(false);
-    m_ui->leHeader->clear();
-    m_ui->leUnit->clear();
-    m_ui->sbFactor->setValue(0.0);
-    m_ui->leSlaveAddr->setText(QStringLiteral("00"));
-    m_ui->leStartHi->setText(QStringLiteral("00"));
-    m_ui->leStartLo->setText(QStringLiteral("01"));
-    m_operator.clear();
-    m_factor = 0.0;
-    loadSavedSensors();
+    if (!event->spontaneous()) {
+        centreOverParent(this);
+        setValueStepsEnabled(false);
+        m_ui->leHeader->clear();
+        m_ui->leUnit->clear();
+        m_ui->sbFactor->setValue(0.0);
+        m_ui->leSlaveAddr->setText(QStringLiteral("00"));
+        m_ui->leStartHi->setText(QStringLiteral("00"));
+        m_ui->leStartLo->setText(QStringLiteral("01"));
+        m_operator.clear();
+        m_factor = 0.0;
+        loadSavedSensors();
+    }
     QDialog::showEvent(event);
 }
 
