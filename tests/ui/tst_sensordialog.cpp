@@ -5,6 +5,7 @@
 #include "monitor/sensorsettings.h"
 #include "setuprig.h"
 #include "support/scriptedprompter.h"
+#include "ui/cmain.h"
 #include "ui/dialogs/qsensorsettings.h"
 
 #include <QCheckBox>
@@ -19,9 +20,11 @@
 
 namespace {
 
+// The window's sensor dialog.
 struct SensorDialog
 {
-    QSensorSettings dialog;
+    CMain window;
+    QSensorSettings &dialog = *window.findChild<QSensorSettings *>();
 
     QLineEdit *edit(const char *name) { return dialog.findChild<QLineEdit *>(QLatin1String(name)); }
     bool enabled(const char *name) { return dialog.findChild<QWidget *>(QLatin1String(name))->isEnabled(); }
@@ -53,7 +56,7 @@ void TestSensorDialog::queryOperateSaveAndDeleteAgainstModbusSlave()
     dir.openDatabase();
     ScriptedPrompter prompter;
     ModbusSlave slave(dir.path(), 8, 1, {{1, 0x012C}, {2, 7}});
-    ProgramState::instance().setLineSettings(8, 9600);
+    writeSetting(QStringLiteral("COMPortFrm_com_name"), QStringLiteral("COM8"));
     CSerial &port = ProgramState::instance().sharedPort();
     SensorDialog sensors;
     QSignalSpy updates(&sensors.dialog, &QSensorSettings::sensor_update);
@@ -97,6 +100,7 @@ void TestSensorDialog::queryOperateSaveAndDeleteAgainstModbusSlave()
     sensors.query("01", "01");
     sensors.save(QStringLiteral("Modul ℉"), QStringLiteral("℉"));
     QCOMPARE(updates.count(), 2);
+    QCOMPARE(ProgramState::instance().sensors().count(), 2); // the window reloaded the list
 
     const QList<SensorDefinition> saved = readSensorSettings();
     QCOMPARE(saved.size(), 2);
@@ -132,7 +136,7 @@ void TestSensorDialog::shortOrLateRepliesLeaveThePortClosed()
     QVERIFY(
         line.start(QJsonObject{{"sensors", QJsonArray{QJsonObject{{"slave", 21}, {"register", 1}, {"value", 850}}}}}));
     line.sim.setSensorFaults(21, {cut});
-    ProgramState::instance().setLineSettings(SimulatedLine::kPort, 9600);
+    writeSetting(QStringLiteral("COMPortFrm_com_name"), QStringLiteral("COM7"));
     CSerial &port = ProgramState::instance().sharedPort();
     ScriptedPrompter prompter;
     SensorDialog sensors;
