@@ -43,6 +43,7 @@ public:
     PageOutput &pageOutput() { return m_pageOutput; }
 
 public slots:
+    void menu_search_inverter();
     void menu_com_setting();
     void menu_exit();
     void menu_alarm();
@@ -59,9 +60,11 @@ public slots:
     void show_about();
     void on_actionBackground_Graphics_triggered();
     void changeLanguageForMenu();
+    void initSensorUI();
     void on_actionExportData_triggered();
     void showCurrDateTime();
     void languageChangeForToolBar();
+    void confWizardShow();
     void ctxMenu(const QPoint &pos);
     void set_alive_num(int num);
     void setTitle(const QString &title);
