@@ -6,6 +6,7 @@
 #include "db/database.h"
 #include "monitor/monitoringsession.h"
 #include "monitor/programstate.h"
+#include "monitor/sensorsettings.h"
 #include "ui/dataexporter.h"
 #include "ui/dialogs/comportfrm.h"
 #include "ui/dialogs/qabout.h"
@@ -151,6 +152,7 @@ void CMain::connectActions()
     const Ui::CMainClass &ui = *m_ui;
     connect(ui.actionStart, &QAction::triggered, this, &CMain::start_monitor);
     connect(ui.actionStop, &QAction::triggered, this, &CMain::stop_monitor);
+    connect(ui.actionSearch_Inverters, &QAction::triggered, this, &CMain::menu_search_inverter);
     connect(ui.actionCOM_port, &QAction::triggered, this, &CMain::menu_com_setting);
     connect(ui.actionAlarm, &QAction::triggered, this, &CMain::menu_alarm);
     connect(ui.actionMain_view_configuration, &QAction::triggered, this, &CMain::menu_mainViewConfig);
@@ -165,6 +167,7 @@ void CMain::connectActions()
     connect(ui.actionFont_Settings, &QAction::triggered, m_fontSettings, &QDialog::exec);
     connect(ui.actionSensor_Settings, &QAction::triggered, m_sensorSettings, &QDialog::exec);
     connect(ui.actionConfiguration_Wizard, &QAction::triggered, this, &CMain::confWizardShow);
+    connect(m_sensorSettings, &QSensorSettings::sensor_update, this, &CMain::initSensorUI);
     connect(ui.tabWidget, &QTabWidget::currentChanged, this, &CMain::tabChange);
     connect(this, &QWidget::customContextMenuRequested, this, &CMain::ctxMenu);
 }
@@ -177,6 +180,18 @@ QString CMain::aliveText(int num)
 void CMain::setDataExporter(Tab tab, DataExporter *exporter)
 {
     m_exporters[tab] = exporter;
+}
+
+void CMain::menu_search_inverter()
+{
+    const int port = m_comPort->selectedPort();
+    const int baud = m_comPort->selectedBaud();
+    if (port == 0 || baud == 0) {
+        prompter().message(Prompter::Level::Warning, tr("Error"), tr("Please complete COM port settings first."));
+        return;
+    }
+    m_searchInverters->setPortBaud(port, baud);
+    m_searchInverters->exec();
 }
 
 void CMain::menu_com_setting()
@@ -279,6 +294,11 @@ void CMain::changeLanguageForMenu()
     m_languages->chooseFromMenu();
 }
 
+void CMain::initSensorUI()
+{
+    ProgramState::instance().sensors().load(readSensorSettings());
+}
+
 void CMain::on_actionExportData_triggered()
 {
     const int tab = m_ui->tabWidget->currentIndex();
@@ -307,7 +327,12 @@ void CMain::languageChangeForToolBar()
 
 void CMain::confWizardShow()
 {
+    m_configWizard->restart();
     m_configWizard->exec();
+    // The wizard may have chosen another line: the COM port dialog shows it from now on.
+    m_comPort->initCOM();
+    if (m_configWizard->startMonitoringRequested())
+        m_ui->actionStart->trigger();
 }
 
 void CMain::ctxMenu(const QPoint &pos)

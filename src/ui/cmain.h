@@ -48,6 +48,7 @@ public:
     MonitorControl &monitorControl() { return *m_monitor; }
 
 public slots:
+    void menu_search_inverter();
     void menu_com_setting();
     void menu_exit();
     void menu_alarm();
@@ -68,6 +69,7 @@ public slots:
     void on_actionBackground_Graphics_triggered();
     void t_search_end();
     void changeLanguageForMenu();
+    void initSensorUI();
     void on_actionExportData_triggered();
     void showCurrDateTime();
     void languageChangeForToolBar();

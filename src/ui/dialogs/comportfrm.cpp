@@ -9,6 +9,7 @@
 #include "ui_comportfrm.h"
 
 #include <QKeyEvent>
+#include <QShowEvent>
 
 COMPortFrm::COMPortFrm(QWidget *parent)
     : QDialog(parent)
@@ -59,10 +60,13 @@ void COMPortFrm::on_btnRefresh_clicked()
 
 void COMPortFrm::showEvent(QShowEvent *event)
 {
-    centreOverParent(this);
-    initCOM();
-    m_shownPortIndex = m_ui->cbCOM->currentIndex();
-    m_shownBaudIndex = m_ui->cbBaudRate->currentIndex();
+    // A window restored by the window system keeps what it shows.
+    if (!event->spontaneous()) {
+        centreOverParent(this);
+        initCOM();
+        m_shownPortIndex = m_ui->cbCOM->currentIndex();
+        m_shownBaudIndex = m_ui->cbBaudRate->currentIndex();
+    }
     QDialog::showEvent(event);
 }
 

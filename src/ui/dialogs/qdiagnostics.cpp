@@ -6,6 +6,8 @@
 #include "ui/dialogs/dialogplacement.h"
 #include "ui_qdiagnostics.h"
 
+#include <QShowEvent>
+
 namespace {
 constexpr int kWriteTimeoutMs = 300;
 constexpr int kReplyLimit = 50;
@@ -25,9 +27,11 @@ QDiagnostics::~QDiagnostics() = default;
 
 void QDiagnostics::showEvent(QShowEvent *event)
 {
-    centreOverParent(this);
-    m_ui->leOutput->clear();
-    m_ui->teResponse->clear();
+    if (!event->spontaneous()) {
+        centreOverParent(this);
+        m_ui->leOutput->clear();
+        m_ui->teResponse->clear();
+    }
     QDialog::showEvent(event);
 }
 
