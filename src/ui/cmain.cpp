@@ -132,6 +132,7 @@ void CMain::createMonitorControl()
     widgets.rightTopLabel = ui.rightTopLabel;
     widgets.rightTopIcon = ui.rightTopIcon;
     widgets.progress = m_progress;
+    widgets.search = m_searchInverters;
     widgets.start = ui.actionStart;
     widgets.stop = ui.actionStop;
     widgets.sensorSettings = ui.actionSensor_Settings;
@@ -145,6 +146,8 @@ void CMain::createMonitorControl()
     connect(m_session, &MonitoringSession::waitModeEntered, this, &CMain::wait_mode_handler);
     connect(&m_monitor->totalsThread(), &QDisplayThread::inverter_alive, this, &CMain::set_alive_num);
     connect(m_monitor, &MonitorControl::aliveCountChanged, this, &CMain::set_alive_num);
+    connect(&m_monitor->autoSearchTimer(), &QTimer::timeout, this, &CMain::autoSearchHandler);
+    connect(m_searchInverters, &SearchInverterFrm::s_search_end, this, &CMain::t_search_end);
 }
 
 void CMain::connectActions()
@@ -287,6 +290,11 @@ void CMain::on_actionBackground_Graphics_triggered()
 void CMain::t_search_end()
 {
     m_monitor->searchEnded();
+}
+
+void CMain::autoSearchHandler()
+{
+    m_monitor->autoSearch();
 }
 
 void CMain::changeLanguageForMenu()

@@ -68,6 +68,7 @@ public slots:
     void show_about();
     void on_actionBackground_Graphics_triggered();
     void t_search_end();
+    void autoSearchHandler();
     void changeLanguageForMenu();
     void initSensorUI();
     void on_actionExportData_triggered();

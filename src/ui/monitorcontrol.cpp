@@ -4,6 +4,7 @@
 #include "base/prompter.h"
 #include "monitor/monitoringsession.h"
 #include "monitor/programstate.h"
+#include "ui/dialogs/searchinverterfrm.h"
 #include "ui/qprogresswin.h"
 #include "ui/threadwait.h"
 
@@ -92,6 +93,7 @@ void MonitorControl::stop()
 {
     if (m_state == State::Stopping)
         return;
+    m_resumeAfterSearch = false;
     setState(State::Stopping);
     m_w.progress->setText(tr("Stopping monitoring..."));
     m_w.progress->show();
@@ -145,9 +147,35 @@ void MonitorControl::waitModeEntered()
     run(m_hooks.waitModeEntered);
 }
 
+void MonitorControl::autoSearch()
+{
+    if (m_state != State::Monitoring || m_resumeAfterSearch)
+        return;
+    ProgramState &program = ProgramState::instance();
+    m_knownDeviceCount = program.devices().snapshotSize();
+    m_w.search->setPortBaud(program.portNumber(), program.baudRate());
+    m_w.search->setAutomatic(true);
+    // The line is the search's alone until it ends.
+    stopThreads();
+    m_resumeAfterSearch = true;
+    m_w.search->show();
+    m_w.search->search();
+}
+
 void MonitorControl::searchEnded()
 {
-    if (!ProgramState::instance().addressTable().isEmpty())
+    const bool inverters = !ProgramState::instance().addressTable().isEmpty();
+    if (m_resumeAfterSearch) {
+        m_resumeAfterSearch = false;
+        if (inverters) {
+            setState(State::Ready);
+            start();
+        } else {
+            setState(State::NotReady);
+        }
+        return;
+    }
+    if (inverters)
         setState(State::Ready);
 }
 

@@ -13,6 +13,7 @@ class QLabel;
 class QProgressWin;
 class QTabWidget;
 class QWidget;
+class SearchInverterFrm;
 
 // Starting and stopping monitoring from the main window: the communication
 // test behind the progress window, the states with their labels, icons and
@@ -35,6 +36,7 @@ public:
         QLabel *rightTopLabel = nullptr;
         QAbstractButton *rightTopIcon = nullptr;
         QProgressWin *progress = nullptr;
+        SearchInverterFrm *search = nullptr;
         QAction *start = nullptr;
         QAction *stop = nullptr;
         QAction *sensorSettings = nullptr;
@@ -73,7 +75,11 @@ public:
     void stop();
     void pollingCycleDone();
     void waitModeEntered();
-    // A search has ended: with inverters to poll the window is ready.
+    // The auto-search timer: monitoring pauses while the search dialog searches
+    // the line without modality, and goes on with what it found.
+    void autoSearch();
+    // A search has ended: with inverters to poll the window is ready, or monitors
+    // again after an automatic search.
     void searchEnded();
     // The window closes: every thread ends (within the limit) and nothing is left running.
     void shutDown();
@@ -95,6 +101,7 @@ private:
     QTimer m_autoSearchTimer;
     State m_state = State::NotReady;
     bool m_firstCycle = false;
+    bool m_resumeAfterSearch = false;
     int m_knownDeviceCount = 0;
     int m_autoSearchMinutes = 0;
 };

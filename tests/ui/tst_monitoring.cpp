@@ -131,6 +131,7 @@ private slots:
     void statesFollowStartAndStop();
     void failedStartsOpenTheWizard();
     void exitQuestionDecidesWhetherMonitoringEnds();
+    void automaticSearchPausesMonitoring();
 };
 
 void TestMonitoring::statesFollowStartAndStop()
@@ -254,6 +255,42 @@ void TestMonitoring::exitQuestionDecidesWhetherMonitoringEnds()
     QVERIFY(!window.monitorControl().totalsThread().isRunning());
     QVERIFY(session.alarmMailer().waitForMails(QDeadlineTimer(0)));
     QCOMPARE(rowsOnline(), 0);
+}
+
+void TestMonitoring::automaticSearchPausesMonitoring()
+{
+    SimulatedLine line;
+    QVERIFY(line.startFile(QStringLiteral("mixed-plant.json")));
+    ScriptedPrompter prompter;
+    setUpLine(QStringLiteral("1,2"));
+    writeSetting(QStringLiteral("auto_search"), 1);
+    writeSetting(QStringLiteral("auto_search_time"), 0);
+    CMain window;
+    window.show();
+    QTimer &timer = window.monitorControl().autoSearchTimer();
+
+    // No interval, no automatic search.
+    window.start_monitor();
+    QVERIFY(!timer.isActive());
+    window.stop_monitor();
+    writeSetting(QStringLiteral("auto_search_time"), 10);
+    window.start_monitor();
+    QVERIFY(timer.isActive());
+    QCOMPARE(timer.interval(), 600000);
+
+    // The search has the line alone; monitoring goes on with all it found.
+    window.autoSearchHandler();
+    QVERIFY(!pollingRuns());
+    auto *search = window.findChild<QWidget *>(QStringLiteral("SearchInverterFrmClass"));
+    QVERIFY(search && search->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(pollingRuns(), 120000);
+    QCOMPARE(ProgramState::instance().addressTable().addresses(), (QList<int>{1, 2, 3, 4}));
+    QVERIFY(!search->isVisible());
+    QCOMPARE(marksOf(window),
+             expected(QStringLiteral("Monitoring..."), QStringLiteral("control_play_blue.png"), kRunning));
+    QTRY_COMPARE(aliveText(window), QStringLiteral("Active: 4  "));
+    QVERIFY(timer.isActive());
+    QVERIFY(prompter.messages().isEmpty());
 }
 
 QTEST_MAIN(TestMonitoring)
