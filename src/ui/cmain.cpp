@@ -129,8 +129,10 @@ void CMain::createPages()
     m_ui->realTimePageLayout->addWidget(m_realTime);
     m_keyParameters = new KeyParametersView(m_ui->tab_key_parameters);
     m_ui->keyParametersPageLayout->addWidget(m_keyParameters);
-    if (QPollingThread *thread = ProgramState::instance().pollingThread())
+    if (QPollingThread *thread = ProgramState::instance().pollingThread()) {
+        connect(thread, &QPollingThread::polling_ok, this, &CMain::every_polling, Qt::QueuedConnection);
         connect(thread, &QPollingThread::enter_wait_mode, this, &CMain::wait_mode_handler, Qt::QueuedConnection);
+    }
 }
 
 void CMain::connectActions()
@@ -287,6 +289,13 @@ void CMain::save_device_parameter()
 
 void CMain::display_key_parameters()
 {
+    m_keyParameters->display();
+}
+
+void CMain::every_polling()
+{
+    // The tree when the number of records changed, the live and parameter values, the end of a parameter save.
+    m_realTime->pollingCycleDone();
     m_keyParameters->display();
 }
 

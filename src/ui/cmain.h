@@ -76,6 +76,7 @@ public slots:
     void device_parameter_click(QTableWidgetItem *item);
     void save_device_parameter();
     void display_key_parameters();
+    void every_polling();
     void deleteGroup();
     void deleteInverter();
     void upGroup();

@@ -3,6 +3,8 @@
 #include "monitor/programstate.h"
 #include "pollingrig.h"
 #include "support/scriptedprompter.h"
+#include "ui/cmain.h"
+#include "ui/dialogs/qpassword.h"
 #include "ui/qprogresswin.h"
 #include "ui/views/parameterview.h"
 #include "ui/views/qmytreewidget.h"
@@ -44,17 +46,17 @@ void TestParameterWrite::changeReachesTheInverterAndMonitoringGoesOn()
     ScriptedPrompter prompter;
     QVERIFY(rig.startPlant(kPlant, {1}));
     ProgramState::instance().setPollingThread(&rig.thread);
-    QProgressWin progress;
-    RealTimeView view(&progress, [] { return true; });
-    ParameterView *page = view.parameterView();
-    connect(&rig.thread, &QPollingThread::polling_ok, &view, &RealTimeView::pollingCycleDone);
-    connect(&rig.thread, &QPollingThread::enter_wait_mode, page, &ParameterView::waitModeHandler);
+    CMain window;
+    auto *progress = window.findChild<QProgressWin *>();
+    ParameterView *page = window.realTimeView()->parameterView();
+    QMyTreeWidget *tree = window.realTimeView()->tree();
     QSignalSpy cycles(&rig.thread, &QPollingThread::polling_ok);
     rig.thread.start();
-    QTRY_VERIFY_WITH_TIMEOUT(view.tree()->topLevelItem(0)->childCount() == 1, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(tree->topLevelItem(0)->childCount() == 1, 20000);
 
-    emit view.tree()->itemClicked(view.tree()->topLevelItem(0)->child(0), 0);
-    view.findChild<QTabWidget *>(QStringLiteral("realTimeSubTab"))->setCurrentIndex(RealTimeView::ParameterPage);
+    emit tree->itemClicked(tree->topLevelItem(0)->child(0), 0);
+    QTimer::singleShot(0, &window, [&window] { window.findChild<QPassword *>()->accept(); });
+    window.findChild<QTabWidget *>(QStringLiteral("realTimeSubTab"))->setCurrentIndex(RealTimeView::ParameterPage);
     auto *table = page->findChild<QTableWidget *>(QStringLiteral("table_para"));
     auto *newValue = page->findChild<QLineEdit *>(QStringLiteral("edNewValue"));
     auto *save = page->findChild<QPushButton *>(QStringLiteral("btnSave"));
@@ -76,10 +78,10 @@ void TestParameterWrite::changeReachesTheInverterAndMonitoringGoesOn()
     QCOMPARE(prompter.messages().value(1).text, QStringLiteral("The value is not valid!"));
 
     // Written in the wait, framed by the lock register; the next cycle reads it back.
-    QTimer::singleShot(30000, &progress, &QWidget::close); // never hang the test
+    QTimer::singleShot(30000, progress, &QWidget::close); // never hang the test
     newValue->setText(QStringLiteral("253"));
     QTest::mouseClick(save, Qt::LeftButton);
-    QVERIFY(!progress.isVisible());
+    QVERIFY(!progress->isVisible());
     QVERIFY(save->isEnabled());
     const QStringList written = {"6 137 0", "3 181 1", "6 5 2530", "6 137 1"};
     QStringList heard = heardSince(rig.sim, before);
@@ -97,7 +99,7 @@ void TestParameterWrite::changeReachesTheInverterAndMonitoringGoesOn()
     QCOMPARE(prompter.messages().last().title + QLatin1Char('|') + prompter.messages().last().text,
              QStringLiteral("Warning|Save fail."));
     QCOMPARE(table->item(4, 1)->text(), QStringLiteral("253.00 V"));
-    QVERIFY(!progress.isVisible());
+    QVERIFY(!progress->isVisible());
     const int cyclesAfterFailure = cycles.count();
     QTRY_VERIFY_WITH_TIMEOUT(cycles.count() >= cyclesAfterFailure + 2, 30000);
     rig.sim.setFaults(0, {});
@@ -109,7 +111,7 @@ void TestParameterWrite::changeReachesTheInverterAndMonitoringGoesOn()
     QTest::mouseClick(save, Qt::LeftButton);
     disconnect(clearing);
     QVERIFY(rig.logText().contains(QLatin1String("pDevice null at")));
-    QVERIFY(!progress.isVisible());
+    QVERIFY(!progress->isVisible());
     const int cyclesAfterRelease = cycles.count();
     QTRY_VERIFY_WITH_TIMEOUT(cycles.count() >= cyclesAfterRelease + 2, 30000);
 
@@ -119,5 +121,5 @@ void TestParameterWrite::changeReachesTheInverterAndMonitoringGoesOn()
     newValue->setText(QStringLiteral("254"));
     QTest::mouseClick(save, Qt::LeftButton);
     QCOMPARE(rig.sim.readRegisters(0, 5, 1).value(0), quint16(2540));
-    QVERIFY(!progress.isVisible());
+    QVERIFY(!progress->isVisible());
 }

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-// A parameter change on the simulated line, while monitoring waits and after it.
+// A parameter change made in the window reaches the simulated line while monitoring waits.
 class TestParameterWrite : public QObject
 {
     Q_OBJECT
