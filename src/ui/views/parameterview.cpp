@@ -52,6 +52,8 @@ ParameterView::~ParameterView() = default;
 void ParameterView::setInverter(int address)
 {
     m_address = address;
+    m_ui->btnSave->setEnabled(false);
+    m_ui->lblRange->clear();
     if (address <= 0) {
         m_ui->table_para->clearContents();
         m_ui->edNewValue->clear();
@@ -181,12 +183,8 @@ void ParameterView::save()
 
 void ParameterView::waitModeHandler()
 {
-    if (!m_saving)
+    if (!m_pending)
         return; // a wait this page did not ask for
-    if (!m_pending) {
-        abandonSave();
-        return;
-    }
     const PendingWrite pending = *m_pending;
     m_pending.reset();
     const std::optional<DeviceRecord> device = ProgramState::instance().devices().snapshotOf(pending.address);

@@ -25,7 +25,7 @@ public:
     explicit ParameterView(QProgressWin *progress, QWidget *parent = nullptr);
     ~ParameterView() override;
 
-    // The inverter whose parameters the page shows; 0 for none (the rows are emptied).
+    // The inverter whose parameters the page shows, with no row picked; 0 for none (the rows are emptied).
     void setInverter(int address);
 
     // Fills the table for the selected inverter (display_device_parameter).

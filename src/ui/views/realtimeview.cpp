@@ -94,18 +94,15 @@ void RealTimeView::inverterClick(QTreeWidgetItem *item, int)
         showRealtimeData();
         m_parameters->display();
     }
-    showInformation(item);
+    showInformation(item, row);
     m_ui->btnGroupDel->setEnabled(false);
     for (QPushButton *button : {m_ui->btnUpGroup, m_ui->btnDownGroup, m_ui->btnAddGroup, m_ui->btnInverterDel})
         button->setEnabled(true);
 }
 
-void RealTimeView::showInformation(const QTreeWidgetItem *item)
+void RealTimeView::showInformation(const QTreeWidgetItem *item, const DbRow &row)
 {
     m_ui->leGroupName->setText(item->parent()->text(0));
-    const DbRow row = GroupStore::inverterRow(QMyTreeWidget::serialOf(item));
-    if (row.isEmpty())
-        return;
     m_ui->leDeviceType->setText(row.value(QStringLiteral("type_name")));
     m_ui->leDeviceAddress->setText(row.value(QStringLiteral("addr")));
     m_ui->leDeviceSN->setText(row.value(QStringLiteral("sn_name")));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/database.h"
+
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -56,7 +58,7 @@ public:
     void pollingCycleDone();
 
 private:
-    void showInformation(const QTreeWidgetItem *item);
+    void showInformation(const QTreeWidgetItem *item, const DbRow &row);
     void clearSelection(const QTreeWidgetItem *item);
 
     std::unique_ptr<Ui::RealTimeView> m_ui;
