@@ -1,15 +1,16 @@
 #include "tst_parameterwrite.h"
 
+#include "base/appsettings.h"
 #include "monitor/programstate.h"
 #include "pollingrig.h"
 #include "support/scriptedprompter.h"
 #include "ui/cmain.h"
-#include "ui/dialogs/qpassword.h"
 #include "ui/qprogresswin.h"
 #include "ui/views/parameterview.h"
 #include "ui/views/qmytreewidget.h"
 #include "ui/views/realtimeview.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -45,6 +46,12 @@ void TestParameterWrite::changeReachesTheInverterAndMonitoringGoesOn()
     PollingRig rig;
     ScriptedPrompter prompter;
     QVERIFY(rig.startPlant(kPlant, {1}));
+    {
+        // The window's port dialog loads the line settings.
+        AppSettings settings;
+        settings.setValue(Setting::COMPortFrm_com_name, QStringLiteral("COM%1").arg(PollingRig::kPort));
+        settings.setValue(Setting::COMPortFrm_baud_index, 5); // 38400
+    }
     ProgramState::instance().setPollingThread(&rig.thread);
     CMain window;
     auto *progress = window.findChild<QProgressWin *>();
@@ -55,7 +62,11 @@ void TestParameterWrite::changeReachesTheInverterAndMonitoringGoesOn()
     QTRY_VERIFY_WITH_TIMEOUT(tree->topLevelItem(0)->childCount() == 1, 20000);
 
     emit tree->itemClicked(tree->topLevelItem(0)->child(0), 0);
-    QTimer::singleShot(0, &window, [&window] { window.findChild<QPassword *>()->accept(); });
+    QTimer::singleShot(0, &window, [] {
+        QWidget *password = QApplication::activeModalWidget();
+        password->findChild<QLineEdit *>(QStringLiteral("lePwd"))->setText(QStringLiteral("53170482"));
+        QTest::mouseClick(password->findChild<QPushButton *>(QStringLiteral("btnOK")), Qt::LeftButton);
+    });
     window.findChild<QTabWidget *>(QStringLiteral("realTimeSubTab"))->setCurrentIndex(RealTimeView::ParameterPage);
     auto *table = page->findChild<QTableWidget *>(QStringLiteral("table_para"));
     auto *newValue = page->findChild<QLineEdit *>(QStringLiteral("edNewValue"));
