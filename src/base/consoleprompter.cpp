@@ -26,3 +26,8 @@ QString ConsolePrompter::saveFileName(const QString &, const QString &)
 {
     return {};
 }
+
+std::optional<QString> ConsolePrompter::inputText(const QString &, const QString &, const QString &)
+{
+    return std::nullopt;
+}

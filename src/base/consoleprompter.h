@@ -3,7 +3,8 @@
 #include "base/prompter.h"
 
 // Prompter of the programs without a window: messages go to standard error,
-// questions take the answer given on the command line, the language is English, no file is chosen.
+// questions take the answer given on the command line, the language is English, no file is chosen
+// and no text is typed.
 class ConsolePrompter : public Prompter
 {
 public:
@@ -13,6 +14,7 @@ public:
     bool question(const QString &title, const QString &text) override;
     int chooseLanguage() override;
     QString saveFileName(const QString &title, const QString &filter) override;
+    std::optional<QString> inputText(const QString &title, const QString &label, const QString &text) override;
 
 private:
     bool m_answerYes;

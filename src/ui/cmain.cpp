@@ -5,6 +5,7 @@
 #include "base/prompter.h"
 #include "db/database.h"
 #include "monitor/programstate.h"
+#include "monitor/qpollingthread.h"
 #include "monitor/sensorsettings.h"
 #include "ui/dataexporter.h"
 #include "ui/dialogs/comportfrm.h"
@@ -19,6 +20,10 @@
 #include "ui/dialogs/searchinverterfrm.h"
 #include "ui/languagemenus.h"
 #include "ui/qprogresswin.h"
+#include "ui/views/keyparametersview.h"
+#include "ui/views/parameterview.h"
+#include "ui/views/realtimedisplay.h"
+#include "ui/views/realtimeview.h"
 #include "ui_cmain.h"
 
 #include <QActionGroup>
@@ -64,6 +69,7 @@ CMain::CMain(QWidget *parent)
     connect(m_languages->toolBarGroup(), &QActionGroup::triggered, this, &CMain::languageChangeForToolBar);
 
     createContextMenus();
+    createPages();
     connectActions();
     m_ui->tabWidget->setCurrentIndex(MainTab);
     m_ui->actionExportData->setEnabled(false);
@@ -115,6 +121,19 @@ void CMain::createContextMenus()
     m_pageMenu = new QMenu(this);
     m_pageMenu->setObjectName(QStringLiteral("pageMenu"));
     m_pageMenu->addActions({m_ui->actionExport_JPG, m_ui->actionPrint});
+}
+
+void CMain::createPages()
+{
+    m_realTime = new RealTimeView(
+        m_progress, [this] { return m_password->exec() == QDialog::Accepted; }, m_ui->tab_realtime_data);
+    m_ui->realTimePageLayout->addWidget(m_realTime);
+    m_keyParameters = new KeyParametersView(m_ui->tab_key_parameters);
+    m_ui->keyParametersPageLayout->addWidget(m_keyParameters);
+    if (QPollingThread *thread = ProgramState::instance().pollingThread()) {
+        connect(thread, &QPollingThread::polling_ok, this, &CMain::every_polling, Qt::QueuedConnection);
+        connect(thread, &QPollingThread::enter_wait_mode, this, &CMain::wait_mode_handler, Qt::QueuedConnection);
+    }
 }
 
 void CMain::connectActions()
@@ -224,7 +243,96 @@ void CMain::on_actionExport_JPG_triggered()
 
 void CMain::tabChange(int index)
 {
+    m_realTime->showInformationPage();
     m_ui->actionExportData->setEnabled(index == ChartTab || index == EventListTab || index == DataLogTab);
+}
+
+void CMain::addGroup()
+{
+    m_realTime->addGroup();
+}
+
+void CMain::inverterClick(QTreeWidgetItem *item, int column)
+{
+    m_realTime->inverterClick(item, column);
+}
+
+void CMain::build_group_inverter()
+{
+    m_realTime->buildGroupInverter();
+}
+
+void CMain::show_realtime_data()
+{
+    m_realTime->showRealtimeData();
+}
+
+void CMain::displayParameterAppend(unsigned char *block, int registerNo, double scale, QString label, QString unit,
+                                   QString tooltip)
+{
+    m_realTime->realTimeDisplay().appendRegister(block, registerNo, scale, label, unit, tooltip);
+}
+
+void CMain::displayParameterAppend(unsigned char *block, int registerNo, double scale, QString label, QString unit)
+{
+    m_realTime->realTimeDisplay().appendRegister(block, registerNo, scale, label, unit);
+}
+
+void CMain::displayParameterAppend(QString text, QString tooltip)
+{
+    m_realTime->realTimeDisplay().appendText(text, tooltip);
+}
+
+void CMain::realtime_subtab_change(int index)
+{
+    m_realTime->subTabChange(index);
+}
+
+void CMain::display_device_parameter()
+{
+    m_realTime->parameterView()->display();
+}
+
+void CMain::device_parameter_click(QTableWidgetItem *item)
+{
+    m_realTime->parameterView()->itemClick(item);
+}
+
+void CMain::save_device_parameter()
+{
+    m_realTime->parameterView()->save();
+}
+
+void CMain::display_key_parameters()
+{
+    m_keyParameters->display();
+}
+
+void CMain::every_polling()
+{
+    // The tree when the number of records changed, the live and parameter values, the end of a parameter save.
+    m_realTime->pollingCycleDone();
+    m_keyParameters->display();
+}
+
+void CMain::deleteGroup()
+{
+    m_realTime->deleteGroup();
+}
+
+void CMain::deleteInverter()
+{
+    m_realTime->deleteInverter();
+}
+
+void CMain::upGroup()
+{
+    m_realTime->upGroup();
+}
+
+void CMain::downGroup()
+{
+    m_realTime->downGroup();
 }
 
 void CMain::show_about()
@@ -273,6 +381,16 @@ void CMain::languageChangeForToolBar()
     m_languages->chooseFromToolBar();
 }
 
+void CMain::keyHeaderChange(int index)
+{
+    m_keyParameters->headerChange(index);
+}
+
+void CMain::keyHeaderChangeHelp(int column, QComboBox *selector)
+{
+    m_keyParameters->headerChangeHelp(column, selector);
+}
+
 void CMain::confWizardShow()
 {
     m_configWizard->restart();
@@ -287,6 +405,11 @@ void CMain::ctxMenu(const QPoint &pos)
 {
     QMenu *menu = m_ui->tabWidget->currentIndex() == MainTab ? m_mainPageMenu : m_pageMenu;
     menu->popup(mapToGlobal(pos));
+}
+
+void CMain::wait_mode_handler()
+{
+    m_realTime->parameterView()->waitModeHandler();
 }
 
 void CMain::set_alive_num(int num)
@@ -318,4 +441,9 @@ void CMain::closeEvent(QCloseEvent *event)
     hide();
     db_exec(QStringLiteral("update orva_inverter set online = 0"));
     event->accept();
+}
+
+void CMain::recv_tree_item_change()
+{
+    m_realTime->recvTreeItemChange();
 }

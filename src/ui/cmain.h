@@ -12,10 +12,12 @@ class CMainClass;
 }
 class COMPortFrm;
 class DataExporter;
+class KeyParametersView;
 class LanguageMenus;
 class QAbout;
 class QalarmConfig;
 class QBackgroundDlg;
+class QComboBox;
 class QConfigWizard;
 class QFontSettings;
 class QLabel;
@@ -24,6 +26,9 @@ class QMenu;
 class QPassword;
 class QProgressWin;
 class QSensorSettings;
+class QTableWidgetItem;
+class QTreeWidgetItem;
+class RealTimeView;
 class SearchInverterFrm;
 
 // The program's main window: the tab pages of the views, menus, tool bars and
@@ -41,6 +46,8 @@ public:
     // The page of a history tab that the Export Data command writes out.
     void setDataExporter(Tab tab, DataExporter *exporter);
     PageOutput &pageOutput() { return m_pageOutput; }
+    RealTimeView *realTimeView() const { return m_realTime; }
+    KeyParametersView *keyParametersView() const { return m_keyParameters; }
 
 public slots:
     void menu_search_inverter();
@@ -57,6 +64,24 @@ public slots:
     void on_actionPrint_triggered();
     void on_actionExport_JPG_triggered();
     void tabChange(int index);
+    void addGroup();
+    void inverterClick(QTreeWidgetItem *item, int column);
+    void build_group_inverter();
+    void show_realtime_data();
+    void displayParameterAppend(unsigned char *block, int registerNo, double scale, QString label, QString unit,
+                                QString tooltip);
+    void displayParameterAppend(unsigned char *block, int registerNo, double scale, QString label, QString unit);
+    void displayParameterAppend(QString text, QString tooltip);
+    void realtime_subtab_change(int index);
+    void display_device_parameter();
+    void device_parameter_click(QTableWidgetItem *item);
+    void save_device_parameter();
+    void display_key_parameters();
+    void every_polling();
+    void deleteGroup();
+    void deleteInverter();
+    void upGroup();
+    void downGroup();
     void show_about();
     void on_actionBackground_Graphics_triggered();
     void changeLanguageForMenu();
@@ -64,10 +89,14 @@ public slots:
     void on_actionExportData_triggered();
     void showCurrDateTime();
     void languageChangeForToolBar();
+    void keyHeaderChange(int index);
+    void keyHeaderChangeHelp(int column, QComboBox *selector);
     void confWizardShow();
     void ctxMenu(const QPoint &pos);
+    void wait_mode_handler();
     void set_alive_num(int num);
     void setTitle(const QString &title);
+    void recv_tree_item_change();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -78,6 +107,7 @@ private:
     void createStatusBar();
     void createContextMenus();
     void connectActions();
+    void createPages();
     static QString aliveText(int num);
 
     std::unique_ptr<Ui::CMainClass> m_ui;
@@ -95,6 +125,8 @@ private:
     QConfigWizard *m_configWizard = nullptr;
     QFontSettings *m_fontSettings = nullptr;
 
+    RealTimeView *m_realTime = nullptr;
+    KeyParametersView *m_keyParameters = nullptr;
     QLabel *m_stateLabel = nullptr;
     QLabel *m_aliveLabel = nullptr;
     QMenu *m_mainPageMenu = nullptr;

@@ -3,6 +3,7 @@
 #include "ui/languagedialog.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 void WidgetPrompter::message(Level level, const QString &title, const QString &text)
@@ -34,4 +35,13 @@ int WidgetPrompter::chooseLanguage()
 QString WidgetPrompter::saveFileName(const QString &title, const QString &filter)
 {
     return QFileDialog::getSaveFileName(m_parent, title, QString(), filter);
+}
+
+std::optional<QString> WidgetPrompter::inputText(const QString &title, const QString &label, const QString &text)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(m_parent, title, label, QLineEdit::Normal, text, &ok);
+    if (!ok)
+        return std::nullopt;
+    return answer;
 }

@@ -16,6 +16,7 @@ public:
     bool question(const QString &title, const QString &text) override;
     int chooseLanguage() override;
     QString saveFileName(const QString &title, const QString &filter) override;
+    std::optional<QString> inputText(const QString &title, const QString &label, const QString &text) override;
 
 private:
     QPointer<QWidget> m_parent;

@@ -40,6 +40,12 @@ QString ScriptedPrompter::saveFileName(const QString &, const QString &)
     return m_saveFileName;
 }
 
+std::optional<QString> ScriptedPrompter::inputText(const QString &, const QString &, const QString &)
+{
+    QMutexLocker locker(&m_mutex);
+    return m_inputText;
+}
+
 QList<ScriptedPrompter::Message> ScriptedPrompter::messages() const
 {
     QMutexLocker locker(&m_mutex);

@@ -23,11 +23,14 @@ public:
     bool question(const QString &title, const QString &text) override;
     int chooseLanguage() override;
     QString saveFileName(const QString &title, const QString &filter) override;
+    std::optional<QString> inputText(const QString &title, const QString &label, const QString &text) override;
 
     void setAnswer(bool yes) { m_answer = yes; }
     void setLanguage(int index) { m_language = index; }
     // The path the save-file dialogs answer; empty means cancelled.
     void setSaveFileName(const QString &path) { m_saveFileName = path; }
+    // The text the input boxes answer; nothing means cancelled.
+    void setInputText(const std::optional<QString> &text) { m_inputText = text; }
 
     QList<Message> messages() const;
     QStringList questions() const;
@@ -41,4 +44,5 @@ private:
     int m_language = 0;
     int m_languageRequests = 0;
     QString m_saveFileName;
+    std::optional<QString> m_inputText;
 };
