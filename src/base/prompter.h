@@ -20,4 +20,14 @@ public:
     // A save-file dialog with a name filter such as "Images (*.bmp *.jpg)":
     // the chosen path, or an empty text when cancelled.
     virtual QString saveFileName(const QString &title, const QString &filter) = 0;
+    // An open-file dialog: the chosen existing file, or an empty text when cancelled.
+    virtual QString openFileName(const QString &title, const QString &filter) = 0;
+    // A one-line text input: the text typed, or an empty text when cancelled.
+    virtual QString inputText(const QString &title, const QString &label) = 0;
+    // The font dialog, starting at a font given as QFont::toString() text:
+    // the chosen font in the same form, or an empty text when cancelled.
+    virtual QString chooseFont(const QString &current) = 0;
+    // The colour dialog, starting at a colour given as "#rrggbb": the chosen
+    // colour in the same form, or an empty text when cancelled.
+    virtual QString chooseColor(const QString &current) = 0;
 };

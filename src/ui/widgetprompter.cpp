@@ -2,7 +2,10 @@
 
 #include "ui/languagedialog.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 void WidgetPrompter::message(Level level, const QString &title, const QString &text)
@@ -34,4 +37,29 @@ int WidgetPrompter::chooseLanguage()
 QString WidgetPrompter::saveFileName(const QString &title, const QString &filter)
 {
     return QFileDialog::getSaveFileName(m_parent, title, QString(), filter);
+}
+
+QString WidgetPrompter::openFileName(const QString &title, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(m_parent, title, QString(), filter);
+}
+
+QString WidgetPrompter::inputText(const QString &title, const QString &label)
+{
+    return QInputDialog::getText(m_parent, title, label);
+}
+
+QString WidgetPrompter::chooseFont(const QString &current)
+{
+    QFont font;
+    font.fromString(current);
+    bool ok = false;
+    font = QFontDialog::getFont(&ok, font, m_parent);
+    return ok ? font.toString() : QString();
+}
+
+QString WidgetPrompter::chooseColor(const QString &current)
+{
+    const QColor color = QColorDialog::getColor(QColor(current), m_parent);
+    return color.isValid() ? color.name() : QString();
 }
