@@ -1,5 +1,6 @@
 #pragma once
 
+#include "monitor/planttotals.h"
 #include "ui/pageoutput.h"
 
 #include <QMainWindow>
@@ -11,6 +12,7 @@ namespace Ui {
 class CMainClass;
 }
 class COMPortFrm;
+class DashboardView;
 class DataExporter;
 class LanguageMenus;
 class QAbout;
@@ -57,14 +59,36 @@ public slots:
     void on_actionExport_JPG_triggered();
     void tabChange(int index);
     void show_about();
+    void update_main_screen(PlantTotals totals);
+    void changeBackground(const QString &path);
     void on_actionBackground_Graphics_triggered();
+    void display_earning(const QString &earning);
+    void dispaly_co2Reduction(const QString &co2);
+    void mainViewSettings();
     void changeLanguageForMenu();
+    void initSensorUI();
     void on_actionExportData_triggered();
     void showCurrDateTime();
     void languageChangeForToolBar();
+    void viewSequenceSetting();
+    QFont getHeaderFont();
+    QFont getViewFont();
+    QFont getMessageFont();
+    void setHeaderFont(QFont &font);
+    void setViewFont(QFont &font);
+    void setMsgFont(QFont &font);
+    void loadFont();
+    void setHeaderColor(const QColor &color);
+    void setMsgColor(const QColor &color);
+    void setViewColor(const QColor &color);
+    void loadColor();
     void ctxMenu(const QPoint &pos);
     void set_alive_num(int num);
     void setTitle(const QString &title);
+
+signals:
+    // The dashboard settings changed: the plant-totals thread reads them again.
+    void display_change();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -72,6 +96,7 @@ protected:
 
 private:
     void createDialogs();
+    void createDashboard();
     void createStatusBar();
     void createContextMenus();
     void connectActions();
@@ -91,6 +116,10 @@ private:
     QPassword *m_password = nullptr;
     QConfigWizard *m_configWizard = nullptr;
     QFontSettings *m_fontSettings = nullptr;
+
+    DashboardView *m_dashboard = nullptr;
+    // The number of devices the inverter tree was last built for.
+    int m_knownDeviceCount = 0;
 
     QLabel *m_stateLabel = nullptr;
     QLabel *m_aliveLabel = nullptr;
