@@ -16,8 +16,6 @@
 #include <QSignalBlocker>
 
 namespace {
-constexpr int kBitRows = 8;
-
 // The state codes of an event_type text: numbers joined by ",".
 QList<int> eventCodes(const QString &text)
 {
@@ -60,7 +58,7 @@ QalarmConfig::QalarmConfig(QWidget *parent)
     for (int bit = 0; bit < AlarmSelection::kBitCount; ++bit) {
         auto *box = new QCheckBox(this);
         box->setObjectName(QStringLiteral("cbBit%1").arg(bit));
-        m_ui->bitsLayout->addWidget(box, bit % kBitRows, bit / kBitRows);
+        m_ui->bitsLayout->addWidget(box);
         m_bitBoxes.append(box);
     }
     addEventBoxes(m_events, classicStates(), m_ui->eventsLayout);

@@ -10,6 +10,13 @@
 namespace {
 enum Part { Title, Fields, Message };
 
+// A sample in a colour, on a grey on which both light and dark colours can be read.
+QString sampleStyle(const QColor &color)
+{
+    return DashboardAppearance::colorStyleSheet(color) +
+           QStringLiteral("background-color: rgb(127, 140, 153); padding: 2px 8px;");
+}
+
 const SettingKey &colorKey(int type)
 {
     switch (type) {
@@ -57,8 +64,7 @@ void QFontSettings::showEvent(QShowEvent *event)
 {
     AppSettings settings;
     for (int type : {Title, Fields, Message})
-        sample(type)->setStyleSheet(DashboardAppearance::colorStyleSheet(
-            DashboardAppearance::parseColorSetting(settings.text(colorKey(type)))));
+        sample(type)->setStyleSheet(sampleStyle(DashboardAppearance::parseColorSetting(settings.text(colorKey(type)))));
     showCurrentFonts();
     QDialog::showEvent(event);
 }
@@ -120,7 +126,7 @@ void QFontSettings::saveColor(int type)
         else
             m_dashboard->setMessageColor(color);
     }
-    sample(type)->setStyleSheet(DashboardAppearance::colorStyleSheet(color));
+    sample(type)->setStyleSheet(sampleStyle(color));
     AppSettings().setValue(key, DashboardAppearance::colorSettingText(color));
 }
 

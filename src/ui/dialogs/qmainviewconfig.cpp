@@ -41,7 +41,7 @@ QMainViewConfig::QMainViewConfig(QWidget *parent)
     QMyTableWidget *table = m_ui->tableSeq;
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table->setMinimumSize(560, 240);
+    table->setMinimumSize(680, 240);
     for (int row = 0; row < DashboardFields::kRows; ++row) {
         for (int column = 0; column < DashboardFields::kColumns; ++column) {
             auto *cell = new QTableWidgetItem;

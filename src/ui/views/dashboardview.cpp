@@ -40,8 +40,12 @@ DashboardView::DashboardView(const Page &page, QWidget *parent)
     , m_grid(new QGridLayout(this))
 {
     setObjectName(QStringLiteral("listView"));
+    // Every cell keeps its share, so that a field stands where it was put even beside empty rows.
+    m_grid->setHorizontalSpacing(40);
     for (int column = 0; column < DashboardFields::kColumns; ++column)
         m_grid->setColumnStretch(column, 1);
+    for (int row = 0; row < DashboardFields::kRows; ++row)
+        m_grid->setRowStretch(row, 1);
     for (int k = 0; k < DashboardFields::Count; ++k) {
         auto *label = new QMyLabel(true, this);
         label->setObjectName(QStringLiteral("field%1").arg(k));

@@ -18,6 +18,7 @@ QMyLabel::QMyLabel(bool horizontal, QWidget *parent)
     layout->addWidget(m_name);
     layout->addWidget(m_value);
     m_name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_name->setContentsMargins(0, 0, 12, 0); // the name never touches its value
     m_value->setAlignment((horizontal ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
 }
 
