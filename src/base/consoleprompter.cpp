@@ -27,12 +27,12 @@ QString ConsolePrompter::saveFileName(const QString &, const QString &)
     return {};
 }
 
-QString ConsolePrompter::openFileName(const QString &, const QString &)
+std::optional<QString> ConsolePrompter::inputText(const QString &, const QString &, const QString &)
 {
-    return {};
+    return std::nullopt;
 }
 
-QString ConsolePrompter::inputText(const QString &, const QString &)
+QString ConsolePrompter::openFileName(const QString &, const QString &)
 {
     return {};
 }

@@ -14,8 +14,8 @@ public:
     bool question(const QString &title, const QString &text) override;
     int chooseLanguage() override;
     QString saveFileName(const QString &title, const QString &filter) override;
+    std::optional<QString> inputText(const QString &title, const QString &label, const QString &text) override;
     QString openFileName(const QString &title, const QString &filter) override;
-    QString inputText(const QString &title, const QString &label) override;
     QString chooseFont(const QString &current) override;
     QString chooseColor(const QString &current) override;
 

@@ -39,14 +39,18 @@ QString WidgetPrompter::saveFileName(const QString &title, const QString &filter
     return QFileDialog::getSaveFileName(m_parent, title, QString(), filter);
 }
 
+std::optional<QString> WidgetPrompter::inputText(const QString &title, const QString &label, const QString &text)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(m_parent, title, label, QLineEdit::Normal, text, &ok);
+    if (!ok)
+        return std::nullopt;
+    return answer;
+}
+
 QString WidgetPrompter::openFileName(const QString &title, const QString &filter)
 {
     return QFileDialog::getOpenFileName(m_parent, title, QString(), filter);
-}
-
-QString WidgetPrompter::inputText(const QString &title, const QString &label)
-{
-    return QInputDialog::getText(m_parent, title, label);
 }
 
 QString WidgetPrompter::chooseFont(const QString &current)

@@ -40,16 +40,16 @@ QString ScriptedPrompter::saveFileName(const QString &, const QString &)
     return m_saveFileName;
 }
 
+std::optional<QString> ScriptedPrompter::inputText(const QString &, const QString &, const QString &)
+{
+    QMutexLocker locker(&m_mutex);
+    return m_inputText;
+}
+
 QString ScriptedPrompter::openFileName(const QString &, const QString &)
 {
     QMutexLocker locker(&m_mutex);
     return m_openFileName;
-}
-
-QString ScriptedPrompter::inputText(const QString &, const QString &)
-{
-    QMutexLocker locker(&m_mutex);
-    return m_inputText;
 }
 
 QString ScriptedPrompter::chooseFont(const QString &current)

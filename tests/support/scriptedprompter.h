@@ -23,8 +23,8 @@ public:
     bool question(const QString &title, const QString &text) override;
     int chooseLanguage() override;
     QString saveFileName(const QString &title, const QString &filter) override;
+    std::optional<QString> inputText(const QString &title, const QString &label, const QString &text) override;
     QString openFileName(const QString &title, const QString &filter) override;
-    QString inputText(const QString &title, const QString &label) override;
     QString chooseFont(const QString &current) override;
     QString chooseColor(const QString &current) override;
 
@@ -32,9 +32,10 @@ public:
     void setLanguage(int index) { m_language = index; }
     // The path the save-file dialogs answer; empty means cancelled.
     void setSaveFileName(const QString &path) { m_saveFileName = path; }
-    // The answers of the open-file, text, font and colour prompts; empty means cancelled.
+    // The text the input boxes answer; nothing means cancelled.
+    void setInputText(const std::optional<QString> &text) { m_inputText = text; }
+    // The answers of the open-file, font and colour prompts; empty means cancelled.
     void setOpenFileName(const QString &path) { m_openFileName = path; }
-    void setInputText(const QString &text) { m_inputText = text; }
     void setFontChoice(const QString &font) { m_font = font; }
     void setColorChoice(const QString &color) { m_color = color; }
     // The starting values the font and colour prompts were given, in order.
@@ -52,8 +53,8 @@ private:
     int m_language = 0;
     int m_languageRequests = 0;
     QString m_saveFileName;
+    std::optional<QString> m_inputText;
     QString m_openFileName;
-    QString m_inputText;
     QString m_font;
     QString m_color;
     QStringList m_choicesOffered;

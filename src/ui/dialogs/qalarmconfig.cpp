@@ -218,8 +218,11 @@ void QalarmConfig::on_btnClear_clicked()
 
 void QalarmConfig::on_btnAddMail_clicked()
 {
-    const QString mail =
-        ProgramState::instance().prompter().inputText(tr("Add recipient"), tr("Email address:")).trimmed();
+    const QString mail = ProgramState::instance()
+                             .prompter()
+                             .inputText(tr("Add recipient"), tr("Email address:"), QString())
+                             .value_or(QString())
+                             .trimmed();
     if (mail.isEmpty())
         return;
     m_ui->listMail->addItem(mail);
