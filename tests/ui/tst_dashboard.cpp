@@ -105,6 +105,9 @@ void TestDashboard::fieldsTakeTheirSequenceCells()
     QCOMPARE(cellOf(window, 10), QPoint(6, 2));
     QCOMPARE(cellOf(window, 11), QPoint(6, 3));
     QCOMPARE(cellOf(window, 12), QPoint(-1, -1));
+    // No heights stored yet: the lines keep their default heights instead of vanishing.
+    QCOMPARE(child<QFrame>(&window, "titleFrame")->maximumHeight(), 40);
+    QCOMPARE(child<QFrame>(&window, "msgFrame")->maximumHeight(), 30);
 
     // Default Sequence places all thirteen at once.
     QMainViewConfig *config = window.findChild<QMainViewConfig *>();
