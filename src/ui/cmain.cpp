@@ -237,7 +237,8 @@ void CMain::update_main_screen(PlantTotals totals)
     const QPollingThread *polling = ProgramState::instance().pollingThread();
     if (isHidden() || !polling || !polling->isRunning())
         return;
-    m_dashboard->showTotals(totals, m_knownDeviceCount);
+    // The averages are per inverter the polling has met.
+    m_dashboard->showTotals(totals, ProgramState::instance().devices().snapshotSize());
 }
 
 void CMain::changeBackground(const QString &path)

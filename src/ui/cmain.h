@@ -118,8 +118,6 @@ private:
     QFontSettings *m_fontSettings = nullptr;
 
     DashboardView *m_dashboard = nullptr;
-    // The number of devices the inverter tree was last built for.
-    int m_knownDeviceCount = 0;
 
     QLabel *m_stateLabel = nullptr;
     QLabel *m_aliveLabel = nullptr;
