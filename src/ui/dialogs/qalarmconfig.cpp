@@ -101,8 +101,10 @@ void QalarmConfig::showEvent(QShowEvent *event)
 
 void QalarmConfig::done(int result)
 {
-    storeBits();
-    storeEvents();
+    if (isVisible()) { // the boxes show what was loaded
+        storeBits();
+        storeEvents();
+    }
     QDialog::done(result);
 }
 
