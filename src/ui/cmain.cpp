@@ -85,7 +85,7 @@ void CMain::createDialogs()
     m_progress = new QProgressWin(this);
     m_background = new QBackgroundDlg(this);
     m_sensorSettings = new QSensorSettings(this);
-    m_password = new QPassword(this);
+    m_password = new QPassword(true, this);
     m_configWizard = new QConfigWizard(this);
     m_fontSettings = new QFontSettings(this);
 

@@ -4,6 +4,7 @@
 #include "base/appsettings.h"
 #include "base/prompter.h"
 #include "monitor/programstate.h"
+#include "ui/dialogs/dialogplacement.h"
 #include "ui/views/dashboardappearance.h"
 #include "ui_qbackgrounddlg.h"
 
@@ -51,8 +52,7 @@ void QBackgroundDlg::preview(const QString &name)
 
 void QBackgroundDlg::showEvent(QShowEvent *event)
 {
-    if (QWidget *window = parentWidget() ? parentWidget()->window() : nullptr)
-        move(window->frameGeometry().center() - rect().center());
+    centreOverParent(this);
     m_ui->listGraphic->clear();
     m_ui->listGraphic->addItems(QDir(folder()).entryList(QDir::Files, QDir::Unsorted));
     const QString stored = storedName();

@@ -4,6 +4,7 @@
 #include "base/currencysymbols.h"
 #include "base/prompter.h"
 #include "monitor/programstate.h"
+#include "ui/dialogs/dialogplacement.h"
 #include "ui/dialogs/qviewsize.h"
 #include "ui/views/dashboardfields.h"
 #include "ui_qmainviewconfig.h"
@@ -57,8 +58,7 @@ QMainViewConfig::~QMainViewConfig() = default;
 
 void QMainViewConfig::showEvent(QShowEvent *event)
 {
-    if (QWidget *window = parentWidget() ? parentWidget()->window() : nullptr)
-        move(window->frameGeometry().center() - rect().center());
+    centreOverParent(this);
     load();
     QDialog::showEvent(event);
 }
