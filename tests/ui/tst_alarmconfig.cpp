@@ -5,6 +5,7 @@
 #include "support/smtptestserver.h"
 #include "support/tempappdir.h"
 #include "ui/dialogs/qalarmconfig.h"
+#include "ui/qprogresswin.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -127,14 +128,21 @@ void TestAlarmConfig::settingsAppliedAndTestMailSent()
     QCOMPARE(db_query(QStringLiteral("select * from mail_recipient")).value(0).value(QStringLiteral("mail")),
              QStringLiteral("ops@solar.test"));
 
+    // The test runs while the dialog lives on under the progress window; one test at a time.
+    const int told = prompter.messages().size();
     click(dialog, "btnSendTest");
+    auto *progress = dialog.findChild<QProgressWin *>();
+    QVERIFY(progress->isVisible());
+    QVERIFY(!dialog.findChild<QPushButton *>(QStringLiteral("btnTestConnect"))->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(prompter.messages().size() > told, 40000);
     QCOMPARE(prompter.messages().last().title, QStringLiteral("Send Test Mail"));
     QCOMPARE(prompter.messages().last().text, QStringLiteral("Send success."));
+    QVERIFY(!progress->isVisible());
     const QList<QJsonObject> mails = server.messages();
     QCOMPARE(mails.size(), 1);
     QVERIFY(mails.first()[QStringLiteral("data")].toString().contains(
         QStringLiteral("Subject:Test Mail -- Lumora Data Manager")));
-    QVERIFY(dialog.isEnabled());
+    QVERIFY(dialog.findChild<QPushButton *>(QStringLiteral("btnSendTest"))->isEnabled());
 }
 
 QTEST_MAIN(TestAlarmConfig)

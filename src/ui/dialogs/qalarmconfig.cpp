@@ -6,14 +6,11 @@
 #include "device/statetables.h"
 #include "monitor/alarmselection.h"
 #include "monitor/mailsettings.h"
-#include "monitor/mailtester.h"
 #include "monitor/programstate.h"
 #include "ui/qprogresswin.h"
 #include "ui_qalarmconfig.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
-#include <QSignalBlocker>
 
 namespace {
 // The state codes of an event_type text: numbers joined by ",".
@@ -53,8 +50,11 @@ QalarmConfig::QalarmConfig(QWidget *parent)
     , m_ui(new Ui::QalarmConfigClass)
     , m_events{&Setting::event_type, {}}
     , m_events83{&Setting::event_type_83, {}}
+    , m_progress(new QProgressWin(this))
 {
     m_ui->setupUi(this);
+    m_progress->setText(MailTester::progressText());
+    connect(&m_tester, &MailTester::finished, this, &QalarmConfig::mailTestEnded);
     for (int bit = 0; bit < AlarmSelection::kBitCount; ++bit) {
         auto *box = new QCheckBox(this);
         box->setObjectName(QStringLiteral("cbBit%1").arg(bit));
@@ -66,11 +66,7 @@ QalarmConfig::QalarmConfig(QWidget *parent)
     connect(m_ui->tabWidget, &QTabWidget::currentChanged, this, &QalarmConfig::tab_change);
 }
 
-QalarmConfig::~QalarmConfig()
-{
-    m_mailThread.requestInterruption();
-    m_mailThread.wait();
-}
+QalarmConfig::~QalarmConfig() = default;
 
 void QalarmConfig::addEventBoxes(EventBoxes &events, const QList<QPair<int, QString>> &states, QLayout *layout)
 {
@@ -249,32 +245,32 @@ void QalarmConfig::on_btnApply_clicked()
     emit mail_setting_change(settings.account, settings.password, settings.port, settings.server, settings.sender);
 }
 
-void QalarmConfig::runMailTest(bool connectionOnly)
+void QalarmConfig::startMailTest(bool connectionOnly)
 {
     const MailSettings settings = fields();
-    QProgressWin progress(this);
-    progress.setText(MailTester::progressText());
-    const auto keepAlive = [&progress] {
-        if (!progress.isVisible())
-            progress.show();
-        QCoreApplication::processEvents();
-    };
-    setEnabled(false);
-    if (connectionOnly)
-        MailTester::testConnection(settings, m_mailThread, keepAlive);
-    else
-        MailTester::sendTestMail(settings, m_mailThread, keepAlive);
-    setEnabled(true);
+    if (!(connectionOnly ? m_tester.testConnection(settings) : m_tester.sendTestMail(settings)))
+        return;
+    // One test at a time; the dialog stays open and alive meanwhile.
+    m_ui->btnTestConnect->setEnabled(false);
+    m_ui->btnSendTest->setEnabled(false);
+    m_progress->show();
+}
+
+void QalarmConfig::mailTestEnded()
+{
+    m_progress->hide();
+    m_ui->btnTestConnect->setEnabled(true);
+    m_ui->btnSendTest->setEnabled(true);
 }
 
 void QalarmConfig::on_btnTestConnect_clicked()
 {
-    runMailTest(true);
+    startMailTest(true);
 }
 
 void QalarmConfig::on_btnSendTest_clicked()
 {
-    runMailTest(false);
+    startMailTest(false);
 }
 
 void QalarmConfig::on_leMail_textChanged(const QString &)

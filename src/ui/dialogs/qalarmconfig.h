@@ -1,6 +1,6 @@
 #pragma once
 
-#include "monitor/qmailthread.h"
+#include "monitor/mailtester.h"
 
 #include <QDialog>
 #include <QVector>
@@ -11,6 +11,7 @@ class QalarmConfigClass;
 }
 class MailSettings;
 class QCheckBox;
+class QProgressWin;
 struct SettingKey;
 
 // The alarm-mail settings: the account and server, the recipients, the error
@@ -67,7 +68,9 @@ private:
     void addEventBoxes(EventBoxes &events, const QList<QPair<int, QString>> &states, QLayout *layout);
     void loadEvents();
     void storeEvents();
-    void runMailTest(bool connectionOnly);
+    // Starts a test with the fields as they stand; the progress window shows until it ends.
+    void startMailTest(bool connectionOnly);
+    void mailTestEnded();
 
     std::unique_ptr<Ui::QalarmConfigClass> m_ui;
     QVector<QCheckBox *> m_bitBoxes;
@@ -75,5 +78,6 @@ private:
     int m_shownWord = 0;
     EventBoxes m_events;
     EventBoxes m_events83;
-    QMailThread m_mailThread;
+    MailTester m_tester;
+    QProgressWin *m_progress;
 };
