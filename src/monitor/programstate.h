@@ -45,8 +45,9 @@ public:
     bool decimalComma() const { return m_decimalComma.load(); }
     void setDecimalComma(bool on) { m_decimalComma.store(on); }
 
-    // Today's energy of the inverter the real-time view last showed (the unscaled
-    // word of its register 217); the dashboard's "Power Generation". 0 until then.
+    // Today's energy in kWh of the inverter the real-time view last showed (its
+    // register 217 with the register's scale); the dashboard's "Power Generation".
+    // 0 until then.
     double todayEnergy() const { return m_todayEnergy.load(); }
     void setTodayEnergy(double energy) { m_todayEnergy.store(energy); }
 
