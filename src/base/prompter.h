@@ -24,4 +24,12 @@ public:
     virtual QString saveFileName(const QString &title, const QString &filter) = 0;
     // A line of text asked for with a label, starting from text: the answer, or nothing when cancelled.
     virtual std::optional<QString> inputText(const QString &title, const QString &label, const QString &text) = 0;
+    // An open-file dialog: the chosen existing file, or an empty text when cancelled.
+    virtual QString openFileName(const QString &title, const QString &filter) = 0;
+    // The font dialog, starting at a font given as QFont::toString() text:
+    // the chosen font in the same form, or an empty text when cancelled.
+    virtual QString chooseFont(const QString &current) = 0;
+    // The colour dialog, starting at a colour given as "#rrggbb": the chosen
+    // colour in the same form, or an empty text when cancelled.
+    virtual QString chooseColor(const QString &current) = 0;
 };

@@ -329,3 +329,8 @@ QString db_result_text(int resultCode)
 {
     return QString::fromUtf8(sqlite3_errstr(resultCode));
 }
+
+QString db_library_version()
+{
+    return QString::fromLatin1(sqlite3_libversion());
+}

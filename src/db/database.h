@@ -50,3 +50,6 @@ bool db_query_int(const QString &statement, const QVariantList &values, const QS
 
 // SQLite's English text for a result code, for log lines.
 QString db_result_text(int resultCode);
+
+// The version of the SQLite library in use, such as "3.40.1".
+QString db_library_version();

@@ -1,12 +1,12 @@
 #include "ui/cmain.h"
 
+#include "base/appdir.h"
 #include "base/appsettings.h"
 #include "base/clock.h"
 #include "base/prompter.h"
 #include "db/database.h"
 #include "monitor/programstate.h"
 #include "monitor/qpollingthread.h"
-#include "monitor/sensorsettings.h"
 #include "ui/dataexporter.h"
 #include "ui/dialogs/comportfrm.h"
 #include "ui/dialogs/qabout.h"
@@ -20,6 +20,7 @@
 #include "ui/dialogs/searchinverterfrm.h"
 #include "ui/languagemenus.h"
 #include "ui/qprogresswin.h"
+#include "ui/views/dashboardview.h"
 #include "ui/views/keyparametersview.h"
 #include "ui/views/parameterview.h"
 #include "ui/views/realtimedisplay.h"
@@ -28,6 +29,7 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 
 // The icons live in a static library: their resource is registered by hand.
@@ -69,6 +71,7 @@ CMain::CMain(QWidget *parent)
     connect(m_languages->toolBarGroup(), &QActionGroup::triggered, this, &CMain::languageChangeForToolBar);
 
     createContextMenus();
+    createDashboard();
     createPages();
     connectActions();
     m_ui->tabWidget->setCurrentIndex(MainTab);
@@ -97,6 +100,14 @@ void CMain::createDialogs()
                                           m_background, m_sensorSettings, m_password, m_configWizard, m_fontSettings})
         dialog->setWindowFlags(kDialogFlags);
     m_progress->setStyleSheet(QString::fromLatin1(kProgressStyle));
+}
+
+void CMain::createDashboard()
+{
+    const Ui::CMainClass &ui = *m_ui;
+    m_dashboard = new DashboardView({ui.frame, ui.titleFrame, ui.lblTitle, ui.msgFrame, ui.lblMessage}, this);
+    ui.dashboardLayout->addWidget(m_dashboard);
+    m_fontSettings->setDashboard(m_dashboard);
 }
 
 void CMain::createStatusBar()
@@ -156,6 +167,9 @@ void CMain::connectActions()
     connect(ui.actionConfiguration_Wizard, &QAction::triggered, this, &CMain::confWizardShow);
     connect(m_sensorSettings, &QSensorSettings::sensor_update, this, &CMain::initSensorUI);
     connect(ui.tabWidget, &QTabWidget::currentChanged, this, &CMain::tabChange);
+    connect(m_background, &QBackgroundDlg::setBackGround, this, &CMain::changeBackground);
+    connect(m_mainViewConfig, &QMainViewConfig::setting_change, this, &CMain::mainViewSettings);
+    connect(m_mainViewConfig, &QMainViewConfig::setting_change, this, &CMain::viewSequenceSetting);
     connect(this, &QWidget::customContextMenuRequested, this, &CMain::ctxMenu);
 }
 
@@ -340,9 +354,39 @@ void CMain::show_about()
     m_about->exec();
 }
 
+void CMain::update_main_screen(PlantTotals totals)
+{
+    const QPollingThread *polling = ProgramState::instance().pollingThread();
+    if (isHidden() || !polling || !polling->isRunning())
+        return;
+    // The averages are per inverter the polling has met.
+    m_dashboard->showTotals(totals, ProgramState::instance().devices().snapshotSize());
+}
+
+void CMain::changeBackground(const QString &path)
+{
+    m_dashboard->setBackground(path);
+}
+
 void CMain::on_actionBackground_Graphics_triggered()
 {
     m_background->exec();
+}
+
+void CMain::display_earning(const QString &earning)
+{
+    m_dashboard->showEarning(earning);
+}
+
+void CMain::dispaly_co2Reduction(const QString &co2)
+{
+    m_dashboard->showCo2Reduction(co2);
+}
+
+void CMain::mainViewSettings()
+{
+    m_dashboard->applySettings();
+    emit display_change();
 }
 
 void CMain::changeLanguageForMenu()
@@ -352,7 +396,7 @@ void CMain::changeLanguageForMenu()
 
 void CMain::initSensorUI()
 {
-    ProgramState::instance().sensors().load(readSensorSettings());
+    m_dashboard->reloadSensors();
 }
 
 void CMain::on_actionExportData_triggered()
@@ -381,6 +425,11 @@ void CMain::languageChangeForToolBar()
     m_languages->chooseFromToolBar();
 }
 
+void CMain::viewSequenceSetting()
+{
+    m_dashboard->arrange();
+}
+
 void CMain::keyHeaderChange(int index)
 {
     m_keyParameters->headerChange(index);
@@ -399,6 +448,61 @@ void CMain::confWizardShow()
     m_comPort->initCOM();
     if (m_configWizard->startMonitoringRequested())
         m_ui->actionStart->trigger();
+}
+
+QFont CMain::getHeaderFont()
+{
+    return m_dashboard->headerFont();
+}
+
+QFont CMain::getViewFont()
+{
+    return m_dashboard->viewFont();
+}
+
+QFont CMain::getMessageFont()
+{
+    return m_dashboard->messageFont();
+}
+
+void CMain::setHeaderFont(QFont &font)
+{
+    m_dashboard->setHeaderFont(font);
+}
+
+void CMain::setViewFont(QFont &font)
+{
+    m_dashboard->setViewFont(font);
+}
+
+void CMain::setMsgFont(QFont &font)
+{
+    m_dashboard->setMessageFont(font);
+}
+
+void CMain::loadFont()
+{
+    m_dashboard->loadFonts();
+}
+
+void CMain::setHeaderColor(const QColor &color)
+{
+    m_dashboard->setHeaderColor(color);
+}
+
+void CMain::setMsgColor(const QColor &color)
+{
+    m_dashboard->setMessageColor(color);
+}
+
+void CMain::setViewColor(const QColor &color)
+{
+    m_dashboard->setViewColor(color);
+}
+
+void CMain::loadColor()
+{
+    m_dashboard->loadColors();
 }
 
 void CMain::ctxMenu(const QPoint &pos)
@@ -425,10 +529,15 @@ void CMain::setTitle(const QString &title)
 
 void CMain::showEvent(QShowEvent *event)
 {
+    const QString background = AppSettings().text(Setting::BK_IMG);
+    const QString backgroundPath = AppDir::file(QStringLiteral("background/") + background);
+    if (!background.isEmpty() && QFileInfo(backgroundPath).isFile())
+        changeBackground(backgroundPath);
     ProgramState::instance().addressTable().insertFromText(AppSettings().text(Setting::INV_ADDR));
     // The menu stays in the form for its actions but never shows in the menu bar.
     m_ui->menuWindow->setTitle(QString());
     m_ui->menuWindow->menuAction()->setVisible(false);
+    loadColor();
     QMainWindow::showEvent(event);
 }
 

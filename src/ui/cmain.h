@@ -1,5 +1,6 @@
 #pragma once
 
+#include "monitor/planttotals.h"
 #include "ui/pageoutput.h"
 
 #include <QMainWindow>
@@ -11,6 +12,7 @@ namespace Ui {
 class CMainClass;
 }
 class COMPortFrm;
+class DashboardView;
 class DataExporter;
 class KeyParametersView;
 class LanguageMenus;
@@ -83,20 +85,41 @@ public slots:
     void upGroup();
     void downGroup();
     void show_about();
+    void update_main_screen(PlantTotals totals);
+    void changeBackground(const QString &path);
     void on_actionBackground_Graphics_triggered();
+    void display_earning(const QString &earning);
+    void dispaly_co2Reduction(const QString &co2);
+    void mainViewSettings();
     void changeLanguageForMenu();
     void initSensorUI();
     void on_actionExportData_triggered();
     void showCurrDateTime();
     void languageChangeForToolBar();
+    void viewSequenceSetting();
     void keyHeaderChange(int index);
     void keyHeaderChangeHelp(int column, QComboBox *selector);
     void confWizardShow();
+    QFont getHeaderFont();
+    QFont getViewFont();
+    QFont getMessageFont();
+    void setHeaderFont(QFont &font);
+    void setViewFont(QFont &font);
+    void setMsgFont(QFont &font);
+    void loadFont();
+    void setHeaderColor(const QColor &color);
+    void setMsgColor(const QColor &color);
+    void setViewColor(const QColor &color);
+    void loadColor();
     void ctxMenu(const QPoint &pos);
     void wait_mode_handler();
     void set_alive_num(int num);
     void setTitle(const QString &title);
     void recv_tree_item_change();
+
+signals:
+    // The dashboard settings changed: the plant-totals thread reads them again.
+    void display_change();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -104,6 +127,7 @@ protected:
 
 private:
     void createDialogs();
+    void createDashboard();
     void createStatusBar();
     void createContextMenus();
     void connectActions();
@@ -127,6 +151,8 @@ private:
 
     RealTimeView *m_realTime = nullptr;
     KeyParametersView *m_keyParameters = nullptr;
+    DashboardView *m_dashboard = nullptr;
+
     QLabel *m_stateLabel = nullptr;
     QLabel *m_aliveLabel = nullptr;
     QMenu *m_mainPageMenu = nullptr;

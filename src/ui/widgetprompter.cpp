@@ -2,7 +2,9 @@
 
 #include "ui/languagedialog.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -44,4 +46,24 @@ std::optional<QString> WidgetPrompter::inputText(const QString &title, const QSt
     if (!ok)
         return std::nullopt;
     return answer;
+}
+
+QString WidgetPrompter::openFileName(const QString &title, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(m_parent, title, QString(), filter);
+}
+
+QString WidgetPrompter::chooseFont(const QString &current)
+{
+    QFont font;
+    font.fromString(current);
+    bool ok = false;
+    font = QFontDialog::getFont(&ok, font, m_parent);
+    return ok ? font.toString() : QString();
+}
+
+QString WidgetPrompter::chooseColor(const QString &current)
+{
+    const QColor color = QColorDialog::getColor(QColor(current), m_parent);
+    return color.isValid() ? color.name() : QString();
 }

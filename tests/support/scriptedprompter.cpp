@@ -46,6 +46,32 @@ std::optional<QString> ScriptedPrompter::inputText(const QString &, const QStrin
     return m_inputText;
 }
 
+QString ScriptedPrompter::openFileName(const QString &, const QString &)
+{
+    QMutexLocker locker(&m_mutex);
+    return m_openFileName;
+}
+
+QString ScriptedPrompter::chooseFont(const QString &current)
+{
+    QMutexLocker locker(&m_mutex);
+    m_choicesOffered.append(current);
+    return m_font;
+}
+
+QString ScriptedPrompter::chooseColor(const QString &current)
+{
+    QMutexLocker locker(&m_mutex);
+    m_choicesOffered.append(current);
+    return m_color;
+}
+
+QStringList ScriptedPrompter::choicesOffered() const
+{
+    QMutexLocker locker(&m_mutex);
+    return m_choicesOffered;
+}
+
 QList<ScriptedPrompter::Message> ScriptedPrompter::messages() const
 {
     QMutexLocker locker(&m_mutex);
