@@ -115,7 +115,7 @@ bool runCase(const QString &name, const QString &scenario, int baud, int runs)
         timer.start();
         search.start();
         search.wait();
-        times << timer.nsecsElapsed() / 1e6;
+        times << double(timer.nsecsElapsed()) / 1e6;
         if (search.found().size() != occupied) {
             std::printf("%-8s %5d baud: found %d of %d inverters\n", qPrintable(name), baud, int(search.found().size()),
                         occupied);
