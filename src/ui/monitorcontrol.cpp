@@ -135,10 +135,10 @@ void MonitorControl::pollingCycleDone()
     if (!m_totals.isRunning())
         m_totals.start();
     run(m_hooks.refreshKeyParameters);
-    if (!m_session.isWaitRequested() && !m_session.isWaiting() && m_w.progress->isVisible()) {
-        run(m_hooks.parameterSaveEnded);
+    run(m_hooks.refreshRealTime);
+    // A parameter write has ended once the polling thread runs freely again.
+    if (!m_session.isWaitRequested() && !m_session.isWaiting() && m_w.progress->isVisible())
         m_w.progress->close();
-    }
     run(m_hooks.refreshSensorFields);
 }
 

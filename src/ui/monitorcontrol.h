@@ -53,7 +53,7 @@ public:
         std::function<void()> refreshChartTree;     // monitoring has started on the chart's tab
         std::function<void()> rebuildTree;          // the number of device records changed
         std::function<void()> refreshKeyParameters; // after every cycle
-        std::function<void()> parameterSaveEnded;   // the polling thread runs freely again after a write
+        std::function<void()> refreshRealTime;      // after every cycle, also ends a finished parameter write
         std::function<void()> refreshSensorFields;  // after every cycle
         std::function<void()> waitModeEntered;      // the polling thread waits: the line is free
     };
