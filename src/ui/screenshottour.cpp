@@ -2,11 +2,14 @@
 
 #include "monitor/monitoringsession.h"
 #include "ui/cmain.h"
+#include "ui/views/qmytreewidget.h"
+#include "ui/views/realtimeview.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
+#include <QTabWidget>
 
 #include <cstdio>
 
@@ -15,6 +18,22 @@ namespace {
 ScreenshotTour::Shot tab(const char *name, void (CMain::*jump)())
 {
     return {QLatin1String(name), [jump](CMain &window) { (window.*jump)(); }};
+}
+
+// The Real time data tab with the first inverter of the tree chosen and its live values shown.
+ScreenshotTour::Shot firstInverterLive(const char *name)
+{
+    return {QLatin1String(name), [](CMain &window) {
+                window.jump_view1();
+                QTreeWidget *tree = window.realTimeView()->tree();
+                QTreeWidgetItem *group = tree->topLevelItem(0);
+                if (!group || group->childCount() == 0)
+                    return;
+                tree->setCurrentItem(group->child(0));
+                window.inverterClick(group->child(0), 0);
+                window.findChild<QTabWidget *>(QStringLiteral("realTimeSubTab"))
+                    ->setCurrentIndex(RealTimeView::RealTimePage);
+            }};
 }
 
 void printLine(FILE *stream, const QString &text)
@@ -43,7 +62,7 @@ const QList<ScreenshotTour::Tour> &ScreenshotTour::tours()
          3,
          {
              tab("main", &CMain::jump_view0),
-             tab("real-time-data", &CMain::jump_view1),
+             firstInverterLive("real-time-data"),
              tab("key-parameters", &CMain::jump_view2),
              tab("graphical-analysis", &CMain::jump_view3),
              tab("event-list", &CMain::jump_view4),
