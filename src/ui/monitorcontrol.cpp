@@ -76,11 +76,7 @@ void MonitorControl::start()
     m_firstCycle = true;
     setState(State::Starting);
     m_w.progress->setText(tr("Starting monitoring..."));
-    // The first cycle closes it.
-    if (m_firstCycle)
-        m_w.progress->exec();
-    if (m_state != State::Starting)
-        return;
+    m_w.progress->exec(); // the first cycle closes it
     if (m_autoSearchMinutes > 0 && !m_autoSearchTimer.isActive())
         m_autoSearchTimer.start(m_autoSearchMinutes * 60000);
     setState(State::Monitoring);
