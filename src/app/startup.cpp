@@ -73,6 +73,9 @@ bool Startup::checkDatabase(Prompter &prompter)
     const QString path = AppDir::file(QStringLiteral("lumora.db"));
     if (!QFileInfo::exists(path)) {
         write_log(QStringLiteral("[Error] db lost"));
+        // The write-ahead log of the lost file would be replayed into the restored copy.
+        for (const char *suffix : {"-wal", "-shm"})
+            QFile::remove(path + QLatin1String(suffix));
         if (!restoreFrom(AppDir::file(QStringLiteral("bak/lumora.db")), path))
             restoreFrom(AppDir::file(QStringLiteral("cln/lumora.db")), path);
         if (!QFileInfo::exists(path)) {
