@@ -78,10 +78,23 @@ int runLogged(sqlite3 *handle, const QString &statement, const QVariantList *val
     return rc;
 }
 
+// True when the file was deleted or replaced while open. A rollback journal
+// refuses to write then; a write-ahead log would take the writes into the
+// deleted file without a word.
+bool fileHasMoved(sqlite3 *handle)
+{
+    int moved = 0;
+    return sqlite3_file_control(handle, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved;
+}
+
 // An update's failure is logged once more as such. Caller holds the mutex.
 int updateLogged(sqlite3 *handle, const QString &statement, const QVariantList *values)
 {
-    const int rc = runLogged(handle, statement, values, nullptr);
+    int rc = SQLITE_READONLY_DBMOVED;
+    if (fileHasMoved(handle))
+        BoundStatement::logFailure(statement, db_result_text(rc));
+    else
+        rc = runLogged(handle, statement, values, nullptr);
     if (rc != SQLITE_OK)
         write_log(QStringLiteral("[ERROR][SQL UPDATE] %1").arg(statement));
     return rc;
