@@ -10,6 +10,7 @@
 #include "base/programinfo.h"
 #include "base/prompter.h"
 #include "db/database.h"
+#include "db/historyschema.h"
 #include "device/devicetables.h"
 #include "monitor/programstate.h"
 
@@ -96,6 +97,7 @@ bool Startup::checkDatabase(Prompter &prompter)
             QStringLiteral("[ERROR] %1: %2").arg(path, empty ? QStringLiteral("empty file") : db_result_text(rc)));
         return false;
     }
+    HistorySchema::ensure();
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "base/prompter.h"
 #include "db/database.h"
 #include "monitor/programstate.h"
+#include "ui/dailydebugfiles.h"
 #include "ui/dataexporter.h"
 #include "ui/dialogs/comportfrm.h"
 #include "ui/dialogs/qabout.h"
@@ -18,11 +19,16 @@
 #include "ui/dialogs/searchinverterfrm.h"
 #include "ui/languagemenus.h"
 #include "ui/qprogresswin.h"
+#include "ui/views/chartview.h"
+#include "ui/views/datalogview.h"
+#include "ui/views/eventlistview.h"
 #include "ui_cmain.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QTreeWidget>
+#include <qwt_plot.h>
 
 // The icons live in a static library: their resource is registered by hand.
 static void initIconResources()
@@ -53,6 +59,9 @@ CMain::CMain(QWidget *parent)
     createDialogs();
     createStatusBar();
 
+    m_debugSaveTimer.setInterval(60000);
+    connect(&m_debugSaveTimer, &QTimer::timeout, this, &CMain::saveDebug);
+    m_debugSaveTimer.start();
     m_clockTimer.setInterval(1000);
     connect(&m_clockTimer, &QTimer::timeout, this, &CMain::showCurrDateTime);
     m_clockTimer.start();
@@ -63,6 +72,7 @@ CMain::CMain(QWidget *parent)
     connect(m_languages->toolBarGroup(), &QActionGroup::triggered, this, &CMain::languageChangeForToolBar);
 
     createContextMenus();
+    createHistoryViews();
     connectActions();
     m_ui->tabWidget->setCurrentIndex(MainTab);
     m_ui->actionExportData->setEnabled(false);
@@ -114,6 +124,19 @@ void CMain::createContextMenus()
     m_pageMenu = new QMenu(this);
     m_pageMenu->setObjectName(QStringLiteral("pageMenu"));
     m_pageMenu->addActions({m_ui->actionExport_JPG, m_ui->actionPrint});
+}
+
+void CMain::createHistoryViews()
+{
+    m_chartView = new ChartView(m_ui->tab_graphical_analysis);
+    m_ui->chartPageLayout->addWidget(m_chartView);
+    m_eventListView = new EventListView(m_ui->tab_event_list);
+    m_ui->eventListPageLayout->addWidget(m_eventListView);
+    m_dataLogView = new DataLogView(m_ui->tab_data_logging);
+    m_ui->dataLogPageLayout->addWidget(m_dataLogView);
+    setDataExporter(ChartTab, m_chartView);
+    setDataExporter(EventListTab, m_eventListView);
+    setDataExporter(DataLogTab, m_dataLogView);
 }
 
 void CMain::connectActions()
@@ -203,12 +226,41 @@ void CMain::on_actionPrint_triggered()
 
 void CMain::on_actionExport_JPG_triggered()
 {
-    m_pageOutput.exportImage(m_ui->tabWidget->currentWidget());
+    const bool chart = m_ui->tabWidget->currentIndex() == ChartTab;
+    m_pageOutput.exportImage(chart ? static_cast<QWidget *>(m_chartView->plot()) : m_ui->tabWidget->currentWidget());
 }
 
 void CMain::tabChange(int index)
 {
     m_ui->actionExportData->setEnabled(index == ChartTab || index == EventListTab || index == DataLogTab);
+    if (index == ChartTab) {
+        m_chartView->refreshTree();
+        m_chartView->tree()->setFocus();
+    } else if (index == EventListTab) {
+        m_eventListView->fillEventSelectors();
+    } else if (index == DataLogTab) {
+        m_dataLogView->fillSelectors();
+    }
+}
+
+void CMain::queryDataLog()
+{
+    m_dataLogView->query();
+}
+
+void CMain::queryEvent()
+{
+    m_eventListView->query();
+}
+
+void CMain::event_row_click(int row, int column)
+{
+    m_eventListView->explainRow(row, column);
+}
+
+void CMain::query_graphic()
+{
+    m_chartView->query();
 }
 
 void CMain::show_about()
@@ -242,6 +294,26 @@ void CMain::on_actionExportData_triggered()
     }
 }
 
+void CMain::exportEvent()
+{
+    m_eventListView->exportData();
+}
+
+void CMain::exportDataLogging()
+{
+    m_dataLogView->exportData();
+}
+
+void CMain::exportDataGraphic()
+{
+    m_chartView->exportData();
+}
+
+void CMain::saveDebug()
+{
+    DailyDebugFiles::saveIfDue(isHidden());
+}
+
 void CMain::showCurrDateTime()
 {
     m_ui->lblMessage->setText(Clock::instance().now().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
@@ -262,6 +334,11 @@ void CMain::set_alive_num(int num)
 {
     if (!isHidden())
         m_aliveLabel->setText(aliveText(num));
+}
+
+void CMain::gbYearShow()
+{
+    m_chartView->showPeriodChoosers();
 }
 
 void CMain::setTitle(const QString &title)
@@ -286,5 +363,6 @@ void CMain::closeEvent(QCloseEvent *event)
     }
     hide();
     db_exec(QStringLiteral("update orva_inverter set online = 0"));
+    saveDebug();
     event->accept();
 }

@@ -10,8 +10,11 @@
 namespace Ui {
 class CMainClass;
 }
+class ChartView;
 class COMPortFrm;
 class DataExporter;
+class DataLogView;
+class EventListView;
 class LanguageMenus;
 class QAbout;
 class QalarmConfig;
@@ -56,14 +59,23 @@ public slots:
     void on_actionPrint_triggered();
     void on_actionExport_JPG_triggered();
     void tabChange(int index);
+    void queryDataLog();
+    void queryEvent();
+    void event_row_click(int row, int column);
+    void query_graphic();
     void show_about();
     void on_actionBackground_Graphics_triggered();
     void changeLanguageForMenu();
     void on_actionExportData_triggered();
+    void exportEvent();
+    void exportDataLogging();
+    void exportDataGraphic();
+    void saveDebug();
     void showCurrDateTime();
     void languageChangeForToolBar();
     void ctxMenu(const QPoint &pos);
     void set_alive_num(int num);
+    void gbYearShow();
     void setTitle(const QString &title);
 
 protected:
@@ -74,6 +86,7 @@ private:
     void createDialogs();
     void createStatusBar();
     void createContextMenus();
+    void createHistoryViews();
     void connectActions();
     static QString aliveText(int num);
 
@@ -97,6 +110,10 @@ private:
     QMenu *m_mainPageMenu = nullptr;
     QMenu *m_pageMenu = nullptr;
     QTimer m_clockTimer;
+    QTimer m_debugSaveTimer;
+    ChartView *m_chartView = nullptr;
+    EventListView *m_eventListView = nullptr;
+    DataLogView *m_dataLogView = nullptr;
     std::unique_ptr<LanguageMenus> m_languages;
     PageOutput m_pageOutput;
     std::array<DataExporter *, TabCount> m_exporters{};

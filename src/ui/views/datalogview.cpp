@@ -1,0 +1,82 @@
+#include "ui/views/datalogview.h"
+
+#include "base/prompter.h"
+#include "monitor/programstate.h"
+#include "ui/views/csvfile.h"
+#include "ui/views/historyselectors.h"
+#include "ui/views/qlogdata.h"
+#include "ui_datalogview.h"
+
+namespace {
+Prompter &prompter()
+{
+    return ProgramState::instance().prompter();
+}
+} // namespace
+
+DataLogView::DataLogView(QWidget *parent)
+    : QWidget(parent)
+    , m_ui(new Ui::DataLogView)
+    , m_model(new QLogData(this))
+{
+    m_ui->setupUi(this);
+    m_ui->tableViewDataLog->setModel(m_model);
+    m_ui->tableViewDataLog->resizeColumnsToContents();
+    connect(m_ui->btnQueryDataLog, &QPushButton::clicked, this, &DataLogView::query);
+    fillSelectors();
+}
+
+DataLogView::~DataLogView() = default;
+
+void DataLogView::fillSelectors()
+{
+    HistorySelectors::fillInverters(m_ui->cbInverter);
+    HistorySelectors::fillMonths(m_ui->cbMonth);
+    HistorySelectors::fillYears(m_ui->cbYear);
+}
+
+void DataLogView::query()
+{
+    m_ui->btnQueryDataLog->setEnabled(false);
+    const QString year = m_ui->cbYear->currentText();
+    const int month = m_ui->cbMonth->currentText().toInt();
+    QTableView *table = m_ui->tableViewDataLog;
+    table->setUpdatesEnabled(false);
+    m_model->query(m_ui->cbInverter->currentText(), HistorySelectors::monthStart(year, month),
+                   HistorySelectors::monthEnd(year, month));
+    if (m_model->rowCount() > 0)
+        table->resizeColumnsToContents();
+    table->setUpdatesEnabled(true);
+    if (m_model->rowCount() == 0) {
+        m_model->clear();
+        prompter().message(Prompter::Level::Information, tr("info"), tr("No data found!"));
+    }
+    m_ui->btnQueryDataLog->setEnabled(true);
+}
+
+bool DataLogView::hasRows() const
+{
+    return m_model->rowCount() > 0;
+}
+
+void DataLogView::exportData()
+{
+    const QString name = prompter().saveFileName(tr("Save *.csv File"), tr("Excel (*.csv)"));
+    if (name.isEmpty())
+        return;
+    CsvFile file(name);
+    if (!file.open())
+        return;
+    QStringList cells;
+    for (int column = 0; column < QLogData::kColumns; ++column)
+        cells << m_model->headerText(column);
+    file.writeFields(cells);
+    const bool complete = m_model->forEachReading([&](const QLogData::Reading &reading) {
+        cells.clear();
+        for (int column = 0; column < QLogData::kColumns; ++column)
+            cells << m_model->cellText(reading, column);
+        file.writeFields(cells);
+    });
+    if (file.close() && complete)
+        prompter().message(Prompter::Level::Information, tr("OK"), tr("Export OK"));
+}
