@@ -7,7 +7,11 @@
 #include "ui/views/qlogdata.h"
 #include "ui_datalogview.h"
 
+#include <QHeaderView>
+
 namespace {
+constexpr int kWidthSampleRows = 20;
+
 Prompter &prompter()
 {
     return ProgramState::instance().prompter();
@@ -21,6 +25,8 @@ DataLogView::DataLogView(QWidget *parent)
 {
     m_ui->setupUi(this);
     m_ui->tableViewDataLog->setModel(m_model);
+    // Column widths from the first rows: the rest of a month's are alike.
+    m_ui->tableViewDataLog->horizontalHeader()->setResizeContentsPrecision(kWidthSampleRows);
     m_ui->tableViewDataLog->resizeColumnsToContents();
     connect(m_ui->btnQueryDataLog, &QPushButton::clicked, this, &DataLogView::query);
     fillSelectors();
@@ -46,6 +52,7 @@ void DataLogView::query()
                    HistorySelectors::monthEnd(year, month));
     if (m_model->rowCount() > 0)
         table->resizeColumnsToContents();
+
     table->setUpdatesEnabled(true);
     if (m_model->rowCount() == 0) {
         m_model->clear();

@@ -9,6 +9,8 @@
 #include "ui/views/historyselectors.h"
 #include "ui_eventlistview.h"
 
+#include <QHeaderView>
+
 namespace {
 
 // The statement keeps its runs of tabs: it is logged as it stands when it fails.
@@ -22,6 +24,7 @@ const QString kEventQuery = QStringLiteral(
 // The table's columns: log_time, state_code, err1 to err4.
 constexpr int kColumns = 6;
 constexpr int kFirstErrorColumn = 2;
+constexpr int kWidthSampleRows = 20;
 
 Prompter &prompter()
 {
@@ -42,6 +45,8 @@ EventListView::EventListView(QWidget *parent)
     m_ui->setupUi(this);
     m_ui->eventSplitter->setStretchFactor(0, 3);
     m_ui->eventSplitter->setStretchFactor(1, 1);
+    // Column widths from the first rows: the rest are alike.
+    m_ui->tableEvent->horizontalHeader()->setResizeContentsPrecision(kWidthSampleRows);
     connect(m_ui->btnQueryEvent, &QPushButton::clicked, this, &EventListView::query);
     connect(m_ui->tableEvent, &QTableWidget::cellClicked, this, &EventListView::explainRow);
     fillEventSelectors();
