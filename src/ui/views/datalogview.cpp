@@ -52,7 +52,6 @@ void DataLogView::query()
                    HistorySelectors::monthEnd(year, month));
     if (m_model->rowCount() > 0)
         table->resizeColumnsToContents();
-
     table->setUpdatesEnabled(true);
     if (m_model->rowCount() == 0) {
         m_model->clear();
