@@ -5,6 +5,7 @@
 #include "base/prompter.h"
 #include "db/database.h"
 #include "monitor/programstate.h"
+#include "monitor/sensorsettings.h"
 #include "ui/dailydebugfiles.h"
 #include "ui/dataexporter.h"
 #include "ui/dialogs/comportfrm.h"
@@ -90,7 +91,7 @@ void CMain::createDialogs()
     m_progress = new QProgressWin(this);
     m_background = new QBackgroundDlg(this);
     m_sensorSettings = new QSensorSettings(this);
-    m_password = new QPassword(this);
+    m_password = new QPassword(true, this);
     m_configWizard = new QConfigWizard(this);
     m_fontSettings = new QFontSettings(this);
 
@@ -142,6 +143,7 @@ void CMain::createHistoryViews()
 void CMain::connectActions()
 {
     const Ui::CMainClass &ui = *m_ui;
+    connect(ui.actionSearch_Inverters, &QAction::triggered, this, &CMain::menu_search_inverter);
     connect(ui.actionCOM_port, &QAction::triggered, this, &CMain::menu_com_setting);
     connect(ui.actionAlarm, &QAction::triggered, this, &CMain::menu_alarm);
     connect(ui.actionMain_view_configuration, &QAction::triggered, this, &CMain::menu_mainViewConfig);
@@ -155,6 +157,8 @@ void CMain::connectActions()
     connect(ui.actionData_logging, &QAction::triggered, this, &CMain::jump_view5);
     connect(ui.actionFont_Settings, &QAction::triggered, m_fontSettings, &QDialog::exec);
     connect(ui.actionSensor_Settings, &QAction::triggered, m_sensorSettings, &QDialog::exec);
+    connect(ui.actionConfiguration_Wizard, &QAction::triggered, this, &CMain::confWizardShow);
+    connect(m_sensorSettings, &QSensorSettings::sensor_update, this, &CMain::initSensorUI);
     connect(ui.tabWidget, &QTabWidget::currentChanged, this, &CMain::tabChange);
     connect(this, &QWidget::customContextMenuRequested, this, &CMain::ctxMenu);
 }
@@ -167,6 +171,18 @@ QString CMain::aliveText(int num)
 void CMain::setDataExporter(Tab tab, DataExporter *exporter)
 {
     m_exporters[tab] = exporter;
+}
+
+void CMain::menu_search_inverter()
+{
+    const int port = m_comPort->selectedPort();
+    const int baud = m_comPort->selectedBaud();
+    if (port == 0 || baud == 0) {
+        prompter().message(Prompter::Level::Warning, tr("Error"), tr("Please complete COM port settings first."));
+        return;
+    }
+    m_searchInverters->setPortBaud(port, baud);
+    m_searchInverters->exec();
 }
 
 void CMain::menu_com_setting()
@@ -278,6 +294,11 @@ void CMain::changeLanguageForMenu()
     m_languages->chooseFromMenu();
 }
 
+void CMain::initSensorUI()
+{
+    ProgramState::instance().sensors().load(readSensorSettings());
+}
+
 void CMain::on_actionExportData_triggered()
 {
     const int tab = m_ui->tabWidget->currentIndex();
@@ -322,6 +343,16 @@ void CMain::showCurrDateTime()
 void CMain::languageChangeForToolBar()
 {
     m_languages->chooseFromToolBar();
+}
+
+void CMain::confWizardShow()
+{
+    m_configWizard->restart();
+    m_configWizard->exec();
+    // The wizard may have chosen another line: the COM port dialog shows it from now on.
+    m_comPort->initCOM();
+    if (m_configWizard->startMonitoringRequested())
+        m_ui->actionStart->trigger();
 }
 
 void CMain::ctxMenu(const QPoint &pos)

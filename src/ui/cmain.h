@@ -46,6 +46,7 @@ public:
     PageOutput &pageOutput() { return m_pageOutput; }
 
 public slots:
+    void menu_search_inverter();
     void menu_com_setting();
     void menu_exit();
     void menu_alarm();
@@ -66,6 +67,7 @@ public slots:
     void show_about();
     void on_actionBackground_Graphics_triggered();
     void changeLanguageForMenu();
+    void initSensorUI();
     void on_actionExportData_triggered();
     void exportEvent();
     void exportDataLogging();
@@ -73,6 +75,7 @@ public slots:
     void saveDebug();
     void showCurrDateTime();
     void languageChangeForToolBar();
+    void confWizardShow();
     void ctxMenu(const QPoint &pos);
     void set_alive_num(int num);
     void gbYearShow();

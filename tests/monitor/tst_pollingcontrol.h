@@ -15,5 +15,4 @@ private slots:
     void stopInTheMiddleOfAPass();
     void stopRightAfterStartAndIdleTable();
     void alarmMemoryEmptiedHourly();
-    void communicationTestDropsSilentAddresses();
 };
