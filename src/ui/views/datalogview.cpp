@@ -4,6 +4,7 @@
 #include "monitor/programstate.h"
 #include "ui/views/csvfile.h"
 #include "ui/views/historyselectors.h"
+#include "ui/views/plaintextdelegate.h"
 #include "ui/views/qlogdata.h"
 #include "ui_datalogview.h"
 
@@ -25,6 +26,7 @@ DataLogView::DataLogView(QWidget *parent)
 {
     m_ui->setupUi(this);
     m_ui->tableViewDataLog->setModel(m_model);
+    m_ui->tableViewDataLog->setItemDelegate(new PlainTextDelegate(this));
     // Column widths from the first rows: the rest of a month's are alike.
     m_ui->tableViewDataLog->horizontalHeader()->setResizeContentsPrecision(kWidthSampleRows);
     m_ui->tableViewDataLog->resizeColumnsToContents();
