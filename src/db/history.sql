@@ -6,7 +6,7 @@
 -- of the three phase powers (registers 194, 197, 200) for families 303 and 400,
 -- else register 189. A monitor_data text that is not a list of numbers counts 0.
 CREATE VIEW orva_monitor_power AS
-SELECT id, inverter_id, substr(log_time, 1, 13) AS hour,
+SELECT id, inverter_id, log_time, substr(log_time, 1, 13) AS hour,
        CASE WHEN NOT json_valid('[' || monitor_data || ']') THEN 0
             WHEN versionw3 IN (303, 400) THEN
                 CAST(ifnull(json_extract('[' || monitor_data || ']', '$[11]'), 0)
@@ -45,24 +45,20 @@ BEGIN
     WHERE inverter_id = old.inverter_id AND hour = substr(old.log_time, 1, 13) AND samples <= 0;
 END;
 
-CREATE TRIGGER orva_power_hour_update_old BEFORE UPDATE OF versionw3, log_time, inverter_id, monitor_data
+-- A changed reading: the hours it left and entered are counted again from their readings.
+CREATE TRIGGER orva_power_hour_update AFTER UPDATE OF versionw3, log_time, inverter_id, monitor_data
 ON orva_monitor_log
-WHEN old.inverter_id IS NOT NULL AND old.log_time IS NOT NULL
 BEGIN
-    UPDATE orva_power_hour
-    SET samples = samples - 1, power_sum = power_sum - (SELECT power FROM orva_monitor_power WHERE id = old.id)
-    WHERE inverter_id = old.inverter_id AND hour = substr(old.log_time, 1, 13);
     DELETE FROM orva_power_hour
-    WHERE inverter_id = old.inverter_id AND hour = substr(old.log_time, 1, 13) AND samples <= 0;
-END;
-
-CREATE TRIGGER orva_power_hour_update_new AFTER UPDATE OF versionw3, log_time, inverter_id, monitor_data
-ON orva_monitor_log
-WHEN new.inverter_id IS NOT NULL AND new.log_time IS NOT NULL
-BEGIN
+    WHERE (inverter_id = old.inverter_id AND hour = substr(old.log_time, 1, 13))
+       OR (inverter_id = new.inverter_id AND hour = substr(new.log_time, 1, 13));
     INSERT INTO orva_power_hour (inverter_id, hour, samples, power_sum)
-    SELECT inverter_id, hour, 1, power FROM orva_monitor_power WHERE id = new.id
-    ON CONFLICT (inverter_id, hour) DO UPDATE SET samples = samples + 1, power_sum = power_sum + excluded.power_sum;
+    SELECT inverter_id, hour, count(*), sum(power) FROM orva_monitor_power
+    WHERE (inverter_id = old.inverter_id
+           AND log_time BETWEEN substr(old.log_time, 1, 13) AND substr(old.log_time, 1, 13) || ':99')
+       OR (inverter_id = new.inverter_id
+           AND log_time BETWEEN substr(new.log_time, 1, 13) AND substr(new.log_time, 1, 13) || ':99')
+    GROUP BY inverter_id, hour;
 END;
 
 -- The event list reads only the readings with an error word set.

@@ -200,17 +200,13 @@ void ChartView::exportData()
         prompter().message(Prompter::Level::Information, tr("Info"), tr("Please query data first"));
         return;
     }
-    const QString name = prompter().saveFileName(tr("Save *.csv File"), tr("Excel (*.csv)"));
-    if (name.isEmpty())
-        return;
-    CsvFile file(name);
-    if (!file.open())
+    const std::unique_ptr<CsvFile> file = CsvFile::chooseForExport();
+    if (!file)
         return;
     static const char *const keyNames[] = {"Hour", "Day", "Month"};
-    file.writeLine(QLatin1String(keyNames[m_kind]) + QStringLiteral(",Power(w)"));
+    file->writeLine(QLatin1String(keyNames[m_kind]) + QStringLiteral(",Power(w)"));
     // Hours from 0, days and months from 1.
     for (int key = m_kind == HourChart ? 0 : 1; key < m_averages.size(); ++key)
-        file.writeLine(QStringLiteral("%1,%2").arg(key).arg(QString::number(m_averages[key], 'g', 6)));
-    if (file.close())
-        prompter().message(Prompter::Level::Information, tr("OK"), tr("Export OK"));
+        file->writeLine(QStringLiteral("%1,%2").arg(key).arg(QString::number(m_averages[key], 'g', 6)));
+    file->closeExport();
 }

@@ -1,10 +1,21 @@
 #include "ui/views/csvfile.h"
 
 #include "base/log.h"
+#include "base/prompter.h"
+#include "monitor/programstate.h"
 
 CsvFile::CsvFile(const QString &path)
     : m_file(path)
 {}
+
+std::unique_ptr<CsvFile> CsvFile::chooseForExport()
+{
+    const QString name = ProgramState::instance().prompter().saveFileName(tr("Save *.csv File"), tr("Excel (*.csv)"));
+    if (name.isEmpty())
+        return nullptr;
+    auto file = std::make_unique<CsvFile>(name);
+    return file->open() ? std::move(file) : nullptr;
+}
 
 bool CsvFile::open()
 {
@@ -35,6 +46,12 @@ bool CsvFile::close()
         write_log(QStringLiteral("[CSV] %1: %2").arg(m_file.fileName(), m_file.errorString()));
     m_file.close();
     return written;
+}
+
+void CsvFile::closeExport(bool complete)
+{
+    if (close() && complete)
+        ProgramState::instance().prompter().message(Prompter::Level::Information, tr("OK"), tr("Export OK"));
 }
 
 QString CsvFile::field(const QString &value)

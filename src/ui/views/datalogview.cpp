@@ -12,11 +12,6 @@
 
 namespace {
 constexpr int kWidthSampleRows = 20;
-
-Prompter &prompter()
-{
-    return ProgramState::instance().prompter();
-}
 } // namespace
 
 DataLogView::DataLogView(QWidget *parent)
@@ -38,26 +33,22 @@ DataLogView::~DataLogView() = default;
 
 void DataLogView::fillSelectors()
 {
-    HistorySelectors::fillInverters(m_ui->cbInverter);
-    HistorySelectors::fillMonths(m_ui->cbMonth);
-    HistorySelectors::fillYears(m_ui->cbYear);
+    HistorySelectors::fill(m_ui->cbInverter, m_ui->cbMonth, m_ui->cbYear);
 }
 
 void DataLogView::query()
 {
     m_ui->btnQueryDataLog->setEnabled(false);
-    const QString year = m_ui->cbYear->currentText();
-    const int month = m_ui->cbMonth->currentText().toInt();
+    const HistorySelectors::Period month = HistorySelectors::chosenMonth(m_ui->cbYear, m_ui->cbMonth);
     QTableView *table = m_ui->tableViewDataLog;
     table->setUpdatesEnabled(false);
-    m_model->query(m_ui->cbInverter->currentText(), HistorySelectors::monthStart(year, month),
-                   HistorySelectors::monthEnd(year, month));
+    m_model->query(m_ui->cbInverter->currentText(), month.start, month.end);
     if (m_model->rowCount() > 0)
         table->resizeColumnsToContents();
     table->setUpdatesEnabled(true);
     if (m_model->rowCount() == 0) {
         m_model->clear();
-        prompter().message(Prompter::Level::Information, tr("info"), tr("No data found!"));
+        ProgramState::instance().prompter().message(Prompter::Level::Information, tr("info"), tr("No data found!"));
     }
     m_ui->btnQueryDataLog->setEnabled(true);
 }
@@ -69,22 +60,18 @@ bool DataLogView::hasRows() const
 
 void DataLogView::exportData()
 {
-    const QString name = prompter().saveFileName(tr("Save *.csv File"), tr("Excel (*.csv)"));
-    if (name.isEmpty())
-        return;
-    CsvFile file(name);
-    if (!file.open())
+    const std::unique_ptr<CsvFile> file = CsvFile::chooseForExport();
+    if (!file)
         return;
     QStringList cells;
     for (int column = 0; column < QLogData::kColumns; ++column)
         cells << m_model->headerText(column);
-    file.writeFields(cells);
+    file->writeFields(cells);
     const bool complete = m_model->forEachReading([&](const QLogData::Reading &reading) {
         cells.clear();
         for (int column = 0; column < QLogData::kColumns; ++column)
             cells << m_model->cellText(reading, column);
-        file.writeFields(cells);
+        file->writeFields(cells);
     });
-    if (file.close() && complete)
-        prompter().message(Prompter::Level::Information, tr("OK"), tr("Export OK"));
+    file->closeExport(complete);
 }

@@ -26,11 +26,6 @@ constexpr int kColumns = 6;
 constexpr int kFirstErrorColumn = 2;
 constexpr int kWidthSampleRows = 20;
 
-Prompter &prompter()
-{
-    return ProgramState::instance().prompter();
-}
-
 QString errorWordText(const QByteArray &stored)
 {
     return QString::number(stored.toLongLong(), 16) + QStringLiteral(" H");
@@ -56,9 +51,7 @@ EventListView::~EventListView() = default;
 
 void EventListView::fillEventSelectors()
 {
-    HistorySelectors::fillInverters(m_ui->cbInverter_event);
-    HistorySelectors::fillMonths(m_ui->cbMonth_event);
-    HistorySelectors::fillYears(m_ui->cbYear_event);
+    HistorySelectors::fill(m_ui->cbInverter_event, m_ui->cbMonth_event, m_ui->cbYear_event);
 }
 
 void EventListView::clearResult()
@@ -72,10 +65,8 @@ void EventListView::query()
 {
     m_ui->btnQueryEvent->setEnabled(false);
     clearResult();
-    const QString year = m_ui->cbYear_event->currentText();
-    const int month = m_ui->cbMonth_event->currentText().toInt();
-    ReadCursor cursor(kEventQuery, {m_ui->cbInverter_event->currentText(), HistorySelectors::monthStart(year, month),
-                                    HistorySelectors::monthEnd(year, month)});
+    const HistorySelectors::Period month = HistorySelectors::chosenMonth(m_ui->cbYear_event, m_ui->cbMonth_event);
+    ReadCursor cursor(kEventQuery, {m_ui->cbInverter_event->currentText(), month.start, month.end});
     QVector<QStringList> rows;
     while (cursor.next()) {
         // The cursor's columns: versionw3, sn_name, then the table's own.
@@ -100,7 +91,8 @@ void EventListView::query()
     table->setUpdatesEnabled(true);
     if (rows.isEmpty()) {
         clearResult();
-        prompter().message(Prompter::Level::Information, tr("Info"), tr("No error events happened!"));
+        ProgramState::instance().prompter().message(Prompter::Level::Information, tr("Info"),
+                                                    tr("No error events happened!"));
     }
     m_ui->btnQueryEvent->setEnabled(true);
 }
@@ -139,11 +131,8 @@ bool EventListView::hasRows() const
 
 void EventListView::exportData()
 {
-    const QString name = prompter().saveFileName(tr("Save *.csv File"), tr("Excel (*.csv)"));
-    if (name.isEmpty())
-        return;
-    CsvFile file(name);
-    if (!file.open())
+    const std::unique_ptr<CsvFile> file = CsvFile::chooseForExport();
+    if (!file)
         return;
     const QTableWidget *table = m_ui->tableEvent;
     // A column without a header item and a missing cell write nothing, not even the comma.
@@ -152,15 +141,14 @@ void EventListView::exportData()
         if (const QTableWidgetItem *item = table->horizontalHeaderItem(column))
             header << item->text();
     }
-    file.writeFields(header);
+    file->writeFields(header);
     for (int row = 0; row < table->rowCount(); ++row) {
         QStringList cells;
         for (int column = 0; column < table->columnCount(); ++column) {
             if (const QTableWidgetItem *item = table->item(row, column))
                 cells << item->text();
         }
-        file.writeFields(cells);
+        file->writeFields(cells);
     }
-    if (file.close())
-        prompter().message(Prompter::Level::Information, tr("OK"), tr("Export OK"));
+    file->closeExport();
 }

@@ -5,20 +5,17 @@
 
 #include <QComboBox>
 
-void HistorySelectors::fillInverters(QComboBox *box)
+void HistorySelectors::fill(QComboBox *inverter, QComboBox *month, QComboBox *year)
 {
-    box->clear();
+    inverter->clear();
     for (const DbRow &row : ReadConnection::query(QStringLiteral("SELECT DISTINCT sn_name FROM orva_inverter")))
-        box->addItem(row.value(QStringLiteral("sn_name")));
-    box->setCurrentIndex(0);
-}
-
-void HistorySelectors::fillMonths(QComboBox *box)
-{
-    box->clear();
-    for (int month = 1; month <= 12; ++month)
-        box->addItem(QString::number(month));
-    box->setCurrentIndex(Clock::instance().now().date().month() - 1);
+        inverter->addItem(row.value(QStringLiteral("sn_name")));
+    inverter->setCurrentIndex(0);
+    month->clear();
+    for (int number = 1; number <= 12; ++number)
+        month->addItem(QString::number(number));
+    month->setCurrentIndex(Clock::instance().now().date().month() - 1);
+    fillYears(year);
 }
 
 void HistorySelectors::fillYears(QComboBox *box)
@@ -30,12 +27,9 @@ void HistorySelectors::fillYears(QComboBox *box)
     box->setCurrentIndex(box->count() - 1);
 }
 
-QString HistorySelectors::monthStart(const QString &year, int month)
+HistorySelectors::Period HistorySelectors::chosenMonth(const QComboBox *year, const QComboBox *month)
 {
-    return QStringLiteral("%1-%2-01 00:00:00").arg(year).arg(month, 2, 10, QLatin1Char('0'));
-}
-
-QString HistorySelectors::monthEnd(const QString &year, int month)
-{
-    return QStringLiteral("%1-%2-31 23:59:59").arg(year).arg(month, 2, 10, QLatin1Char('0'));
+    const QString prefix =
+        QStringLiteral("%1-%2-").arg(year->currentText()).arg(month->currentText().toInt(), 2, 10, QLatin1Char('0'));
+    return {prefix + QStringLiteral("01 00:00:00"), prefix + QStringLiteral("31 23:59:59")};
 }
