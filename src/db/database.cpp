@@ -240,6 +240,23 @@ QList<int> db_exec_each(const QString &statement, const QList<QVariantList> &val
     return results;
 }
 
+int db_exec_transaction(const QList<DbStatement> &statements)
+{
+    Connection &c = connection();
+    QMutexLocker locker(&c.mutex);
+    if (!c.handle)
+        return SQLITE_OK;
+    int rc = updateLogged(c.handle, QStringLiteral("BEGIN"), nullptr);
+    for (int i = 0; i < statements.size() && rc == SQLITE_OK; ++i)
+        rc = updateLogged(c.handle, statements[i].sql, &statements[i].values);
+    if (rc == SQLITE_OK)
+        rc = updateLogged(c.handle, QStringLiteral("COMMIT"), nullptr);
+    // SQLite itself ends the transaction on some failed writes.
+    if (rc != SQLITE_OK && !sqlite3_get_autocommit(c.handle))
+        updateLogged(c.handle, QStringLiteral("ROLLBACK"), nullptr);
+    return rc;
+}
+
 int db_exec(const QString &statement)
 {
     return execStatement(statement, nullptr);
@@ -273,4 +290,9 @@ bool db_query_int(const QString &statement, const QVariantList &values, const QS
 QString db_result_text(int resultCode)
 {
     return QString::fromUtf8(sqlite3_errstr(resultCode));
+}
+
+QString db_library_version()
+{
+    return QString::fromLatin1(sqlite3_libversion());
 }

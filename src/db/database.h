@@ -31,6 +31,16 @@ int db_exec(const QString &statement, const QVariantList &values);
 // made again on its own, so that none is lost with it. Each run's result code.
 QList<int> db_exec_each(const QString &statement, const QList<QVariantList> &valueLists);
 
+// A statement with the values bound to its placeholders.
+struct DbStatement
+{
+    QString sql;
+    QVariantList values;
+};
+// Runs the statements in one transaction: all of them, or none when one fails
+// (then its result code is returned). 0 on success.
+int db_exec_transaction(const QList<DbStatement> &statements);
+
 DbRows db_query(const QString &statement);
 // resultCode, when given, receives the SQLite result code: a failed query and
 // a query without rows both give an empty list.
@@ -42,3 +52,6 @@ bool db_query_int(const QString &statement, const QVariantList &values, const QS
 
 // SQLite's English text for a result code, for log lines.
 QString db_result_text(int resultCode);
+
+// The version of the SQLite library in use, such as "3.40.1".
+QString db_library_version();

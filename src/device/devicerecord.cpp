@@ -94,6 +94,14 @@ bool DeviceRecord::hasListedModelName() const
                        [this](const char *model) { return type_name.contains(QLatin1String(model)); });
 }
 
+QStringList DeviceRecord::listedModelNames()
+{
+    QStringList names;
+    for (const char *model : kListedModelNames)
+        names.append(QLatin1String(model));
+    return names;
+}
+
 const ErrorBitInfo *DeviceRecord::errorBitInfo(int word, int bit) const
 {
     return ::errorBitInfo(versionw3, word, bit);

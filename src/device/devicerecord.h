@@ -6,6 +6,7 @@
 #include <QList>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QtGlobal>
 
@@ -67,6 +68,8 @@ public:
     QString monitorTooltip() const;
     // type_name names one of the maker's own models.
     bool hasListedModelName() const;
+    // The maker's own models, in the order they are searched.
+    static QStringList listedModelNames();
     // Looks up the parameter item set of the family and type_no when paramSet is empty.
     void attachParamSet();
     // The error bit of the device's family, or nullptr outside words 1 to 4 and bits 0 to 15.

@@ -1,11 +1,12 @@
 #include "ui/cmain.h"
 
+#include "base/appdir.h"
 #include "base/appsettings.h"
 #include "base/clock.h"
 #include "base/prompter.h"
 #include "db/database.h"
 #include "monitor/programstate.h"
-#include "monitor/sensorsettings.h"
+#include "monitor/qpollingthread.h"
 #include "ui/dailydebugfiles.h"
 #include "ui/dataexporter.h"
 #include "ui/dialogs/comportfrm.h"
@@ -21,12 +22,18 @@
 #include "ui/languagemenus.h"
 #include "ui/qprogresswin.h"
 #include "ui/views/chartview.h"
+#include "ui/views/dashboardview.h"
 #include "ui/views/datalogview.h"
 #include "ui/views/eventlistview.h"
+#include "ui/views/keyparametersview.h"
+#include "ui/views/parameterview.h"
+#include "ui/views/realtimedisplay.h"
+#include "ui/views/realtimeview.h"
 #include "ui_cmain.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTreeWidget>
 #include <qwt_plot.h>
@@ -73,6 +80,8 @@ CMain::CMain(QWidget *parent)
     connect(m_languages->toolBarGroup(), &QActionGroup::triggered, this, &CMain::languageChangeForToolBar);
 
     createContextMenus();
+    createDashboard();
+    createPages();
     createHistoryViews();
     connectActions();
     m_ui->tabWidget->setCurrentIndex(MainTab);
@@ -103,6 +112,14 @@ void CMain::createDialogs()
     m_progress->setStyleSheet(QString::fromLatin1(kProgressStyle));
 }
 
+void CMain::createDashboard()
+{
+    const Ui::CMainClass &ui = *m_ui;
+    m_dashboard = new DashboardView({ui.frame, ui.titleFrame, ui.lblTitle, ui.msgFrame, ui.lblMessage}, this);
+    ui.dashboardLayout->addWidget(m_dashboard);
+    m_fontSettings->setDashboard(m_dashboard);
+}
+
 void CMain::createStatusBar()
 {
     m_stateLabel = new QLabel(tr("Not ready"), this);
@@ -125,6 +142,19 @@ void CMain::createContextMenus()
     m_pageMenu = new QMenu(this);
     m_pageMenu->setObjectName(QStringLiteral("pageMenu"));
     m_pageMenu->addActions({m_ui->actionExport_JPG, m_ui->actionPrint});
+}
+
+void CMain::createPages()
+{
+    m_realTime = new RealTimeView(
+        m_progress, [this] { return m_password->exec() == QDialog::Accepted; }, m_ui->tab_realtime_data);
+    m_ui->realTimePageLayout->addWidget(m_realTime);
+    m_keyParameters = new KeyParametersView(m_ui->tab_key_parameters);
+    m_ui->keyParametersPageLayout->addWidget(m_keyParameters);
+    if (QPollingThread *thread = ProgramState::instance().pollingThread()) {
+        connect(thread, &QPollingThread::polling_ok, this, &CMain::every_polling, Qt::QueuedConnection);
+        connect(thread, &QPollingThread::enter_wait_mode, this, &CMain::wait_mode_handler, Qt::QueuedConnection);
+    }
 }
 
 void CMain::createHistoryViews()
@@ -160,6 +190,9 @@ void CMain::connectActions()
     connect(ui.actionConfiguration_Wizard, &QAction::triggered, this, &CMain::confWizardShow);
     connect(m_sensorSettings, &QSensorSettings::sensor_update, this, &CMain::initSensorUI);
     connect(ui.tabWidget, &QTabWidget::currentChanged, this, &CMain::tabChange);
+    connect(m_background, &QBackgroundDlg::setBackGround, this, &CMain::changeBackground);
+    connect(m_mainViewConfig, &QMainViewConfig::setting_change, this, &CMain::mainViewSettings);
+    connect(m_mainViewConfig, &QMainViewConfig::setting_change, this, &CMain::viewSequenceSetting);
     connect(this, &QWidget::customContextMenuRequested, this, &CMain::ctxMenu);
 }
 
@@ -248,6 +281,7 @@ void CMain::on_actionExport_JPG_triggered()
 
 void CMain::tabChange(int index)
 {
+    m_realTime->showInformationPage();
     m_ui->actionExportData->setEnabled(index == ChartTab || index == EventListTab || index == DataLogTab);
     if (index == ChartTab) {
         m_chartView->refreshTree();
@@ -257,6 +291,94 @@ void CMain::tabChange(int index)
     } else if (index == DataLogTab) {
         m_dataLogView->fillSelectors();
     }
+}
+
+void CMain::addGroup()
+{
+    m_realTime->addGroup();
+}
+
+void CMain::inverterClick(QTreeWidgetItem *item, int column)
+{
+    m_realTime->inverterClick(item, column);
+}
+
+void CMain::build_group_inverter()
+{
+    m_realTime->buildGroupInverter();
+}
+
+void CMain::show_realtime_data()
+{
+    m_realTime->showRealtimeData();
+}
+
+void CMain::displayParameterAppend(unsigned char *block, int registerNo, double scale, QString label, QString unit,
+                                   QString tooltip)
+{
+    m_realTime->realTimeDisplay().appendRegister(block, registerNo, scale, label, unit, tooltip);
+}
+
+void CMain::displayParameterAppend(unsigned char *block, int registerNo, double scale, QString label, QString unit)
+{
+    m_realTime->realTimeDisplay().appendRegister(block, registerNo, scale, label, unit);
+}
+
+void CMain::displayParameterAppend(QString text, QString tooltip)
+{
+    m_realTime->realTimeDisplay().appendText(text, tooltip);
+}
+
+void CMain::realtime_subtab_change(int index)
+{
+    m_realTime->subTabChange(index);
+}
+
+void CMain::display_device_parameter()
+{
+    m_realTime->parameterView()->display();
+}
+
+void CMain::device_parameter_click(QTableWidgetItem *item)
+{
+    m_realTime->parameterView()->itemClick(item);
+}
+
+void CMain::save_device_parameter()
+{
+    m_realTime->parameterView()->save();
+}
+
+void CMain::display_key_parameters()
+{
+    m_keyParameters->display();
+}
+
+void CMain::every_polling()
+{
+    // The tree when the number of records changed, the live and parameter values, the end of a parameter save.
+    m_realTime->pollingCycleDone();
+    m_keyParameters->display();
+}
+
+void CMain::deleteGroup()
+{
+    m_realTime->deleteGroup();
+}
+
+void CMain::deleteInverter()
+{
+    m_realTime->deleteInverter();
+}
+
+void CMain::upGroup()
+{
+    m_realTime->upGroup();
+}
+
+void CMain::downGroup()
+{
+    m_realTime->downGroup();
 }
 
 void CMain::queryDataLog()
@@ -284,9 +406,39 @@ void CMain::show_about()
     m_about->exec();
 }
 
+void CMain::update_main_screen(PlantTotals totals)
+{
+    const QPollingThread *polling = ProgramState::instance().pollingThread();
+    if (isHidden() || !polling || !polling->isRunning())
+        return;
+    // The averages are per inverter the polling has met.
+    m_dashboard->showTotals(totals, ProgramState::instance().devices().snapshotSize());
+}
+
+void CMain::changeBackground(const QString &path)
+{
+    m_dashboard->setBackground(path);
+}
+
 void CMain::on_actionBackground_Graphics_triggered()
 {
     m_background->exec();
+}
+
+void CMain::display_earning(const QString &earning)
+{
+    m_dashboard->showEarning(earning);
+}
+
+void CMain::dispaly_co2Reduction(const QString &co2)
+{
+    m_dashboard->showCo2Reduction(co2);
+}
+
+void CMain::mainViewSettings()
+{
+    m_dashboard->applySettings();
+    emit display_change();
 }
 
 void CMain::changeLanguageForMenu()
@@ -296,7 +448,7 @@ void CMain::changeLanguageForMenu()
 
 void CMain::initSensorUI()
 {
-    ProgramState::instance().sensors().load(readSensorSettings());
+    m_dashboard->reloadSensors();
 }
 
 void CMain::on_actionExportData_triggered()
@@ -345,6 +497,21 @@ void CMain::languageChangeForToolBar()
     m_languages->chooseFromToolBar();
 }
 
+void CMain::viewSequenceSetting()
+{
+    m_dashboard->arrange();
+}
+
+void CMain::keyHeaderChange(int index)
+{
+    m_keyParameters->headerChange(index);
+}
+
+void CMain::keyHeaderChangeHelp(int column, QComboBox *selector)
+{
+    m_keyParameters->headerChangeHelp(column, selector);
+}
+
 void CMain::confWizardShow()
 {
     m_configWizard->restart();
@@ -355,10 +522,70 @@ void CMain::confWizardShow()
         m_ui->actionStart->trigger();
 }
 
+QFont CMain::getHeaderFont()
+{
+    return m_dashboard->headerFont();
+}
+
+QFont CMain::getViewFont()
+{
+    return m_dashboard->viewFont();
+}
+
+QFont CMain::getMessageFont()
+{
+    return m_dashboard->messageFont();
+}
+
+void CMain::setHeaderFont(QFont &font)
+{
+    m_dashboard->setHeaderFont(font);
+}
+
+void CMain::setViewFont(QFont &font)
+{
+    m_dashboard->setViewFont(font);
+}
+
+void CMain::setMsgFont(QFont &font)
+{
+    m_dashboard->setMessageFont(font);
+}
+
+void CMain::loadFont()
+{
+    m_dashboard->loadFonts();
+}
+
+void CMain::setHeaderColor(const QColor &color)
+{
+    m_dashboard->setHeaderColor(color);
+}
+
+void CMain::setMsgColor(const QColor &color)
+{
+    m_dashboard->setMessageColor(color);
+}
+
+void CMain::setViewColor(const QColor &color)
+{
+    m_dashboard->setViewColor(color);
+}
+
+void CMain::loadColor()
+{
+    m_dashboard->loadColors();
+}
+
 void CMain::ctxMenu(const QPoint &pos)
 {
     QMenu *menu = m_ui->tabWidget->currentIndex() == MainTab ? m_mainPageMenu : m_pageMenu;
     menu->popup(mapToGlobal(pos));
+}
+
+void CMain::wait_mode_handler()
+{
+    m_realTime->parameterView()->waitModeHandler();
 }
 
 void CMain::set_alive_num(int num)
@@ -379,10 +606,15 @@ void CMain::setTitle(const QString &title)
 
 void CMain::showEvent(QShowEvent *event)
 {
+    const QString background = AppSettings().text(Setting::BK_IMG);
+    const QString backgroundPath = AppDir::file(QStringLiteral("background/") + background);
+    if (!background.isEmpty() && QFileInfo(backgroundPath).isFile())
+        changeBackground(backgroundPath);
     ProgramState::instance().addressTable().insertFromText(AppSettings().text(Setting::INV_ADDR));
     // The menu stays in the form for its actions but never shows in the menu bar.
     m_ui->menuWindow->setTitle(QString());
     m_ui->menuWindow->menuAction()->setVisible(false);
+    loadColor();
     QMainWindow::showEvent(event);
 }
 
@@ -396,4 +628,9 @@ void CMain::closeEvent(QCloseEvent *event)
     db_exec(QStringLiteral("update orva_inverter set online = 0"));
     saveDebug();
     event->accept();
+}
+
+void CMain::recv_tree_item_change()
+{
+    m_realTime->recvTreeItemChange();
 }

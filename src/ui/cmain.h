@@ -1,5 +1,6 @@
 #pragma once
 
+#include "monitor/planttotals.h"
 #include "ui/pageoutput.h"
 
 #include <QMainWindow>
@@ -12,13 +13,16 @@ class CMainClass;
 }
 class ChartView;
 class COMPortFrm;
+class DashboardView;
 class DataExporter;
 class DataLogView;
 class EventListView;
+class KeyParametersView;
 class LanguageMenus;
 class QAbout;
 class QalarmConfig;
 class QBackgroundDlg;
+class QComboBox;
 class QConfigWizard;
 class QFontSettings;
 class QLabel;
@@ -27,6 +31,9 @@ class QMenu;
 class QPassword;
 class QProgressWin;
 class QSensorSettings;
+class QTableWidgetItem;
+class QTreeWidgetItem;
+class RealTimeView;
 class SearchInverterFrm;
 
 // The program's main window: the tab pages of the views, menus, tool bars and
@@ -44,6 +51,8 @@ public:
     // The page of a history tab that the Export Data command writes out.
     void setDataExporter(Tab tab, DataExporter *exporter);
     PageOutput &pageOutput() { return m_pageOutput; }
+    RealTimeView *realTimeView() const { return m_realTime; }
+    KeyParametersView *keyParametersView() const { return m_keyParameters; }
 
 public slots:
     void menu_search_inverter();
@@ -60,12 +69,35 @@ public slots:
     void on_actionPrint_triggered();
     void on_actionExport_JPG_triggered();
     void tabChange(int index);
+    void addGroup();
+    void inverterClick(QTreeWidgetItem *item, int column);
+    void build_group_inverter();
+    void show_realtime_data();
+    void displayParameterAppend(unsigned char *block, int registerNo, double scale, QString label, QString unit,
+                                QString tooltip);
+    void displayParameterAppend(unsigned char *block, int registerNo, double scale, QString label, QString unit);
+    void displayParameterAppend(QString text, QString tooltip);
+    void realtime_subtab_change(int index);
+    void display_device_parameter();
+    void device_parameter_click(QTableWidgetItem *item);
+    void save_device_parameter();
+    void display_key_parameters();
+    void every_polling();
+    void deleteGroup();
+    void deleteInverter();
+    void upGroup();
+    void downGroup();
     void queryDataLog();
     void queryEvent();
     void event_row_click(int row, int column);
     void query_graphic();
     void show_about();
+    void update_main_screen(PlantTotals totals);
+    void changeBackground(const QString &path);
     void on_actionBackground_Graphics_triggered();
+    void display_earning(const QString &earning);
+    void dispaly_co2Reduction(const QString &co2);
+    void mainViewSettings();
     void changeLanguageForMenu();
     void initSensorUI();
     void on_actionExportData_triggered();
@@ -75,11 +107,31 @@ public slots:
     void saveDebug();
     void showCurrDateTime();
     void languageChangeForToolBar();
+    void viewSequenceSetting();
+    void keyHeaderChange(int index);
+    void keyHeaderChangeHelp(int column, QComboBox *selector);
     void confWizardShow();
+    QFont getHeaderFont();
+    QFont getViewFont();
+    QFont getMessageFont();
+    void setHeaderFont(QFont &font);
+    void setViewFont(QFont &font);
+    void setMsgFont(QFont &font);
+    void loadFont();
+    void setHeaderColor(const QColor &color);
+    void setMsgColor(const QColor &color);
+    void setViewColor(const QColor &color);
+    void loadColor();
     void ctxMenu(const QPoint &pos);
+    void wait_mode_handler();
     void set_alive_num(int num);
     void gbYearShow();
     void setTitle(const QString &title);
+    void recv_tree_item_change();
+
+signals:
+    // The dashboard settings changed: the plant-totals thread reads them again.
+    void display_change();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -87,10 +139,12 @@ protected:
 
 private:
     void createDialogs();
+    void createDashboard();
     void createStatusBar();
     void createContextMenus();
     void createHistoryViews();
     void connectActions();
+    void createPages();
     static QString aliveText(int num);
 
     std::unique_ptr<Ui::CMainClass> m_ui;
@@ -107,6 +161,10 @@ private:
     QPassword *m_password = nullptr;
     QConfigWizard *m_configWizard = nullptr;
     QFontSettings *m_fontSettings = nullptr;
+
+    RealTimeView *m_realTime = nullptr;
+    KeyParametersView *m_keyParameters = nullptr;
+    DashboardView *m_dashboard = nullptr;
 
     QLabel *m_stateLabel = nullptr;
     QLabel *m_aliveLabel = nullptr;
