@@ -14,6 +14,7 @@
 #include "ui/views/eventlistview.h"
 #include "ui/views/poweraverages.h"
 #include "ui/views/qlogdata.h"
+#include "ui/views/qmytreewidget.h"
 
 #include <QApplication>
 #include <QComboBox>

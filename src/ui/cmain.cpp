@@ -27,6 +27,7 @@
 #include "ui/views/eventlistview.h"
 #include "ui/views/keyparametersview.h"
 #include "ui/views/parameterview.h"
+#include "ui/views/qmytreewidget.h"
 #include "ui/views/realtimedisplay.h"
 #include "ui/views/realtimeview.h"
 #include "ui_cmain.h"
@@ -35,7 +36,6 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
-#include <QTreeWidget>
 #include <qwt_plot.h>
 
 // The icons live in a static library: their resource is registered by hand.

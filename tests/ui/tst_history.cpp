@@ -11,6 +11,7 @@
 #include "ui/views/histogramitem.h"
 #include "ui/views/poweraverages.h"
 #include "ui/views/qlogdata.h"
+#include "ui/views/qmytreewidget.h"
 
 #include <QComboBox>
 #include <QDateEdit>

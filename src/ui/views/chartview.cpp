@@ -6,8 +6,8 @@
 #include "ui/views/csvfile.h"
 #include "ui/views/histogramitem.h"
 #include "ui/views/historyselectors.h"
-#include "ui/views/invertertreefiller.h"
 #include "ui/views/poweraverages.h"
+#include "ui/views/qmytreewidget.h"
 #include "ui_chartview.h"
 
 #include <QCalendarWidget>
@@ -47,6 +47,9 @@ ChartView::ChartView(QWidget *parent)
     , m_bars(new HistogramItem)
 {
     m_ui->setupUi(this);
+    // The inverter tree of the real-time page, without its editing.
+    m_ui->treeGraphic->setDragDropMode(QAbstractItemView::NoDragDrop);
+    m_ui->treeGraphic->setToolTip(QString());
     refreshTree();
     preparePlot();
     const QDate today = Clock::instance().now().date();
@@ -61,7 +64,7 @@ ChartView::ChartView(QWidget *parent)
 
 ChartView::~ChartView() = default;
 
-QTreeWidget *ChartView::tree() const
+QMyTreeWidget *ChartView::tree() const
 {
     return m_ui->treeGraphic;
 }
@@ -82,20 +85,17 @@ void ChartView::preparePlot()
 
 void ChartView::refreshTree()
 {
-    QTreeWidget *tree = m_ui->treeGraphic;
-    const QString chosen = InverterTreeFiller::serialOf(tree->currentItem());
-    InverterTreeFiller::fill(tree);
-    QTreeWidgetItem *current = nullptr;
+    QMyTreeWidget *tree = m_ui->treeGraphic;
+    tree->rebuild(QMyTreeWidget::knownSerials());
+    if (QMyTreeWidget::isInverter(tree->currentItem()))
+        return;
+    // The first inverter of the first group that has one.
     for (int i = 0; i < tree->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *group = tree->topLevelItem(i);
-        for (int j = 0; j < group->childCount(); ++j) {
-            QTreeWidgetItem *item = group->child(j);
-            if (!current || (!chosen.isEmpty() && InverterTreeFiller::serialOf(item) == chosen))
-                current = item;
+        if (QTreeWidgetItem *first = tree->topLevelItem(i)->child(0)) {
+            tree->setCurrentItem(first);
+            return;
         }
     }
-    if (current)
-        tree->setCurrentItem(current);
 }
 
 void ChartView::showPeriodChoosers()
@@ -121,8 +121,8 @@ void ChartView::query()
     m_ui->btnQueryGraphic->setEnabled(false);
     QCoreApplication::processEvents();
     const QTreeWidgetItem *item = m_ui->treeGraphic->currentItem();
-    if (item && item->parent())
-        queryInverter(InverterTreeFiller::serialOf(item));
+    if (QMyTreeWidget::isInverter(item))
+        queryInverter(QMyTreeWidget::serialOf(item));
     else
         prompter().message(Prompter::Level::Warning, tr("Error"), tr("Click some one inverter first."));
     m_ui->btnQueryGraphic->setEnabled(true);

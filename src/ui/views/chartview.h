@@ -10,7 +10,7 @@ namespace Ui {
 class ChartView;
 }
 class HistogramItem;
-class QTreeWidget;
+class QMyTreeWidget;
 class QwtPlot;
 
 // The "Graphical analysis" page: the average power of one inverter per hour of
@@ -37,7 +37,7 @@ public:
                         const QString &end);
 
     QwtPlot *plot() const { return m_plot; }
-    QTreeWidget *tree() const;
+    QMyTreeWidget *tree() const;
     Kind kind() const { return m_kind; }
 
     bool hasRows() const override { return m_kind != NoChart; }
