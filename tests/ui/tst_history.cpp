@@ -144,6 +144,11 @@ void TestHistory::eventListQueryExplanationAndExport()
     page.exportData();
     QCOMPARE(QString::fromUtf8(dir.read(QStringLiteral("events.csv"))), golden(QStringLiteral("events.csv")));
     QCOMPARE(lastMessage(prompter), QStringLiteral("OK|Export OK"));
+    // A file that takes nothing (a full disk) is not reported as exported.
+    const int messages = prompter.messages().size();
+    prompter.setSaveFileName(QStringLiteral("/dev/full"));
+    page.exportData();
+    QCOMPARE(prompter.messages().size(), messages);
 
     // A month of readings without errors.
     choose(&page, "cbMonth_event", QStringLiteral("1"));
