@@ -17,6 +17,8 @@ void db_set_path(const QString &path);
 // Opens the stored path (closing an open connection first) and checks that the
 // file is a readable database. Returns the SQLite result code (0 success); a
 // failed open still leaves a connection, on which statements fail and are logged.
+// A database file that is not empty is put in WAL mode, and the read-only second
+// connection of ReadConnection is opened beside this one; db_close closes both.
 int db_open();
 int db_close();
 bool db_is_open();

@@ -8,6 +8,7 @@
 #include "monitor/monitoringsession.h"
 #include "monitor/programstate.h"
 #include "monitor/qpollingthread.h"
+#include "ui/dailydebugfiles.h"
 #include "ui/dataexporter.h"
 #include "ui/dialogs/comportfrm.h"
 #include "ui/dialogs/qabout.h"
@@ -22,9 +23,13 @@
 #include "ui/languagemenus.h"
 #include "ui/monitorcontrol.h"
 #include "ui/qprogresswin.h"
+#include "ui/views/chartview.h"
 #include "ui/views/dashboardview.h"
+#include "ui/views/datalogview.h"
+#include "ui/views/eventlistview.h"
 #include "ui/views/keyparametersview.h"
 #include "ui/views/parameterview.h"
+#include "ui/views/qmytreewidget.h"
 #include "ui/views/realtimedisplay.h"
 #include "ui/views/realtimeview.h"
 #include "ui_cmain.h"
@@ -33,6 +38,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <qwt_plot.h>
 
 // The icons live in a static library: their resource is registered by hand.
 static void initIconResources()
@@ -65,6 +71,9 @@ CMain::CMain(QWidget *parent, MonitoringSession *session)
     createDialogs();
     createStatusBar();
 
+    m_debugSaveTimer.setInterval(60000);
+    connect(&m_debugSaveTimer, &QTimer::timeout, this, &CMain::saveDebug);
+    m_debugSaveTimer.start();
     m_clockTimer.setInterval(1000);
     connect(&m_clockTimer, &QTimer::timeout, this, &CMain::showCurrDateTime);
     m_clockTimer.start();
@@ -77,6 +86,7 @@ CMain::CMain(QWidget *parent, MonitoringSession *session)
     createContextMenus();
     createDashboard();
     createPages();
+    createHistoryViews();
     createMonitorControl();
     connectActions();
     m_ui->tabWidget->setCurrentIndex(MainTab);
@@ -176,6 +186,7 @@ void CMain::createMonitorControl()
     // The pages' parts in the steps of monitoring.
     MonitorControl::PageHooks &hooks = m_monitor->pageHooks();
     hooks.loadSensorHeaders = [this] { m_dashboard->refreshSensorFields(); };
+    hooks.refreshChartTree = [this] { m_chartView->refreshTree(); };
     hooks.rebuildTree = [this] { build_group_inverter(); };
     hooks.refreshKeyParameters = [this] { display_key_parameters(); };
     hooks.refreshRealTime = [this] { m_realTime->pollingCycleDone(); };
@@ -190,6 +201,19 @@ void CMain::createPages()
     m_ui->realTimePageLayout->addWidget(m_realTime);
     m_keyParameters = new KeyParametersView(m_ui->tab_key_parameters);
     m_ui->keyParametersPageLayout->addWidget(m_keyParameters);
+}
+
+void CMain::createHistoryViews()
+{
+    m_chartView = new ChartView(m_ui->tab_graphical_analysis);
+    m_ui->chartPageLayout->addWidget(m_chartView);
+    m_eventListView = new EventListView(m_ui->tab_event_list);
+    m_ui->eventListPageLayout->addWidget(m_eventListView);
+    m_dataLogView = new DataLogView(m_ui->tab_data_logging);
+    m_ui->dataLogPageLayout->addWidget(m_dataLogView);
+    setDataExporter(ChartTab, m_chartView);
+    setDataExporter(EventListTab, m_eventListView);
+    setDataExporter(DataLogTab, m_dataLogView);
 }
 
 void CMain::connectActions()
@@ -299,7 +323,8 @@ void CMain::on_actionPrint_triggered()
 
 void CMain::on_actionExport_JPG_triggered()
 {
-    m_pageOutput.exportImage(m_ui->tabWidget->currentWidget());
+    const bool chart = m_ui->tabWidget->currentIndex() == ChartTab;
+    m_pageOutput.exportImage(chart ? static_cast<QWidget *>(m_chartView->plot()) : m_ui->tabWidget->currentWidget());
 }
 
 void CMain::start_monitor()
@@ -316,6 +341,14 @@ void CMain::tabChange(int index)
 {
     m_realTime->showInformationPage();
     m_ui->actionExportData->setEnabled(index == ChartTab || index == EventListTab || index == DataLogTab);
+    if (index == ChartTab) {
+        m_chartView->refreshTree();
+        m_chartView->tree()->setFocus();
+    } else if (index == EventListTab) {
+        m_eventListView->fillEventSelectors();
+    } else if (index == DataLogTab) {
+        m_dataLogView->fillSelectors();
+    }
 }
 
 void CMain::addGroup()
@@ -404,6 +437,26 @@ void CMain::downGroup()
     m_realTime->downGroup();
 }
 
+void CMain::queryDataLog()
+{
+    m_dataLogView->query();
+}
+
+void CMain::queryEvent()
+{
+    m_eventListView->query();
+}
+
+void CMain::event_row_click(int row, int column)
+{
+    m_eventListView->explainRow(row, column);
+}
+
+void CMain::query_graphic()
+{
+    m_chartView->query();
+}
+
 void CMain::show_about()
 {
     m_about->exec();
@@ -484,6 +537,26 @@ void CMain::on_actionExportData_triggered()
         else
             prompter().message(Prompter::Level::Information, tr("Info"), tr("No data"));
     }
+}
+
+void CMain::exportEvent()
+{
+    m_eventListView->exportData();
+}
+
+void CMain::exportDataLogging()
+{
+    m_dataLogView->exportData();
+}
+
+void CMain::exportDataGraphic()
+{
+    m_chartView->exportData();
+}
+
+void CMain::saveDebug()
+{
+    DailyDebugFiles::saveIfDue(isHidden());
 }
 
 void CMain::showCurrDateTime()
@@ -593,6 +666,11 @@ void CMain::set_alive_num(int num)
         m_aliveLabel->setText(aliveText(num));
 }
 
+void CMain::gbYearShow()
+{
+    m_chartView->showPeriodChoosers();
+}
+
 void CMain::setTitle(const QString &title)
 {
     setWindowTitle(title);
@@ -621,6 +699,7 @@ void CMain::closeEvent(QCloseEvent *event)
     hide();
     m_monitor->shutDown();
     db_exec(QStringLiteral("update orva_inverter set online = 0"));
+    saveDebug();
     event->accept();
 }
 

@@ -11,9 +11,12 @@
 namespace Ui {
 class CMainClass;
 }
+class ChartView;
 class COMPortFrm;
 class DashboardView;
 class DataExporter;
+class DataLogView;
+class EventListView;
 class KeyParametersView;
 class LanguageMenus;
 class MonitorControl;
@@ -91,6 +94,10 @@ public slots:
     void deleteInverter();
     void upGroup();
     void downGroup();
+    void queryDataLog();
+    void queryEvent();
+    void event_row_click(int row, int column);
+    void query_graphic();
     void show_about();
     void update_main_screen(PlantTotals totals);
     void changeBackground(const QString &path);
@@ -105,6 +112,10 @@ public slots:
     void changeLanguageForMenu();
     void initSensorUI();
     void on_actionExportData_triggered();
+    void exportEvent();
+    void exportDataLogging();
+    void exportDataGraphic();
+    void saveDebug();
     void showCurrDateTime();
     void languageChangeForToolBar();
     void viewSequenceSetting();
@@ -125,6 +136,7 @@ public slots:
     void ctxMenu(const QPoint &pos);
     void wait_mode_handler();
     void set_alive_num(int num);
+    void gbYearShow();
     void setTitle(const QString &title);
     void recv_tree_item_change();
 
@@ -141,6 +153,7 @@ private:
     void createDashboard();
     void createStatusBar();
     void createContextMenus();
+    void createHistoryViews();
     void connectActions();
     void createMonitorControl();
     void createPages();
@@ -173,6 +186,10 @@ private:
     QMenu *m_mainPageMenu = nullptr;
     QMenu *m_pageMenu = nullptr;
     QTimer m_clockTimer;
+    QTimer m_debugSaveTimer;
+    ChartView *m_chartView = nullptr;
+    EventListView *m_eventListView = nullptr;
+    DataLogView *m_dataLogView = nullptr;
     std::unique_ptr<LanguageMenus> m_languages;
     PageOutput m_pageOutput;
     std::array<DataExporter *, TabCount> m_exporters{};

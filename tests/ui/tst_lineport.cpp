@@ -170,7 +170,7 @@ void TestLinePort::directCommandShowsFrameAndReplyAndFreesThePort()
     CSerial &port = ProgramState::instance().sharedPort();
 
     const quint8 body[] = {0x01, 0x03, 0x02, 0x12, 0x34};
-    const quint16 crc = crc16_modbus(body, sizeof body);
+    const quint16 crc = crc16_modbus(body, int(sizeof body));
     const QString reply =
         QStringLiteral("0A 01 03 02 1234 %1 0D ").arg(QString::asprintf("%02X%02X", crc & 0xFF, crc >> 8));
     clickButton(diagnostics, "btnSend");

@@ -185,7 +185,7 @@ void TestRealTimePage::windowHoldsAndForwardsToThePages()
     addInverter(QStringLiteral("S/N ON"), 2, true);
     publish({record(2, QStringLiteral("S/N ON"), 0)});
     CMain window;
-    auto *tree = window.findChild<QMyTreeWidget *>();
+    auto *tree = window.findChild<QMyTreeWidget *>(QStringLiteral("treeInverters"));
     auto *pages = window.findChild<QTabWidget *>(QStringLiteral("realTimeSubTab"));
     auto *keyTable = window.findChild<QTableWidget *>(QStringLiteral("table_key_para"));
     QVERIFY(tree && pages && keyTable && window.findChild<QTableWidget *>(QStringLiteral("table_para")) &&

@@ -17,7 +17,7 @@ COMPortFrm::COMPortFrm(QWidget *parent)
 {
     m_ui->setupUi(this);
     m_password = new QPassword(false, this);
-    m_password->diagnostics()->setLineChoice([this] { return LinePortBaud{selectedPort(), selectedBaud()}; });
+    m_password->diagnostics()->setLineChoice([this] { return LineSettings{selectedPort(), selectedBaud()}; });
     connect(m_ui->btnOK, &QPushButton::clicked, this, &QWidget::close);
     connect(m_ui->btnCancel, &QPushButton::clicked, this, &COMPortFrm::cancel_set);
     connect(m_ui->btnDiagnostic, &QPushButton::clicked, m_password, &QDialog::exec);

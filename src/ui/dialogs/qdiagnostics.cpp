@@ -56,7 +56,7 @@ void QDiagnostics::send()
     m_ui->leOutput->setText(commandText(frame));
 
     LineExchange::Request request;
-    request.line = m_lineChoice ? m_lineChoice() : LinePortBaud{state.portNumber(), state.baudRate()};
+    request.line = m_lineChoice ? m_lineChoice() : LineSettings{state.portNumber(), state.baudRate()};
     request.bytes = QByteArray(reinterpret_cast<const char *>(frame), CCommand::kRequestSize);
     request.writeTimeoutMs = kWriteTimeoutMs;
     request.replyLimit = kReplyLimit;

@@ -1,6 +1,7 @@
 #include "ui/views/qmytreewidget.h"
 
 #include "base/log.h"
+#include "monitor/programstate.h"
 #include "ui/views/groupstore.h"
 
 #include <QDropEvent>
@@ -30,6 +31,14 @@ QMyTreeWidget::QMyTreeWidget(QWidget *parent)
     setAutoScroll(true);
     setMinimumWidth(260);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+}
+
+QSet<QString> QMyTreeWidget::knownSerials()
+{
+    QSet<QString> serials;
+    for (const DeviceRecord &device : ProgramState::instance().devices().snapshot())
+        serials.insert(device.sn_name);
+    return serials;
 }
 
 QString QMyTreeWidget::serialOf(const QTreeWidgetItem *item)

@@ -22,14 +22,6 @@ QString versionText(const QString &stored)
     return numberText(QString::asprintf("%#.2f", double(float(stored.toInt() * 0.01))));
 }
 
-QSet<QString> knownSerials()
-{
-    QSet<QString> serials;
-    for (const DeviceRecord &device : ProgramState::instance().devices().snapshot())
-        serials.insert(device.sn_name);
-    return serials;
-}
-
 } // namespace
 
 RealTimeView::RealTimeView(QProgressWin *progress, PasswordCheck passwordCheck, QWidget *parent)
@@ -62,7 +54,7 @@ RealTimeView::~RealTimeView() = default;
 
 void RealTimeView::buildGroupInverter()
 {
-    m_tree->rebuild(knownSerials());
+    m_tree->rebuild(QMyTreeWidget::knownSerials());
 }
 
 void RealTimeView::recvTreeItemChange()
