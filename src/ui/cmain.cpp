@@ -5,6 +5,7 @@
 #include "base/clock.h"
 #include "base/prompter.h"
 #include "db/database.h"
+#include "monitor/monitoringsession.h"
 #include "monitor/programstate.h"
 #include "monitor/qpollingthread.h"
 #include "ui/dailydebugfiles.h"
@@ -20,6 +21,7 @@
 #include "ui/dialogs/qsensorsettings.h"
 #include "ui/dialogs/searchinverterfrm.h"
 #include "ui/languagemenus.h"
+#include "ui/monitorcontrol.h"
 #include "ui/qprogresswin.h"
 #include "ui/views/chartview.h"
 #include "ui/views/dashboardview.h"
@@ -57,8 +59,10 @@ Prompter &prompter()
 }
 } // namespace
 
-CMain::CMain(QWidget *parent)
+CMain::CMain(QWidget *parent, MonitoringSession *session)
     : QMainWindow(parent)
+    , m_ownSession(session ? nullptr : std::make_unique<MonitoringSession>())
+    , m_session(session ? session : m_ownSession.get())
     , m_ui(new Ui::CMainClass)
     , m_pageOutput(this)
 {
@@ -83,6 +87,7 @@ CMain::CMain(QWidget *parent)
     createDashboard();
     createPages();
     createHistoryViews();
+    createMonitorControl();
     connectActions();
     m_ui->tabWidget->setCurrentIndex(MainTab);
     m_ui->actionExportData->setEnabled(false);
@@ -144,6 +149,51 @@ void CMain::createContextMenus()
     m_pageMenu->addActions({m_ui->actionExport_JPG, m_ui->actionPrint});
 }
 
+void CMain::createMonitorControl()
+{
+    const Ui::CMainClass &ui = *m_ui;
+    MonitorControl::Widgets widgets;
+    widgets.window = this;
+    widgets.tabs = ui.tabWidget;
+    widgets.stateLabel = m_stateLabel;
+    widgets.rightTopLabel = ui.rightTopLabel;
+    widgets.rightTopIcon = ui.rightTopIcon;
+    widgets.progress = m_progress;
+    widgets.search = m_searchInverters;
+    widgets.start = ui.actionStart;
+    widgets.stop = ui.actionStop;
+    widgets.sensorSettings = ui.actionSensor_Settings;
+    widgets.configurationWizard = ui.actionConfiguration_Wizard;
+    widgets.comPort = ui.actionCOM_port;
+    widgets.searchInverters = ui.actionSearch_Inverters;
+    m_monitor = new MonitorControl(widgets, *m_session, this);
+
+    // The threads' signals arrive queued.
+    connect(m_session, &MonitoringSession::cycleFinished, this, &CMain::every_polling);
+    connect(m_session, &MonitoringSession::waitModeEntered, this, &CMain::wait_mode_handler);
+    connect(m_monitor, &MonitorControl::aliveCountChanged, this, &CMain::set_alive_num);
+    connect(&m_monitor->autoSearchTimer(), &QTimer::timeout, this, &CMain::autoSearchHandler);
+    connect(m_searchInverters, &SearchInverterFrm::s_search_end, this, &CMain::t_search_end);
+
+    QDisplayThread &totals = m_monitor->totalsThread();
+    connect(&totals, &QDisplayThread::display_value, this, &CMain::update_main_screen);
+    connect(&totals, &QDisplayThread::inverter_alive, this, &CMain::set_alive_num);
+    connect(&totals, &QDisplayThread::display_earning, this, &CMain::display_earning);
+    connect(&totals, &QDisplayThread::dispaly_co2Reduction, this, &CMain::dispaly_co2Reduction);
+    connect(this, &CMain::display_change, &totals, &QDisplayThread::loadSetting);
+    connect(m_alarmConfig, &QalarmConfig::mail_setting_change, this, &CMain::mail_change);
+
+    // The pages' parts in the steps of monitoring.
+    MonitorControl::PageHooks &hooks = m_monitor->pageHooks();
+    hooks.loadSensorHeaders = [this] { m_dashboard->refreshSensorFields(); };
+    hooks.refreshChartTree = [this] { m_chartView->refreshTree(); };
+    hooks.rebuildTree = [this] { build_group_inverter(); };
+    hooks.refreshKeyParameters = [this] { display_key_parameters(); };
+    hooks.refreshRealTime = [this] { m_realTime->pollingCycleDone(); };
+    hooks.refreshSensorFields = [this] { m_dashboard->refreshSensorFields(); };
+    hooks.waitModeEntered = [this] { m_realTime->parameterView()->waitModeHandler(); };
+}
+
 void CMain::createPages()
 {
     m_realTime = new RealTimeView(
@@ -151,10 +201,6 @@ void CMain::createPages()
     m_ui->realTimePageLayout->addWidget(m_realTime);
     m_keyParameters = new KeyParametersView(m_ui->tab_key_parameters);
     m_ui->keyParametersPageLayout->addWidget(m_keyParameters);
-    if (QPollingThread *thread = ProgramState::instance().pollingThread()) {
-        connect(thread, &QPollingThread::polling_ok, this, &CMain::every_polling, Qt::QueuedConnection);
-        connect(thread, &QPollingThread::enter_wait_mode, this, &CMain::wait_mode_handler, Qt::QueuedConnection);
-    }
 }
 
 void CMain::createHistoryViews()
@@ -173,6 +219,8 @@ void CMain::createHistoryViews()
 void CMain::connectActions()
 {
     const Ui::CMainClass &ui = *m_ui;
+    connect(ui.actionStart, &QAction::triggered, this, &CMain::start_monitor);
+    connect(ui.actionStop, &QAction::triggered, this, &CMain::stop_monitor);
     connect(ui.actionSearch_Inverters, &QAction::triggered, this, &CMain::menu_search_inverter);
     connect(ui.actionCOM_port, &QAction::triggered, this, &CMain::menu_com_setting);
     connect(ui.actionAlarm, &QAction::triggered, this, &CMain::menu_alarm);
@@ -279,6 +327,16 @@ void CMain::on_actionExport_JPG_triggered()
     m_pageOutput.exportImage(chart ? static_cast<QWidget *>(m_chartView->plot()) : m_ui->tabWidget->currentWidget());
 }
 
+void CMain::start_monitor()
+{
+    m_monitor->start();
+}
+
+void CMain::stop_monitor()
+{
+    m_monitor->stop();
+}
+
 void CMain::tabChange(int index)
 {
     m_realTime->showInformationPage();
@@ -356,9 +414,7 @@ void CMain::display_key_parameters()
 
 void CMain::every_polling()
 {
-    // The tree when the number of records changed, the live and parameter values, the end of a parameter save.
-    m_realTime->pollingCycleDone();
-    m_keyParameters->display();
+    m_monitor->pollingCycleDone();
 }
 
 void CMain::deleteGroup()
@@ -439,6 +495,22 @@ void CMain::mainViewSettings()
 {
     m_dashboard->applySettings();
     emit display_change();
+}
+
+void CMain::mail_change(const QString &account, const QString &password, const QString &port, const QString &server,
+                        const QString &sender)
+{
+    m_session->alarmMailer().changeSettings(account, password, port, server, sender);
+}
+
+void CMain::t_search_end()
+{
+    m_monitor->searchEnded();
+}
+
+void CMain::autoSearchHandler()
+{
+    m_monitor->autoSearch();
 }
 
 void CMain::changeLanguageForMenu()
@@ -585,7 +657,7 @@ void CMain::ctxMenu(const QPoint &pos)
 
 void CMain::wait_mode_handler()
 {
-    m_realTime->parameterView()->waitModeHandler();
+    m_monitor->waitModeEntered();
 }
 
 void CMain::set_alive_num(int num)
@@ -625,6 +697,7 @@ void CMain::closeEvent(QCloseEvent *event)
         return;
     }
     hide();
+    m_monitor->shutDown();
     db_exec(QStringLiteral("update orva_inverter set online = 0"));
     saveDebug();
     event->accept();

@@ -19,6 +19,8 @@ class DataLogView;
 class EventListView;
 class KeyParametersView;
 class LanguageMenus;
+class MonitorControl;
+class MonitoringSession;
 class QAbout;
 class QalarmConfig;
 class QBackgroundDlg;
@@ -45,12 +47,15 @@ class CMain : public QMainWindow
 public:
     enum Tab { MainTab, RealTimeTab, KeyParametersTab, ChartTab, EventListTab, DataLogTab, TabCount };
 
-    explicit CMain(QWidget *parent = nullptr);
+    // Monitors through the program's session, made by the start-up before the
+    // window; without one the window makes its own.
+    explicit CMain(QWidget *parent = nullptr, MonitoringSession *session = nullptr);
     ~CMain() override;
 
     // The page of a history tab that the Export Data command writes out.
     void setDataExporter(Tab tab, DataExporter *exporter);
     PageOutput &pageOutput() { return m_pageOutput; }
+    MonitorControl &monitorControl() { return *m_monitor; }
     RealTimeView *realTimeView() const { return m_realTime; }
     KeyParametersView *keyParametersView() const { return m_keyParameters; }
 
@@ -68,6 +73,8 @@ public slots:
     void jump_view5();
     void on_actionPrint_triggered();
     void on_actionExport_JPG_triggered();
+    void start_monitor();
+    void stop_monitor();
     void tabChange(int index);
     void addGroup();
     void inverterClick(QTreeWidgetItem *item, int column);
@@ -98,6 +105,10 @@ public slots:
     void display_earning(const QString &earning);
     void dispaly_co2Reduction(const QString &co2);
     void mainViewSettings();
+    void mail_change(const QString &account, const QString &password, const QString &port, const QString &server,
+                     const QString &sender);
+    void t_search_end();
+    void autoSearchHandler();
     void changeLanguageForMenu();
     void initSensorUI();
     void on_actionExportData_triggered();
@@ -144,9 +155,12 @@ private:
     void createContextMenus();
     void createHistoryViews();
     void connectActions();
+    void createMonitorControl();
     void createPages();
     static QString aliveText(int num);
 
+    std::unique_ptr<MonitoringSession> m_ownSession;
+    MonitoringSession *m_session;
     std::unique_ptr<Ui::CMainClass> m_ui;
 
     // The owned dialogs, in the order they are created.
@@ -162,6 +176,7 @@ private:
     QConfigWizard *m_configWizard = nullptr;
     QFontSettings *m_fontSettings = nullptr;
 
+    MonitorControl *m_monitor = nullptr;
     RealTimeView *m_realTime = nullptr;
     KeyParametersView *m_keyParameters = nullptr;
     DashboardView *m_dashboard = nullptr;

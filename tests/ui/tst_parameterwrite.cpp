@@ -1,6 +1,7 @@
 #include "tst_parameterwrite.h"
 
 #include "base/appsettings.h"
+#include "monitor/monitoringsession.h"
 #include "monitor/programstate.h"
 #include "pollingrig.h"
 #include "support/scriptedprompter.h"
@@ -52,13 +53,13 @@ void TestParameterWrite::changeReachesTheInverterAndMonitoringGoesOn()
         settings.setValue(Setting::COMPortFrm_com_name, QStringLiteral("COM%1").arg(PollingRig::kPort));
         settings.setValue(Setting::COMPortFrm_baud_index, 5); // 38400
     }
-    ProgramState::instance().setPollingThread(&rig.thread);
-    CMain window;
+    MonitoringSession session;
+    CMain window(nullptr, &session);
     auto *progress = window.findChild<QProgressWin *>();
     ParameterView *page = window.realTimeView()->parameterView();
     QMyTreeWidget *tree = window.realTimeView()->tree();
-    QSignalSpy cycles(&rig.thread, &QPollingThread::polling_ok);
-    rig.thread.start();
+    QSignalSpy cycles(&session, &MonitoringSession::cycleFinished);
+    window.start_monitor();
     QTRY_VERIFY_WITH_TIMEOUT(tree->topLevelItem(0)->childCount() == 1, 20000);
 
     emit tree->itemClicked(tree->topLevelItem(0)->child(0), 0);
@@ -116,8 +117,9 @@ void TestParameterWrite::changeReachesTheInverterAndMonitoringGoesOn()
     rig.sim.setFaults(0, {});
 
     // The record gone when the wait begins: the thread is let go and the window freed at once.
+    QPollingThread *polling = ProgramState::instance().pollingThread();
     const auto clearing = connect(
-        &rig.thread, &QPollingThread::enter_wait_mode, &rig.thread, [] { ProgramState::instance().devices().clear(); },
+        polling, &QPollingThread::enter_wait_mode, polling, [] { ProgramState::instance().devices().clear(); },
         Qt::DirectConnection);
     QTest::mouseClick(save, Qt::LeftButton);
     disconnect(clearing);
@@ -127,8 +129,8 @@ void TestParameterWrite::changeReachesTheInverterAndMonitoringGoesOn()
     QTRY_VERIFY_WITH_TIMEOUT(cycles.count() >= cyclesAfterRelease + 2, 30000);
 
     // Without monitoring the line is free: the value is written at once.
-    rig.thread.stop();
-    QVERIFY(rig.thread.wait(30000));
+    window.stop_monitor();
+    QVERIFY(!polling->isRunning());
     newValue->setText(QStringLiteral("254"));
     QTest::mouseClick(save, Qt::LeftButton);
     QCOMPARE(rig.sim.readRegisters(0, 5, 1).value(0), quint16(2540));

@@ -47,7 +47,6 @@ RealTimeView::RealTimeView(QProgressWin *progress, PasswordCheck passwordCheck, 
     connect(m_ui->btnDownGroup, &QPushButton::clicked, this, &RealTimeView::downGroup);
     connect(m_ui->realTimeSubTab, &QTabWidget::currentChanged, this, &RealTimeView::subTabChange);
 
-    m_knownDevices = ProgramState::instance().devices().snapshotSize();
     buildGroupInverter();
 }
 
@@ -209,11 +208,6 @@ void RealTimeView::downGroup()
 
 void RealTimeView::pollingCycleDone()
 {
-    const int devices = ProgramState::instance().devices().snapshotSize();
-    if (devices != m_knownDevices) {
-        m_knownDevices = devices;
-        buildGroupInverter();
-    }
     showRealtimeData();
     m_parameters->pollingCycleDone();
 }

@@ -53,8 +53,8 @@ public:
     void upGroup();
     void downGroup();
 
-    // After every polling cycle: the tree when the number of records changed,
-    // the live values and the parameter values.
+    // After every polling cycle (the window rebuilds the tree when the number
+    // of records changed): the live values and the parameter values.
     void pollingCycleDone();
 
 private:
@@ -68,5 +68,4 @@ private:
     PasswordCheck m_passwordCheck;
     int m_selectedAddress = 0;
     int m_previousAddress = 0;
-    int m_knownDevices = 0;
 };
