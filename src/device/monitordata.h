@@ -13,7 +13,6 @@ public:
         , unit(unitText)
         , scale(factor)
     {}
-    virtual ~MonitorData() = default;
 
     int registerNo = 0;
     QString name;

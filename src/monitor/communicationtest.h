@@ -1,19 +1,20 @@
 #pragma once
 
-#include <QCoreApplication>
+#include <QList>
 #include <functional>
 
-class Prompter;
-
-// The test before monitoring starts: every inverter of the address table is
-// asked for one register; those that give no valid reply leave the table.
+// The test before monitoring starts: every inverter of a list of bus addresses
+// is asked for one register (with one retry) on the configured line. What to
+// do with the silent ones is the caller's choice.
 class CommunicationTest
 {
-    Q_DECLARE_TR_FUNCTIONS(CommunicationTest)
-
 public:
-    // False when the port cannot be opened or no inverter answered; the user has
-    // been told then. progress runs before each inverter (the window keeps its
-    // events flowing there).
-    static bool run(Prompter &prompter, const std::function<void()> &progress = {});
+    struct Result
+    {
+        bool portOpened = false;
+        QList<int> silent; // addresses that gave no valid reply, in the order asked
+    };
+
+    // progress runs before each inverter (the window keeps its events flowing there).
+    static Result run(const QList<int> &addresses, const std::function<void()> &progress = {});
 };

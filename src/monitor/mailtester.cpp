@@ -3,35 +3,36 @@
 #include "base/prompter.h"
 #include "monitor/mailsettings.h"
 #include "monitor/programstate.h"
-#include "monitor/qmailthread.h"
-
-#include <QElapsedTimer>
 
 const char *const MailTester::kSubject = "Test Mail -- Lumora Data Manager";
 const char *const MailTester::kBody = "This is a test mail from Lumora Data Manager";
+
+MailTester::MailTester(QObject *parent)
+    : QObject(parent)
+{
+    m_limit.setSingleShot(true);
+    m_limit.setInterval(kWaitMs + kGraceMs);
+    // The dialogue ends at its next wait.
+    connect(&m_limit, &QTimer::timeout, &m_thread, &QThread::requestInterruption);
+    connect(&m_thread, &QThread::finished, this, &MailTester::threadEnded);
+}
 
 QString MailTester::progressText()
 {
     return tr("Please waiting...");
 }
 
-bool MailTester::testConnection(const MailSettings &settings, QMailThread &thread, const WaitHook &whileWaiting)
+bool MailTester::testConnection(const MailSettings &settings)
 {
-    Prompter &prompter = ProgramState::instance().prompter();
     if (!settings.hasServerAddress()) {
-        prompter.message(Prompter::Level::Critical, tr("Error"), tr("Some fields is not valid."));
+        ProgramState::instance().prompter().message(Prompter::Level::Critical, tr("Error"),
+                                                    tr("Some fields is not valid."));
         return false;
     }
-    thread.setRecipients({settings.sender});
-    thread.setMode(QMailThread::TestConnection);
-    run(settings, thread, whileWaiting);
-    const bool done = thread.isDone();
-    prompter.message(done ? Prompter::Level::Information : Prompter::Level::Warning, tr("Test Connect"),
-                     done ? tr("Test success") : tr("Test fail"));
-    return done;
+    return begin(settings, {settings.sender}, QMailThread::TestConnection);
 }
 
-bool MailTester::sendTestMail(const MailSettings &settings, QMailThread &thread, const WaitHook &whileWaiting)
+bool MailTester::sendTestMail(const MailSettings &settings)
 {
     Prompter &prompter = ProgramState::instance().prompter();
     if (!settings.isComplete() || !settings.hasServerAddress() || settings.portNumber() == 0) {
@@ -42,29 +43,38 @@ bool MailTester::sendTestMail(const MailSettings &settings, QMailThread &thread,
         prompter.message(Prompter::Level::Critical, tr("Error"), tr("Please type at least one recipient."));
         return false;
     }
-    thread.setRecipients(settings.recipients);
-    thread.setMode(QMailThread::SendMail);
-    run(settings, thread, whileWaiting);
-    const bool sent = thread.isSuccess();
-    prompter.message(sent ? Prompter::Level::Information : Prompter::Level::Warning, tr("Send Test Mail"),
-                     sent ? tr("Send success.") : tr("Send failed."));
-    return sent;
+    return begin(settings, settings.recipients, QMailThread::SendMail);
 }
 
-void MailTester::run(const MailSettings &settings, QMailThread &thread, const WaitHook &whileWaiting)
+bool MailTester::begin(const MailSettings &settings, const QStringList &recipients, int mode)
 {
-    settings.prepare(thread);
-    thread.setSubject(QString::fromLatin1(kSubject));
-    thread.setBody(QString::fromLatin1(kBody));
-    thread.start();
-    QElapsedTimer waited;
-    waited.start();
-    while (!thread.wait(kWaitSliceMs)) {
-        if (whileWaiting)
-            whileWaiting();
-        if (waited.elapsed() >= kWaitMs + kGraceMs) {
-            thread.requestInterruption(); // the dialogue ends at its next wait
-            thread.wait();
-        }
-    }
+    if (m_running)
+        return false;
+    m_running = true;
+    settings.prepare(m_thread);
+    m_thread.setRecipients(recipients);
+    m_mode = mode;
+    m_thread.setMode(mode);
+    m_thread.setSubject(QString::fromLatin1(kSubject));
+    m_thread.setBody(QString::fromLatin1(kBody));
+    m_thread.start();
+    m_limit.start();
+    return true;
+}
+
+void MailTester::threadEnded()
+{
+    m_limit.stop();
+    m_running = false;
+    const bool connectionTest = m_mode == QMailThread::TestConnection;
+    // A connection test passes once the server took the mail; a test mail once it was sent.
+    const bool success = connectionTest ? m_thread.isDone() : m_thread.isSuccess();
+    emit finished(success);
+    const Prompter::Level level = success ? Prompter::Level::Information : Prompter::Level::Warning;
+    if (connectionTest)
+        ProgramState::instance().prompter().message(level, tr("Test Connect"),
+                                                    success ? tr("Test success") : tr("Test fail"));
+    else
+        ProgramState::instance().prompter().message(level, tr("Send Test Mail"),
+                                                    success ? tr("Send success.") : tr("Send failed."));
 }

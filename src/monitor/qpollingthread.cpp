@@ -136,11 +136,11 @@ void QPollingThread::pollingPass(DeviceMap::Cycle &cycle)
         }
         return;
     }
+    bool stopped = false;
     for (int address : state.addressTable().addresses()) {
-        if (isInterruptionRequested()) {
-            port.close();
+        stopped = isInterruptionRequested();
+        if (stopped)
             break;
-        }
         QDevice &device = cycle.record(address);
         readIdentity(reader, device);
         if (reader.readMonitoring(device))
@@ -150,7 +150,8 @@ void QPollingThread::pollingPass(DeviceMap::Cycle &cycle)
         if (m_waitRequest.load())
             break;
     }
-    state.sensors().readAll(port);
+    if (!stopped)
+        state.sensors().readAll(port);
     port.close();
 }
 

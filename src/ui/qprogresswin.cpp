@@ -1,5 +1,6 @@
 #include "ui/qprogresswin.h"
 
+#include "ui/dialogs/dialogplacement.h"
 #include "ui/qprogressindicator.h"
 #include "ui_qprogresswin.h"
 
@@ -32,10 +33,7 @@ QString QProgressWin::text() const
 
 void QProgressWin::showEvent(QShowEvent *event)
 {
-    if (const QWidget *owner = parentWidget()) {
-        const QPoint origin = owner->mapToGlobal(QPoint(0, 0));
-        move(origin.x() + owner->width() / 2 - width() / 2, origin.y() + owner->height() / 2 - height() / 2);
-    }
+    centreOverParent(this);
     m_indicator->startAnimation();
     QDialog::showEvent(event);
 }

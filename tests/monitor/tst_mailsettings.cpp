@@ -5,7 +5,6 @@
 #include "monitor/alarmselection.h"
 #include "monitor/mailsettings.h"
 #include "monitor/mailtester.h"
-#include "monitor/qmailthread.h"
 #include "support/scriptedprompter.h"
 #include "support/tempappdir.h"
 
@@ -76,19 +75,19 @@ void TestMailSettings::testsRefuseInvalidFields()
     settings.server = QStringLiteral("mail.plant.test");
     settings.sender = QStringLiteral("logger@plant.test");
     settings.recipients = QStringList{QStringLiteral("ops@plant.test")};
-    QMailThread thread;
+    MailTester tester;
 
-    QVERIFY(!MailTester::testConnection(settings, thread));
+    QVERIFY(!tester.testConnection(settings));
     QCOMPARE(prompter.messages().last().title, QStringLiteral("Error"));
-    QVERIFY(!MailTester::sendTestMail(settings, thread));
+    QVERIFY(!tester.sendTestMail(settings));
     QCOMPARE(lastText(prompter), QStringLiteral("Some fields is not valid."));
     settings.server = QStringLiteral("10.0.0.1.5");
     QVERIFY(!settings.hasServerAddress());
     settings.server = QStringLiteral("10.0.0.1");
     settings.recipients.clear();
-    QVERIFY(!MailTester::sendTestMail(settings, thread));
+    QVERIFY(!tester.sendTestMail(settings));
     QCOMPARE(lastText(prompter), QStringLiteral("Please type at least one recipient."));
-    QVERIFY(!thread.isFinished()); // never started
+    QVERIFY(!tester.isRunning()); // never started
     QVERIFY(dir.read(QStringLiteral("log.txt")).isEmpty());
 }
 

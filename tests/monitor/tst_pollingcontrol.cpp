@@ -1,9 +1,7 @@
 #include "tst_pollingcontrol.h"
 
-#include "monitor/communicationtest.h"
 #include "monitor/programstate.h"
 #include "pollingrig.h"
-#include "support/scriptedprompter.h"
 
 #include <QtTest>
 
@@ -136,27 +134,4 @@ void TestPollingControl::alarmMemoryEmptiedHourly()
         rig.clock.advance(cycle == 3 ? 59 * 60000 : 30 * 60000);
     }));
     QCOMPARE(kept, (QList<bool>{true, false, true})); // emptied in the cycle an hour after the start
-}
-
-void TestPollingControl::communicationTestDropsSilentAddresses()
-{
-    PollingRig rig;
-    QVERIFY(rig.startPlant(PollingRig::kOneInverter, {1, 5}));
-    AddressTable &table = ProgramState::instance().addressTable();
-    ScriptedPrompter prompter;
-    int progress = 0;
-    QVERIFY(CommunicationTest::run(prompter, [&] { ++progress; }));
-    QCOMPARE(table.addresses(), QList<int>{1});
-    QCOMPARE(progress, 2);
-    QCOMPARE(rig.requestsTo(5), 2); // asked again once
-    QVERIFY(prompter.messages().isEmpty());
-
-    // Nobody answers: the table is emptied and the user told.
-    table.assign({5, 6});
-    QVERIFY(!CommunicationTest::run(prompter));
-    QVERIFY(table.isEmpty());
-    QCOMPARE(prompter.messages().size(), 1);
-    QCOMPARE(prompter.messages()[0].title, QStringLiteral("Error"));
-    QCOMPARE(prompter.messages()[0].text, QStringLiteral("Communication fail! Please check out your COM Port "
-                                                         "settings, then search inverters again."));
 }

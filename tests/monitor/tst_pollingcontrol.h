@@ -13,5 +13,4 @@ private slots:
     void stopInTheMiddleOfAPass();
     void stopRightAfterStartAndIdleTable();
     void alarmMemoryEmptiedHourly();
-    void communicationTestDropsSilentAddresses();
 };

@@ -1,16 +1,14 @@
 #pragma once
 
-#include "monitor/alarmmailer.h"
+#include "monitor/monitoringsession.h"
 
 #include <QObject>
 #include <QTextStream>
 
-class QPollingThread;
-
-// Monitoring without a window: the communication test, then the polling thread
-// until a termination signal or the requested number of cycles; one status line
-// and the alarm check per cycle; at the end the alarm mails on their way are
-// delivered and every inverter row is marked offline.
+// Monitoring without a window: a monitoring session until a termination
+// signal or the requested number of cycles, with one status line per cycle.
+// At the end the alarm mails on their way are delivered and every inverter
+// row is marked offline.
 class HeadlessLogger : public QObject
 {
     Q_OBJECT
@@ -18,7 +16,6 @@ class HeadlessLogger : public QObject
 public:
     // maxCycles 0: run until stopped.
     HeadlessLogger(QTextStream &out, int maxCycles, QObject *parent = nullptr);
-    ~HeadlessLogger() override;
 
     // False when monitoring cannot start (the reason has been told).
     bool start();
@@ -29,12 +26,11 @@ signals:
     void finished();
 
 private:
-    void everyPolling();
-    void pollingEnded();
+    void everyPolling(const DeviceSnapshot &devices);
+    void monitoringStopped(bool alarmMailCut);
 
     QTextStream &m_out;
     int m_maxCycles;
     int m_cycles = 0;
-    QPollingThread *m_polling;
-    AlarmMailer m_mailer;
+    MonitoringSession m_session;
 };

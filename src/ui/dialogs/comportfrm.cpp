@@ -1,12 +1,102 @@
 #include "ui/dialogs/comportfrm.h"
 
+#include "base/appsettings.h"
+#include "monitor/programstate.h"
+#include "ui/dialogs/dialogplacement.h"
+#include "ui/dialogs/linechoice.h"
+#include "ui/dialogs/qdiagnostics.h"
+#include "ui/dialogs/qpassword.h"
 #include "ui_comportfrm.h"
+
+#include <QKeyEvent>
+#include <QShowEvent>
 
 COMPortFrm::COMPortFrm(QWidget *parent)
     : QDialog(parent)
     , m_ui(new Ui::COMPortFrmClass)
 {
     m_ui->setupUi(this);
+    m_password = new QPassword(false, this);
+    m_password->diagnostics()->setLineChoice([this] { return LineSettings{selectedPort(), selectedBaud()}; });
+    connect(m_ui->btnOK, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_ui->btnCancel, &QPushButton::clicked, this, &COMPortFrm::cancel_set);
+    connect(m_ui->btnDiagnostic, &QPushButton::clicked, m_password, &QDialog::exec);
+    initCOM();
 }
 
 COMPortFrm::~COMPortFrm() = default;
+
+int COMPortFrm::selectedPort() const
+{
+    return LineChoice::portNumber(m_ui->cbCOM);
+}
+
+int COMPortFrm::selectedBaud() const
+{
+    return LineChoice::baudRate(m_ui->cbBaudRate);
+}
+
+void COMPortFrm::cancel_set()
+{
+    m_ui->cbCOM->setCurrentIndex(m_shownPortIndex);
+    m_ui->cbBaudRate->setCurrentIndex(m_shownBaudIndex);
+    close();
+}
+
+void COMPortFrm::initCOM()
+{
+    const AppSettings settings;
+    // Without ports the line settings keep what they were.
+    if (!LineChoice::fillPorts(m_ui->cbCOM, settings.text(Setting::COMPortFrm_com_name, QString())))
+        return;
+    LineChoice::fillBauds(m_ui->cbBaudRate, settings.intValue(Setting::COMPortFrm_baud_index, -1));
+    applyLineSettings();
+}
+
+void COMPortFrm::on_btnRefresh_clicked()
+{
+    initCOM();
+}
+
+void COMPortFrm::showEvent(QShowEvent *event)
+{
+    // A window restored by the window system keeps what it shows.
+    if (!event->spontaneous()) {
+        centreOverParent(this);
+        initCOM();
+        m_shownPortIndex = m_ui->cbCOM->currentIndex();
+        m_shownBaudIndex = m_ui->cbBaudRate->currentIndex();
+    }
+    QDialog::showEvent(event);
+}
+
+void COMPortFrm::closeEvent(QCloseEvent *event)
+{
+    AppSettings settings;
+    const QString portName = m_ui->cbCOM->currentText();
+    const int baudIndex = m_ui->cbBaudRate->currentIndex();
+    if (portName != settings.text(Setting::COMPortFrm_com_name, QString()) ||
+        baudIndex != settings.intValue(Setting::COMPortFrm_baud_index, -1)) {
+        settings.setValue(Setting::COMPortFrm_com_name, portName);
+        settings.setValue(Setting::COMPortFrm_baud_index, baudIndex);
+        // The inverters found on the old line must be searched again.
+        ProgramState::instance().addressTable().clear();
+        settings.setValue(Setting::INV_ADDR, QString());
+    }
+    applyLineSettings();
+    QDialog::closeEvent(event);
+}
+
+void COMPortFrm::keyPressEvent(QKeyEvent *event)
+{
+    // Escape cancels as the Cancel button does, instead of closing with the changed choice.
+    if (event->key() == Qt::Key_Escape)
+        cancel_set();
+    else
+        QDialog::keyPressEvent(event);
+}
+
+void COMPortFrm::applyLineSettings()
+{
+    ProgramState::instance().setLineSettings(selectedPort(), selectedBaud());
+}

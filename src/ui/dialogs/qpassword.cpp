@@ -1,12 +1,51 @@
 #include "ui/dialogs/qpassword.h"
 
+#include "base/prompter.h"
+#include "monitor/programstate.h"
+#include "ui/dialogs/dialogplacement.h"
+#include "ui/dialogs/qdiagnostics.h"
 #include "ui_qpassword.h"
 
-QPassword::QPassword(QWidget *parent)
+#include <QShowEvent>
+
+namespace {
+const char *const kMasterPassword = "53170482";
+}
+
+QPassword::QPassword(bool usedForResult, QWidget *parent)
     : QDialog(parent)
     , m_ui(new Ui::QPasswordClass)
+    , m_usedForResult(usedForResult)
 {
     m_ui->setupUi(this);
+    if (!m_usedForResult)
+        m_diagnostics = new QDiagnostics(this);
+    connect(m_ui->btnOK, &QPushButton::clicked, this, &QPassword::vali);
+    connect(m_ui->btnCancel, &QPushButton::clicked, this, &QWidget::hide);
 }
 
 QPassword::~QPassword() = default;
+
+void QPassword::vali()
+{
+    if (m_ui->lePwd->text() != QLatin1String(kMasterPassword)) {
+        ProgramState::instance().prompter().message(Prompter::Level::Warning, tr("Error"), tr("Password is wrong"));
+        return;
+    }
+    if (m_usedForResult) {
+        accept();
+        return;
+    }
+    hide();
+    m_diagnostics->show();
+}
+
+void QPassword::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous()) {
+        centreOverParent(this);
+        m_ui->lePwd->clear();
+        m_ui->lePwd->setFocus();
+    }
+    QDialog::showEvent(event);
+}

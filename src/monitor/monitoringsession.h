@@ -1,0 +1,98 @@
+#pragma once
+
+#include "device/devicerecord.h"
+#include "monitor/alarmmailer.h"
+
+#include <QElapsedTimer>
+#include <QMap>
+#include <QMetaType>
+#include <QObject>
+#include <functional>
+
+class QPollingThread;
+
+// The device records as one polling cycle left them, by bus address.
+using DeviceSnapshot = QMap<int, DeviceRecord>;
+Q_DECLARE_METATYPE(DeviceSnapshot)
+
+// Monitoring from start to stop, for the window and the headless logger alike:
+// the communication test, the sensor definitions and the mail settings, the
+// program-wide polling thread (owned here) and the alarm check after every
+// cycle. A stopped session can be started again.
+class MonitoringSession : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class StartResult {
+        Started,
+        NoInverters,      // the address table is empty; nobody has been told
+        PortNotAvailable, // the port did not open; the user has been told
+        NoAnswer,         // no inverter answered the test; the user has been told
+        StillStopping,    // the polling thread of the last run has not ended yet
+    };
+    using Hook = std::function<void()>;
+
+    static constexpr int kStopLimitMs = 30000;
+    static constexpr int kStopSliceMs = 100;
+
+    explicit MonitoringSession(QObject *parent = nullptr);
+    ~MonitoringSession() override; // waits for the polling thread, however long it takes
+
+    // The communication test on the configured line drops the silent addresses
+    // from the address table; with inverters left, the sensor definitions and
+    // the mail settings are loaded and the polling thread starts. A running
+    // session is stopped first. progress runs between the test's steps.
+    StartResult start(const Hook &progress = {});
+
+    // Asks the polling thread to stop and waits for it, calling whileWaiting
+    // between short sleeps, for at most the stop limit. Once it has ended, the
+    // cycles still queued are reported, the alarm mails get the mail grace and
+    // are then asked to end, and stopped() is emitted. False when the thread did
+    // not end in time: that is logged, and stopped() follows whenever it ends.
+    bool stop(const Hook &whileWaiting = {});
+
+    bool isPollingRunning() const;
+
+    // The polling thread's wait between cycles, for the parameter writes.
+    void enterWaitMode();
+    void leaveWaitMode();
+    bool isWaitRequested() const;
+    bool isWaiting() const;
+
+    // The alarm mails of the monitoring: their settings and their threads.
+    AlarmMailer &alarmMailer() { return m_mailer; }
+    // Asked at every alarm check; alarm mails go only while it says yes
+    // (the window holds them while it is hidden). Unset means always.
+    void setAlarmDeliveryCheck(const std::function<bool()> &check) { m_deliveryCheck = check; }
+    // How long running alarm mails may go on once polling has ended before
+    // they are asked to end (default 0: at once).
+    void setMailGraceMs(int ms) { m_mailGraceMs = ms; }
+    void setStopLimitMs(int ms) { m_stopLimitMs = ms; }
+
+signals:
+    // After every polling cycle and its alarm check.
+    void cycleFinished(DeviceSnapshot devices);
+    // The polling thread has closed the line and waits (after enterWaitMode()).
+    void waitModeEntered();
+    // The polling thread has ended; alarmMailCut: an alarm mail was still
+    // being sent when the grace ran out, and has been stopped.
+    void stopped(bool alarmMailCut);
+
+private:
+    enum class State { Idle, Running, Stopping };
+
+    StartResult runCommunicationTest(const Hook &progress);
+    void pollingCycleDone();
+    void pollingEnded();
+    void finishStop();
+
+    QPollingThread *m_polling;
+    AlarmMailer m_mailer;
+    State m_state = State::Idle;
+    QElapsedTimer m_stopAsked;
+    bool m_stopOverdue = false; // a stop() gave up waiting
+    std::function<bool()> m_deliveryCheck;
+    int m_mailGraceMs = 0;
+    int m_stopLimitMs = kStopLimitMs;
+};

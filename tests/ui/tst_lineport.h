@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QObject>
+
+class TestLinePort : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void portListLoadsTheLineSettings();
+    void closingForgetsAddressesOnlyWhenTheChoiceChanged();
+    void passwordOpensOnlyForTheMasterText();
+    void directCommandShowsFrameAndReplyAndFreesThePort();
+};
