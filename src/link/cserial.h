@@ -47,14 +47,20 @@ public:
 
     int baud() const { return m_baud; }
     int port() const { return m_port; }
+    // The device hung up or reported an I/O error since the last open: a
+    // line that failed, not one that is merely silent.
+    bool lineFailed() const { return m_lineFailed; }
 
 private:
     // Writes all of buffer within the write timeout, flushes. The caller has purged.
     int send(const quint8 *buffer, int length);
+    void logOpenFailure(const QString &text);
 
     int m_fd = -1;
     int m_baud = 9600;
     int m_port = 1;
     int m_readTotal = 0;
     int m_writeTotal = 0;
+    bool m_lineFailed = false;
+    QString m_lastOpenFailure; // logged once until an open succeeds
 };

@@ -93,6 +93,7 @@ void QBurnSearch::run()
     }
     Pass pass;
 
+    m_lineFailed.store(false);
     m_portOpened.store(m_line.open(m_port, kOpenBaud, 8, CSerial::NoParity, CSerial::OneStopBit) == 1);
     if (!m_portOpened.load()) {
         emit search_end();
@@ -103,7 +104,7 @@ void QBurnSearch::run()
     m_line.set_write_timeout(kWriteTimeoutMs);
 
     const int replyTime = CCommand::kBaseTimeout + 2 * int(11 / ((m_baud / 10) / 1000.0));
-    for (int address = 1; address <= 255 && !isInterruptionRequested(); ++address) {
+    for (int address = 1; address <= 255 && !isInterruptionRequested() && !m_line.lineFailed(); ++address) {
         scanAddress(address, replyTime, pass);
         emit progress(address);
     }
@@ -111,10 +112,10 @@ void QBurnSearch::run()
     m_line.purge();
 
     const int entries = int(pass.collisions.size());
-    if (m_resolveCollisions && entries >= 1 && entries <= kMaxResolvedCollisions) {
+    if (m_resolveCollisions && entries >= 1 && entries <= kMaxResolvedCollisions && !m_line.lineFailed()) {
         write_log(QStringLiteral("[COLLISION] size of addr:%1 ").arg(entries));
         for (int address : pass.collisions) {
-            if (isInterruptionRequested())
+            if (isInterruptionRequested() || m_line.lineFailed())
                 break;
             // 0 and 256 lie outside the bus addresses (256 would go out as 0 in the address byte).
             if (address >= 1 && address <= 255)
@@ -122,6 +123,7 @@ void QBurnSearch::run()
         }
     }
 
+    m_lineFailed.store(m_line.lineFailed());
     m_line.close();
     emit search_end();
 }
