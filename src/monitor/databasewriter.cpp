@@ -19,8 +19,6 @@ void DatabaseWriter::begin(int capacity)
     Q_ASSERT(!isRunning());
     m_queue.reset(capacity);
     m_store.reset();
-    m_ending = false;
-    m_abandon = false;
     m_refusing = false;
     m_pauseMs = kCheckMs;
     start();
@@ -28,11 +26,9 @@ void DatabaseWriter::begin(int capacity)
 
 void DatabaseWriter::finish(int ms)
 {
-    m_ending = true;
-    m_queue.wake();
+    m_queue.end();
     if (!wait(QDeadlineTimer(ms))) {
-        m_abandon = true;
-        m_queue.wake();
+        m_queue.abandon();
         wait(); // a statement in progress ends within the busy timeout
     }
     const int left = m_queue.readingCount();
@@ -69,12 +65,7 @@ bool DatabaseWriter::waitUntilWritten(int ms)
 void DatabaseWriter::run()
 {
     QDeadlineTimer notBefore(0);
-    while (!m_abandon) {
-        const bool work = m_queue.waitForWork(notBefore);
-        if (m_abandon || (m_ending && !work))
-            return;
-        if (!work)
-            continue;
+    while (m_queue.waitForWork(notBefore)) {
         // While refused, a check that neither waits nor logs comes first.
         if (m_refusing && db_is_refusal(db_try_write())) {
             notBefore = QDeadlineTimer(kCheckMs);
@@ -98,10 +89,15 @@ int DatabaseWriter::writePass()
         refusal = m_store.markAllOffline();
         rows.allOffline = db_is_refusal(refusal);
     }
-    for (auto it = rows.bySerial.begin(); it != rows.bySerial.end() && !db_is_refusal(refusal);) {
-        refusal = m_store.writeRow(it.key(), it.value());
-        it = db_is_refusal(refusal) ? it : rows.bySerial.erase(it);
+    int rowsDone = 0;
+    for (; rowsDone < rows.serials.size() && !db_is_refusal(refusal); ++rowsDone) {
+        const QString &serial = rows.serials[rowsDone];
+        refusal = m_store.writeRow(serial, rows.bySerial.value(serial));
+        if (db_is_refusal(refusal))
+            break;
+        rows.bySerial.remove(serial);
     }
+    rows.serials = rows.serials.mid(rowsDone);
     m_queue.returnRows(rows);
     refusal = db_is_refusal(refusal) ? refusal : 0;
     while (refusal == 0) {

@@ -57,8 +57,6 @@ private:
 
     RecordingQueue m_queue;
     RecordStore m_store;
-    std::atomic<bool> m_ending{false};
-    std::atomic<bool> m_abandon{false};
     std::atomic<bool> m_refusing{false};
     // The writer thread's own.
     qint64 m_refusedAtMs = 0;

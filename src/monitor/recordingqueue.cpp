@@ -21,12 +21,15 @@ void RecordingQueue::reset(int capacity)
     m_peekSequence = 0;
     m_dropped = 0;
     m_inPass = false;
-    m_woken = false;
+    m_ending = false;
+    m_abandoned = false;
 }
 
 void RecordingQueue::storeRow(const QString &serial, const InverterRow &row)
 {
     QMutexLocker locker(&m_mutex);
+    if (!m_rows.bySerial.contains(serial))
+        m_rows.serials << serial;
     InverterRow &pending = m_rows.bySerial[serial];
     // An offline mark keeps the values not yet written: the row must exist
     // before the inverter's readings can name it.
@@ -65,16 +68,26 @@ int RecordingQueue::takeDropped()
 bool RecordingQueue::waitForWork(QDeadlineTimer notBefore)
 {
     QMutexLocker locker(&m_mutex);
-    while (!m_woken && !(hasWork() && notBefore.hasExpired()))
+    for (;;) {
+        if (m_abandoned || (m_ending && !hasWork()))
+            return false;
+        if (hasWork() && notBefore.hasExpired())
+            return true;
         m_changed.wait(&m_mutex, hasWork() ? notBefore : QDeadlineTimer(QDeadlineTimer::Forever));
-    m_woken = false;
-    return hasWork();
+    }
 }
 
-void RecordingQueue::wake()
+void RecordingQueue::end()
 {
     QMutexLocker locker(&m_mutex);
-    m_woken = true;
+    m_ending = true;
+    m_changed.wakeAll();
+}
+
+void RecordingQueue::abandon()
+{
+    QMutexLocker locker(&m_mutex);
+    m_abandoned = true;
     m_changed.wakeAll();
 }
 
@@ -88,11 +101,14 @@ RecordingQueue::Rows RecordingQueue::takeRows()
 void RecordingQueue::returnRows(const Rows &unwritten)
 {
     QMutexLocker locker(&m_mutex);
-    m_rows.allOffline = m_rows.allOffline || unwritten.allOffline;
-    for (auto it = unwritten.bySerial.cbegin(); it != unwritten.bySerial.cend(); ++it) {
-        if (!m_rows.bySerial.contains(it.key()))
-            m_rows.bySerial.insert(it.key(), it.value());
+    Rows merged = unwritten;
+    merged.allOffline = merged.allOffline || m_rows.allOffline;
+    for (const QString &serial : qAsConst(m_rows.serials)) {
+        if (!merged.bySerial.contains(serial))
+            merged.serials << serial;
+        merged.bySerial.insert(serial, m_rows.bySerial.value(serial)); // the newer state
     }
+    m_rows = merged;
 }
 
 QList<Reading> RecordingQueue::peekReadings(int max)

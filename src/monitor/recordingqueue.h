@@ -6,6 +6,7 @@
 #include <QList>
 #include <QMutex>
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 #include <QWaitCondition>
 
@@ -48,8 +49,9 @@ public:
     struct Rows
     {
         bool allOffline = false;
+        QStringList serials; // in the order their first states came: new rows get their ids in it
         QHash<QString, InverterRow> bySerial;
-        bool isEmpty() const { return !allOffline && bySerial.isEmpty(); }
+        bool isEmpty() const { return !allOffline && serials.isEmpty(); }
     };
 
     // Empty, with every row to be marked offline first.
@@ -62,9 +64,11 @@ public:
     int takeDropped();
 
     // The writer's side. Waits until there is something to write and
-    // `notBefore` has passed, or until wake(); whether there is something.
+    // `notBefore` has passed: true; false when it is time to stop: after
+    // end() once nothing is left, or after abandon().
     bool waitForWork(QDeadlineTimer notBefore);
-    void wake();
+    void end();
+    void abandon();
     // A pass begins by taking the rows; those it could not write go back,
     // unless a newer state came meanwhile.
     Rows takeRows();
@@ -91,5 +95,6 @@ private:
     qint64 m_peekSequence = 0;
     int m_dropped = 0;
     bool m_inPass = false;
-    bool m_woken = false;
+    bool m_ending = false;
+    bool m_abandoned = false;
 };

@@ -7,6 +7,14 @@
 #include <QJsonDocument>
 #include <QtTest>
 
+QStringList column(const DbRows &rows, const QString &name)
+{
+    QStringList values;
+    for (const DbRow &row : rows)
+        values << row.value(name);
+    return values;
+}
+
 PollingRig::PollingRig(const QDateTime &start)
     : clock(start)
 {

@@ -10,6 +10,9 @@
 #include <QDateTime>
 #include <functional>
 
+// The values of one column, row by row.
+QStringList column(const DbRows &rows, const QString &name);
+
 // A polling thread on a simulated plant: a temporary application directory
 // with a real database, the simulator linked as ports/COM7 at 38400 baud, and
 // the program's clock in the test's hand (the thread's pauses pass at once).
@@ -34,6 +37,8 @@ public:
     // it. perCycle runs in the polling thread at each polling_ok with the cycle
     // number (1, 2, ...). False when the thread did not finish within timeoutMs.
     bool run(int cycles, const std::function<void(int)> &perCycle = {}, int timeoutMs = 60000);
+    // Until the polling thread's database writer has written everything handed over.
+    bool written() { return thread.databaseWriter().waitUntilWritten(20000); }
     // Called on the simulator's thread with every inverter or sensor request heard.
     void onRequest(const std::function<void(const QByteArray &frame)> &handler);
     // How many requests the simulator heard for an inverter address, or for sensors with address 0.

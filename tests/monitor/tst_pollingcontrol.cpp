@@ -42,6 +42,7 @@ void TestPollingControl::offlineAfterThreeFailuresAndBack()
     QStringList online;
     QStringList cycleTimes;
     QVERIFY(rig.run(5, [&](int cycle) {
+        QVERIFY(rig.written());
         online << db_query(QStringLiteral("SELECT online FROM orva_inverter")).value(0).value("online");
         cycleTimes << rig.clock.now().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
         rig.clock.advance(60000 - (cycle == 1 ? 3000 : 100)); // a periodic row every cycle
@@ -65,6 +66,44 @@ void TestPollingControl::offlineAfterThreeFailuresAndBack()
     QCOMPARE(rows[1].value("efficiency"), QStringLiteral("0.0"));
     QCOMPARE(rows[3].value("monitor_data"), rig.expectedMonitorData(0, false));
     QVERIFY(rig.logText().contains("[Sql]save_monitor_data() device is disconnected"));
+}
+
+void TestPollingControl::portMissingBacksOff()
+{
+    PollingRig rig;
+    QVERIFY(rig.startPlant(kOneInverter, {1}));
+    rig.setSetting(Setting::rbAuto, 1);
+    const QString port = rig.dir.file(QStringLiteral("ports/COM%1").arg(PollingRig::kPort));
+    QSignalSpy lost(&rig.thread, &QPollingThread::lineLost);
+    QSignalSpy back(&rig.thread, &QPollingThread::lineRestored);
+    QList<qint64> attempts; // on the program's clock
+    QStringList recordingTimes;
+    QVERIFY(rig.run(100, [&](int cycle) {
+        attempts << rig.clock.elapsedMs();
+        if (cycle == 1 || !back.isEmpty())
+            recordingTimes << rig.clock.now().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+        if (cycle == 1)
+            QFile::remove(port);
+        else if (!back.isEmpty())
+            rig.thread.stop();
+        else if (attempts.last() - attempts.first() >= 20000 && !QFile::exists(port))
+            rig.sim.link(port);
+    }));
+
+    QList<qint64> pauses;
+    for (int i = 2; i < attempts.size(); ++i)
+        pauses << attempts[i] - attempts[i - 1];
+    QCOMPARE(pauses, (QList<qint64>{1000, 2000, 4000, 8000, 16000, 30000}));
+    QCOMPARE(lost.size(), 1);
+    QCOMPARE(back.size(), 1);
+    QCOMPARE(back.first().first().toLongLong(), 61000);
+    const QString log = rig.logText();
+    QCOMPARE(log.count("CSerial::open - COM7"), 1);
+    QCOMPARE(log.count("[LINE] COM7 cannot be opened: line lost"), 1);
+    QCOMPARE(log.count("[LINE] COM7 open again: line back after 61 s"), 1);
+    // Offline while the line was lost, recorded again once it is back.
+    QCOMPARE(column(rig.logRows(), "log_time"), recordingTimes);
+    QCOMPARE(column(rig.inverterRows(), "online"), QStringList{"1"});
 }
 
 void TestPollingControl::waitModeAfterTheInverterBeingRead()

@@ -2,8 +2,8 @@
 
 #include <QObject>
 
-// The polling thread's course: offline and back, wait mode, stopping, the
-// hourly reset of the alarm memory.
+// The polling thread's course: offline and back, a lost port, wait mode,
+// stopping, the hourly reset of the alarm memory.
 class TestPollingControl : public QObject
 {
     Q_OBJECT
@@ -11,6 +11,7 @@ class TestPollingControl : public QObject
 private slots:
     void offlineAfterThreeFailuresAndBack_data();
     void offlineAfterThreeFailuresAndBack();
+    void portMissingBacksOff();
     void waitModeAfterTheInverterBeingRead();
     void stopInTheMiddleOfAPass();
     void stopRightAfterStartAndIdleTable();

@@ -3,7 +3,7 @@
 #include <QObject>
 
 // Bad input: inverters that misbehave, serial texts and families that change,
-// a database that cannot be written, many addresses.
+// a database that takes no writes for a while, many addresses.
 class TestPollingFaults : public QObject
 {
     Q_OBJECT
@@ -14,8 +14,8 @@ private slots:
     void newSerialStartsAfresh();
     void deletedInverterRecordedAgain();
     void familyMoves();
-    void lockedDatabase();
-    void readOnlyAndMissingDatabase_data();
-    void readOnlyAndMissingDatabase();
+    void databaseRefusesWrites_data();
+    void databaseRefusesWrites();
+    void readingsWaitADayAtMost();
     void manyAddresses();
 };

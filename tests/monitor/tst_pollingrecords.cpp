@@ -1,5 +1,6 @@
 #include "tst_pollingrecords.h"
 
+#include "monitor/databasewriter.h"
 #include "monitor/monitorrecorder.h"
 #include "pollingrig.h"
 
@@ -40,14 +41,6 @@ QString rowText(const DbRow &row, const QStringList &columns)
     for (const QString &column : columns)
         values << row.value(column);
     return values.join(QLatin1Char('|'));
-}
-
-QStringList column(const DbRows &rows, const QString &name)
-{
-    QStringList values;
-    for (const DbRow &row : rows)
-        values << row.value(name);
-    return values;
 }
 
 QString stamp(const QDateTime &time)
@@ -166,18 +159,25 @@ void TestPollingRecords::passGivenUpIsTakenAgain()
     // the rows before it must not go with it.
     TempAppDir dir;
     dir.openDatabase();
-    QCOMPARE(db_exec("CREATE TRIGGER refuse BEFORE INSERT ON orva_monitor_log WHEN NEW.inverter_id = 2 "
+    QCOMPARE(db_exec("CREATE TRIGGER refuse BEFORE INSERT ON orva_monitor_log WHEN NEW.inverter_id = "
+                     "(SELECT id FROM orva_inverter WHERE sn_name = 'LE44A0000002') "
                      "BEGIN SELECT RAISE(ROLLBACK, 'disk full'); END"),
              0);
+    DatabaseWriter writer;
+    MonitorRecorder recorder(writer);
+    writer.begin(10);
     QDevice first(1), second(2), third(3);
     QList<QDevice *> devices{&first, &second, &third};
     for (QDevice *device : devices) {
-        device->inverter_id = device->addr;
         device->sn_name = QStringLiteral("LE44A000000%1").arg(device->addr);
+        recorder.updateInverterRow(*device);
     }
-    MonitorRecorder().recordReadings(devices);
-    QCOMPARE(column(db_query("SELECT inverter_id FROM orva_monitor_log ORDER BY id"), "inverter_id"),
-             (QStringList{"1", "3"}));
+    recorder.recordReadings(devices);
+    writer.finish(20000);
+    QCOMPARE(column(db_query("SELECT sn_name FROM orva_monitor_log JOIN orva_inverter ON orva_inverter.id = "
+                             "inverter_id ORDER BY orva_monitor_log.id"),
+                    "sn_name"),
+             (QStringList{"LE44A0000001", "LE44A0000003"}));
     QVERIFY(QString::fromUtf8(dir.read("log.txt")).contains("log monitor data fail, sn LE44A0000002, sql: "));
     QCOMPARE(db_exec("BEGIN"), 0); // no transaction was left open
     QCOMPARE(db_exec("ROLLBACK"), 0);

@@ -2,9 +2,11 @@
 
 #include "headlesssearch.h"
 #include "linesimulator.h"
+#include "loggerexit.h"
 #include "monitor/programstate.h"
 #include "monitor/qburnsearch.h"
 #include "monitor/searchresult.h"
+#include "settingsreport.h"
 #include "support/scriptedprompter.h"
 #include "support/tempappdir.h"
 
@@ -14,6 +16,8 @@
 #include <QSettings>
 #include <QTimer>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -135,6 +139,7 @@ private slots:
     void stopEndsTheScanEarly();
     void unusablePort();
     void headlessSearchPrintsAndSaves();
+    void failedSearchKeepsTheList();
 };
 
 void TestSearch::cleanInvertersAreReportedInOrder()
@@ -294,9 +299,10 @@ void TestSearch::unusablePort()
     QString output;
     QTextStream out(&output);
     dir.write("app.ini", "[General]\nCOMPortFrm_com_name=\nINV_ADDR=9\n");
-    QCOMPARE(HeadlessSearch(false, out).run(), int(HeadlessSearch::NoPortSet));
+    SettingsReport report(out);
+    QCOMPARE(HeadlessSearch(false, out).run(report), int(LoggerExit::NoPortSet));
     dir.write("app.ini", "[General]\nCOMPortFrm_com_name=COM7\nINV_ADDR=9\n");
-    QCOMPARE(HeadlessSearch(false, out).run(), int(HeadlessSearch::PortUnavailable));
+    QCOMPARE(HeadlessSearch(false, out).run(report), int(LoggerExit::PortUnavailable));
     QCOMPARE(savedInverterList(dir), QStringLiteral("9"));
     QVERIFY(ProgramState::instance().addressTable().isEmpty());
 }
@@ -312,7 +318,8 @@ void TestSearch::headlessSearchPrintsAndSaves()
     HeadlessSearch headless(false, out);
     // Stopped well after the last inverter (5): what was found is saved.
     QTimer::singleShot(3000, [&headless] { headless.stop(); });
-    QCOMPARE(headless.run(), int(HeadlessSearch::Success));
+    SettingsReport report(out);
+    QCOMPARE(headless.run(report), int(LoggerExit::Success));
 
     QVERIFY2(output.contains("1. address 1, serial number LES000101111\n"
                              "2. address 2, serial number LES000102222\n"
@@ -321,6 +328,29 @@ void TestSearch::headlessSearchPrintsAndSaves()
              qPrintable(output));
     QCOMPARE(savedInverterList(line.dir), QStringLiteral("1,2,5"));
     QCOMPARE(ProgramState::instance().addressTable().addresses(), QList<int>({1, 2, 5}));
+}
+
+void TestSearch::failedSearchKeepsTheList()
+{
+    // Nothing answers (the search is stopped early), or the line hangs up after the first inverters.
+    for (const bool hangUp : {false, true}) {
+        TempAppDir dir;
+        auto sim = std::make_unique<LineSimulator>();
+        QVERIFY(sim->link(dir.file("ports/COM7")));
+        QVERIFY(sim->start(hangUp ? shippedScenario("search-clean.json") : QJsonObject{{"inverters", QJsonArray()}}));
+        dir.write("app.ini", "[General]\nCOMPortFrm_com_name=COM7\nCOMPortFrm_baud_index=5\nINV_ADDR=\"1,2,5,9\"\n");
+        QString output;
+        QTextStream out(&output);
+        HeadlessSearch headless(false, out);
+        QTimer::singleShot(1500, [&] { hangUp ? sim.reset() : headless.stop(); });
+        SettingsReport report(out);
+        QCOMPARE(headless.run(report), int(LoggerExit::ListKept));
+        QVERIFY2(
+            output.contains(hangUp ? "COM7 failed during the search (hang-up or I/O error): INV_ADDR \"1,2,5,9\" kept."
+                                   : "Nothing answered: INV_ADDR \"1,2,5,9\" kept."),
+            qPrintable(output));
+        QCOMPARE(savedInverterList(dir), QStringLiteral("1,2,5,9"));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSearch)
