@@ -20,9 +20,9 @@ class DeviceReader;
 // and records readings into orva_monitor_log, on the grid of the recording
 // interval. The database work is handed to a writer thread, so that the line
 // never waits for the disk; a run begins by setting every row offline and ends
-// when what was recorded is written. While the port cannot be opened, the
-// attempts back off. It can be stopped, and asked to wait between cycles so
-// that parameter writes can use the line alone.
+// when what was recorded is written. While the port cannot be opened, and
+// while an inverter is offline, the attempts back off. It can be stopped, and
+// asked to wait between cycles so that parameter writes can use the line alone.
 class QPollingThread : public QThread
 {
     Q_OBJECT

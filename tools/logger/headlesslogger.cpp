@@ -40,6 +40,7 @@ HeadlessLogger::HeadlessLogger(QTextStream &out, int maxCycles, QObject *parent)
     // PV inverters sleep at night: a silent one is polled until it answers.
     m_session.setPollSilentInverters(true);
     m_reminder.setInterval(kReminderMs);
+    m_reminder.setTimerType(Qt::PreciseTimer);
     connect(&m_reminder, &QTimer::timeout, this, &HeadlessLogger::remind);
     connect(&m_session, &MonitoringSession::cycleFinished, this, &HeadlessLogger::everyPolling);
     connect(&m_session, &MonitoringSession::lineLost, this, &HeadlessLogger::lineLost);
