@@ -185,9 +185,11 @@ private:
         cycle.line = LineFloor::of(m_simulator.requests(), kBaud, m_scenario.line.turnaroundMs);
         // The database's own lines (a lock) say nothing about the line.
         QFile log(m_appDir.dir.filePath(QStringLiteral("log.txt")));
-        if (log.open(QIODevice::ReadOnly) && log.size() >= m_logSize)
-            log.seek(m_logSize);
-        const QByteArray added = log.readAll();
+        QByteArray added;
+        if (log.open(QIODevice::ReadOnly)) {
+            log.seek(log.size() >= m_logSize ? m_logSize : 0);
+            added = log.readAll();
+        }
         m_logSize = log.pos();
         cycle.clean = cycle.line.answered && !added.contains("read_by_send");
         {

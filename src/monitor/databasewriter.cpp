@@ -47,9 +47,9 @@ void DatabaseWriter::storeOffline(const QString &serial)
     m_queue.storeRow(serial, InverterRow{{}, false});
 }
 
-void DatabaseWriter::storeReading(const Reading &reading)
+void DatabaseWriter::storeReadings(const QList<Reading> &readings)
 {
-    m_queue.storeReading(reading);
+    m_queue.storeReadings(readings);
 }
 
 int DatabaseWriter::readingsWaiting() const
@@ -89,17 +89,15 @@ int DatabaseWriter::writePass()
         refusal = m_store.markAllOffline();
         rows.allOffline = db_is_refusal(refusal);
     }
-    int rowsDone = 0;
-    for (; rowsDone < rows.serials.size() && !db_is_refusal(refusal); ++rowsDone) {
-        const QString &serial = rows.serials[rowsDone];
-        refusal = m_store.writeRow(serial, rows.bySerial.value(serial));
-        if (db_is_refusal(refusal))
-            break;
-        rows.bySerial.remove(serial);
-    }
-    rows.serials = rows.serials.mid(rowsDone);
-    m_queue.returnRows(rows);
     refusal = db_is_refusal(refusal) ? refusal : 0;
+    if (refusal == 0 && !rows.serials.isEmpty()) {
+        int done = 0;
+        refusal = m_store.writeRows(rows.serials, rows.bySerial, done);
+        for (const QString &serial : rows.serials.mid(0, done))
+            rows.bySerial.remove(serial);
+        rows.serials = rows.serials.mid(done);
+    }
+    m_queue.returnRows(rows);
     while (refusal == 0) {
         const QList<Reading> batch = m_queue.peekReadings(kBatch);
         if (batch.isEmpty())

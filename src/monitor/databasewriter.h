@@ -37,7 +37,7 @@ public:
 
     void storeRow(const QString &serial, const QVariantList &columns);
     void storeOffline(const QString &serial);
-    void storeReading(const Reading &reading);
+    void storeReadings(const QList<Reading> &readings);
 
     // The id of the serial's orva_inverter row, -1 while it is not known.
     int inverterId(const QString &serial) const { return m_store.inverterId(serial); }

@@ -82,16 +82,19 @@ void MonitorRecorder::resolveInverterIds(const QList<QDevice *> &devices)
 
 void MonitorRecorder::recordReadings(const QList<QDevice *> &devices)
 {
+    QList<Reading> readings;
     for (const QDevice *device : devices) {
         if (canRecord(*device))
-            record(*device, false);
+            readings << reading(*device, false);
         else
             write_log(kDisconnected);
     }
+    m_writer.storeReadings(readings);
 }
 
 void MonitorRecorder::recordErrors(const QList<QDevice *> &devices)
 {
+    QList<Reading> readings;
     for (QDevice *device : devices) {
         if (!device->hasError()) {
             device->clearLastErrors(); // the error words, all 0, become the last ones
@@ -116,21 +119,22 @@ void MonitorRecorder::recordErrors(const QList<QDevice *> &devices)
                 continue;
             device->last_record_hour = hour;
         }
-        record(*device, true);
+        readings << reading(*device, true);
     }
+    m_writer.storeReadings(readings);
 }
 
-void MonitorRecorder::record(const DeviceRecord &device, bool errorEvent)
+Reading MonitorRecorder::reading(const DeviceRecord &device, bool errorEvent)
 {
-    Reading reading;
-    reading.serial = device.sn_name;
-    reading.versionw3 = device.versionw3;
-    reading.logTime = now("yyyy-MM-dd hh:mm:ss");
-    reading.stateCode = device.state_code;
-    reading.errors = {device.err1, device.err2, device.err3, device.err4};
-    reading.monitorData = monitorDataText(device);
-    reading.efficiency = sixDecimals(device.efficiency);
-    reading.sensorValue = sensorValueText();
-    reading.errorEvent = errorEvent;
-    m_writer.storeReading(reading);
+    Reading taken;
+    taken.serial = device.sn_name;
+    taken.versionw3 = device.versionw3;
+    taken.logTime = now("yyyy-MM-dd hh:mm:ss");
+    taken.stateCode = device.state_code;
+    taken.errors = {device.err1, device.err2, device.err3, device.err4};
+    taken.monitorData = monitorDataText(device);
+    taken.efficiency = sixDecimals(device.efficiency);
+    taken.sensorValue = sensorValueText();
+    taken.errorEvent = errorEvent;
+    return taken;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/qdevice.h"
+#include "monitor/recordingqueue.h"
 
 #include <QList>
 #include <QString>
@@ -32,7 +33,7 @@ public:
     void recordErrors(const QList<QDevice *> &devices);
 
 private:
-    void record(const DeviceRecord &device, bool errorEvent);
+    static Reading reading(const DeviceRecord &device, bool errorEvent);
 
     DatabaseWriter &m_writer;
 };

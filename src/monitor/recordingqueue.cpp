@@ -39,17 +39,19 @@ void RecordingQueue::storeRow(const QString &serial, const InverterRow &row)
     m_changed.wakeAll();
 }
 
-void RecordingQueue::storeReading(const Reading &reading)
+void RecordingQueue::storeReadings(const QList<Reading> &readings)
 {
     QMutexLocker locker(&m_mutex);
-    if (int(m_readings.size()) >= m_capacity) {
-        if (m_dropped++ == 0)
-            write_log(QStringLiteral("[DB] %1 readings waiting, a day's worth: the oldest are dropped from now on")
-                          .arg(m_readings.size()));
-        m_readings.pop_front();
-        ++m_frontSequence;
+    for (const Reading &reading : readings) {
+        if (int(m_readings.size()) >= m_capacity) {
+            if (m_dropped++ == 0)
+                write_log(QStringLiteral("[DB] %1 readings waiting, a day's worth: the oldest are dropped from now on")
+                              .arg(m_readings.size()));
+            m_readings.pop_front();
+            ++m_frontSequence;
+        }
+        m_readings.push_back(reading);
     }
-    m_readings.push_back(reading);
     m_changed.wakeAll();
 }
 

@@ -58,7 +58,8 @@ public:
     void reset(int capacity);
 
     void storeRow(const QString &serial, const InverterRow &row);
-    void storeReading(const Reading &reading);
+    // The readings of one cycle, handed over together.
+    void storeReadings(const QList<Reading> &readings);
     int readingCount() const;
     // Readings dropped since the last call.
     int takeDropped();

@@ -9,6 +9,10 @@ const QString kInsertColumns =
     QStringLiteral("INSERT INTO orva_monitor_log (versionw3,log_time,inverter_id,state_code,err1,err2,err3,err4,"
                    "monitor_data,efficiency,sensor_value) VALUES(");
 const QString kInsertReading = kInsertColumns + QStringLiteral("?,?,?,?,?,?,?,?,?,?,?)");
+const QString kUpdateRow =
+    QStringLiteral("UPDATE orva_inverter SET addr = ?, current_ver = ?, sequence_ver = ?, ac_power = ?, "
+                   "dc_power = ?, efficiency = ?, vpv = ?, vac = ?, iac = ?, ipv = ?, total_power = ?, "
+                   "output_time = ?, online = 1 WHERE sn_name = ?");
 // The first columns of InverterRow::columns that an update leaves as they are.
 constexpr int kIdentityColumns = 6;
 
@@ -44,48 +48,66 @@ int RecordStore::markAllOffline()
     return rc;
 }
 
-int RecordStore::writeRow(const QString &serial, const InverterRow &row)
+int RecordStore::writeRows(const QStringList &serials, const QHash<QString, InverterRow> &states, int &done)
 {
-    if (!row.columns.isEmpty()) {
-        const int rc = upsert(serial, row.columns);
-        if (db_is_refusal(rc))
-            return rc;
+    done = 0;
+    int rc = 0;
+    const DbRows existing = db_query(QStringLiteral("SELECT id,sn_name FROM orva_inverter"), {}, &rc);
+    if (rc != 0) {
+        // Without an answer a second row could be added for a serial.
+        done = db_is_refusal(rc) ? 0 : int(serials.size());
+        return db_is_refusal(rc) ? rc : 0;
     }
-    // Rows that this run has not shown online are offline already.
-    return row.online || !m_shownOnline.contains(serial) ? 0 : markOffline(serial);
+    QHash<QString, int> ids;
+    for (const DbRow &row : existing) {
+        if (!ids.contains(row.value(QStringLiteral("sn_name"))))
+            ids.insert(row.value(QStringLiteral("sn_name")), row.value(QStringLiteral("id")).toInt());
+    }
+    // The rows that exist are updated in one transaction: one commit for the cycle.
+    QList<QVariantList> updates;
+    for (const QString &serial : serials) {
+        const InverterRow &state = states[serial];
+        if (!state.columns.isEmpty() && ids.contains(serial))
+            updates << (state.columns.mid(kIdentityColumns) << serial);
+    }
+    const QList<int> results = db_exec_each(kUpdateRow, updates);
+    for (int result : results) {
+        if (db_is_refusal(result))
+            return result;
+    }
+    for (int updated = 0; done < serials.size(); ++done) {
+        const QString &serial = serials[done];
+        const InverterRow &state = states[serial];
+        if (!state.columns.isEmpty()) {
+            rc = ids.contains(serial) ? results.value(updated++) : insertRow(state.columns);
+            if (db_is_refusal(rc))
+                return rc;
+            if (rc != 0)
+                write_log(ids.contains(serial)
+                              ? QStringLiteral("[SQL]db_work() - update fail - QPollingThread::db_work")
+                              : QStringLiteral("insert fail - QPollingThread::db_work"));
+            else
+                m_shownOnline.insert(serial);
+            // A new row's id is asked for when a reading needs it.
+            setId(serial, ids.value(serial, -1));
+        }
+        // Rows that this run has not shown online are offline already.
+        if (!state.online && m_shownOnline.contains(serial)) {
+            rc = markOffline(serial);
+            if (db_is_refusal(rc))
+                return rc;
+        }
+    }
+    return 0;
 }
 
-int RecordStore::upsert(const QString &serial, const QVariantList &columns)
+int RecordStore::insertRow(const QVariantList &columns)
 {
-    int rc = 0;
-    const DbRows rows = db_query(QStringLiteral("select * from orva_inverter where sn_name = ? "), {serial}, &rc);
-    if (rc != 0)
-        return rc; // without an answer a second row could be added for the same serial
-    if (rows.isEmpty()) {
-        rc = db_exec(
-            QStringLiteral("INSERT INTO orva_inverter (brand_name,type_name,sn_name,versionw3,type_no,model_name_ee,"
-                           "addr,current_ver,sequence_ver,ac_power,dc_power,efficiency,vpv,vac,iac,ipv,total_power,"
-                           "output_time,online) VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,1)"),
-            columns);
-        if (rc != 0 && !db_is_refusal(rc))
-            write_log(QStringLiteral("insert fail - QPollingThread::db_work"));
-        // A row deleted meanwhile comes back with a new id.
-        setId(serial, -1);
-    } else {
-        rc = db_exec(
-            QStringLiteral("UPDATE orva_inverter SET addr = ?, current_ver = ?, sequence_ver = ?, ac_power = ?, "
-                           "dc_power = ?, efficiency = ?, vpv = ?, vac = ?, iac = ?, ipv = ?, total_power = ?, "
-                           "output_time = ?, online = 1 WHERE sn_name = ?"),
-            columns.mid(kIdentityColumns) << serial);
-        if (rc != 0 && !db_is_refusal(rc))
-            write_log(QStringLiteral("[SQL]db_work() - update fail - QPollingThread::db_work"));
-        bool ok = false;
-        const int id = rows.first().value(QStringLiteral("id")).toInt(&ok);
-        setId(serial, ok ? id : -1);
-    }
-    if (rc == 0)
-        m_shownOnline.insert(serial);
-    return rc;
+    return db_exec(
+        QStringLiteral("INSERT INTO orva_inverter (brand_name,type_name,sn_name,versionw3,type_no,model_name_ee,"
+                       "addr,current_ver,sequence_ver,ac_power,dc_power,efficiency,vpv,vac,iac,ipv,total_power,"
+                       "output_time,online) VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,1)"),
+        columns);
 }
 
 int RecordStore::markOffline(const QString &serial)

@@ -18,7 +18,10 @@ public:
     void reset();
 
     int markAllOffline();
-    int writeRow(const QString &serial, const InverterRow &row);
+    // Writes the states of the rows in the order of their serials, until the
+    // first refusal, whose code it returns (else 0); done: how many are done
+    // with (written, or given up with a log line).
+    int writeRows(const QStringList &serials, const QHash<QString, InverterRow> &states, int &done);
     // Writes the readings in order, in one transaction, until the first
     // refusal, whose code goes to refusal. Returns how many are done with
     // (written, or given up with a log line).
@@ -28,7 +31,7 @@ public:
     int inverterId(const QString &serial) const;
 
 private:
-    int upsert(const QString &serial, const QVariantList &columns);
+    int insertRow(const QVariantList &columns);
     int markOffline(const QString &serial);
     // The id of the serial's row from the database; -1 when it has none.
     int queryId(const QString &serial, int &resultCode);

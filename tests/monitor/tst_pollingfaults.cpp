@@ -245,8 +245,7 @@ void TestPollingFaults::readingsWaitADayAtMost()
     };
     RecordingQueue queue;
     queue.reset(3);
-    for (int i = 1; i <= 5; ++i)
-        queue.storeReading(reading(i));
+    queue.storeReadings({reading(1), reading(2), reading(3), reading(4), reading(5)});
     queue.storeRow(QStringLiteral("LE4"), InverterRow{{QStringLiteral("brand")}, true});
     queue.storeRow(QStringLiteral("LE4"), InverterRow{{}, false}); // offline, the values kept for the insert
     QCOMPARE(queue.readingCount(), 3);
@@ -261,8 +260,8 @@ void TestPollingFaults::readingsWaitADayAtMost()
     QCOMPARE(rows.bySerial.value("LE4").columns, QVariantList{"brand"});
     QVERIFY(!rows.bySerial.value("LE4").online);
     QCOMPARE(queue.peekReadings(10).size(), 3);
-    queue.storeReading(reading(6)); // drops LE3 while it is being written
-    queue.removeReadings(2);        // LE3 and LE4 written
+    queue.storeReadings({reading(6)}); // drops LE3 while it is being written
+    queue.removeReadings(2);           // LE3 and LE4 written
     batch = queue.peekReadings(10);
     QCOMPARE(batch.size(), 2);
     QCOMPARE(batch[0].serial + batch[1].serial, QStringLiteral("LE5LE6"));
