@@ -4,6 +4,8 @@
 //
 // bench_search [--runs N]   (default 1 run per case; the median is printed)
 
+#include "link/ccommand.h"
+#include "link/cserial.h"
 #include "monitor/qburnsearch.h"
 
 #include <QCommandLineParser>
@@ -32,9 +34,12 @@ constexpr int kPauseAfterFindingMs = 50;
 // reads (2 x (10 + 37 + 10 + 9)), versionw3 and model (2 x (10 + 9)), serial words (10 + 11), serial text (10 + 23).
 constexpr int kBytesPerFinding = 21 + 2 * 66 + 2 * 19 + 21 + 33;
 
+// The scan's reply window, as the frame protocol computes it for the line's rate.
 int replyTime(int baud)
 {
-    return 60 + 2 * int(11 / ((baud / 10) / 1000.0));
+    CSerial line;
+    line.set_port_baud(kPort, baud);
+    return CCommand(line).reply_timeout(kExpectedScanReply);
 }
 
 double floorMs(int baud, int occupied)
@@ -110,7 +115,7 @@ bool runCase(const QString &name, const QString &scenario, int baud, int runs)
         timer.start();
         search.start();
         search.wait();
-        times << timer.nsecsElapsed() / 1e6;
+        times << double(timer.nsecsElapsed()) / 1e6;
         if (search.found().size() != occupied) {
             std::printf("%-8s %5d baud: found %d of %d inverters\n", qPrintable(name), baud, int(search.found().size()),
                         occupied);

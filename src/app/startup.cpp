@@ -10,6 +10,7 @@
 #include "base/programinfo.h"
 #include "base/prompter.h"
 #include "db/database.h"
+#include "db/historyschema.h"
 #include "device/devicetables.h"
 #include "monitor/programstate.h"
 
@@ -73,6 +74,9 @@ bool Startup::checkDatabase(Prompter &prompter)
     const QString path = AppDir::file(QStringLiteral("lumora.db"));
     if (!QFileInfo::exists(path)) {
         write_log(QStringLiteral("[Error] db lost"));
+        // The write-ahead log of the lost file would be replayed into the restored copy.
+        for (const char *suffix : {"-wal", "-shm"})
+            QFile::remove(path + QLatin1String(suffix));
         if (!restoreFrom(AppDir::file(QStringLiteral("bak/lumora.db")), path))
             restoreFrom(AppDir::file(QStringLiteral("cln/lumora.db")), path);
         if (!QFileInfo::exists(path)) {
@@ -93,6 +97,7 @@ bool Startup::checkDatabase(Prompter &prompter)
             QStringLiteral("[ERROR] %1: %2").arg(path, empty ? QStringLiteral("empty file") : db_result_text(rc)));
         return false;
     }
+    HistorySchema::ensure();
     return true;
 }
 

@@ -26,3 +26,23 @@ QString ConsolePrompter::saveFileName(const QString &, const QString &)
 {
     return {};
 }
+
+std::optional<QString> ConsolePrompter::inputText(const QString &, const QString &, const QString &)
+{
+    return std::nullopt;
+}
+
+QString ConsolePrompter::openFileName(const QString &, const QString &)
+{
+    return {};
+}
+
+QString ConsolePrompter::chooseFont(const QString &)
+{
+    return {};
+}
+
+QString ConsolePrompter::chooseColor(const QString &)
+{
+    return {};
+}

@@ -1,8 +1,11 @@
 #include "db/database.h"
 
 #include "base/log.h"
+#include "db/boundstatement.h"
+#include "db/readconnection.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QMutex>
 
 #include <sqlite3.h>
@@ -26,16 +29,6 @@ Connection &connection()
 // A locked file (another program writing) is waited for this long before a statement fails.
 constexpr int kBusyTimeoutMs = 5000;
 
-QString errorText(sqlite3 *handle)
-{
-    return QString::fromUtf8(sqlite3_errmsg(handle));
-}
-
-void logFailure(const QString &statement, const QString &error)
-{
-    write_log(QStringLiteral("sql: %1, err_msg: %2").arg(statement, error));
-}
-
 int rowCallback(void *target, int columns, char **values, char **names)
 {
     DbRow row;
@@ -45,90 +38,23 @@ int rowCallback(void *target, int columns, char **values, char **names)
     return 0;
 }
 
-int bindValues(sqlite3_stmt *statement, const QVariantList &values)
-{
-    for (int i = 0; i < values.size(); ++i) {
-        const QVariant &value = values.at(i);
-        const int index = i + 1;
-        int rc;
-        if (value.isNull()) {
-            rc = sqlite3_bind_null(statement, index);
-        } else {
-            switch (value.userType()) {
-            case QMetaType::Bool:
-            case QMetaType::Int:
-            case QMetaType::UInt:
-            case QMetaType::Long:
-            case QMetaType::LongLong:
-            case QMetaType::Short:
-            case QMetaType::UShort:
-            case QMetaType::UChar:
-                rc = sqlite3_bind_int64(statement, index, value.toLongLong());
-                break;
-            case QMetaType::ULong:
-            case QMetaType::ULongLong:
-                rc = sqlite3_bind_int64(statement, index, qint64(value.toULongLong()));
-                break;
-            case QMetaType::Double:
-            case QMetaType::Float:
-                rc = sqlite3_bind_double(statement, index, value.toDouble());
-                break;
-            case QMetaType::QByteArray: {
-                const QByteArray bytes = value.toByteArray();
-                rc = sqlite3_bind_blob(statement, index, bytes.constData(), bytes.size(), SQLITE_TRANSIENT);
-                break;
-            }
-            default: {
-                const QByteArray text = value.toString().toUtf8();
-                rc = sqlite3_bind_text(statement, index, text.constData(), text.size(), SQLITE_TRANSIENT);
-                break;
-            }
-            }
-        }
-        if (rc != SQLITE_OK)
-            return rc;
-    }
-    return SQLITE_OK;
-}
-
 // Runs one statement with bound values; collects rows when rows is given.
 // Returns the SQLite result code and sets error on failure. Caller holds the mutex.
 int runBound(sqlite3 *handle, const QString &statement, const QVariantList &values, DbRows *rows, QString &error)
 {
     sqlite3_stmt *prepared = nullptr;
-    const QByteArray sql = statement.toUtf8();
-    int rc = sqlite3_prepare_v2(handle, sql.constData(), sql.size(), &prepared, nullptr);
-    const int placeholders = prepared ? sqlite3_bind_parameter_count(prepared) : 0;
-    if (rc == SQLITE_OK && placeholders != values.size()) {
-        // A placeholder left without its value would be stored as NULL.
-        sqlite3_finalize(prepared);
-        error = QStringLiteral("%1 values for %2 placeholders").arg(values.size()).arg(placeholders);
-        return SQLITE_RANGE;
-    }
-    if (rc == SQLITE_OK && prepared) {
-        rc = bindValues(prepared, values);
-        while (rc == SQLITE_OK) {
-            const int step = sqlite3_step(prepared);
-            if (step == SQLITE_DONE)
-                break;
-            if (step != SQLITE_ROW) {
-                rc = step;
-                break;
-            }
-            if (rows) {
-                DbRow row;
-                const int columns = sqlite3_column_count(prepared);
-                for (int i = 0; i < columns; ++i) {
-                    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(prepared, i));
-                    row.insert(QString::fromUtf8(sqlite3_column_name(prepared, i)),
-                               text ? QString::fromUtf8(text, sqlite3_column_bytes(prepared, i)) : QString());
-                }
-                rows->append(row);
-            }
+    int rc = BoundStatement::prepare(handle, statement, values, &prepared, error);
+    while (rc == SQLITE_OK && prepared) {
+        const int step = sqlite3_step(prepared);
+        if (step == SQLITE_DONE)
+            break;
+        if (step != SQLITE_ROW) {
+            rc = step;
+            error = BoundStatement::errorText(handle);
+        } else if (rows) {
+            rows->append(BoundStatement::row(prepared));
         }
     }
-    if (rc != SQLITE_OK)
-        error = errorText(handle);
     sqlite3_finalize(prepared);
     return rc;
 }
@@ -144,18 +70,31 @@ int runLogged(sqlite3 *handle, const QString &statement, const QVariantList *val
         char *message = nullptr;
         rc = sqlite3_exec(handle, statement.toUtf8().constData(), rows ? rowCallback : nullptr, rows, &message);
         if (rc != SQLITE_OK)
-            error = message ? QString::fromUtf8(message) : errorText(handle);
+            error = message ? QString::fromUtf8(message) : BoundStatement::errorText(handle);
         sqlite3_free(message);
     }
     if (rc != SQLITE_OK)
-        logFailure(statement, error);
+        BoundStatement::logFailure(statement, error);
     return rc;
+}
+
+// True when the file was deleted or replaced while open. A rollback journal
+// refuses to write then; a write-ahead log would take the writes into the
+// deleted file without a word.
+bool fileHasMoved(sqlite3 *handle)
+{
+    int moved = 0;
+    return sqlite3_file_control(handle, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved;
 }
 
 // An update's failure is logged once more as such. Caller holds the mutex.
 int updateLogged(sqlite3 *handle, const QString &statement, const QVariantList *values)
 {
-    const int rc = runLogged(handle, statement, values, nullptr);
+    int rc = SQLITE_READONLY_DBMOVED;
+    if (fileHasMoved(handle))
+        BoundStatement::logFailure(statement, db_result_text(rc));
+    else
+        rc = runLogged(handle, statement, values, nullptr);
     if (rc != SQLITE_OK)
         write_log(QStringLiteral("[ERROR][SQL UPDATE] %1").arg(statement));
     return rc;
@@ -199,6 +138,22 @@ bool firstRowInt(const DbRows &rows, const QString &column, int &value)
     return true;
 }
 
+// Readers then never wait for the recorder, nor the recorder for them. A file
+// that cannot take it (read-only, on a file system without shared memory) keeps
+// its rollback journal: slower beside long queries, otherwise the same.
+void useWriteAheadLog(sqlite3 *handle)
+{
+    sqlite3_stmt *pragma = nullptr;
+    int rc = sqlite3_prepare_v2(handle, "PRAGMA journal_mode=WAL", -1, &pragma, nullptr);
+    QString mode;
+    if (rc == SQLITE_OK && (rc = sqlite3_step(pragma)) == SQLITE_ROW)
+        mode = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(pragma, 0)));
+    const QString error = BoundStatement::errorText(handle);
+    sqlite3_finalize(pragma);
+    if (mode != QLatin1String("wal"))
+        write_log(QStringLiteral("[DB] WAL journal mode unavailable: %1").arg(mode.isEmpty() ? error : mode));
+}
+
 void closeLocked(Connection &c, int *result)
 {
     if (!c.handle)
@@ -230,12 +185,19 @@ int db_open()
         // SQLite reads the file lazily: a file that is not a database shows only here.
         rc = sqlite3_exec(c.handle, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     }
+    // An empty file stays as it is: start-up takes it for a lost database.
+    if (rc == SQLITE_OK && QFileInfo(c.path).size() > 0)
+        useWriteAheadLog(c.handle);
     c.openResult = rc;
+    const int readResult = ReadConnection::open(c.path);
+    if (rc == SQLITE_OK && readResult != SQLITE_OK)
+        write_log(QStringLiteral("[ERROR] read connection: %1").arg(db_result_text(readResult)));
     return rc;
 }
 
 int db_close()
 {
+    ReadConnection::close();
     Connection &c = connection();
     QMutexLocker locker(&c.mutex);
     int rc = SQLITE_OK;
@@ -323,6 +285,23 @@ int db_try_write()
     return rc;
 }
 
+int db_exec_transaction(const QList<DbStatement> &statements)
+{
+    Connection &c = connection();
+    QMutexLocker locker(&c.mutex);
+    if (!c.handle)
+        return SQLITE_OK;
+    int rc = updateLogged(c.handle, QStringLiteral("BEGIN"), nullptr);
+    for (int i = 0; i < statements.size() && rc == SQLITE_OK; ++i)
+        rc = updateLogged(c.handle, statements[i].sql, &statements[i].values);
+    if (rc == SQLITE_OK)
+        rc = updateLogged(c.handle, QStringLiteral("COMMIT"), nullptr);
+    // SQLite itself ends the transaction on some failed writes.
+    if (rc != SQLITE_OK && !sqlite3_get_autocommit(c.handle))
+        updateLogged(c.handle, QStringLiteral("ROLLBACK"), nullptr);
+    return rc;
+}
+
 int db_exec(const QString &statement)
 {
     return execStatement(statement, nullptr);
@@ -356,4 +335,9 @@ bool db_query_int(const QString &statement, const QVariantList &values, const QS
 QString db_result_text(int resultCode)
 {
     return QString::fromUtf8(sqlite3_errstr(resultCode));
+}
+
+QString db_library_version()
+{
+    return QString::fromLatin1(sqlite3_libversion());
 }

@@ -17,6 +17,8 @@ void db_set_path(const QString &path);
 // Opens the stored path (closing an open connection first) and checks that the
 // file is a readable database. Returns the SQLite result code (0 success); a
 // failed open still leaves a connection, on which statements fail and are logged.
+// A database file that is not empty is put in WAL mode, and the read-only second
+// connection of ReadConnection is opened beside this one; db_close closes both.
 int db_open();
 int db_close();
 bool db_is_open();
@@ -38,6 +40,16 @@ bool db_is_refusal(int resultCode);
 // line: 0, or the code that refuses it.
 int db_try_write();
 
+// A statement with the values bound to its placeholders.
+struct DbStatement
+{
+    QString sql;
+    QVariantList values;
+};
+// Runs the statements in one transaction: all of them, or none when one fails
+// (then its result code is returned). 0 on success.
+int db_exec_transaction(const QList<DbStatement> &statements);
+
 DbRows db_query(const QString &statement);
 // resultCode, when given, receives the SQLite result code: a failed query and
 // a query without rows both give an empty list.
@@ -49,3 +61,6 @@ bool db_query_int(const QString &statement, const QVariantList &values, const QS
 
 // SQLite's English text for a result code, for log lines.
 QString db_result_text(int resultCode);
+
+// The version of the SQLite library in use, such as "3.40.1".
+QString db_library_version();

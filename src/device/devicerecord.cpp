@@ -2,6 +2,7 @@
 
 #include "device/errortables.h"
 #include "device/paramtables.h"
+#include "link/ccommand.h"
 
 #include <algorithm>
 #include <cstring>
@@ -9,11 +10,6 @@
 namespace {
 // The maker's own models, searched in this order.
 const char *const kListedModelNames[] = {"LMR-7K6-US", "LMR-10K-US", "LMR-15K-3P", "LMR-20K-3P"};
-
-quint16 bigEndianWord(const quint8 *bytes)
-{
-    return quint16((bytes[0] << 8) | bytes[1]);
-}
 
 QString decimalOfAtLeastFourDigits(quint16 value)
 {
@@ -29,6 +25,14 @@ void DeviceRecord::resetLiveValues()
     efficiency = 0;
     state_code = 0;
     err1 = err2 = err3 = err4 = 0;
+}
+
+void DeviceRecord::keepErrorWords()
+{
+    last_err1 = err1;
+    last_err2 = err2;
+    last_err3 = err3;
+    last_err4 = err4;
 }
 
 void DeviceRecord::clearLastErrors()
@@ -56,17 +60,15 @@ void DeviceRecord::setInfoBlock(const quint8 *bytes, int n)
 
 void DeviceRecord::setSnNumber(const quint8 *reply)
 {
-    sn_number =
-        decimalOfAtLeastFourDigits(bigEndianWord(reply + 4)) + decimalOfAtLeastFourDigits(bigEndianWord(reply + 6));
+    sn_number = decimalOfAtLeastFourDigits(CCommand::word_at(reply, 4)) +
+                decimalOfAtLeastFourDigits(CCommand::word_at(reply, 6));
 }
 
 quint16 DeviceRecord::word(int registerNo) const
 {
-    if (registerNo >= kFirstMonitorRegister && registerNo <= kLastMonitorRegister)
-        return bigEndianWord(monitor_data.data() + 2 * (registerNo - kFirstMonitorRegister));
     if (registerNo == kLastMonitorRegister + 1)
-        return bigEndianWord(info_block.data());
-    return 0;
+        return CCommand::word_at(info_block.data(), 0);
+    return CCommand::monitor_word(monitor_data.data(), registerNo);
 }
 
 QString DeviceRecord::currentVersionText() const
@@ -92,6 +94,14 @@ bool DeviceRecord::hasListedModelName() const
 {
     return std::any_of(std::begin(kListedModelNames), std::end(kListedModelNames),
                        [this](const char *model) { return type_name.contains(QLatin1String(model)); });
+}
+
+QStringList DeviceRecord::listedModelNames()
+{
+    QStringList names;
+    for (const char *model : kListedModelNames)
+        names.append(QLatin1String(model));
+    return names;
 }
 
 const ErrorBitInfo *DeviceRecord::errorBitInfo(int word, int bit) const

@@ -2,10 +2,12 @@
 
 #include "device/devicefamily.h"
 #include "device/eepromset.h"
+#include "device/errorwords.h"
 
 #include <QList>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QtGlobal>
 
@@ -30,14 +32,25 @@ public:
     static constexpr int kInfoBlockSize = 100;
     using MonitorBlock = std::array<quint8, kMonitorBlockSize>;
     using InfoBlock = std::array<quint8, kInfoBlockSize>;
+    // model_name_ee of the EUR model with three PV strings.
+    static constexpr int kThreeStringModel = 460;
+    // Failed monitoring reads in a row that make an inverter offline.
+    static constexpr int kOfflineFailCount = 3;
+    // The state code of "Fault mode".
+    static constexpr quint16 kFaultModeState = 60;
 
     DeviceFamily family() const { return familyOf(versionw3); }
     bool isUSA1Family() const { return ::isUSA1Family(versionw3); }
     bool isEURFamily() const { return ::isEURFamily(versionw3); }
-    bool isThreeString() const { return model_name_ee == 460; }
-    bool isOffline() const { return fail_count >= 3; }
-    bool hasError() const { return err1 != 0 || err2 != 0 || err3 != 0 || err4 != 0; }
-    bool hasFault() const { return hasError() || state_code == 60; }
+    bool isThreeString() const { return model_name_ee == kThreeStringModel; }
+    bool isOffline() const { return fail_count >= kOfflineFailCount; }
+    bool hasError() const { return !errorWords().isClear(); }
+    bool hasFault() const { return hasError() || state_code == kFaultModeState; }
+
+    ErrorWords errorWords() const { return {{err1, err2, err3, err4}}; }
+    ErrorWords lastErrorWords() const { return {{last_err1, last_err2, last_err3, last_err4}}; }
+    // The error words become the last ones.
+    void keepErrorWords();
 
     // After a failed read: powers, energy, efficiency, state and errors to 0;
     // voltages, currents, frequency and times keep their last values.
@@ -67,6 +80,8 @@ public:
     QString monitorTooltip() const;
     // type_name names one of the maker's own models.
     bool hasListedModelName() const;
+    // The maker's own models, in the order they are searched.
+    static QStringList listedModelNames();
     // Looks up the parameter item set of the family and type_no when paramSet is empty.
     void attachParamSet();
     // The error bit of the device's family, or nullptr outside words 1 to 4 and bits 0 to 15.

@@ -18,7 +18,6 @@ public:
         , maximum(maximum)
         , unit(unit)
     {}
-    virtual ~EEPromSet() = default;
 
     const int type_no;
     const int index; // register number, key in its set, row order on the parameter page

@@ -13,7 +13,6 @@ public:
         , unit(unit)
         , scale(scale)
     {}
-    virtual ~MonitorData() = default;
 
     int registerNo = 0;
     QString name;

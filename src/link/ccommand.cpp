@@ -2,14 +2,13 @@
 
 #include "base/log.h"
 #include "link/crc16.h"
-#include "link/cserial.h"
+#include "link/serialline.h"
 
-#include <QThread>
+#include <QtEndian>
 
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <sys/prctl.h>
 
 namespace {
 
@@ -49,16 +48,9 @@ using Reply = std::array<quint8, CCommand::kReplyBufferSize>;
 
 } // namespace
 
-CCommand::CCommand(CSerial &port)
+CCommand::CCommand(SerialLine &port)
     : m_port(port)
 {}
-
-CCommand::~CCommand() = default;
-
-quint16 CCommand::crc16(const quint8 *bytes, quint8 length)
-{
-    return crc16_modbus(bytes, length);
-}
 
 void CCommand::make_read_frame(quint8 *frame, quint8 addr, quint8 function, quint16 reg, quint16 countOrValue)
 {
@@ -120,6 +112,19 @@ int CCommand::reply_timeout(int replyBytes) const
     return kBaseTimeout + 2 * int(float(replyBytes) / bytesPerMs);
 }
 
+int CCommand::exchange(const quint8 *request, int length, int writeTimeout, quint8 *reply, int replyLength, int timeout)
+{
+    m_port.purge();
+    if (m_port.write(request, length, writeTimeout) <= 0)
+        return -1;
+    return m_port.read(reply, replyLength, timeout);
+}
+
+void CCommand::pause(int ms)
+{
+    m_port.pause(ms);
+}
+
 int CCommand::read_by_send(const quint8 *request, int length, quint8 *reply, int timeout, bool retry)
 {
     if (m_port.is_closed())
@@ -128,15 +133,11 @@ int CCommand::read_by_send(const quint8 *request, int length, quint8 *reply, int
         return 0;
     const int expected = 2 * request[6] + 7; // at most kReplyBufferSize
     for (int attempt = 0;; ++attempt) {
-        const char *failure = "read_by_send() send fail";
-        m_port.purge();
-        if (m_port.write(request, length, timeout) > 0) {
-            const int count = m_port.read(reply, expected, timeout);
-            failure = reply_fault(reply, count);
-            if (!failure) {
-                pause(10);
-                return count;
-            }
+        const int count = exchange(request, length, timeout, reply, expected, timeout);
+        const char *failure = count < 0 ? "read_by_send() send fail" : reply_fault(reply, count);
+        if (!failure) {
+            pause(10);
+            return count;
         }
         write_log(QString::fromLatin1(failure));
         if (!retry || attempt > 0)
@@ -149,18 +150,11 @@ int CCommand::write_by_send(const quint8 *request, int length, quint8 *reply, in
     if (length < kRequestSize)
         return 0;
     pause(20);
-    m_port.purge();
-    int code = 0;
-    int echoed = 0;
-    if (m_port.write(request, length, writeTimeout) > 0) {
-        echoed = m_port.read(reply, kEchoSize, reply_timeout(27));
-        if (echoed < kEchoSize)
-            code = -1;
-        else if (std::equal(reply, reply + kEchoSize, request))
-            code = kEchoSize;
-        else
-            code = -4;
-    }
+    const int count = exchange(request, length, writeTimeout, reply, kEchoSize, reply_timeout(27));
+    const int echoed = std::max(0, count);
+    int code = 0; // nothing written
+    if (count >= 0)
+        code = echoed < kEchoSize ? -1 : std::equal(reply, reply + kEchoSize, request) ? kEchoSize : -4;
     if (code != kEchoSize)
         write_log(QString::asprintf("[error] write_by_send fail, ret: %d, addr: %d, cmd: %d %d", code, request[1],
                                     request[3], request[4]));
@@ -186,17 +180,6 @@ int CCommand::write_register(quint8 addr, quint16 reg, quint16 value, int writeT
     const int result = write_with_retry(request, kRequestSize, echo.data(), writeTimeout, 2);
     m_port.close();
     return result;
-}
-
-void CCommand::pause(int ms)
-{
-    // The pauses are part of the line's timing: sleep them without the thread's
-    // timer slack (50 us by default), which would lengthen every one of them.
-    const int slack = ::prctl(PR_GET_TIMERSLACK);
-    ::prctl(PR_SET_TIMERSLACK, 1UL);
-    QThread::msleep(ulong(ms));
-    if (slack > 0)
-        ::prctl(PR_SET_TIMERSLACK, ulong(slack));
 }
 
 int CCommand::readRegisters(quint8 addr, quint8 *reply, quint16 reg, quint16 count, int replyBytes, bool retry,
@@ -312,7 +295,7 @@ quint16 CCommand::reply_word(const quint8 *reply)
 
 quint16 CCommand::word_at(const quint8 *buffer, int offset)
 {
-    return quint16((buffer[offset] << 8) + buffer[offset + 1]);
+    return qFromBigEndian<quint16>(buffer + offset);
 }
 
 quint16 CCommand::monitor_word(const quint8 *block, int reg)

@@ -3,13 +3,14 @@
 #include <QString>
 #include <QtGlobal>
 
-class CSerial;
+class SerialLine;
 
 // The inverters' frame protocol: Modbus-like request and reply bodies (address,
 // function, register, count, CRC-16) between a start byte 0x0A and an end byte
 // 0x0D. Builds frames, exchanges them over the serial port it is given,
 // validates replies; reply timeouts follow that port's baud rate. Stateless
-// apart from the port; every user makes its own.
+// apart from the port; every user makes its own. The one exchange routine and
+// the one reply-timeout formula of the line, also for the search.
 class CCommand
 {
 public:
@@ -26,10 +27,8 @@ public:
     // longest reply a 10-byte request can ask for (255 registers).
     static constexpr int kReplyBufferSize = 2 * 255 + 7;
 
-    explicit CCommand(CSerial &port);
-    virtual ~CCommand();
+    explicit CCommand(SerialLine &port);
 
-    static quint16 crc16(const quint8 *bytes, quint8 length);
     static void make_read_frame(quint8 *frame, quint8 addr, quint8 function, quint16 reg, quint16 countOrValue);
     static void make_raw_frame(quint8 *frame, quint8 addr, quint8 b2, quint8 b3, quint8 b4, quint8 b5, quint8 b6);
     static int make_burn_frame(quint8 addr, quint8 newAddr, quint8 *frame, const quint8 *identity);
@@ -45,6 +44,13 @@ public:
     int read_timeout(int registers) const;
     // Timeout for an expected reply of replyBytes bytes: base + 2 x trunc(B / R).
     int reply_timeout(int replyBytes) const;
+
+    // Purges the port, writes the request within writeTimeout ms, and reads up
+    // to replyLength bytes within timeout ms. The bytes read, or -1 when nothing
+    // was written.
+    int exchange(const quint8 *request, int length, int writeTimeout, quint8 *reply, int replyLength, int timeout);
+    // The pauses that pace the exchanges, on the port's timing.
+    void pause(int ms);
 
     // Count of reply bytes on success, 0 on failure, -5 when the port is closed.
     int read_by_send(const quint8 *request, int length, quint8 *reply, int timeout, bool retry);
@@ -80,12 +86,10 @@ public:
     static QString trim_sn_name(const QString &text);
 
 private:
-    // Sleeps ms milliseconds, as close to that as the scheduler allows.
-    static void pause(int ms);
     // Function-3 read of count registers at reg, timed for a reply of replyBytes;
     // logs failure (when given) if the port is closed. Returns the count of read_by_send.
     int readRegisters(quint8 addr, quint8 *reply, quint16 reg, quint16 count, int replyBytes, bool retry,
                       const char *failure);
 
-    CSerial &m_port;
+    SerialLine &m_port;
 };

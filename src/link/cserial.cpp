@@ -4,6 +4,7 @@
 #include "base/portlist.h"
 
 #include <QFile>
+#include <QThread>
 
 #include <algorithm>
 #include <cerrno>
@@ -13,6 +14,7 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/prctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -129,10 +131,22 @@ int CSerial::open(int port, int baud, quint8 byteSize, quint8 parity, quint8 sto
         logOpenFailure(openFailureText(port, path, errno));
         return 0;
     }
-    // TIOCEXCL keeps other processes out, except root; the lock on this open
-    // file keeps out every other open, root and this process included.
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::ioctl(fd, TIOCEXCL) != 0) {
+    // The lock on this open file keeps out every other open, root and this
+    // process included; TIOCEXCL then keeps out other processes that do not lock.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         logOpenFailure(openFailureText(port, path, errno == EWOULDBLOCK ? EBUSY : errno));
+        ::close(fd);
+        return 0;
+    }
+    struct termios tio;
+    if (::tcgetattr(fd, &tio) != 0 || !makeLine(tio, baud, byteSize, parity, stopBits) ||
+        ::tcsetattr(fd, TCSANOW, &tio) != 0) {
+        logOpenFailure(QStringLiteral("CSerial::open - COM%1: line settings refused (%2 baud)").arg(port).arg(baud));
+        ::close(fd); // also releases the lock
+        return 0;
+    }
+    if (::ioctl(fd, TIOCEXCL) != 0) {
+        logOpenFailure(openFailureText(port, path, errno));
         ::close(fd);
         return 0;
     }
@@ -140,14 +154,6 @@ int CSerial::open(int port, int baud, quint8 byteSize, quint8 parity, quint8 sto
     m_fd = fd;
     m_lineFailed = false;
     m_lastOpenFailure.clear();
-
-    struct termios tio;
-    if (::tcgetattr(m_fd, &tio) == 0) {
-        if (!makeLine(tio, baud, byteSize, parity, stopBits) || ::tcsetattr(m_fd, TCSANOW, &tio) != 0) {
-            write_log(QStringLiteral("CSerial::open - COM%1: line settings refused (%2 baud)").arg(port).arg(baud));
-            return 0;
-        }
-    }
     m_port = port;
     m_baud = baud;
     purge();
@@ -278,6 +284,16 @@ int CSerial::send(const quint8 *buffer, int length)
     if (written > 0)
         ::tcdrain(m_fd);
     return written;
+}
+
+void CSerial::pause(int ms)
+{
+    // Without the thread's timer slack (50 us by default), which would lengthen every pause.
+    const int slack = ::prctl(PR_GET_TIMERSLACK);
+    ::prctl(PR_SET_TIMERSLACK, 1UL);
+    QThread::msleep(ulong(ms));
+    if (slack > 0)
+        ::prctl(PR_SET_TIMERSLACK, ulong(slack));
 }
 
 int CSerial::read(quint8 *buffer, int length, int timeout)

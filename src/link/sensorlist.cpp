@@ -1,11 +1,13 @@
 #include "link/sensorlist.h"
 
+#include "link/ccommand.h"
 #include "link/crc16.h"
 #include "link/cserial.h"
 
 #include <QMutexLocker>
 #include <QStringList>
 #include <QThread>
+#include <QtEndian>
 
 namespace {
 
@@ -130,7 +132,7 @@ bool SensorList::replyValue(const SensorDefinition &sensor, const quint8 *reply,
 {
     if (count < 5)
         return false;
-    const quint16 raw = sensor.lowByteFirst ? quint16(reply[4] << 8 | reply[3]) : quint16(reply[3] << 8 | reply[4]);
+    const quint16 raw = sensor.lowByteFirst ? qFromLittleEndian<quint16>(reply + 3) : CCommand::word_at(reply, 3);
     const double factor = sensor.factor == 0.0 ? 1.0 : sensor.factor;
     value = raw;
     if (sensor.op == QLatin1String("*"))

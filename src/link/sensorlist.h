@@ -13,6 +13,7 @@ class CSerial;
 // One Modbus RTU sensor as the sensor settings define it.
 struct SensorDefinition
 {
+    int id = 0;                      // its row in sensor_setting; 0 when not stored
     std::array<quint8, 6> request{}; // slave, 0x03, start register high, low, register count high, low
     QString header;
     QString unit;

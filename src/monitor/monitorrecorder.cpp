@@ -104,13 +104,10 @@ void MonitorRecorder::recordErrors(const QList<QDevice *> &devices)
             write_log(kDisconnected);
             continue;
         }
-        const bool began = !device->last_err1 && !device->last_err2 && !device->last_err3 && !device->last_err4;
-        const bool changed = device->err1 != device->last_err1 || device->err2 != device->last_err2 ||
-                             device->err3 != device->last_err3 || device->err4 != device->last_err4;
-        device->last_err1 = device->err1;
-        device->last_err2 = device->err2;
-        device->last_err3 = device->err3;
-        device->last_err4 = device->err4;
+        const ErrorWords last = device->lastErrorWords();
+        const bool began = last.isClear();
+        const bool changed = device->errorWords() != last;
+        device->keepErrorWords();
         const QString hour = now("yyyy-MM-dd-hh");
         if (began) {
             device->last_record_hour = hour;

@@ -45,6 +45,12 @@ public:
     bool decimalComma() const { return m_decimalComma.load(); }
     void setDecimalComma(bool on) { m_decimalComma.store(on); }
 
+    // Today's energy in kWh of the inverter the real-time view last showed (its
+    // register 217 with the register's scale); the dashboard's "Power Generation".
+    // 0 until then.
+    double todayEnergy() const { return m_todayEnergy.load(); }
+    void setTodayEnergy(double energy) { m_todayEnergy.store(energy); }
+
     // The program-wide polling thread, or nullptr before start-up made it.
     QPollingThread *pollingThread() const { return m_pollingThread.load(); }
     void setPollingThread(QPollingThread *thread) { m_pollingThread.store(thread); }
@@ -73,6 +79,7 @@ private:
     CSerial m_sharedPort;
     SensorList m_sensors;
     std::atomic<bool> m_decimalComma{false};
+    std::atomic<double> m_todayEnergy{0};
     std::atomic<QPollingThread *> m_pollingThread{nullptr};
     std::atomic<Prompter *> m_prompter{nullptr};
     std::atomic<int> m_alarmMailCounter{0};

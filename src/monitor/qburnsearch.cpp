@@ -3,7 +3,6 @@
 #include "base/log.h"
 #include "base/prompter.h"
 #include "device/devicefamily.h"
-#include "link/cserial.h"
 #include "monitor/programstate.h"
 
 #include <cstring>
@@ -38,12 +37,16 @@ QBurnSearch::QBurnSearch(QObject *parent)
 {}
 
 QBurnSearch::QBurnSearch(int port, int readTimeoutConstant, int baud, QObject *parent)
+    : QBurnSearch(ProgramState::instance().sharedPort(), port, readTimeoutConstant, baud, parent)
+{}
+
+QBurnSearch::QBurnSearch(SerialLine &line, int port, int readTimeoutConstant, int baud, QObject *parent)
     : QThread(parent)
     , m_port(port)
     , m_readTimeoutConstant(readTimeoutConstant)
     , m_baud(baud)
-    , m_command(ProgramState::instance().sharedPort())
-    , m_line(ProgramState::instance().sharedPort())
+    , m_line(line)
+    , m_command(line)
 {}
 
 QBurnSearch::~QBurnSearch()
@@ -94,7 +97,7 @@ void QBurnSearch::run()
     Pass pass;
 
     m_lineFailed.store(false);
-    m_portOpened.store(m_line.open(m_port, kOpenBaud, 8, CSerial::NoParity, CSerial::OneStopBit) == 1);
+    m_portOpened.store(m_line.open(m_port, kOpenBaud, 8, SerialLine::NoParity, SerialLine::OneStopBit) == 1);
     if (!m_portOpened.load()) {
         emit search_end();
         return;
@@ -103,7 +106,7 @@ void QBurnSearch::run()
     m_line.set_read_timeout(0, m_readTimeoutConstant);
     m_line.set_write_timeout(kWriteTimeoutMs);
 
-    const int replyTime = CCommand::kBaseTimeout + 2 * int(11 / ((m_baud / 10) / 1000.0));
+    const int replyTime = m_command.reply_timeout(kScanReplySize);
     for (int address = 1; address <= 255 && !isInterruptionRequested() && !m_line.lineFailed(); ++address) {
         scanAddress(address, replyTime, pass);
         emit progress(address);
@@ -131,11 +134,10 @@ void QBurnSearch::run()
 void QBurnSearch::scanAddress(int address, int replyTime, Pass &pass)
 {
     CCommand::make_read_frame(m_request, quint8(address), 3, kScanRegister, 2);
-    QThread::msleep(kScanPauseMs);
-    m_line.purge();
-    m_line.write(m_request, CCommand::kRequestSize);
-    const int count = m_line.read(m_reply, kScanReplySize, replyTime);
-    if (count == 0)
+    m_command.pause(kScanPauseMs);
+    const int count =
+        m_command.exchange(m_request, CCommand::kRequestSize, kWriteTimeoutMs, m_reply, kScanReplySize, replyTime);
+    if (count <= 0)
         return;
     const bool answered =
         count == kScanReplySize && CCommand::check_frame(m_reply, count) && m_reply[1] == quint8(address);
@@ -170,7 +172,7 @@ bool QBurnSearch::checkAnswer(int address, Pass &pass)
     QString serialText;
     readSerialText(address, map, serialText); // reported even when empty
     emit send_finding(found().size(), address, serialText);
-    QThread::msleep(kFoundPauseMs);
+    m_command.pause(kFoundPauseMs);
     return true;
 }
 
@@ -200,12 +202,14 @@ void QBurnSearch::resolveCollision(int address, Pass &pass)
 void QBurnSearch::collectIdentities(int address)
 {
     CCommand::make_read_frame(m_request, quint8(address), kIdentityQueryFunction, 0, 1);
-    m_line.purge();
-    if (m_line.write(m_request, CCommand::kRequestSize) <= 0)
+    int count = m_command.exchange(m_request, CCommand::kRequestSize, kWriteTimeoutMs, m_reply, kIdentityReplySize,
+                                   kReplyWindowMs);
+    if (count < 0)
         return;
     for (int read = 0; read < kIdentityReads; ++read) {
         // Every read is made: an inverter may answer after a quiet read window.
-        const int count = m_line.read(m_reply, kIdentityReplySize, kReplyWindowMs);
+        if (read > 0)
+            count = m_line.read(m_reply, kIdentityReplySize, kReplyWindowMs);
         if (count == 0)
             continue;
         if (count != kIdentityReplySize || !CCommand::check_frame(m_reply, count)) {
@@ -239,9 +243,8 @@ void QBurnSearch::assignIdentity(int address, const quint8 *identity, Pass &pass
     }
 
     CCommand::make_burn_frame(quint8(address), quint8(newAddress), m_request, identity);
-    m_line.purge();
-    const int written = m_line.write(m_request, CCommand::kBurnFrameSize);
-    const int count = written > 0 ? m_line.read(m_reply, CCommand::kBurnFrameSize, kReplyWindowMs) : 0;
+    const int count = m_command.exchange(m_request, CCommand::kBurnFrameSize, kWriteTimeoutMs, m_reply,
+                                         CCommand::kBurnFrameSize, kReplyWindowMs);
     if (count != CCommand::kBurnFrameSize || std::memcmp(m_reply, m_request, CCommand::kBurnFrameSize) != 0) {
         // The inverter may have taken the address all the same: neither it nor the address is offered again.
         pass.refusedKeys << key;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/ccommand.h"
+#include "link/serialline.h"
 
 #include <QList>
 #include <QMutex>
@@ -10,8 +11,8 @@
 #include <atomic>
 #include <set>
 
-// The search of the line for inverters. Scans bus addresses 1 to 255 on the
-// shared port, reports every inverter that answers cleanly, and finds the
+// The search of the line for inverters. Scans bus addresses 1 to 255 on its
+// line (the shared port unless it is given another), reports every inverter that answers cleanly, and finds the
 // addresses where replies collide. When the user agreed beforehand, it gives
 // the inverters behind a collision new free addresses (function 8), naming
 // each by the six identity bytes of its identity query reply (function 9).
@@ -32,6 +33,7 @@ public:
 
     explicit QBurnSearch(QObject *parent = nullptr); // port 0, 50 ms, 19200 baud
     QBurnSearch(int port, int readTimeoutConstant, int baud, QObject *parent = nullptr);
+    QBurnSearch(SerialLine &line, int port, int readTimeoutConstant, int baud, QObject *parent = nullptr);
     ~QBurnSearch() override;
 
     // For a reused search object; only while it does not run.
@@ -99,8 +101,8 @@ private:
     quint8 m_identities[kMaxIdentities][kIdentitySize] = {};
     quint8 m_identityAddr[kMaxIdentities] = {};
     int m_identityCount = 0;
-    CCommand m_command; // on the shared port
-    CSerial &m_line;    // the shared port
+    SerialLine &m_line;
+    CCommand m_command; // on m_line
     quint8 m_reply[CCommand::kReplyBufferSize] = {};
     quint8 m_request[CCommand::kBurnFrameSize] = {};
 

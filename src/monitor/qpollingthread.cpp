@@ -163,11 +163,11 @@ void QPollingThread::pollingPass(DeviceMap::Cycle &cycle)
     }
     if (m_line.opened(state.portNumber()))
         emit lineRestored(m_line.lostForMs());
+    bool stopped = false;
     for (int address : state.addressTable().addresses()) {
-        if (isInterruptionRequested()) {
-            port.close();
+        stopped = isInterruptionRequested();
+        if (stopped)
             break;
-        }
         QDevice &device = cycle.record(address);
         if (port.lineFailed()) { // the device hung up during the pass: nothing answers any more
             countUnreachable(reader, device);
@@ -181,7 +181,8 @@ void QPollingThread::pollingPass(DeviceMap::Cycle &cycle)
         if (m_waitRequest.load())
             break;
     }
-    state.sensors().readAll(port);
+    if (!stopped)
+        state.sensors().readAll(port);
     port.close();
 }
 

@@ -22,6 +22,7 @@ QList<SensorDefinition> readSensorSettings()
     QList<SensorDefinition> sensors;
     for (const DbRow &row : rows) {
         SensorDefinition sensor;
+        sensor.id = number(row, "id");
         const int start = number(row, "start_addr");
         const int registers = number(row, "reg_addr");
         sensor.request = {quint8(number(row, "slave_addr")),
@@ -40,4 +41,18 @@ QList<SensorDefinition> readSensorSettings()
         sensors << sensor;
     }
     return sensors;
+}
+
+bool addSensorSetting(const SensorDefinition &sensor)
+{
+    const int start = sensor.request[2] << 8 | sensor.request[3];
+    return db_exec(QStringLiteral("insert into sensor_setting (slave_addr,start_addr,reg_addr,operator,multiplier,"
+                                  "header,unit,append_first,lowbyte_first) values(?,?,?,?,?,?,?,?,?)"),
+                   {int(sensor.request[0]), start, 1, sensor.op, sensor.factor, sensor.header, sensor.unit,
+                    sensor.crcHighFirst ? 1 : 0, sensor.lowByteFirst ? 1 : 0}) == 0;
+}
+
+bool deleteSensorSetting(int id)
+{
+    return db_exec(QStringLiteral("delete from sensor_setting where id = ?"), {id}) == 0;
 }

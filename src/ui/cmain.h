@@ -1,5 +1,6 @@
 #pragma once
 
+#include "monitor/planttotals.h"
 #include "ui/pageoutput.h"
 
 #include <QMainWindow>
@@ -10,12 +11,20 @@
 namespace Ui {
 class CMainClass;
 }
+class ChartView;
 class COMPortFrm;
+class DashboardView;
 class DataExporter;
+class DataLogView;
+class EventListView;
+class KeyParametersView;
 class LanguageMenus;
+class MonitorControl;
+class MonitoringSession;
 class QAbout;
 class QalarmConfig;
 class QBackgroundDlg;
+class QComboBox;
 class QConfigWizard;
 class QFontSettings;
 class QLabel;
@@ -24,6 +33,9 @@ class QMenu;
 class QPassword;
 class QProgressWin;
 class QSensorSettings;
+class QTableWidgetItem;
+class QTreeWidgetItem;
+class RealTimeView;
 class SearchInverterFrm;
 
 // The program's main window: the tab pages of the views, menus, tool bars and
@@ -35,14 +47,20 @@ class CMain : public QMainWindow
 public:
     enum Tab { MainTab, RealTimeTab, KeyParametersTab, ChartTab, EventListTab, DataLogTab, TabCount };
 
-    explicit CMain(QWidget *parent = nullptr);
+    // Monitors through the program's session, made by the start-up before the
+    // window; without one the window makes its own.
+    explicit CMain(QWidget *parent = nullptr, MonitoringSession *session = nullptr);
     ~CMain() override;
 
     // The page of a history tab that the Export Data command writes out.
     void setDataExporter(Tab tab, DataExporter *exporter);
     PageOutput &pageOutput() { return m_pageOutput; }
+    MonitorControl &monitorControl() { return *m_monitor; }
+    RealTimeView *realTimeView() const { return m_realTime; }
+    KeyParametersView *keyParametersView() const { return m_keyParameters; }
 
 public slots:
+    void menu_search_inverter();
     void menu_com_setting();
     void menu_exit();
     void menu_alarm();
@@ -55,16 +73,76 @@ public slots:
     void jump_view5();
     void on_actionPrint_triggered();
     void on_actionExport_JPG_triggered();
+    void start_monitor();
+    void stop_monitor();
     void tabChange(int index);
+    void addGroup();
+    void inverterClick(QTreeWidgetItem *item, int column);
+    void build_group_inverter();
+    void show_realtime_data();
+    void displayParameterAppend(unsigned char *block, int registerNo, double scale, QString label, QString unit,
+                                QString tooltip);
+    void displayParameterAppend(unsigned char *block, int registerNo, double scale, QString label, QString unit);
+    void displayParameterAppend(QString text, QString tooltip);
+    void realtime_subtab_change(int index);
+    void display_device_parameter();
+    void device_parameter_click(QTableWidgetItem *item);
+    void save_device_parameter();
+    void display_key_parameters();
+    void every_polling();
+    void deleteGroup();
+    void deleteInverter();
+    void upGroup();
+    void downGroup();
+    void queryDataLog();
+    void queryEvent();
+    void event_row_click(int row, int column);
+    void query_graphic();
     void show_about();
+    void update_main_screen(PlantTotals totals);
+    void changeBackground(const QString &path);
     void on_actionBackground_Graphics_triggered();
+    void display_earning(const QString &earning);
+    void dispaly_co2Reduction(const QString &co2);
+    void mainViewSettings();
+    void mail_change(const QString &account, const QString &password, const QString &port, const QString &server,
+                     const QString &sender);
+    void t_search_end();
+    void autoSearchHandler();
     void changeLanguageForMenu();
+    void initSensorUI();
     void on_actionExportData_triggered();
+    void exportEvent();
+    void exportDataLogging();
+    void exportDataGraphic();
+    void saveDebug();
     void showCurrDateTime();
     void languageChangeForToolBar();
+    void viewSequenceSetting();
+    void keyHeaderChange(int index);
+    void keyHeaderChangeHelp(int column, QComboBox *selector);
+    void confWizardShow();
+    QFont getHeaderFont();
+    QFont getViewFont();
+    QFont getMessageFont();
+    void setHeaderFont(QFont &font);
+    void setViewFont(QFont &font);
+    void setMsgFont(QFont &font);
+    void loadFont();
+    void setHeaderColor(const QColor &color);
+    void setMsgColor(const QColor &color);
+    void setViewColor(const QColor &color);
+    void loadColor();
     void ctxMenu(const QPoint &pos);
+    void wait_mode_handler();
     void set_alive_num(int num);
+    void gbYearShow();
     void setTitle(const QString &title);
+    void recv_tree_item_change();
+
+signals:
+    // The dashboard settings changed: the plant-totals thread reads them again.
+    void display_change();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -72,11 +150,17 @@ protected:
 
 private:
     void createDialogs();
+    void createDashboard();
     void createStatusBar();
     void createContextMenus();
+    void createHistoryViews();
     void connectActions();
+    void createMonitorControl();
+    void createPages();
     static QString aliveText(int num);
 
+    std::unique_ptr<MonitoringSession> m_ownSession;
+    MonitoringSession *m_session;
     std::unique_ptr<Ui::CMainClass> m_ui;
 
     // The owned dialogs, in the order they are created.
@@ -92,11 +176,20 @@ private:
     QConfigWizard *m_configWizard = nullptr;
     QFontSettings *m_fontSettings = nullptr;
 
+    MonitorControl *m_monitor = nullptr;
+    RealTimeView *m_realTime = nullptr;
+    KeyParametersView *m_keyParameters = nullptr;
+    DashboardView *m_dashboard = nullptr;
+
     QLabel *m_stateLabel = nullptr;
     QLabel *m_aliveLabel = nullptr;
     QMenu *m_mainPageMenu = nullptr;
     QMenu *m_pageMenu = nullptr;
     QTimer m_clockTimer;
+    QTimer m_debugSaveTimer;
+    ChartView *m_chartView = nullptr;
+    EventListView *m_eventListView = nullptr;
+    DataLogView *m_dataLogView = nullptr;
     std::unique_ptr<LanguageMenus> m_languages;
     PageOutput m_pageOutput;
     std::array<DataExporter *, TabCount> m_exporters{};

@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
-// Prompter of the window program: message boxes, file dialogs and the language dialog,
+// Prompter of the window program: message boxes, file, input, font and colour dialogs and the language dialog,
 // parented to the main window once it exists.
 class WidgetPrompter : public Prompter
 {
@@ -16,6 +16,10 @@ public:
     bool question(const QString &title, const QString &text) override;
     int chooseLanguage() override;
     QString saveFileName(const QString &title, const QString &filter) override;
+    std::optional<QString> inputText(const QString &title, const QString &label, const QString &text) override;
+    QString openFileName(const QString &title, const QString &filter) override;
+    QString chooseFont(const QString &current) override;
+    QString chooseColor(const QString &current) override;
 
 private:
     QPointer<QWidget> m_parent;

@@ -163,13 +163,20 @@ void TestStartup::databaseRestore()
         QVERIFY(prompter.messages().isEmpty());
     }
     {
-        // No backup: the clean copy.
+        // No backup: the clean copy, untouched by the write-ahead log the lost file left behind.
         TempAppDir dir;
-        dir.installCleanDatabase(false);
+        dir.openDatabase();
+        QCOMPARE(db_exec(QStringLiteral("INSERT INTO orva_group (name) VALUES ('lost')")), 0);
+        const QByteArray wal = dir.read(QStringLiteral("lumora.db-wal"));
+        QVERIFY(!wal.isEmpty());
+        db_close();
+        QFile::remove(dir.file(QStringLiteral("lumora.db")));
+        dir.write(QStringLiteral("lumora.db-wal"), wal);
         ScriptedPrompter prompter;
         QVERIFY(Startup::checkDatabase(prompter));
-        QCOMPARE(db_query(QStringLiteral("SELECT * FROM orva_inverter")).size(), 0);
-        QVERIFY(QFileInfo::exists(dir.file(QStringLiteral("lumora.db"))));
+        QCOMPARE(db_query(QStringLiteral("SELECT * FROM orva_group")).size(), 0);
+        QCOMPARE(db_query(QStringLiteral("PRAGMA integrity_check")).value(0).value(QStringLiteral("integrity_check")),
+                 QStringLiteral("ok"));
     }
     {
         // Neither: the user is told, statements do nothing and log nothing.

@@ -1,4 +1,5 @@
 #include "db/database.h"
+#include "db/readconnection.h"
 #include "support/tempappdir.h"
 
 #include <QThread>
@@ -13,6 +14,7 @@ private slots:
     void boundValuesAreNeverSql();
     void failuresAreLogged();
     void twoThreadsAtOnce();
+    void readerAndWriterNeverWait();
     void noConnectionDoesNothing();
     void schemaHasIndexes();
 };
@@ -156,12 +158,60 @@ void TestDatabase::twoThreadsAtOnce()
              QString::number(2 * kRows));
 }
 
+void TestDatabase::readerAndWriterNeverWait()
+{
+    TempAppDir dir;
+    dir.openDatabase();
+    QCOMPARE(db_query(QStringLiteral("PRAGMA journal_mode")).value(0).value(QStringLiteral("journal_mode")),
+             QStringLiteral("wal"));
+    const QString insert = QStringLiteral("INSERT INTO orva_group (name) VALUES (?)");
+    const QString count = QStringLiteral("SELECT count(*) AS n FROM orva_group");
+    const auto readCount = [&] { return ReadConnection::query(count).value(0).value(QStringLiteral("n")).toInt(); };
+
+    // A writer's open transaction: the reader sees the last commit at once.
+    QCOMPARE(db_exec(QStringLiteral("BEGIN EXCLUSIVE")), 0);
+    QCOMPARE(db_exec(insert, {QStringLiteral("a")}), 0);
+    QCOMPARE(readCount(), 0);
+    QCOMPARE(db_exec(QStringLiteral("COMMIT")), 0);
+    QCOMPARE(readCount(), 1);
+
+    // An open read: the writer commits at once, the cursor keeps its snapshot.
+    QCOMPARE(db_exec(insert, {QStringLiteral("b")}), 0);
+    {
+        ReadCursor cursor(QStringLiteral("SELECT name FROM orva_group ORDER BY id"));
+        QVERIFY(cursor.next());
+        QCOMPARE(cursor.text(0), QStringLiteral("a"));
+        QCOMPARE(db_exec(insert, {QStringLiteral("c")}), 0);
+        QVERIFY(cursor.next());
+        QCOMPARE(cursor.text(0), QStringLiteral("b"));
+        QVERIFY(!cursor.next());
+        QCOMPARE(cursor.resultCode(), 0);
+    }
+    QCOMPARE(readCount(), 3);
+
+    // The reader never writes; its failures are logged like the writer's.
+    int rc = 0;
+    ReadConnection::query(QStringLiteral("DELETE FROM orva_group"), {}, &rc);
+    QVERIFY(rc != 0);
+    QVERIFY(logText(dir).contains(QStringLiteral("sql: DELETE FROM orva_group, err_msg: attempt to write a readonly")));
+    QCOMPARE(readCount(), 3);
+
+    // A cursor that outlives its connection ends instead of reading a closed one.
+    ReadCursor stale(QStringLiteral("SELECT name FROM orva_group"));
+    QCOMPARE(db_close(), 0);
+    QVERIFY(!stale.next());
+    QVERIFY(ReadConnection::query(count).isEmpty());
+    QCOMPARE(db_open(), 0);
+    QCOMPARE(readCount(), 3);
+}
+
 void TestDatabase::noConnectionDoesNothing()
 {
     TempAppDir dir;
     QCOMPARE(db_close(), 0);
     QCOMPARE(db_exec(QStringLiteral("INSERT INTO orva_group (name) VALUES ('x')")), 0);
     QVERIFY(db_query(QStringLiteral("SELECT * FROM orva_group")).isEmpty());
+    QVERIFY(ReadConnection::query(QStringLiteral("SELECT 1 AS one")).isEmpty());
     int value = 5;
     QVERIFY(!db_query_int(QStringLiteral("SELECT 1 AS one"), QStringLiteral("one"), value));
     QCOMPARE(value, 5);

@@ -76,6 +76,29 @@ void TestSerial::openFailuresAreLogged()
     QCOMPARE(logCount(dir, QStringLiteral("COM5 (%1): no such device").arg(dir.file(QStringLiteral("ports/COM5")))), 1);
 }
 
+// A refused rate, and a device without line settings: the open fails and
+// leaves the device free for the next open, through this object or another.
+void TestSerial::lineThatCannotBeSetUpIsLetGo()
+{
+    TempAppDir dir;
+    PseudoTerminal pty;
+    linkPort(dir, pty, 4);
+    QVERIFY(QFile::link(QStringLiteral("/dev/null"), dir.file(QStringLiteral("ports/COM5"))));
+    CSerial port;
+    QCOMPARE(port.open(4, 12345), 0);
+    QVERIFY(port.is_closed());
+    QCOMPARE(port.open(5, 9600), 0);
+    QVERIFY(port.is_closed());
+    QCOMPARE(logCount(dir, QStringLiteral("line settings refused")), 2);
+
+    QCOMPARE(port.open(4, 9600), 1);
+    QCOMPARE(port.close(), 1);
+    CSerial other;
+    QCOMPARE(other.open(5, 9600), 0);
+    QCOMPARE(other.open(4, 2400), 1);
+    QCOMPARE(pty.baudRate(), 2400);
+}
+
 void TestSerial::closedPortDoesNothing()
 {
     TempAppDir dir;

@@ -9,6 +9,7 @@ class TestSerial : public QObject
 private slots:
     void openIsExclusive();
     void openFailuresAreLogged();
+    void lineThatCannotBeSetUpIsLetGo();
     void closedPortDoesNothing();
     void readWaitsForLengthOrTotalTime();
     void writePurgesStaleInput();

@@ -1,8 +1,11 @@
-// The search against the line simulator over a pseudo-terminal.
+// The search: its collision logic on a line held in memory, and one full scan
+// over the line simulator's pseudo-terminal.
 
 #include "headlesssearch.h"
+#include "lineframes.h"
 #include "linesimulator.h"
 #include "loggerexit.h"
+#include "memoryline.h"
 #include "monitor/programstate.h"
 #include "monitor/qburnsearch.h"
 #include "monitor/searchresult.h"
@@ -42,56 +45,64 @@ QJsonObject shippedScenario(const char *name)
     return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
 }
 
+Scenario plant(const QJsonObject &json)
+{
+    QStringList errors;
+    const std::optional<Scenario> scenario = Scenario::fromJson(json, &errors);
+    if (!scenario)
+        qWarning() << "scenario:" << errors;
+    return scenario.value_or(Scenario());
+}
+
+Scenario plant(const QJsonArray &inverters)
+{
+    return plant(QJsonObject{{"inverters", inverters}});
+}
+
 QString savedInverterList(const TempAppDir &dir)
 {
     return QSettings(dir.file("app.ini"), QSettings::IniFormat).value("INV_ADDR").toString();
 }
 
-// A plant on a simulated line linked as COM7 of a fresh application directory.
-struct Line
+QString log(const TempAppDir &dir)
 {
-    TempAppDir dir;
-    LineSimulator sim;
+    return QString::fromUtf8(dir.read("log.txt"));
+}
 
-    bool start(const QJsonObject &scenario)
-    {
-        QString error;
-        const bool started = sim.link(dir.file("ports/COM7")) && sim.start(scenario, &error);
-        if (!started)
-            qWarning() << "simulator:" << error;
-        return started;
+// The requests of one function, as "address" (function 9) or "address>new address" (function 8).
+QStringList heard(const MemoryLine &line, int function)
+{
+    QStringList list;
+    for (const QByteArray &bytes : line.heard()) {
+        if (quint8(bytes.at(2)) == function)
+            list << (function == 8 ? QStringLiteral("%1>%2").arg(quint8(bytes.at(1))).arg(quint8(bytes.at(9)))
+                                   : QString::number(quint8(bytes.at(1))));
     }
-    bool start(const QJsonArray &inverters) { return start(QJsonObject{{"inverters", inverters}}); }
+    return list;
+}
 
-    QString log() const { return QString::fromUtf8(dir.read("log.txt")); }
-    QList<int> addresses() const // of the inverters, in scenario order
-    {
-        QList<int> list;
-        for (int i = 0; i < sim.inverterCount(); ++i)
-            list << sim.address(i);
-        return list;
+// The lines of a golden file under tests/data; with LUMORA_UPDATE_GOLDEN=1 the actual lines are written there.
+QStringList golden(const QString &name, const QStringList &actual)
+{
+    QFile file(QStringLiteral(LUMORA_SOURCE_DIR "/tests/data/") + name);
+    if (qEnvironmentVariableIntValue("LUMORA_UPDATE_GOLDEN") == 1) {
+        if (file.open(QIODevice::WriteOnly))
+            file.write(actual.join('\n').toUtf8() + '\n');
+        return actual;
     }
-    // The function-9 requests heard as "address", the function-8 ones as "address>new address".
-    QStringList heard(int function) const
-    {
-        QStringList list;
-        for (const HeardRequest &request : sim.requests()) {
-            const QByteArray &bytes = request.bytes;
-            if (request.kind == HeardRequest::Kind::Inverter && quint8(bytes.at(2)) == function)
-                list << (function == 8 ? QStringLiteral("%1>%2").arg(quint8(bytes.at(1))).arg(quint8(bytes.at(9)))
-                                       : QString::number(quint8(bytes.at(1))));
-        }
-        return list;
-    }
-};
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+}
 
-// One search, with its signals in the order they came.
+// One search on a line, with its signals in the order they came.
 struct SearchRun
 {
-    QBurnSearch search{kPort, 50, kBaud};
+    QBurnSearch search;
     QStringList events; // "finding <count> <address> <serial>", "progress <address>", "end"
 
-    explicit SearchRun(bool resolve)
+    SearchRun(SerialLine &line, bool resolve)
+        : search(line, kPort, 50, kBaud)
     {
         search.setResolveCollisions(resolve);
         QObject::connect(&search, &QBurnSearch::send_finding, &m_context, [this](int count, int address, QString sn) {
@@ -105,7 +116,7 @@ struct SearchRun
     bool run()
     {
         search.start();
-        const bool ended = search.wait(QDeadlineTimer(240000));
+        const bool ended = search.wait(QDeadlineTimer(60000));
         QCoreApplication::processEvents(); // the queued signals
         return ended && events.value(events.size() - 1) == QLatin1String("end");
     }
@@ -134,19 +145,19 @@ private slots:
     void cleanInvertersAreReportedInOrder();
     void collisionsResolvedWithYes();
     void collisionsOnlyLoggedWithNo();
-    void fifteenCollisionEntriesAreLeftAlone();
+    void collisionLimits();
     void faultyInvertersAreSkippedAndLogged();
     void stopEndsTheScanEarly();
     void unusablePort();
-    void headlessSearchPrintsAndSaves();
+    void fullScanOverThePseudoTerminal();
     void failedSearchKeepsTheList();
 };
 
 void TestSearch::cleanInvertersAreReportedInOrder()
 {
-    Line line;
-    QVERIFY(line.start(shippedScenario("search-clean.json")));
-    SearchRun run(true);
+    TempAppDir dir;
+    MemoryLine line(plant(shippedScenario("search-clean.json")));
+    SearchRun run(line, true);
     QVERIFY(run.run());
 
     const QMap<int, QString> findings{
@@ -159,22 +170,22 @@ void TestSearch::cleanInvertersAreReportedInOrder()
              << "end";
     QCOMPARE(run.events, expected);
     QCOMPARE(run.search.found(), QList<int>({1, 2, 5}));
-    QVERIFY(!line.log().contains("[COLLISION]"));
-    QVERIFY(line.heard(9).isEmpty());
-    QVERIFY(ProgramState::instance().sharedPort().is_closed());
+    QVERIFY(!log(dir).contains("[COLLISION]"));
+    QVERIFY(heard(line, 9).isEmpty());
+    QVERIFY(line.is_closed());
 }
 
 // Pairs at 1, 7 and 20, a clean inverter at 8 inside the collision set {0,1,2,6,7,8,19,20,21}.
 // One of the pair at 20 is a USA1 inverter, which keeps its serial text at its own registers.
 void TestSearch::collisionsResolvedWithYes()
 {
-    Line line;
+    TempAppDir dir;
     QJsonObject usa1 = inverter(20, 500, 320, 1);
     usa1.insert("versionw3", 303);
-    QVERIFY(
-        line.start(QJsonArray{inverter(1, 440, 301, 1), inverter(1, 460, 302, 2), inverter(7, 440, 307, 1),
-                              inverter(7, 460, 307, 2), inverter(8, 440, 308, 1), usa1, inverter(20, 440, 320, 2)}));
-    SearchRun run(true);
+    MemoryLine line(
+        plant(QJsonArray{inverter(1, 440, 301, 1), inverter(1, 460, 302, 2), inverter(7, 440, 307, 1),
+                         inverter(7, 460, 307, 2), inverter(8, 440, 308, 1), usa1, inverter(20, 440, 320, 2)}));
+    SearchRun run(line, true);
     QVERIFY(run.run());
 
     // Each gets the lowest address that is neither used nor in the collision set.
@@ -185,36 +196,38 @@ void TestSearch::collisionsResolvedWithYes()
     QCOMPARE(run.search.found(), QList<int>({8, 3, 4, 5, 9, 10, 11}));
     QCOMPARE(line.addresses(), QList<int>({3, 4, 5, 9, 8, 10, 11}));
 
-    // Address 0 is never queried; the clean inverter at 8 answers its identity queries and is left alone.
-    QStringList queried;
-    for (const char *address : {"1", "2", "6", "7", "8", "19", "20", "21"})
-        queried << address << address << address << address << address;
-    QCOMPARE(line.heard(9), queried);
-    QCOMPARE(line.heard(8), QStringList({"1>3", "1>4", "7>5", "7>9", "20>10", "20>11"}));
-    const QString log = line.log();
-    QVERIFY(log.contains("[COLLISION] addr: 1\n") && log.contains("[COLLISION] addr: 7\n") &&
-            log.contains("[COLLISION] addr: 20\n"));
-    QVERIFY(log.contains("[COLLISION] size of addr:9 \n"));
+    // What the resolution sends, in order: five identity queries at every entry but 0 (the clean
+    // inverter at 8 answers them and is left alone), each assignment with its follow-up reads.
+    QStringList resolution;
+    for (const QByteArray &request : line.heard()) {
+        if (!resolution.isEmpty() || quint8(request.at(2)) == 9)
+            resolution << lineframes::hex(request) + "  " + lineframes::describeInverterRequest(request);
+    }
+    QCOMPARE(resolution, golden("search/collision-resolution.txt", resolution));
+    const QString text = log(dir);
+    QVERIFY(text.contains("[COLLISION] addr: 1\n") && text.contains("[COLLISION] addr: 7\n") &&
+            text.contains("[COLLISION] addr: 20\n"));
+    QVERIFY(text.contains("[COLLISION] size of addr:9 \n"));
 
     QVERIFY(save_search_result(run.search.found()));
-    QCOMPARE(savedInverterList(line.dir), QStringLiteral("8,3,4,5,9,10,11"));
+    QCOMPARE(savedInverterList(dir), QStringLiteral("8,3,4,5,9,10,11"));
     QCOMPARE(ProgramState::instance().addressTable().addresses(), QList<int>({3, 4, 5, 8, 9, 10, 11}));
 
     // A second search finds every inverter cleanly at its own address.
-    line.sim.clearRequests();
-    SearchRun second(true);
+    line.clearHeard();
+    SearchRun second(line, true);
     QVERIFY(second.run());
     QCOMPARE(second.search.found(), QList<int>({3, 4, 5, 8, 9, 10, 11}));
-    QCOMPARE(line.log().count("[COLLISION] addr:"), 3);
-    QVERIFY(line.heard(9).isEmpty());
+    QCOMPARE(log(dir).count("[COLLISION] addr:"), 3);
+    QVERIFY(heard(line, 9).isEmpty());
 }
 
 void TestSearch::collisionsOnlyLoggedWithNo()
 {
-    Line line;
-    QVERIFY(line.start(QJsonArray{inverter(1, 440, 301, 1), inverter(1, 460, 302, 2), inverter(5, 440, 305, 1),
-                                  inverter(7, 440, 307, 1), inverter(7, 460, 307, 2)}));
-    SearchRun run(true);
+    TempAppDir dir;
+    MemoryLine line(plant(QJsonArray{inverter(1, 440, 301, 1), inverter(1, 460, 302, 2), inverter(5, 440, 305, 1),
+                                     inverter(7, 440, 307, 1), inverter(7, 460, 307, 2)}));
+    SearchRun run(line, true);
     // The window asks before the search starts; the answer No reaches the search.
     ScriptedPrompter prompter;
     prompter.setAnswer(false);
@@ -224,54 +237,87 @@ void TestSearch::collisionsOnlyLoggedWithNo()
 
     QCOMPARE(run.findings(), QStringList({"finding 1 5 SN305-1"}));
     QCOMPARE(run.search.found(), QList<int>({5}));
-    const QString log = line.log();
-    QVERIFY(log.contains("[COLLISION] addr: 1\n") && log.contains("[COLLISION] addr: 7\n"));
-    QVERIFY(!log.contains("size of addr"));
-    QVERIFY(line.heard(9).isEmpty() && line.heard(8).isEmpty());
+    const QString text = log(dir);
+    QVERIFY(text.contains("[COLLISION] addr: 1\n") && text.contains("[COLLISION] addr: 7\n"));
+    QVERIFY(!text.contains("size of addr"));
+    QVERIFY(heard(line, 9).isEmpty() && heard(line, 8).isEmpty());
 }
 
-void TestSearch::fifteenCollisionEntriesAreLeftAlone()
+// Fourteen collision entries are resolved, fifteen are left alone; the addresses
+// run out at 250; 256 (after a collision at 255) is never queried.
+void TestSearch::collisionLimits()
 {
-    Line line;
-    QVERIFY(line.start(shippedScenario("search-many-collisions.json")));
-    SearchRun run(true);
+    {
+        TempAppDir dir;
+        QJsonArray pairs;
+        for (int address : {1, 3, 10, 20, 30}) // {0 ... 4, 9 ... 11, 19 ... 21, 29 ... 31}
+            pairs << inverter(address, 440, 600 + address, 1) << inverter(address, 460, 600 + address, 2);
+        MemoryLine line(plant(pairs));
+        SearchRun run(line, true);
+        QVERIFY(run.run());
+        QVERIFY(log(dir).contains("[COLLISION] size of addr:14 \n"));
+        QCOMPARE(run.search.found().size(), 10);
+    }
+    {
+        TempAppDir dir;
+        MemoryLine line(plant(shippedScenario("search-many-collisions.json")));
+        SearchRun run(line, true);
+        QVERIFY(run.run());
+        QCOMPARE(log(dir).count("[COLLISION] addr:"), 5);
+        QVERIFY(!log(dir).contains("size of addr"));
+        QVERIFY(heard(line, 9).isEmpty());
+        QVERIFY(run.search.found().isEmpty());
+    }
+    TempAppDir dir;
+    QJsonArray inverters;
+    for (int address = 1; address <= 248; ++address)
+        inverters << inverter(address, 440, 700, address);
+    for (int serial = 1; serial <= 3; ++serial)
+        inverters << inverter(252, 460, 752, serial);
+    inverters << inverter(255, 440, 755, 1) << inverter(255, 460, 755, 2);
+    MemoryLine line(plant(inverters));
+    SearchRun run(line, true);
     QVERIFY(run.run());
-
-    QCOMPARE(line.log().count("[COLLISION] addr:"), 5);
-    QVERIFY(!line.log().contains("size of addr"));
-    QVERIFY(line.heard(9).isEmpty());
-    QVERIFY(run.search.found().isEmpty());
+    QCOMPARE(run.search.found().mid(248), QList<int>({249, 250}));
+    QCOMPARE(heard(line, 8), QStringList({"252>249", "252>250"}));
+    QStringList queried = heard(line, 9);
+    queried.removeDuplicates();
+    QCOMPARE(queried, QStringList({"251", "252", "253", "254", "255"}));
+    const QString text = log(dir);
+    QVERIFY(text.contains("[COLLISION] size of addr:6 \n"));
+    QVERIFY(text.contains("[COLLISION] no free addr for addr: 252\n") &&
+            text.contains("[COLLISION] no free addr for addr: 255\n"));
 }
 
 // Pairs at 7 (one echoes function 8 wrongly), 10 (one answers identity
 // queries with noise) and 13 (one gives no serial text at its new address).
 void TestSearch::faultyInvertersAreSkippedAndLogged()
 {
-    Line line;
-    QVERIFY(line.start(QJsonArray{inverter(1, 440, 401, 1), inverter(7, 440, 407, 1),
-                                  inverter(7, 460, 407, 2, "wrongBurnEcho"), inverter(10, 440, 410, 1),
-                                  inverter(10, 460, 410, 2, "identityNoise"), inverter(13, 440, 413, 1),
-                                  inverter(13, 460, 413, 2, "noSerialAfterBurn")}));
-    SearchRun run(true);
+    TempAppDir dir;
+    MemoryLine line(
+        plant(QJsonArray{inverter(1, 440, 401, 1), inverter(7, 440, 407, 1), inverter(7, 460, 407, 2, "wrongBurnEcho"),
+                         inverter(10, 440, 410, 1), inverter(10, 460, 410, 2, "identityNoise"),
+                         inverter(13, 440, 413, 1), inverter(13, 460, 413, 2, "noSerialAfterBurn")}));
+    SearchRun run(line, true);
     QVERIFY(run.run());
 
     QCOMPARE(run.search.found(), QList<int>({1, 2, 4, 5}));
     QCOMPARE(run.findings().size(), 4);
     // One assignment each; the address of the refused one (3) is offered to nobody else.
-    QCOMPARE(line.heard(8), QStringList({"7>2", "7>3", "10>4", "13>5", "13>15"}));
+    QCOMPARE(heard(line, 8), QStringList({"7>2", "7>3", "10>4", "13>5", "13>15"}));
     QCOMPARE(line.addresses(), QList<int>({1, 2, 7, 4, 10, 5, 15}));
 
-    const QString log = line.log();
-    QVERIFY(log.contains("[COLLISION] change addr fail, addr: 7 new addr: 3\n"));
-    QCOMPARE(log.count("[COLLISION] bad identity reply, addr: 10\n"), 5);
-    QVERIFY(log.contains("[COLLISION] no serial text, new addr: 15\n"));
+    const QString text = log(dir);
+    QVERIFY(text.contains("[COLLISION] change addr fail, addr: 7 new addr: 3\n"));
+    QCOMPARE(text.count("[COLLISION] bad identity reply, addr: 10\n"), 5);
+    QVERIFY(text.contains("[COLLISION] no serial text, new addr: 15\n"));
 }
 
 void TestSearch::stopEndsTheScanEarly()
 {
-    Line line;
-    QVERIFY(line.start(QJsonArray{inverter(3, 440, 501, 1), inverter(40, 440, 540, 1), inverter(41, 440, 541, 1)}));
-    SearchRun run(true);
+    TempAppDir dir;
+    MemoryLine line(plant(QJsonArray{inverter(3, 440, 501, 1), inverter(40, 440, 540, 1), inverter(41, 440, 541, 1)}));
+    SearchRun run(line, true);
     QBurnSearch &search = run.search;
     connect(
         &search, &QBurnSearch::progress, &search,
@@ -284,13 +330,14 @@ void TestSearch::stopEndsTheScanEarly()
 
     QCOMPARE(run.progress(), progressUpTo(40));
     QCOMPARE(search.found(), QList<int>({3, 40}));
+    QVERIFY(line.is_closed());
 }
 
 void TestSearch::unusablePort()
 {
     TempAppDir dir;
     QVERIFY(QDir(dir.path()).mkpath("ports") && QFile::link(dir.file("nowhere"), dir.file("ports/COM7")));
-    SearchRun run(true);
+    SearchRun run(ProgramState::instance().sharedPort(), true);
     QVERIFY(run.run());
     QCOMPARE(run.events, QStringList({"end"}));
     QVERIFY(!run.search.portOpened() && run.search.found().isEmpty());
@@ -307,27 +354,43 @@ void TestSearch::unusablePort()
     QVERIFY(ProgramState::instance().addressTable().isEmpty());
 }
 
-void TestSearch::headlessSearchPrintsAndSaves()
+// The headless search on the shared port, with real reply windows at 38400 baud.
+void TestSearch::fullScanOverThePseudoTerminal()
 {
-    Line line;
-    QVERIFY(line.start(shippedScenario("search-clean.json")));
-    line.dir.write("app.ini", "[General]\nCOMPortFrm_com_name=COM7\nCOMPortFrm_baud_index=5\nINV_ADDR=9\n");
+    TempAppDir dir;
+    LineSimulator sim;
+    QString error;
+    QVERIFY(sim.link(dir.file("ports/COM7")));
+    QVERIFY2(sim.start(shippedScenario("search-clean.json"), &error), qPrintable(error));
+    dir.write("app.ini", "[General]\nCOMPortFrm_com_name=COM7\nCOMPortFrm_baud_index=5\nINV_ADDR=9\n");
 
     QString output;
     QTextStream out(&output);
-    HeadlessSearch headless(false, out);
-    // Stopped well after the last inverter (5): what was found is saved.
-    QTimer::singleShot(3000, [&headless] { headless.stop(); });
     SettingsReport report(out);
-    QCOMPARE(headless.run(report), int(LoggerExit::Success));
-
-    QVERIFY2(output.contains("1. address 1, serial number LES000101111\n"
-                             "2. address 2, serial number LES000102222\n"
-                             "3. address 5, serial number LUS000103333\n"
-                             "3 inverters found.\n"),
-             qPrintable(output));
-    QCOMPARE(savedInverterList(line.dir), QStringLiteral("1,2,5"));
+    QCOMPARE(HeadlessSearch(false, out).run(report), int(LoggerExit::Success));
+    QCOMPARE(output, QStringLiteral("Searching COM7 at 38400 baud...\n"
+                                    "1. address 1, serial number LES000101111\n"
+                                    "2. address 2, serial number LES000102222\n"
+                                    "3. address 5, serial number LUS000103333\n"
+                                    "3 inverters found.\n"));
+    QCOMPARE(savedInverterList(dir), QStringLiteral("1,2,5"));
     QCOMPARE(ProgramState::instance().addressTable().addresses(), QList<int>({1, 2, 5}));
+
+    // Every address was asked in order, at the search's rate (a found one is asked
+    // the same again for its serial-number words); nothing collided.
+    QList<int> scanned;
+    for (const HeardRequest &request : sim.requests()) {
+        QCOMPARE(request.baud, kBaud);
+        const QByteArray &bytes = request.bytes;
+        if (bytes.size() == 10 && bytes.at(2) == 3 && lineframes::wordAt(bytes, 3) == 23 &&
+            lineframes::wordAt(bytes, 5) == 2 && (scanned.isEmpty() || scanned.last() != quint8(bytes.at(1))))
+            scanned << quint8(bytes.at(1));
+    }
+    QList<int> all;
+    for (int address = 1; address <= 255; ++address)
+        all << address;
+    QCOMPARE(scanned, all);
+    QVERIFY(!log(dir).contains("[COLLISION]"));
 }
 
 void TestSearch::failedSearchKeepsTheList()

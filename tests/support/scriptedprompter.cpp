@@ -40,6 +40,38 @@ QString ScriptedPrompter::saveFileName(const QString &, const QString &)
     return m_saveFileName;
 }
 
+std::optional<QString> ScriptedPrompter::inputText(const QString &, const QString &, const QString &)
+{
+    QMutexLocker locker(&m_mutex);
+    return m_inputText;
+}
+
+QString ScriptedPrompter::openFileName(const QString &, const QString &)
+{
+    QMutexLocker locker(&m_mutex);
+    return m_openFileName;
+}
+
+QString ScriptedPrompter::chooseFont(const QString &current)
+{
+    QMutexLocker locker(&m_mutex);
+    m_choicesOffered.append(current);
+    return m_font;
+}
+
+QString ScriptedPrompter::chooseColor(const QString &current)
+{
+    QMutexLocker locker(&m_mutex);
+    m_choicesOffered.append(current);
+    return m_color;
+}
+
+QStringList ScriptedPrompter::choicesOffered() const
+{
+    QMutexLocker locker(&m_mutex);
+    return m_choicesOffered;
+}
+
 QList<ScriptedPrompter::Message> ScriptedPrompter::messages() const
 {
     QMutexLocker locker(&m_mutex);

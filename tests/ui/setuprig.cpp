@@ -5,14 +5,16 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
 #include <QtTest>
 
 void linkOnlyPorts(const TempAppDir &dir, const QList<int> &ports)
 {
     QDir(dir.path()).mkpath(QStringLiteral("ports"));
     for (int port = 1; port <= 96; ++port) {
-        const QString target = ports.contains(port) ? QStringLiteral("/dev/null") : dir.file(QStringLiteral("none"));
-        QFile::link(target, dir.file(QStringLiteral("ports/COM%1").arg(port)));
+        const QString link = dir.file(QStringLiteral("ports/COM%1").arg(port));
+        QFile::remove(link);
+        QFile::link(ports.contains(port) ? QStringLiteral("/dev/null") : dir.file(QStringLiteral("none")), link);
     }
 }
 
@@ -38,14 +40,8 @@ bool SimulatedLine::start(const QJsonObject &scenario)
 
 bool SimulatedLine::startFile(const QString &scenarioName)
 {
-    QString error;
-    dir.openDatabase();
-    const bool started =
-        sim.link(dir.file(QStringLiteral("ports/COM%1").arg(kPort))) &&
-        sim.startFile(QStringLiteral(LUMORA_SOURCE_DIR "/tools/sim/scenarios/") + scenarioName, &error);
-    if (!started)
-        qWarning() << "simulator:" << error;
-    return started;
+    QFile file(QStringLiteral(LUMORA_SOURCE_DIR "/tools/sim/scenarios/") + scenarioName);
+    return file.open(QIODevice::ReadOnly) && start(QJsonDocument::fromJson(file.readAll()).object());
 }
 
 void clickButton(QWidget *parent, const char *name)

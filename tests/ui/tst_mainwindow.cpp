@@ -1,5 +1,4 @@
 #include "base/appsettings.h"
-#include "db/database.h"
 #include "monitor/programstate.h"
 #include "support/scriptedprompter.h"
 #include "support/tempappdir.h"
@@ -53,7 +52,6 @@ private slots:
     void imageFormatFollowsTheFileName();
     void printingDrawsThePage();
     void languageChoiceIsSavedAndMenusFollowOneWay();
-    void exitAsksFirstAndMarksInvertersOffline();
     void shownWindowKeepsItsMenusAndCount();
     void everyControlHasAnAccessibleName();
 };
@@ -172,30 +170,6 @@ void TestMainWindow::languageChoiceIsSavedAndMenusFollowOneWay()
     const QString notice =
         QStringLiteral("Language change|The language changes will take effect when you restart the application.");
     QCOMPARE(messageTexts(prompter), repeated(2, notice));
-}
-
-void TestMainWindow::exitAsksFirstAndMarksInvertersOffline()
-{
-    TempAppDir dir;
-    dir.openDatabase();
-    ScriptedPrompter prompter;
-    QCOMPARE(db_exec(QStringLiteral("insert into orva_inverter (sn_name, online) values ('A1', 1)")), 0);
-    CMain window;
-    window.show();
-
-    prompter.setAnswer(false);
-    window.findChild<QAction *>(QStringLiteral("actionExit"))->trigger();
-    QVERIFY(window.isVisible());
-    QCOMPARE(prompter.questions(), QStringList(QStringLiteral("Confirm|Confirm to exit?")));
-    int online = -1;
-    QVERIFY(db_query_int(QStringLiteral("select online from orva_inverter"), QStringLiteral("online"), online));
-    QCOMPARE(online, 1);
-
-    prompter.setAnswer(true);
-    QVERIFY(window.close());
-    QVERIFY(!window.isVisible());
-    QVERIFY(db_query_int(QStringLiteral("select online from orva_inverter"), QStringLiteral("online"), online));
-    QCOMPARE(online, 0);
 }
 
 void TestMainWindow::shownWindowKeepsItsMenusAndCount()

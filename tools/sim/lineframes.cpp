@@ -1,5 +1,6 @@
 #include "lineframes.h"
 
+#include "link/ccommand.h"
 #include "link/crc16.h"
 
 namespace lineframes {
@@ -53,7 +54,7 @@ CrcOrder sensorRequestCrcOrder(const QByteArray &frame)
 
 quint16 wordAt(const QByteArray &bytes, int offset)
 {
-    return quint16((quint8(bytes.at(offset)) << 8) | quint8(bytes.at(offset + 1)));
+    return CCommand::word_at(reinterpret_cast<const quint8 *>(bytes.constData()), offset);
 }
 
 void appendWord(QByteArray &bytes, quint16 word)
@@ -92,6 +93,24 @@ QByteArray collide(const QVector<QByteArray> &replies)
 QString hex(const QByteArray &bytes)
 {
     return QString::fromLatin1(bytes.toHex(' ').toUpper());
+}
+
+QString describeInverterRequest(const QByteArray &frame)
+{
+    const int address = quint8(frame.at(1));
+    switch (frame.at(2)) {
+    case 3:
+        return QStringLiteral("addr %1 read %2 x%3").arg(address).arg(wordAt(frame, 3)).arg(wordAt(frame, 5));
+    case 6:
+        return QStringLiteral("addr %1 write %2 = %3").arg(address).arg(wordAt(frame, 3)).arg(wordAt(frame, 5));
+    case 9:
+        return QStringLiteral("addr %1 identity").arg(address);
+    default:
+        return QStringLiteral("addr %1 assign %2 to %3")
+            .arg(address)
+            .arg(hex(frame.mid(3, 6)))
+            .arg(quint8(frame.at(9)));
+    }
 }
 
 } // namespace lineframes

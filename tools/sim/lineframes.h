@@ -35,5 +35,7 @@ QByteArray noise(int length, QRandomGenerator &random);
 QByteArray collide(const QVector<QByteArray> &replies);
 
 QString hex(const QByteArray &bytes);
+// An inverter request in words: "addr 1 read 181 x15", "addr 3 identity", ...
+QString describeInverterRequest(const QByteArray &frame);
 
 } // namespace lineframes

@@ -1,5 +1,6 @@
 #include "linesimulator.h"
 
+#include "inverterreplies.h"
 #include "lineframes.h"
 #include "pseudoterminal.h"
 
@@ -28,28 +29,14 @@ Micro micros(double us)
 
 QString describe(const QByteArray &frame, HeardRequest::Kind kind)
 {
-    using lineframes::wordAt;
     if (kind == HeardRequest::Kind::Sensor)
         return QStringLiteral("sensor %1 read %2 x%3")
             .arg(quint8(frame.at(0)))
-            .arg(wordAt(frame, 2))
-            .arg(wordAt(frame, 4));
+            .arg(lineframes::wordAt(frame, 2))
+            .arg(lineframes::wordAt(frame, 4));
     if (kind == HeardRequest::Kind::Unknown)
         return QStringLiteral("not understood");
-    const int address = quint8(frame.at(1));
-    switch (frame.at(2)) {
-    case 3:
-        return QStringLiteral("addr %1 read %2 x%3").arg(address).arg(wordAt(frame, 3)).arg(wordAt(frame, 5));
-    case 6:
-        return QStringLiteral("addr %1 write %2 = %3").arg(address).arg(wordAt(frame, 3)).arg(wordAt(frame, 5));
-    case 9:
-        return QStringLiteral("addr %1 identity").arg(address);
-    default:
-        return QStringLiteral("addr %1 assign %2 to %3")
-            .arg(address)
-            .arg(QString::fromLatin1(frame.mid(3, 6).toHex(' ').toUpper()))
-            .arg(quint8(frame.at(9)));
-    }
+    return lineframes::describeInverterRequest(frame);
 }
 
 } // namespace
@@ -95,6 +82,7 @@ bool LineSimulator::start(const Scenario &scenario, QString *error)
         m_clock.markStart();
         m_log.clear();
         m_heardCount = 0;
+        m_listening = false;
     }
     m_pty->read(0); // what the program sent while nobody listened
     quint64 wakeups = 0;
@@ -105,6 +93,10 @@ bool LineSimulator::start(const Scenario &scenario, QString *error)
     m_lastFlood = m_startedAt;
     m_stop = false;
     m_thread = std::thread([this] { run(); });
+    // A request sent before the thread first runs would be timed from when the
+    // thread got to it: on a busy machine its answer would come too late.
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_heardCondition.wait(lock, [this] { return m_listening; });
     return true;
 }
 
@@ -177,7 +169,9 @@ void LineSimulator::run()
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         gap = micros(m_line.gapMs * 1000.0);
+        m_listening = true;
     }
+    m_heardCondition.notify_all();
     while (!m_stop) {
         TimePoint wake = Clock::now() + std::chrono::milliseconds(kIdleWakeMs);
         if (!m_pending.empty())
@@ -256,44 +250,13 @@ void LineSimulator::handleFrame(const QByteArray &frame, TimePoint firstByte, QS
 void LineSimulator::answerInverters(const QByteArray &frame, TimePoint requestEnd, double byteUs, qint64 sequence,
                                     QStringList &trace)
 {
-    const SimMoment moment = m_clock.moment();
-    const int address = quint8(frame.at(1));
-    QVector<DeviceAnswer> answers;
-    bool echo = false;
-    for (SimulatedInverter &inverter : m_inverters) {
-        if (inverter.address() != address)
-            continue;
-        echo = echo || inverter.faults().active(FaultSpec::Type::Echo, moment.elapsed);
-        if (std::optional<DeviceAnswer> answer = inverter.answer(frame, moment, m_random))
-            answers << *answer;
-    }
-    if (echo)
-        queue(requestEnd, frame, sequence);
-    const Micro turnaround = micros(m_line.turnaroundMs * 1000.0);
-    if (frame.at(2) == 9) {
-        // Identity replies come one after the other.
-        TimePoint start = requestEnd + turnaround;
-        for (const DeviceAnswer &answer : qAsConst(answers)) {
-            start += std::chrono::milliseconds(answer.delayMs);
-            const TimePoint end = start + micros(answer.bytes.size() * byteUs);
-            queue(end, answer.bytes, sequence);
-            start = end + turnaround;
-        }
-        return;
-    }
-    if (answers.isEmpty())
-        return;
-    QVector<QByteArray> replies;
-    int delayMs = 0;
-    for (const DeviceAnswer &answer : qAsConst(answers)) {
-        replies << answer.bytes;
-        delayMs = std::max(delayMs, answer.delayMs);
-    }
-    const QByteArray bytes = replies.size() == 1 ? replies.first() : lineframes::collide(replies);
-    if (replies.size() > 1)
-        trace << QStringLiteral("%1 replies at addr %2 collide").arg(replies.size()).arg(address);
-    queue(requestEnd + turnaround + std::chrono::milliseconds(delayMs) + micros(bytes.size() * byteUs), bytes,
-          sequence);
+    int replying = 0;
+    const QVector<TimedReply> replies = inverterReplies(m_inverters, frame, m_clock.moment(), m_random, byteUs,
+                                                        m_line.turnaroundMs * 1000.0, &replying);
+    for (const TimedReply &reply : replies)
+        queue(requestEnd + micros(reply.afterUs), reply.bytes, sequence);
+    if (replying > 1 && frame.at(2) != 9)
+        trace << QStringLiteral("%1 replies at addr %2 collide").arg(replying).arg(quint8(frame.at(1)));
 }
 
 void LineSimulator::answerSensors(const QByteArray &frame, TimePoint requestEnd, double byteUs, qint64 sequence)

@@ -127,7 +127,7 @@ private:
 
     // Guarded by m_mutex.
     mutable std::mutex m_mutex;
-    mutable std::condition_variable m_heardCondition;
+    mutable std::condition_variable m_heardCondition; // a request heard, or the thread listening
     LineSpec m_line;
     std::vector<SimulatedInverter> m_inverters;
     std::vector<SimulatedSensor> m_sensors;
@@ -135,6 +135,7 @@ private:
     QRandomGenerator m_random;
     std::deque<HeardRequest> m_log;
     qint64 m_heardCount = 0;
+    bool m_listening = false; // the thread has begun to watch the line
 
     // The simulator's thread only.
     TimePoint m_startedAt;

@@ -1,4 +1,4 @@
-// lumora-sim <scenario.json> [--link <appdir>/ports/COMn] [--verbose]
+// lumora-sim <scenario.json> [--link <appdir>/ports/COMn] [--time hh:mm] [--verbose]
 // Plays the plant of a scenario on a pseudo-terminal until SIGINT or SIGTERM.
 #include "linesimulator.h"
 
@@ -42,11 +42,20 @@ int main(int argc, char **argv)
                                         QStringLiteral("path"));
     const QCommandLineOption verboseOption(QStringLiteral("verbose"),
                                            QStringLiteral("Print every request heard and every answer (hex)."));
+    const QCommandLineOption timeOption(
+        QStringLiteral("time"), QStringLiteral("Start the plant's clock at <hh:mm> today (e.g. 12:00, its midday)."),
+        QStringLiteral("hh:mm"));
     parser.addOption(linkOption);
+    parser.addOption(timeOption);
     parser.addOption(verboseOption);
     parser.process(app);
     if (parser.positionalArguments().size() != 1) {
         print(stderr, parser.helpText());
+        return 2;
+    }
+    const QTime startTime = QTime::fromString(parser.value(timeOption), QStringLiteral("h:mm"));
+    if (parser.isSet(timeOption) && !startTime.isValid()) {
+        print(stderr, QStringLiteral("lumora-sim: --time wants hh:mm, not \"%1\"").arg(parser.value(timeOption)));
         return 2;
     }
 
@@ -59,6 +68,10 @@ int main(int argc, char **argv)
     }
 
     LineSimulator simulator;
+    if (startTime.isValid()) {
+        const QDateTime now = QDateTime::currentDateTime();
+        simulator.setTimeOffset(now.secsTo(QDateTime(now.date(), startTime)));
+    }
     if (parser.isSet(verboseOption))
         simulator.setTrace([](const QString &line) { print(stdout, line); });
     QString error;

@@ -12,6 +12,6 @@ SimMoment SimClock::moment() const
     SimMoment moment;
     moment.now = now();
     moment.start = m_start.isValid() ? m_start : moment.now;
-    moment.elapsed = moment.start.msecsTo(moment.now) / 1000.0;
+    moment.elapsed = double(moment.start.msecsTo(moment.now)) / 1000.0;
     return moment;
 }

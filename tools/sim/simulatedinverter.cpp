@@ -1,6 +1,7 @@
 #include "simulatedinverter.h"
 
 #include "device/devicefamily.h"
+#include "device/devicerecord.h"
 #include "lineframes.h"
 #include "livevalues.h"
 
@@ -102,8 +103,8 @@ QVector<quint16> SimulatedInverter::read(int first, int count, const SimMoment &
 {
     QHash<int, quint16> live;
     if (m_definition.live && first <= kMonitorLast && first + count > kMonitorFirst)
-        live = LiveValues::registers(*m_definition.live, familyOf(m_definition.versionw3), m_definition.model == 460,
-                                     moment);
+        live = LiveValues::registers(*m_definition.live, familyOf(m_definition.versionw3),
+                                     m_definition.model == DeviceRecord::kThreeStringModel, moment);
     QVector<quint16> words;
     words.reserve(count);
     for (int reg = first; reg < first + count; ++reg)

@@ -9,6 +9,7 @@
 #include "ui_comportfrm.h"
 
 #include <QKeyEvent>
+#include <QShowEvent>
 
 COMPortFrm::COMPortFrm(QWidget *parent)
     : QDialog(parent)
@@ -16,7 +17,7 @@ COMPortFrm::COMPortFrm(QWidget *parent)
 {
     m_ui->setupUi(this);
     m_password = new QPassword(false, this);
-    m_password->diagnostics()->setLineChoice([this] { return SerialLine{selectedPort(), selectedBaud()}; });
+    m_password->diagnostics()->setLineChoice([this] { return LineSettings{selectedPort(), selectedBaud()}; });
     connect(m_ui->btnOK, &QPushButton::clicked, this, &QWidget::close);
     connect(m_ui->btnCancel, &QPushButton::clicked, this, &COMPortFrm::cancel_set);
     connect(m_ui->btnDiagnostic, &QPushButton::clicked, m_password, &QDialog::exec);
@@ -59,10 +60,13 @@ void COMPortFrm::on_btnRefresh_clicked()
 
 void COMPortFrm::showEvent(QShowEvent *event)
 {
-    centreOverParent(this);
-    initCOM();
-    m_shownPortIndex = m_ui->cbCOM->currentIndex();
-    m_shownBaudIndex = m_ui->cbBaudRate->currentIndex();
+    // A window restored by the window system keeps what it shows.
+    if (!event->spontaneous()) {
+        centreOverParent(this);
+        initCOM();
+        m_shownPortIndex = m_ui->cbCOM->currentIndex();
+        m_shownBaudIndex = m_ui->cbBaudRate->currentIndex();
+    }
     QDialog::showEvent(event);
 }
 

@@ -3,7 +3,7 @@
 #include <QByteArray>
 
 // A port number and baud rate of the inverter line.
-struct SerialLine
+struct LineSettings
 {
     int port = 0;
     int baud = 0;
@@ -19,7 +19,7 @@ class LineExchange
 public:
     struct Request
     {
-        SerialLine line;
+        LineSettings line;
         QByteArray bytes;
         int writeTimeoutMs = 0;
         int replyLimit = 0;    // the most bytes read

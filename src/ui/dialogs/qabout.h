@@ -7,7 +7,8 @@ namespace Ui {
 class QAboutClass;
 }
 
-// The program's name, version and supported inverter models.
+// The program's name and version, the inverters it supports, the libraries it
+// is built on and the credits of its icons.
 class QAbout : public QDialog
 {
     Q_OBJECT

@@ -6,6 +6,8 @@
 #include "ui/dialogs/dialogplacement.h"
 #include "ui_qdiagnostics.h"
 
+#include <QShowEvent>
+
 namespace {
 constexpr int kWriteTimeoutMs = 300;
 constexpr int kReplyLimit = 50;
@@ -25,9 +27,11 @@ QDiagnostics::~QDiagnostics() = default;
 
 void QDiagnostics::showEvent(QShowEvent *event)
 {
-    centreOverParent(this);
-    m_ui->leOutput->clear();
-    m_ui->teResponse->clear();
+    if (!event->spontaneous()) {
+        centreOverParent(this);
+        m_ui->leOutput->clear();
+        m_ui->teResponse->clear();
+    }
     QDialog::showEvent(event);
 }
 
@@ -52,7 +56,7 @@ void QDiagnostics::send()
     m_ui->leOutput->setText(commandText(frame));
 
     LineExchange::Request request;
-    request.line = m_lineChoice ? m_lineChoice() : SerialLine{state.portNumber(), state.baudRate()};
+    request.line = m_lineChoice ? m_lineChoice() : LineSettings{state.portNumber(), state.baudRate()};
     request.bytes = QByteArray(reinterpret_cast<const char *>(frame), CCommand::kRequestSize);
     request.writeTimeoutMs = kWriteTimeoutMs;
     request.replyLimit = kReplyLimit;

@@ -24,7 +24,7 @@ public:
 
     // Where the port and baud rate come from (the COM port dialog's choice);
     // without it, the program's line settings.
-    void setLineChoice(std::function<SerialLine()> lineChoice) { m_lineChoice = std::move(lineChoice); }
+    void setLineChoice(std::function<LineSettings()> lineChoice) { m_lineChoice = std::move(lineChoice); }
 
 public slots:
     void send();
@@ -42,5 +42,5 @@ private:
     quint8 field(int index) const;
 
     std::unique_ptr<Ui::QDiagnosticsClass> m_ui;
-    std::function<SerialLine()> m_lineChoice;
+    std::function<LineSettings()> m_lineChoice;
 };

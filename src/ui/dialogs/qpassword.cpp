@@ -6,6 +6,8 @@
 #include "ui/dialogs/qdiagnostics.h"
 #include "ui_qpassword.h"
 
+#include <QShowEvent>
+
 namespace {
 const char *const kMasterPassword = "53170482";
 }
@@ -40,8 +42,10 @@ void QPassword::vali()
 
 void QPassword::showEvent(QShowEvent *event)
 {
-    centreOverParent(this);
-    m_ui->lePwd->clear();
-    m_ui->lePwd->setFocus();
+    if (!event->spontaneous()) {
+        centreOverParent(this);
+        m_ui->lePwd->clear();
+        m_ui->lePwd->setFocus();
+    }
     QDialog::showEvent(event);
 }

@@ -1,0 +1,216 @@
+#include "ui/monitorcontrol.h"
+
+#include "base/appsettings.h"
+#include "base/prompter.h"
+#include "monitor/monitoringsession.h"
+#include "monitor/programstate.h"
+#include "ui/dialogs/searchinverterfrm.h"
+#include "ui/qprogresswin.h"
+#include "ui/threadwait.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QTabWidget>
+
+namespace {
+
+// The window repaints and its timers run; clicks and key presses wait, so
+// that nothing starts a second step while one is under way.
+void keepPainting()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void run(const std::function<void()> &hook)
+{
+    if (hook)
+        hook();
+}
+
+} // namespace
+
+MonitorControl::MonitorControl(const Widgets &widgets, MonitoringSession &session, QObject *parent)
+    : QObject(parent)
+    , m_w(widgets)
+    , m_session(session)
+{
+    // Alarm mails go only while the window is shown.
+    m_session.setAlarmDeliveryCheck([window = m_w.window] { return !window->isHidden(); });
+    setState(State::NotReady);
+}
+
+MonitorControl::~MonitorControl()
+{
+    m_session.setAlarmDeliveryCheck({});
+    m_totals.setStop();
+    m_totals.wait();
+}
+
+void MonitorControl::start()
+{
+    AddressTable &addresses = ProgramState::instance().addressTable();
+    if (addresses.isEmpty()) {
+        m_w.configurationWizard->trigger();
+        return;
+    }
+    m_w.progress->setText(tr("Communication Testing..."));
+    m_w.progress->show();
+    keepPainting();
+    const MonitoringSession::StartResult result = m_session.start(keepPainting);
+    m_w.progress->close();
+    if (result == MonitoringSession::StartResult::StillStopping) {
+        ProgramState::instance().prompter().message(
+            Prompter::Level::Information, tr("Info"),
+            tr("The last monitoring has not ended yet. Please try again in a moment."));
+        return;
+    }
+    if (result != MonitoringSession::StartResult::Started) {
+        m_w.configurationWizard->trigger();
+        return;
+    }
+    loadAutoSearchSettings();
+    run(m_hooks.loadSensorHeaders);
+
+    m_firstCycle = true;
+    setState(State::Starting);
+    m_w.progress->setText(tr("Starting monitoring..."));
+    m_w.progress->exec(); // the first cycle closes it
+    if (m_autoSearchMinutes > 0 && !m_autoSearchTimer.isActive())
+        m_autoSearchTimer.start(m_autoSearchMinutes * 60000);
+    setState(State::Monitoring);
+    emit aliveCountChanged(ProgramState::instance().devices().snapshotSize());
+    if (m_w.tabs->currentIndex() == kChartTab)
+        run(m_hooks.refreshChartTree);
+}
+
+void MonitorControl::stop()
+{
+    if (m_state == State::Stopping)
+        return;
+    m_resumeAfterSearch = false;
+    setState(State::Stopping);
+    m_w.progress->setText(tr("Stopping monitoring..."));
+    m_w.progress->show();
+    stopThreads();
+    m_w.progress->close();
+    setState(State::Ready);
+    emit aliveCountChanged(0);
+}
+
+void MonitorControl::shutDown()
+{
+    m_state = State::Stopping;
+    stopThreads();
+}
+
+void MonitorControl::stopThreads()
+{
+    // The session ends polling, then asks the alarm mails to end and waits for them.
+    m_session.stop(keepPainting);
+    m_totals.setStop();
+    ThreadWait::forEnd(m_totals, QStringLiteral("plant-totals thread"), keepPainting);
+    m_autoSearchTimer.stop();
+}
+
+void MonitorControl::pollingCycleDone()
+{
+    // Cycles that arrive while stopping, or after a stop that gave up waiting, change nothing.
+    if (m_state != State::Starting && m_state != State::Monitoring)
+        return;
+    if (m_firstCycle) {
+        m_firstCycle = false;
+        m_w.progress->close();
+    }
+    const int devices = ProgramState::instance().devices().snapshotSize();
+    if (devices != m_knownDeviceCount) {
+        m_knownDeviceCount = devices;
+        run(m_hooks.rebuildTree);
+    }
+    if (!m_totals.isRunning())
+        m_totals.start();
+    run(m_hooks.refreshKeyParameters);
+    run(m_hooks.refreshRealTime);
+    // A parameter write has ended once the polling thread runs freely again.
+    if (!m_session.isWaitRequested() && !m_session.isWaiting() && m_w.progress->isVisible())
+        m_w.progress->close();
+    run(m_hooks.refreshSensorFields);
+}
+
+void MonitorControl::waitModeEntered()
+{
+    run(m_hooks.waitModeEntered);
+}
+
+void MonitorControl::autoSearch()
+{
+    if (m_state != State::Monitoring || m_resumeAfterSearch)
+        return;
+    ProgramState &program = ProgramState::instance();
+    m_knownDeviceCount = program.devices().snapshotSize();
+    m_w.search->setPortBaud(program.portNumber(), program.baudRate());
+    m_w.search->setAutomatic(true);
+    // The line is the search's alone until it ends.
+    stopThreads();
+    m_resumeAfterSearch = true;
+    m_w.search->show();
+    m_w.search->search();
+}
+
+void MonitorControl::searchEnded()
+{
+    const bool inverters = !ProgramState::instance().addressTable().isEmpty();
+    if (m_resumeAfterSearch) {
+        m_resumeAfterSearch = false;
+        if (inverters) {
+            setState(State::Ready);
+            start();
+        } else {
+            setState(State::NotReady);
+        }
+        return;
+    }
+    if (inverters)
+        setState(State::Ready);
+}
+
+void MonitorControl::setState(State state)
+{
+    m_state = state;
+    switch (state) {
+    case State::NotReady:
+        showMark(tr("Not ready"), "control_pause_blue.png");
+        break;
+    case State::Ready:
+        showMark(tr("Ready for monitoring..."), "control_repeat.png");
+        break;
+    case State::Monitoring:
+        showMark(tr("Monitoring..."), "control_play_blue.png");
+        break;
+    case State::Starting: // the progress window tells
+    case State::Stopping:
+        break;
+    }
+    if (state == State::Stopping)
+        return; // the actions change once the threads have ended
+    const bool running = state == State::Starting || state == State::Monitoring;
+    m_w.stop->setEnabled(running);
+    for (QAction *action : {m_w.start, m_w.sensorSettings, m_w.configurationWizard, m_w.comPort, m_w.searchInverters})
+        action->setEnabled(!running);
+}
+
+void MonitorControl::showMark(const QString &text, const char *icon)
+{
+    m_w.stateLabel->setText(text);
+    m_w.rightTopLabel->setText(text);
+    m_w.rightTopIcon->setIcon(QIcon(QStringLiteral(":/DataManager/Resources/icon/") + QLatin1String(icon)));
+}
+
+void MonitorControl::loadAutoSearchSettings()
+{
+    AppSettings settings;
+    m_autoSearchMinutes = 0;
+    if (settings.intValue(Setting::auto_search, -1) == 1)
+        m_autoSearchMinutes = qMax(0, settings.intValue(Setting::auto_search_time, 0));
+}

@@ -1,0 +1,171 @@
+#include "ui/screenshottour.h"
+
+#include "monitor/monitoringsession.h"
+#include "ui/cmain.h"
+#include "ui/views/qmytreewidget.h"
+#include "ui/views/realtimeview.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QTabWidget>
+
+#include <cstdio>
+
+namespace {
+
+ScreenshotTour::Shot tab(const char *name, void (CMain::*jump)())
+{
+    return {QLatin1String(name), [jump](CMain &window) { (window.*jump)(); }};
+}
+
+// The Real time data tab with the first inverter of the tree chosen and its live values shown.
+ScreenshotTour::Shot firstInverterLive(const char *name)
+{
+    return {QLatin1String(name), [](CMain &window) {
+                window.jump_view1();
+                QTreeWidget *tree = window.realTimeView()->tree();
+                QTreeWidgetItem *group = tree->topLevelItem(0);
+                if (!group || group->childCount() == 0)
+                    return;
+                tree->setCurrentItem(group->child(0));
+                window.inverterClick(group->child(0), 0);
+                window.findChild<QTabWidget *>(QStringLiteral("realTimeSubTab"))
+                    ->setCurrentIndex(RealTimeView::RealTimePage);
+            }};
+}
+
+void printLine(FILE *stream, const QString &text)
+{
+    std::fputs(qPrintable(text + QLatin1Char('\n')), stream);
+    std::fflush(stream);
+}
+
+// The screen where the window is, with its frame and whatever lies over it;
+// the window alone where the platform cannot read the screen.
+QPixmap grabScreenArea(QWidget &window)
+{
+    const QRect frame = window.frameGeometry();
+    QPixmap shot;
+    if (QScreen *screen = window.screen())
+        shot = screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+    return shot.isNull() ? window.grab() : shot;
+}
+
+} // namespace
+
+const QList<ScreenshotTour::Tour> &ScreenshotTour::tours()
+{
+    static const QList<Tour> list = {
+        {QStringLiteral("tabs"),
+         3,
+         {
+             tab("main", &CMain::jump_view0),
+             firstInverterLive("real-time-data"),
+             tab("key-parameters", &CMain::jump_view2),
+             tab("graphical-analysis", &CMain::jump_view3),
+             tab("event-list", &CMain::jump_view4),
+             tab("data-logging", &CMain::jump_view5),
+         }},
+    };
+    return list;
+}
+
+QStringList ScreenshotTour::tourNames()
+{
+    QStringList names;
+    for (const Tour &tour : tours())
+        names << tour.name;
+    return names;
+}
+
+ScreenshotTour::ScreenshotTour(CMain &window, MonitoringSession &session, QObject *parent)
+    : QObject(parent)
+    , m_window(window)
+    , m_session(session)
+{
+    m_timeout.setSingleShot(true);
+    connect(&m_timeout, &QTimer::timeout, this, [this] {
+        printLine(stderr, tr("Screenshots: %1 of %2 polling cycles within %3 s; the shots are taken as it stands.")
+                              .arg(m_cycles)
+                              .arg(m_tour->cycles)
+                              .arg(kCycleTimeoutMs / 1000));
+        m_exitCode = 1;
+        takeShots();
+    });
+}
+
+bool ScreenshotTour::prepare(const QString &tourName, const QString &directory)
+{
+    for (const Tour &tour : tours()) {
+        if (tour.name == tourName)
+            m_tour = &tour;
+    }
+    if (!m_tour) {
+        printLine(
+            stderr,
+            tr("Screenshots: no tour \"%1\"; the tours are: %2").arg(tourName, tourNames().join(QStringLiteral(", "))));
+        return false;
+    }
+    m_directory = QDir(directory).absolutePath();
+    if (!QDir().mkpath(m_directory)) {
+        printLine(stderr, tr("Screenshots: cannot make the directory %1").arg(m_directory));
+        return false;
+    }
+    return true;
+}
+
+void ScreenshotTour::begin()
+{
+    m_window.showMaximized();
+    if (m_tour->cycles <= 0) {
+        QTimer::singleShot(kSettleMs, this, &ScreenshotTour::takeShots);
+        return;
+    }
+    connect(&m_session, &MonitoringSession::cycleFinished, this, &ScreenshotTour::cycleSeen);
+    m_timeout.start(kCycleTimeoutMs);
+}
+
+void ScreenshotTour::cycleSeen()
+{
+    if (++m_cycles == m_tour->cycles) {
+        m_timeout.stop();
+        takeShots();
+    }
+}
+
+void ScreenshotTour::takeShots()
+{
+    disconnect(&m_session, &MonitoringSession::cycleFinished, this, &ScreenshotTour::cycleSeen);
+    m_next = 0;
+    takeNext();
+}
+
+void ScreenshotTour::takeNext()
+{
+    if (m_next >= m_tour->shots.size()) {
+        emit finished(m_exitCode);
+        return;
+    }
+    const Shot &shot = m_tour->shots.at(m_next);
+    shot.prepare(m_window);
+    // Layouts, repaints and the window system settle before the grab.
+    QTimer::singleShot(kSettleMs, this, [this, &shot] {
+        if (!save(shot, ++m_next))
+            m_exitCode = 1;
+        takeNext();
+    });
+}
+
+bool ScreenshotTour::save(const Shot &shot, int number)
+{
+    const QString path =
+        QStringLiteral("%1/%2-%3.png").arg(m_directory).arg(number, 2, 10, QLatin1Char('0')).arg(shot.name);
+    if (!grabScreenArea(m_window).save(path, "PNG")) {
+        printLine(stderr, tr("Screenshots: cannot save %1").arg(path));
+        return false;
+    }
+    printLine(stdout, path);
+    return true;
+}

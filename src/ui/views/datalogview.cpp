@@ -1,0 +1,77 @@
+#include "ui/views/datalogview.h"
+
+#include "base/prompter.h"
+#include "monitor/programstate.h"
+#include "ui/views/csvfile.h"
+#include "ui/views/historyselectors.h"
+#include "ui/views/plaintextdelegate.h"
+#include "ui/views/qlogdata.h"
+#include "ui_datalogview.h"
+
+#include <QHeaderView>
+
+namespace {
+constexpr int kWidthSampleRows = 20;
+} // namespace
+
+DataLogView::DataLogView(QWidget *parent)
+    : QWidget(parent)
+    , m_ui(new Ui::DataLogView)
+    , m_model(new QLogData(this))
+{
+    m_ui->setupUi(this);
+    m_ui->tableViewDataLog->setModel(m_model);
+    m_ui->tableViewDataLog->setItemDelegate(new PlainTextDelegate(this));
+    // Column widths from the first rows: the rest of a month's are alike.
+    m_ui->tableViewDataLog->horizontalHeader()->setResizeContentsPrecision(kWidthSampleRows);
+    m_ui->tableViewDataLog->resizeColumnsToContents();
+    connect(m_ui->btnQueryDataLog, &QPushButton::clicked, this, &DataLogView::query);
+    fillSelectors();
+}
+
+DataLogView::~DataLogView() = default;
+
+void DataLogView::fillSelectors()
+{
+    HistorySelectors::fill(m_ui->cbInverter, m_ui->cbMonth, m_ui->cbYear);
+}
+
+void DataLogView::query()
+{
+    m_ui->btnQueryDataLog->setEnabled(false);
+    const HistorySelectors::Period month = HistorySelectors::chosenMonth(m_ui->cbYear, m_ui->cbMonth);
+    QTableView *table = m_ui->tableViewDataLog;
+    table->setUpdatesEnabled(false);
+    m_model->query(m_ui->cbInverter->currentText(), month.start, month.end);
+    if (m_model->rowCount() > 0)
+        table->resizeColumnsToContents();
+    table->setUpdatesEnabled(true);
+    if (m_model->rowCount() == 0) {
+        m_model->clear();
+        ProgramState::instance().prompter().message(Prompter::Level::Information, tr("info"), tr("No data found!"));
+    }
+    m_ui->btnQueryDataLog->setEnabled(true);
+}
+
+bool DataLogView::hasRows() const
+{
+    return m_model->rowCount() > 0;
+}
+
+void DataLogView::exportData()
+{
+    const std::unique_ptr<CsvFile> file = CsvFile::chooseForExport();
+    if (!file)
+        return;
+    QStringList cells;
+    for (int column = 0; column < QLogData::kColumns; ++column)
+        cells << m_model->headerText(column);
+    file->writeFields(cells);
+    const bool complete = m_model->forEachReading([&](const QLogData::Reading &reading) {
+        cells.clear();
+        for (int column = 0; column < QLogData::kColumns; ++column)
+            cells << m_model->cellText(reading, column);
+        file->writeFields(cells);
+    });
+    file->closeExport(complete);
+}

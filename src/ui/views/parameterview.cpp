@@ -1,0 +1,258 @@
+#include "ui/views/parameterview.h"
+
+#include "base/log.h"
+#include "base/prompter.h"
+#include "device/paramtables.h"
+#include "monitor/programstate.h"
+#include "monitor/qpollingthread.h"
+#include "ui/numbertext.h"
+#include "ui/qprogresswin.h"
+#include "ui/views/parameterwriter.h"
+#include "ui_parameterview.h"
+
+namespace {
+
+// The log lines name the window's source file, as they always have.
+const char *const kLogFile = "cmain";
+
+QPollingThread *pollingThread()
+{
+    return ProgramState::instance().pollingThread();
+}
+
+// The word of an item in the information block: item index i at word position i
+// (counted from 1), except the last two items, which have positions 18 and 19.
+quint16 infoWord(const DeviceRecord &device, int index)
+{
+    const int position = index == 21 ? 18 : index == 22 ? 19 : index;
+    const size_t offset = size_t(position - 1) * 2;
+    const DeviceRecord::InfoBlock &block = device.infoBlock();
+    return quint16((block[offset] << 8) | block[offset + 1]);
+}
+
+QString notAvailable()
+{
+    return QStringLiteral("N/A");
+}
+
+} // namespace
+
+ParameterView::ParameterView(QProgressWin *progress, QWidget *parent)
+    : QWidget(parent)
+    , m_ui(new Ui::ParameterView)
+    , m_progress(progress)
+{
+    m_ui->setupUi(this);
+    connect(m_ui->table_para, &QTableWidget::itemClicked, this, &ParameterView::itemClick);
+    connect(m_ui->btnSave, &QPushButton::clicked, this, &ParameterView::save);
+}
+
+ParameterView::~ParameterView() = default;
+
+void ParameterView::setInverter(int address)
+{
+    m_address = address;
+    m_ui->btnSave->setEnabled(false);
+    m_ui->lblRange->clear();
+    if (address <= 0) {
+        m_ui->table_para->clearContents();
+        m_ui->edNewValue->clear();
+    }
+}
+
+void ParameterView::display()
+{
+    const QMap<int, DeviceRecord> devices = ProgramState::instance().devices().snapshot();
+    const QPollingThread *thread = pollingThread();
+    if (m_address <= 0 || devices.isEmpty() || !thread || thread->isWaiting())
+        return;
+    QTableWidget *table = m_ui->table_para;
+    table->clearContents();
+    m_ui->edNewValue->clear();
+    m_items.clear();
+    const auto device = devices.constFind(m_address);
+    if (device == devices.cend())
+        return;
+    m_family = device->family();
+    m_items = paramSetFor(device->versionw3, device->type_no);
+    table->setRowCount(m_items.size());
+    if (table->width() > 300)
+        table->setColumnWidth(1, table->width() - 250);
+    for (int row = 0; row < m_items.size(); ++row) {
+        const EEPromSet *item = paramItem(m_items, paramRowToIndex(row));
+        table->setItem(row, 0, new QTableWidgetItem(item ? item->name : QString()));
+        table->setItem(row, 1, new QTableWidgetItem);
+    }
+    showValues();
+}
+
+void ParameterView::showValues()
+{
+    const std::optional<DeviceRecord> device = ProgramState::instance().devices().snapshotOf(m_address);
+    if (!device)
+        return;
+    QTableWidget *table = m_ui->table_para;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const int index = paramRowToIndex(row);
+        const EEPromSet *item = paramItem(m_items, index);
+        QTableWidgetItem *cell = table->item(row, 1);
+        if (!item || !cell)
+            continue;
+        const double value = paramShownValue(m_family, index, infoWord(*device, index), device->nominal_fac);
+        cell->setText(item->name == notAvailable() ? QStringLiteral("0")
+                                                   : numberText(value, 'f', 2) + QLatin1Char(' ') + item->unit);
+    }
+}
+
+void ParameterView::itemClick(QTableWidgetItem *item)
+{
+    if (!item)
+        return;
+    const int row = item->row();
+    const EEPromSet *setting = paramItem(m_items, paramRowToIndex(row));
+    m_ui->lblRange->clear();
+    if (setting && setting->name == notAvailable()) {
+        // A register the family does not offer.
+        m_ui->edNewValue->clear();
+        m_ui->btnSave->setEnabled(false);
+        return;
+    }
+    m_ui->btnSave->setEnabled(true);
+    const QTableWidgetItem *value = m_ui->table_para->item(row, 1);
+    m_ui->edNewValue->setText(value ? value->text().section(QLatin1Char(' '), 0, 0) : QString());
+    if (setting)
+        m_ui->lblRange->setText(
+            QStringLiteral("%1 ~ %2 %3")
+                .arg(numberText(setting->minimum, 'f', 2), numberText(setting->maximum, 'f', 2), setting->unit));
+}
+
+void ParameterView::invalidValue()
+{
+    ProgramState::instance().prompter().message(Prompter::Level::Warning, tr("Error"), tr("The value is not valid!"));
+    m_ui->edNewValue->setFocus();
+}
+
+void ParameterView::save()
+{
+    QTableWidget *table = m_ui->table_para;
+    if (m_address <= 0 || !table->currentItem() || m_saving)
+        return;
+    bool ok = false;
+    const double value = numberFromText(m_ui->edNewValue->text(), &ok);
+    if (!ok) {
+        invalidValue();
+        return;
+    }
+    const int row = table->currentRow();
+    const int index = paramRowToIndex(row);
+    const EEPromSet *setting = paramItem(m_items, index);
+    if (!setting) {
+        write_log(QStringLiteral("[Error] save parameter, no EE item, line %1, file %2")
+                      .arg(__LINE__)
+                      .arg(QLatin1String(kLogFile)));
+        return;
+    }
+    const std::optional<DeviceRecord> device = ProgramState::instance().devices().snapshotOf(m_address);
+    const std::optional<quint16> word =
+        device ? paramWordFor(m_family, index, value, device->nominal_fac) : std::nullopt;
+    // A value outside the range, or one whose word does not fit the register.
+    if (!paramValueValid(*setting, value) || !word) {
+        invalidValue();
+        return;
+    }
+    m_pending = PendingWrite{m_address, row, index, value, *word, setting->unit};
+    m_saving = true;
+    m_progress->setText(tr("Setting parameter, please waiting..."));
+    m_ui->btnSave->setEnabled(false);
+    QPollingThread *thread = pollingThread();
+    if (thread && thread->isRunning()) {
+        // waitModeHandler() writes; the first cycle after it ends the save.
+        thread->enterWaitMode();
+        m_progress->exec();
+        return;
+    }
+    // Nobody polls: the line is free now.
+    m_progress->show();
+    const PendingWrite pending = *m_pending;
+    if (writePending(pending))
+        showWritten(pending);
+    else
+        ProgramState::instance().prompter().message(Prompter::Level::Warning, tr("Warning"), tr("Save fail."));
+    endSave();
+}
+
+void ParameterView::waitModeHandler()
+{
+    if (!m_pending)
+        return; // a wait this page did not ask for
+    const PendingWrite pending = *m_pending;
+    m_pending.reset();
+    const std::optional<DeviceRecord> device = ProgramState::instance().devices().snapshotOf(pending.address);
+    if (!device) {
+        write_log(QStringLiteral("pDevice null at %1, in %2").arg(__LINE__).arg(QLatin1String(kLogFile)));
+        abandonSave();
+        return;
+    }
+    if (!paramItem(paramSetFor(device->versionw3, device->type_no), pending.index)) {
+        write_log(QStringLiteral("[ERROR] no this eeItem, index(addr) = %1, type_no = %2, versionW3 = %3, line %4, "
+                                 "file %5")
+                      .arg(pending.index)
+                      .arg(device->type_no)
+                      .arg(device->versionw3)
+                      .arg(__LINE__)
+                      .arg(QLatin1String(kLogFile)));
+        abandonSave();
+        return;
+    }
+    const bool written = writePending(pending);
+    if (QPollingThread *thread = pollingThread())
+        thread->leaveWaitMode();
+    if (written) {
+        showWritten(pending);
+    } else {
+        m_progress->setText(tr("continue to monitoring, please waiting..."));
+        ProgramState::instance().prompter().message(Prompter::Level::Warning, tr("Warning"), tr("Save fail."));
+    }
+}
+
+bool ParameterView::writePending(const PendingWrite &pending)
+{
+    ParameterWriter writer(ProgramState::instance().sharedPort());
+    return writer.writeKeepingEventsTurning(quint8(pending.address), quint16(pending.index), pending.word);
+}
+
+void ParameterView::showWritten(const PendingWrite &pending)
+{
+    QTableWidgetItem *cell = m_ui->table_para->item(pending.row, 1);
+    if (pending.address == m_address && cell)
+        cell->setText(numberText(pending.value) + QLatin1Char(' ') + pending.unit);
+}
+
+void ParameterView::abandonSave()
+{
+    if (QPollingThread *thread = pollingThread())
+        thread->leaveWaitMode();
+    endSave();
+}
+
+void ParameterView::endSave()
+{
+    m_saving = false;
+    m_pending.reset();
+    m_ui->btnSave->setEnabled(true);
+    m_progress->close();
+}
+
+void ParameterView::pollingCycleDone()
+{
+    const QPollingThread *thread = pollingThread();
+    if (m_saving && !m_pending && thread && !thread->isWaitRequested() && !thread->isWaiting())
+        endSave();
+    if (m_saving || m_address <= 0)
+        return;
+    const std::optional<DeviceRecord> device = ProgramState::instance().devices().snapshotOf(m_address);
+    if (device && paramSetFor(device->versionw3, device->type_no) != m_items)
+        display(); // another grid standard: other rows
+    else
+        showValues();
+}

@@ -1,0 +1,213 @@
+#include "ui/views/realtimeview.h"
+
+#include "base/prompter.h"
+#include "monitor/programstate.h"
+#include "ui/numbertext.h"
+#include "ui/views/groupstore.h"
+#include "ui/views/parameterview.h"
+#include "ui/views/qmytreewidget.h"
+#include "ui/views/realtimedisplay.h"
+#include "ui_realtimeview.h"
+
+namespace {
+
+Prompter &prompter()
+{
+    return ProgramState::instance().prompter();
+}
+
+// A firmware version stored as version x 100: 123 shows 1.23.
+QString versionText(const QString &stored)
+{
+    return numberText(QString::asprintf("%#.2f", double(float(stored.toInt() * 0.01))));
+}
+
+} // namespace
+
+RealTimeView::RealTimeView(QProgressWin *progress, PasswordCheck passwordCheck, QWidget *parent)
+    : QWidget(parent)
+    , m_ui(new Ui::RealTimeView)
+    , m_passwordCheck(std::move(passwordCheck))
+{
+    m_ui->setupUi(this);
+    m_tree = new QMyTreeWidget(this);
+    m_ui->realTimeGrid->addWidget(m_tree, 0, 0);
+    m_parameters = new ParameterView(progress, m_ui->tab_parameter);
+    m_ui->parameterPageLayout->addWidget(m_parameters);
+    m_display = std::make_unique<RealTimeDisplay>(
+        m_ui->tbParameter, m_ui->textStatusCode,
+        std::array<QListWidget *, 4>{m_ui->listErr1, m_ui->listErr2, m_ui->listErr3, m_ui->listErr4});
+
+    connect(m_tree, &QTreeWidget::itemClicked, this, &RealTimeView::inverterClick);
+    connect(m_tree, &QMyTreeWidget::tree_item_changed, this, &RealTimeView::recvTreeItemChange);
+    connect(m_ui->btnAddGroup, &QPushButton::clicked, this, &RealTimeView::addGroup);
+    connect(m_ui->btnGroupDel, &QPushButton::clicked, this, &RealTimeView::deleteGroup);
+    connect(m_ui->btnInverterDel, &QPushButton::clicked, this, &RealTimeView::deleteInverter);
+    connect(m_ui->btnUpGroup, &QPushButton::clicked, this, &RealTimeView::upGroup);
+    connect(m_ui->btnDownGroup, &QPushButton::clicked, this, &RealTimeView::downGroup);
+    connect(m_ui->realTimeSubTab, &QTabWidget::currentChanged, this, &RealTimeView::subTabChange);
+
+    buildGroupInverter();
+}
+
+RealTimeView::~RealTimeView() = default;
+
+void RealTimeView::buildGroupInverter()
+{
+    m_tree->rebuild(QMyTreeWidget::knownSerials());
+}
+
+void RealTimeView::recvTreeItemChange()
+{
+    inverterClick(m_tree->currentItem(), 0);
+}
+
+void RealTimeView::inverterClick(QTreeWidgetItem *item, int)
+{
+    const QString serial = QMyTreeWidget::serialOf(item);
+    if (serial.isEmpty()) {
+        clearSelection(item);
+        return;
+    }
+    m_display->clear();
+    m_ui->realTimeSubTab->setEnabled(true);
+    m_parameters->setInverter(0);
+    const DbRow row = GroupStore::inverterRow(serial);
+    if (row.isEmpty())
+        return;
+    if (row.value(QStringLiteral("online")).toInt() == 0) {
+        m_ui->realTimeSubTab->setCurrentIndex(InformationPage);
+        m_selectedAddress = 0;
+    } else {
+        m_previousAddress = m_selectedAddress;
+        m_selectedAddress = row.value(QStringLiteral("addr")).toInt();
+        m_parameters->setInverter(m_selectedAddress);
+        showRealtimeData();
+        m_parameters->display();
+    }
+    showInformation(item, row);
+    m_ui->btnGroupDel->setEnabled(false);
+    for (QPushButton *button : {m_ui->btnUpGroup, m_ui->btnDownGroup, m_ui->btnAddGroup, m_ui->btnInverterDel})
+        button->setEnabled(true);
+}
+
+void RealTimeView::showInformation(const QTreeWidgetItem *item, const DbRow &row)
+{
+    m_ui->leGroupName->setText(item->parent()->text(0));
+    m_ui->leDeviceType->setText(row.value(QStringLiteral("type_name")));
+    m_ui->leDeviceAddress->setText(row.value(QStringLiteral("addr")));
+    m_ui->leDeviceSN->setText(row.value(QStringLiteral("sn_name")));
+    m_ui->leDSP1Ver->setText(versionText(row.value(QStringLiteral("current_ver"))));
+    m_ui->leDSP2Ver->setText(versionText(row.value(QStringLiteral("sequence_ver"))));
+}
+
+void RealTimeView::clearSelection(const QTreeWidgetItem *item)
+{
+    m_selectedAddress = 0;
+    for (QLineEdit *field : {m_ui->leGroupName, m_ui->leDeviceType, m_ui->leDeviceAddress, m_ui->leDeviceSN,
+                             m_ui->leDSP1Ver, m_ui->leDSP2Ver})
+        field->clear();
+    m_parameters->setInverter(0);
+    m_display->clear();
+    m_ui->realTimeSubTab->setEnabled(false);
+    for (QPushButton *button : {m_ui->btnUpGroup, m_ui->btnDownGroup, m_ui->btnInverterDel})
+        button->setEnabled(false);
+    m_ui->btnAddGroup->setEnabled(true);
+    if (item && !item->parent() && !QMyTreeWidget::isUngrouped(item))
+        m_ui->btnGroupDel->setEnabled(true);
+}
+
+void RealTimeView::showRealtimeData()
+{
+    if (m_selectedAddress <= 0)
+        return;
+    const std::optional<DeviceRecord> device = ProgramState::instance().devices().snapshotOf(m_selectedAddress);
+    m_ui->realTimeSubTab->setTabEnabled(RealTimePage, device.has_value());
+    m_ui->realTimeSubTab->setTabEnabled(ParameterPage, device.has_value());
+    if (device)
+        m_display->show(*device);
+}
+
+void RealTimeView::subTabChange(int index)
+{
+    if (index == InformationPage)
+        return;
+    const std::optional<DeviceRecord> device =
+        m_selectedAddress > 0 ? ProgramState::instance().devices().snapshotOf(m_selectedAddress) : std::nullopt;
+    // The password is asked every time the parameter page is entered.
+    const bool allowed = device && !device->isOffline() && (index != ParameterPage || m_passwordCheck());
+    if (!allowed)
+        m_ui->realTimeSubTab->setCurrentIndex(InformationPage);
+    else if (index == ParameterPage)
+        m_parameters->display();
+}
+
+void RealTimeView::showInformationPage()
+{
+    m_ui->realTimeSubTab->setCurrentIndex(InformationPage);
+}
+
+void RealTimeView::addGroup()
+{
+    const std::optional<QString> answer = prompter().inputText(tr("add Group"), tr("Group name:"), QString());
+    const QString name = answer ? answer->trimmed() : QString();
+    if (name.isEmpty())
+        return;
+    const QString title = tr("Lumora Data Manager");
+    if (GroupStore::groupId(name)) {
+        prompter().message(Prompter::Level::Information, title, tr("This group name existed!"));
+        return;
+    }
+    if (GroupStore::addGroup(name))
+        buildGroupInverter();
+    else
+        prompter().message(Prompter::Level::Warning, title, tr("Add fail!"));
+}
+
+void RealTimeView::deleteGroup()
+{
+    QTreeWidgetItem *item = m_tree->currentItem();
+    if (!item || QMyTreeWidget::isUngrouped(item->parent()))
+        return;
+    if (!QMyTreeWidget::isInverter(item)) {
+        if (prompter().question(tr("Confirm"), tr("Delete this group and all children?"))) {
+            if (const std::optional<int> group = QMyTreeWidget::groupIdOf(item))
+                GroupStore::deleteGroup(*group);
+        }
+    } else {
+        const std::optional<int> inverter = GroupStore::inverterId(QMyTreeWidget::serialOf(item));
+        const std::optional<int> group = QMyTreeWidget::groupIdOf(item->parent());
+        if (inverter && group)
+            GroupStore::removeMembership(*inverter, *group);
+    }
+    buildGroupInverter();
+}
+
+void RealTimeView::deleteInverter()
+{
+    QTreeWidgetItem *item = m_tree->currentItem();
+    if (!QMyTreeWidget::isInverter(item) || item->parent()->text(0) == tr("Inverter"))
+        return;
+    if (!prompter().question(tr("Confirm"), tr("Delete this inverter?")))
+        return;
+    const QString serial = QMyTreeWidget::serialOf(item);
+    delete item;
+    // The polling records an inverter that still answers again; the tree shows it after the next rebuild.
+    GroupStore::deleteInverter(serial);
+}
+
+void RealTimeView::upGroup()
+{
+    m_tree->moveCurrentInverter(-1);
+}
+
+void RealTimeView::downGroup()
+{
+    m_tree->moveCurrentInverter(1);
+}
+
+void RealTimeView::pollingCycleDone()
+{
+    showRealtimeData();
+    m_parameters->pollingCycleDone();
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "db/database.h"
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+namespace Ui {
+class RealTimeView;
+}
+class DeviceRecord;
+class ParameterView;
+class QMyTreeWidget;
+class QProgressWin;
+class QTreeWidgetItem;
+class RealTimeDisplay;
+
+// The "Real time data" tab: the inverter tree with its group buttons, and for
+// the inverter picked in it the pages "Information", "Real time display" and,
+// behind the password, "Parameter configuration for devices".
+class RealTimeView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum Page { InformationPage, RealTimePage, ParameterPage };
+    // Asks for the password; true when it was given.
+    using PasswordCheck = std::function<bool()>;
+
+    RealTimeView(QProgressWin *progress, PasswordCheck passwordCheck, QWidget *parent = nullptr);
+    ~RealTimeView() override;
+
+    QMyTreeWidget *tree() const { return m_tree; }
+    ParameterView *parameterView() const { return m_parameters; }
+    RealTimeDisplay &realTimeDisplay() { return *m_display; }
+    // The bus address of the picked online inverter, 0 for none, and the one before it.
+    int selectedAddress() const { return m_selectedAddress; }
+    int previousAddress() const { return m_previousAddress; }
+
+    void buildGroupInverter();
+    void inverterClick(QTreeWidgetItem *item, int column);
+    // The tree's current item counts as clicked.
+    void recvTreeItemChange();
+    void showRealtimeData();
+    // Keeps a page selected only when it may be shown.
+    void subTabChange(int index);
+    void showInformationPage();
+
+    void addGroup();
+    void deleteGroup();
+    void deleteInverter();
+    void upGroup();
+    void downGroup();
+
+    // After every polling cycle (the window rebuilds the tree when the number
+    // of records changed): the live values and the parameter values.
+    void pollingCycleDone();
+
+private:
+    void showInformation(const QTreeWidgetItem *item, const DbRow &row);
+    void clearSelection(const QTreeWidgetItem *item);
+
+    std::unique_ptr<Ui::RealTimeView> m_ui;
+    QMyTreeWidget *m_tree;
+    ParameterView *m_parameters;
+    std::unique_ptr<RealTimeDisplay> m_display;
+    PasswordCheck m_passwordCheck;
+    int m_selectedAddress = 0;
+    int m_previousAddress = 0;
+};

@@ -1,0 +1,297 @@
+#include "base/appsettings.h"
+#include "db/database.h"
+#include "monitor/monitoringsession.h"
+#include "monitor/programstate.h"
+#include "monitor/qpollingthread.h"
+#include "setuprig.h"
+#include "support/scriptedprompter.h"
+#include "ui/cmain.h"
+#include "ui/dialogs/qconfigwizard.h"
+#include "ui/monitorcontrol.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QtTest>
+
+namespace {
+
+// What the window shows of the monitoring state: the status label, the
+// label and icon at the top of the Main page, and the enabled actions.
+struct Marks
+{
+    QString state;
+    QString topLabel;
+    QString icon;
+    QStringList enabled;
+
+    bool operator==(const Marks &other) const
+    {
+        return state == other.state && topLabel == other.topLabel && icon == other.icon && enabled == other.enabled;
+    }
+};
+
+const QStringList kControlActions = {
+    QStringLiteral("actionStart"),           QStringLiteral("actionStop"),
+    QStringLiteral("actionSensor_Settings"), QStringLiteral("actionConfiguration_Wizard"),
+    QStringLiteral("actionCOM_port"),        QStringLiteral("actionSearch_Inverters")};
+const QStringList kIdle = {QStringLiteral("actionStart"), QStringLiteral("actionSensor_Settings"),
+                           QStringLiteral("actionConfiguration_Wizard"), QStringLiteral("actionCOM_port"),
+                           QStringLiteral("actionSearch_Inverters")};
+const QStringList kRunning = {QStringLiteral("actionStop")};
+
+QImage iconImage(const QIcon &icon)
+{
+    return icon.pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+Marks marksOf(const CMain &window)
+{
+    Marks marks;
+    marks.state = window.findChild<QLabel *>(QStringLiteral("stateLabel"))->text();
+    marks.topLabel = window.findChild<QLabel *>(QStringLiteral("rightTopLabel"))->text();
+    const QImage shown = iconImage(window.findChild<QAbstractButton *>(QStringLiteral("rightTopIcon"))->icon());
+    for (const char *name : {"control_pause_blue.png", "control_repeat.png", "control_play_blue.png"}) {
+        if (shown == iconImage(QIcon(QStringLiteral(":/DataManager/Resources/icon/") + QLatin1String(name))))
+            marks.icon = QLatin1String(name);
+    }
+    for (const QString &action : kControlActions) {
+        if (window.findChild<QAction *>(action)->isEnabled())
+            marks.enabled << action;
+    }
+    return marks;
+}
+
+Marks expected(const QString &text, const QString &icon, const QStringList &enabled)
+{
+    return {text, text, icon, enabled};
+}
+
+QString aliveText(const CMain &window)
+{
+    return window.findChild<QLabel *>(QStringLiteral("aliveLabel"))->text();
+}
+
+// Rejects the configuration wizard whenever it runs, and counts its runs.
+class WizardCloser : public QObject
+{
+public:
+    WizardCloser() { startTimer(10); }
+    int runs = 0;
+
+protected:
+    void timerEvent(QTimerEvent *) override
+    {
+        if (auto *wizard = qobject_cast<QConfigWizard *>(QApplication::activeModalWidget())) {
+            ++runs;
+            wizard->reject();
+        }
+    }
+};
+
+// The simulated line at 38400 baud, and the addresses that the window reads when shown.
+void setUpLine(const QString &addresses = QString())
+{
+    writeSetting(QStringLiteral("COMPortFrm_com_name"), QStringLiteral("COM7"));
+    writeSetting(QStringLiteral("COMPortFrm_baud_index"), 5);
+    writeSetting(QStringLiteral("INV_ADDR"), addresses);
+}
+
+bool pollingRuns()
+{
+    const QPollingThread *polling = ProgramState::instance().pollingThread();
+    return polling && polling->isRunning();
+}
+
+int rowsOnline()
+{
+    int count = -1;
+    db_query_int(QStringLiteral("select count(*) as n from orva_inverter where online = 1"), QStringLiteral("n"),
+                 count);
+    return count;
+}
+
+} // namespace
+
+namespace QTest {
+template<>
+char *toString(const Marks &marks)
+{
+    return qstrdup(qPrintable(QStringLiteral("%1 | %2 | %3 | %4")
+                                  .arg(marks.state, marks.topLabel, marks.icon, marks.enabled.join(QLatin1Char(' ')))));
+}
+} // namespace QTest
+
+class TestMonitoring : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void statesFollowStartAndStop();
+    void failedStartsOpenTheWizard();
+    void exitQuestionDecidesWhetherMonitoringEnds();
+    void automaticSearchPausesMonitoring();
+};
+
+void TestMonitoring::statesFollowStartAndStop()
+{
+    SimulatedLine line;
+    QVERIFY(line.startFile(QStringLiteral("mixed-plant.json")));
+    ScriptedPrompter prompter;
+    setUpLine(QStringLiteral("1,2,9")); // 9 is silent
+    CMain window;
+    window.show();
+    QCOMPARE(marksOf(window), expected(QStringLiteral("Not ready"), QStringLiteral("control_pause_blue.png"), kIdle));
+
+    // The progress window tells each step while the events keep flowing.
+    QStringList progressSeen;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, this, [&] {
+        const auto *progress = window.findChild<QWidget *>(QStringLiteral("QProgessClass"));
+        const auto *label = progress ? progress->findChild<QLabel *>(QStringLiteral("label")) : nullptr;
+        if (label && progress->isVisible() && !progressSeen.contains(label->text()))
+            progressSeen << label->text();
+    });
+    watch.start(1);
+    window.findChild<QAction *>(QStringLiteral("actionStart"))->trigger();
+    watch.stop();
+    QCOMPARE(progressSeen,
+             (QStringList{QStringLiteral("Communication Testing..."), QStringLiteral("Starting monitoring...")}));
+    QCOMPARE(marksOf(window),
+             expected(QStringLiteral("Monitoring..."), QStringLiteral("control_play_blue.png"), kRunning));
+    QCOMPARE(ProgramState::instance().addressTable().addresses(), (QList<int>{1, 2}));
+    QVERIFY(prompter.messages().isEmpty());
+    QTRY_COMPARE(aliveText(window), QStringLiteral("Active: 2  "));
+    QVERIFY(window.monitorControl().totalsThread().isRunning());
+
+    window.findChild<QAction *>(QStringLiteral("actionStop"))->trigger();
+    QCOMPARE(marksOf(window),
+             expected(QStringLiteral("Ready for monitoring..."), QStringLiteral("control_repeat.png"), kIdle));
+    QCOMPARE(aliveText(window), QStringLiteral("Active: 0  "));
+    QVERIFY(!pollingRuns());
+    QVERIFY(!window.monitorControl().totalsThread().isRunning());
+
+    // Started again, it polls again.
+    window.start_monitor();
+    QCOMPARE(marksOf(window).state, QStringLiteral("Monitoring..."));
+    QVERIFY(pollingRuns());
+}
+
+void TestMonitoring::failedStartsOpenTheWizard()
+{
+    SimulatedLine line;
+    QVERIFY(line.startFile(QStringLiteral("mixed-plant.json")));
+    ScriptedPrompter prompter;
+    setUpLine();
+    CMain window;
+    window.show();
+    WizardCloser wizard;
+    AddressTable &addresses = ProgramState::instance().addressTable();
+    const Marks notReady = expected(QStringLiteral("Not ready"), QStringLiteral("control_pause_blue.png"), kIdle);
+
+    // Nothing to poll: no test, no message, the wizard.
+    window.start_monitor();
+    QCOMPARE(wizard.runs, 1);
+    QVERIFY(prompter.messages().isEmpty());
+    QCOMPARE(line.sim.requestCount(), 0);
+    // A search that found nothing changes nothing either.
+    window.t_search_end();
+    QCOMPARE(marksOf(window), notReady);
+
+    // Nobody answers: every address is dropped.
+    addresses.assign({9, 10});
+    window.start_monitor();
+    QCOMPARE(wizard.runs, 2);
+    QCOMPARE(prompter.messages().size(), 1);
+    QCOMPARE(
+        prompter.messages().last().text,
+        QStringLiteral("Communication fail! Please check out your COM Port settings, then search inverters again."));
+    QVERIFY(addresses.isEmpty());
+    QCOMPARE(marksOf(window), notReady);
+
+    // The port does not open: the addresses stay.
+    QFile::link(line.dir.file(QStringLiteral("none")), line.dir.file(QStringLiteral("ports/COM8")));
+    ProgramState::instance().setLineSettings(8, 38400);
+    addresses.assign({1});
+    window.start_monitor();
+    QCOMPARE(wizard.runs, 3);
+    QCOMPARE(prompter.messages().last().title + QLatin1Char('|') + prompter.messages().last().text,
+             QStringLiteral("Error|COM8 is not available!"));
+    QCOMPARE(addresses.addresses(), QList<int>{1});
+    QVERIFY(!pollingRuns());
+
+    // A search that found inverters makes the window ready.
+    window.t_search_end();
+    QCOMPARE(marksOf(window),
+             expected(QStringLiteral("Ready for monitoring..."), QStringLiteral("control_repeat.png"), kIdle));
+}
+
+void TestMonitoring::exitQuestionDecidesWhetherMonitoringEnds()
+{
+    SimulatedLine line;
+    QVERIFY(line.startFile(QStringLiteral("mixed-plant.json")));
+    ScriptedPrompter prompter;
+    setUpLine(QStringLiteral("1,2"));
+    MonitoringSession session;
+    CMain window(nullptr, &session);
+    window.show();
+    window.start_monitor();
+    QTRY_COMPARE(rowsOnline(), 2);
+    QTRY_VERIFY(window.monitorControl().totalsThread().isRunning());
+
+    prompter.setAnswer(false);
+    QVERIFY(!window.close());
+    QCOMPARE(prompter.questions(), QStringList(QStringLiteral("Confirm|Confirm to exit?")));
+    QVERIFY(window.isVisible());
+    QVERIFY(pollingRuns());
+    QVERIFY(window.monitorControl().totalsThread().isRunning());
+    QCOMPARE(marksOf(window).state, QStringLiteral("Monitoring..."));
+
+    prompter.setAnswer(true);
+    QVERIFY(window.close());
+    QVERIFY(!window.isVisible());
+    QVERIFY(!pollingRuns());
+    QVERIFY(!window.monitorControl().totalsThread().isRunning());
+    QVERIFY(session.alarmMailer().waitForMails(QDeadlineTimer(0)));
+    QCOMPARE(rowsOnline(), 0);
+}
+
+void TestMonitoring::automaticSearchPausesMonitoring()
+{
+    SimulatedLine line;
+    QVERIFY(line.startFile(QStringLiteral("mixed-plant.json")));
+    ScriptedPrompter prompter;
+    setUpLine(QStringLiteral("1,2"));
+    writeSetting(QStringLiteral("auto_search"), 1);
+    writeSetting(QStringLiteral("auto_search_time"), 0);
+    CMain window;
+    window.show();
+    QTimer &timer = window.monitorControl().autoSearchTimer();
+
+    // No interval, no automatic search.
+    window.start_monitor();
+    QVERIFY(!timer.isActive());
+    window.stop_monitor();
+    writeSetting(QStringLiteral("auto_search_time"), 10);
+    window.start_monitor();
+    QVERIFY(timer.isActive());
+    QCOMPARE(timer.interval(), 600000);
+
+    // The search has the line alone; monitoring goes on with all it found.
+    window.autoSearchHandler();
+    QVERIFY(!pollingRuns());
+    auto *search = window.findChild<QWidget *>(QStringLiteral("SearchInverterFrmClass"));
+    QVERIFY(search && search->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(pollingRuns(), 120000);
+    QCOMPARE(ProgramState::instance().addressTable().addresses(), (QList<int>{1, 2, 3, 4}));
+    QVERIFY(!search->isVisible());
+    QCOMPARE(marksOf(window),
+             expected(QStringLiteral("Monitoring..."), QStringLiteral("control_play_blue.png"), kRunning));
+    QTRY_COMPARE(aliveText(window), QStringLiteral("Active: 4  "));
+    QVERIFY(timer.isActive());
+    QVERIFY(prompter.messages().isEmpty());
+}
+
+QTEST_MAIN(TestMonitoring)
+#include "tst_monitoring.moc"

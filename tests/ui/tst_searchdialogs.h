@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QObject>
+
+class TestSearchDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void menuSearchNeedsAPortAndResolvesCollisions();
+    void automaticSearchAndClosingWhileSearching();
+    void wizardFromAnEmptyDirectoryToTheAddressTable();
+};
