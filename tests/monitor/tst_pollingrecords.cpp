@@ -153,6 +153,25 @@ void TestPollingRecords::recordWindowAndInterval()
              (QStringList{"2026-06-01 07:59:00", "2026-06-01 08:00:00", "2026-06-01 08:01:00", "2026-06-01 17:59:00"}));
 }
 
+void TestPollingRecords::readingsOnTheGridAfterARestart()
+{
+    PollingRig rig;
+    QVERIFY(rig.startPlant(kOneInverter, {1}));
+    rig.setSetting(Setting::rbAuto, 1);
+    // Left online by a run that crashed; its inverter is not on the line any more.
+    QCOMPARE(db_exec("INSERT INTO orva_inverter (sn_name,online) VALUES ('LE44A0099999',1)"), 0);
+    QVERIFY(rig.run(10, [&](int cycle) {
+        if (cycle == 1) {
+            QVERIFY(rig.written());
+            QCOMPARE(column(rig.inverterRows(), "online"), (QStringList{"0", "1"}));
+        }
+        rig.clock.advance(25000 - (cycle == 1 ? 3000 : 100)); // a cycle every 25 s
+    }));
+    // One reading in every minute from the first, never an interval after the last one.
+    QCOMPARE(column(rig.logRows(), "log_time"),
+             (QStringList{"2026-06-01 13:00:00", "2026-06-01 13:01:15", "2026-06-01 13:02:05", "2026-06-01 13:03:20"}));
+}
+
 void TestPollingRecords::passGivenUpIsTakenAgain()
 {
     // SQLite gives up the pass's transaction at the second row, as on a full disk:
