@@ -405,7 +405,8 @@ void TestSearch::failedSearchKeepsTheList()
         QString output;
         QTextStream out(&output);
         HeadlessSearch headless(false, out);
-        QTimer::singleShot(1500, [&] { hangUp ? sim.reset() : headless.stop(); });
+        QObject scope; // no late shot at what this pass leaves behind
+        QTimer::singleShot(1500, &scope, [&] { hangUp ? sim.reset() : headless.stop(); });
         SettingsReport report(out);
         QCOMPARE(headless.run(report), int(LoggerExit::ListKept));
         QVERIFY2(
