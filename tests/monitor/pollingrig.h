@@ -10,9 +10,6 @@
 #include <QDateTime>
 #include <functional>
 
-// The values of one column, row by row.
-QStringList column(const DbRows &rows, const QString &name);
-
 // A polling thread on a simulated plant: a temporary application directory
 // with a real database, the simulator linked as ports/COM7 at 38400 baud, and
 // the program's clock in the test's hand (the thread's pauses pass at once).
@@ -21,6 +18,8 @@ class PollingRig
 public:
     static constexpr int kPort = 7;
     static constexpr int kBaud = 38400;
+    // One EUR inverter at address 1; register 1 holds 4660.
+    static const QByteArray kOneInverter;
 
     explicit PollingRig(const QDateTime &start = QDateTime(QDate(2026, 6, 1), QTime(13, 0)));
     ~PollingRig();
@@ -39,6 +38,9 @@ public:
     bool run(int cycles, const std::function<void(int)> &perCycle = {}, int timeoutMs = 60000);
     // Until the polling thread's database writer has written everything handed over.
     bool written() { return thread.databaseWriter().waitUntilWritten(20000); }
+    // A perCycle for run() that moves the clock so that every cycle begins a minute after
+    // the one before, and each one records; also runs first.
+    std::function<void(int)> minuteCycles(const std::function<void(int)> &also = {});
     // Called on the simulator's thread with every inverter or sensor request heard.
     void onRequest(const std::function<void(const QByteArray &frame)> &handler);
     // How many requests the simulator heard for an inverter address, or for sensors with address 0.
@@ -47,6 +49,10 @@ public:
     // The words recorded for an inverter of the plant: registers 186 to 270
     // (270 is register 1 of the information read), or 186 to 215 for USA1.
     QString expectedMonitorData(int inverter, bool usa1) const;
+
+    // One column of rows; rows as a header of their columns and a line of values each.
+    static QStringList column(const DbRows &rows, const QString &name);
+    static QString rowsText(const DbRows &rows);
 
     DbRows inverterRows() const;
     DbRows logRows() const;

@@ -2,15 +2,13 @@
 
 #include <QObject>
 
-// The polling thread's course: offline and back, a lost port, wait mode,
-// stopping, the hourly reset of the alarm memory.
+// The polling thread's course: a lost port, wait mode, stopping, the hourly reset of the
+// alarm memory, the communication test.
 class TestPollingControl : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void offlineAfterThreeFailuresAndBack_data();
-    void offlineAfterThreeFailuresAndBack();
     void portMissingBacksOff();
     void waitModeAfterTheInverterBeingRead();
     void stopInTheMiddleOfAPass();

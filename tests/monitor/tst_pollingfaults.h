@@ -2,14 +2,13 @@
 
 #include <QObject>
 
-// Bad input: inverters that misbehave, serial texts and families that change,
-// a database that takes no writes for a while, many addresses.
+// Bad input: serial texts and families that change, a database that takes no
+// writes for a while.
 class TestPollingFaults : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void garbageAndSilenceMidBlock();
     void serialTexts();
     void newSerialStartsAfresh();
     void deletedInverterRecordedAgain();
@@ -17,5 +16,4 @@ private slots:
     void databaseRefusesWrites_data();
     void databaseRefusesWrites();
     void readingsWaitADayAtMost();
-    void manyAddresses();
 };
