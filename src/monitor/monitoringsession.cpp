@@ -108,6 +108,12 @@ bool MonitoringSession::stop(const Hook &whileWaiting)
     return true;
 }
 
+void MonitoringSession::setPollSilentInverters(bool poll)
+{
+    m_pollSilent = poll;
+    m_polling->setProbeOfflineInverters(poll);
+}
+
 int MonitoringSession::readingsWaiting() const
 {
     return m_polling->databaseWriter().readingsWaiting();

@@ -47,8 +47,9 @@ public:
 
     // Instead, the test only tells who answered: silent inverters (asleep at
     // night) stay in the table and are polled as offline until they answer,
-    // and monitoring starts even when none answers. Off by default.
-    void setPollSilentInverters(bool poll) { m_pollSilent = poll; }
+    // at growing intervals, and monitoring starts even when none answers.
+    // Off by default.
+    void setPollSilentInverters(bool poll);
     // The addresses that did not answer the last start's test, ascending.
     QList<int> silentAtStart() const { return m_silentAtStart; }
 

@@ -193,12 +193,12 @@ void QPollingThread::countUnreachable(DeviceReader &reader, QDevice &device)
         m_recorder.markOffline(device.sn_name);
 }
 
-// An offline inverter (asleep at night, switched off) is only asked whether it
+// With the probe on, an offline inverter (asleep at night, switched off) is only asked whether it
 // answers, at growing intervals, instead of being read in full every cycle.
 // True when it is left alone in this cycle.
 bool QPollingThread::stillAsleep(QDevice &device)
 {
-    if (!device.isOffline()) {
+    if (!m_probeOffline || !device.isOffline()) {
         m_asleep.remove(device.addr);
         return false;
     }

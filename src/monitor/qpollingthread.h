@@ -20,8 +20,8 @@ class DeviceReader;
 // and records readings into orva_monitor_log, on the grid of the recording
 // interval. The database work is handed to a writer thread, so that the line
 // never waits for the disk; a run begins by setting every row offline and ends
-// when what was recorded is written. While the port cannot be opened, and
-// while an inverter is offline, the attempts back off. It can be stopped, and
+// when what was recorded is written. While the port cannot be opened the
+// attempts back off. It can be stopped, and
 // asked to wait between cycles so that parameter writes can use the line alone.
 class QPollingThread : public QThread
 {
@@ -36,6 +36,11 @@ public:
     void leaveWaitMode();
     bool isWaitRequested() const { return m_waitRequest.load(); }
     bool isWaiting() const { return m_waiting.load(); }
+
+    // Offline inverters (asleep at night) are then only asked whether they
+    // answer, after 1 s, then twice as long each time up to 30 s, instead of
+    // being read in full every cycle. Off by default; set before start().
+    void setProbeOfflineInverters(bool probe) { m_probeOffline = probe; }
 
     // What waits to be written, for status and for tests.
     DatabaseWriter &databaseWriter() { return m_writer; }
@@ -80,5 +85,6 @@ private:
     MonitorRecorder m_recorder{m_writer};
     ReadingSchedule m_schedule;
     LineOutage m_line;
+    bool m_probeOffline = false;
     QHash<int, Backoff> m_asleep; // the offline inverters' wake-up checks, by bus address
 };
