@@ -3,15 +3,11 @@
 # reading a minute each for the whole of 2025 (2,102,400 readings, about 1 GB), in the
 # order the recorder writes them (minute by minute, the four inverters in turn).
 # The database has the base schema only, as one of an earlier installation: the
-# benchmark times how the program adds its history summary to it. The demo uses it for
-# some days of past readings before today.
-# Usage: bench/make_history_db.sh <database file> [days, default 365] [first day, default 2025-01-01]
+# benchmark times how the program adds its history summary to it.
+# Usage: bench/make_history_db.sh <database file> [days, default 365]
 set -euo pipefail
 db=${1:?usage: make_history_db.sh <database file> [days]}
 days=${2:-365}
-first=${3:-2025-01-01}
-# The season peaks at day 172 of the year (late June).
-first_day_of_year=$(( $(date -d "$first" +%-j) - 1 ))
 here="$(cd "$(dirname "$0")" && pwd)"
 rm -f "$db" "$db-wal" "$db-shm"
 
@@ -38,13 +34,13 @@ WITH RECURSIVE minutes(m) AS (SELECT 0 UNION ALL SELECT m + 1 FROM minutes WHERE
 readings AS (
   SELECT m, inv.id AS id, inv.versionw3 AS versionw3,
          CAST(max(0, (1.0 - ((m % 1440 - 780) / 420.0) * ((m % 1440 - 780) / 420.0)))
-              * (0.6 + 0.4 * (1.0 - abs((m / 1440 + $first_day_of_year) % 365 - 172) / 183.0))
+              * (0.6 + 0.4 * (1.0 - abs(m / 1440 - 172) / 183.0))
               * (CASE inv.id WHEN 1 THEN 4200 WHEN 2 THEN 5800 WHEN 3 THEN 4800 ELSE 14500 END)
               * (0.9 + (abs(random()) % 200) / 1000.0) AS INTEGER) AS power
   FROM minutes CROSS JOIN orva_inverter inv)
 INSERT INTO orva_monitor_log (versionw3, log_time, inverter_id, state_code, err1, err2, err3, err4,
                               monitor_data, efficiency, sensor_value)
-SELECT versionw3, strftime('%Y-%m-%d %H:%M:%S', '$first', '+' || m || ' minutes'), id,
+SELECT versionw3, strftime('%Y-%m-%d %H:%M:%S', '2025-01-01', '+' || m || ' minutes'), id,
        CASE WHEN power > 0 THEN 3 ELSE 1 END,
        CASE WHEN id = 3 AND m % 60 BETWEEN 1 AND 3 THEN 8 ELSE 0 END, 0, 0, 0,
        CASE WHEN versionw3 = 303

@@ -120,7 +120,7 @@ void CMain::createDialogs()
 void CMain::createDashboard()
 {
     const Ui::CMainClass &ui = *m_ui;
-    m_dashboard = new DashboardView({ui.frame, ui.titleFrame, ui.lblTitle, ui.msgFrame, ui.lblMessage}, this);
+    m_dashboard = new DashboardView({ui.frame, ui.titleFrame, ui.lblTitle, ui.msgFrame, ui.lblMessage, ui.rightTopLabel}, this);
     ui.dashboardLayout->addWidget(m_dashboard);
     m_fontSettings->setDashboard(m_dashboard);
 }

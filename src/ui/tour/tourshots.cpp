@@ -2,6 +2,7 @@
 
 #include "base/clock.h"
 #include "ui/cmain.h"
+#include "ui/views/qmylabel.h"
 #include "ui/views/qmytreewidget.h"
 #include "ui/views/realtimeview.h"
 
@@ -103,7 +104,15 @@ void queryDataLog(CMain &window)
 QList<Shot> tabs()
 {
     return {
-        {QStringLiteral("main"), [](CMain &window) { window.jump_view0(); }},
+        // Today's energy comes from the EUR or USA inverter last shown on the real-time tab.
+        {QStringLiteral("main"),
+         [](CMain &window) {
+             showInverterPage(window, QLatin1String(kEurSerial), RealTimeView::RealTimePage);
+             window.jump_view0();
+         },
+         [](const CMain &window) {
+             return !child<QMyLabel>(window, "field8")->valueText().startsWith(QLatin1String("0.00"));
+         }},
         {QStringLiteral("real-time-data"),
          [](CMain &window) { showInverterPage(window, QLatin1String(kUsa1Serial), RealTimeView::RealTimePage); }},
         {QStringLiteral("key-parameters"), [](CMain &window) { window.jump_view2(); }},
