@@ -85,7 +85,7 @@ void queryEvents(CMain &window)
     });
 }
 
-// The month's readings of the EUR inverter, from the afternoon of the first day on.
+// The month's readings of the EUR inverter, from the first midday on.
 void queryDataLog(CMain &window)
 {
     window.jump_view5();
@@ -93,9 +93,9 @@ void queryDataLog(CMain &window)
     later(window, [&window] {
         window.queryDataLog();
         auto *table = child<QTableView>(window, "tableViewDataLog");
-        const QModelIndex afternoon = table->model()->index(14 * 60, 0);
-        if (afternoon.isValid())
-            table->scrollTo(afternoon, QAbstractItemView::PositionAtTop);
+        const QModelIndex midday = table->model()->index(6 * 60, 0);
+        if (midday.isValid())
+            table->scrollTo(midday, QAbstractItemView::PositionAtTop);
     });
 }
 
