@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QTabWidget>
 
 namespace TourShots {
 
@@ -28,8 +29,23 @@ Shot actionShot(const char *name, const char *action)
 
 QList<Shot> dialogs()
 {
+    Shot mainView = dialogShot("main-view-configuration", &CMain::menu_mainViewConfig);
+    const auto open = mainView.prepare;
+    // Behind the dialogs: the dashboard with today's energy, as on the tabs tour.
+    mainView.prepare = [open](CMain &window) {
+        showPlantDashboard(window);
+        open(window);
+    };
+    mainView.ready = [](CMain &window) { return modal<QDialog>() && dashboardShowsTodaysEnergy(window); };
+    mainView.keepDialogs = true;
     return {
-        dialogShot("main-view-configuration", &CMain::menu_mainViewConfig),
+        mainView,
+        // Its second page: the fields' places on the dashboard.
+        {QStringLiteral("main-view-arrangement"),
+         [](CMain &) {
+             if (QDialog *dialog = modal<QDialog>())
+                 child<QTabWidget>(*dialog, "tabWidget")->setCurrentIndex(1);
+         }},
         actionShot("font-settings", "actionFont_Settings"),
         dialogShot("background", &CMain::on_actionBackground_Graphics_triggered),
         dialogShot("alarm", &CMain::menu_alarm),

@@ -48,7 +48,7 @@ const QList<ScreenshotTour::Tour> &ScreenshotTour::tours()
         {QStringLiteral("tabs"), 3, TourShots::tabs()},
         {QStringLiteral("realtime"), 3, TourShots::realTime()},
         {QStringLiteral("parameter"), 3, TourShots::parameterChange()},
-        {QStringLiteral("dialogs"), 1, TourShots::dialogs()},
+        {QStringLiteral("dialogs"), 3, TourShots::dialogs()},
         // From an application directory without a port or inverters: nothing polls before the wizard.
         {QStringLiteral("wizard"), 0, TourShots::wizard()},
     };

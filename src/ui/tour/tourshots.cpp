@@ -54,6 +54,18 @@ void showInverterPage(CMain &window, const QString &serial, int page)
     child<QTabWidget>(window, "realTimeSubTab")->setCurrentIndex(page);
 }
 
+void showPlantDashboard(CMain &window)
+{
+    // Today's energy comes from the EUR or USA inverter last shown on the real-time tab.
+    showInverterPage(window, QLatin1String(kEurSerial), RealTimeView::RealTimePage);
+    window.jump_view0();
+}
+
+bool dashboardShowsTodaysEnergy(const CMain &window)
+{
+    return !child<QMyLabel>(window, "field8")->valueText().startsWith(QLatin1String("0.00"));
+}
+
 namespace {
 
 // The largest inverter's power per hour of the day over the past week.
@@ -104,15 +116,7 @@ void queryDataLog(CMain &window)
 QList<Shot> tabs()
 {
     return {
-        // Today's energy comes from the EUR or USA inverter last shown on the real-time tab.
-        {QStringLiteral("main"),
-         [](CMain &window) {
-             showInverterPage(window, QLatin1String(kEurSerial), RealTimeView::RealTimePage);
-             window.jump_view0();
-         },
-         [](const CMain &window) {
-             return !child<QMyLabel>(window, "field8")->valueText().startsWith(QLatin1String("0.00"));
-         }},
+        {QStringLiteral("main"), showPlantDashboard, dashboardShowsTodaysEnergy},
         {QStringLiteral("real-time-data"),
          [](CMain &window) { showInverterPage(window, QLatin1String(kUsa1Serial), RealTimeView::RealTimePage); }},
         {QStringLiteral("key-parameters"), [](CMain &window) { window.jump_view2(); }},

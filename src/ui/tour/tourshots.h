@@ -58,5 +58,8 @@ bool choose(QComboBox *box, const QString &text);
 QTreeWidgetItem *inverterItem(const QTreeWidget &tree, const QString &serial);
 // Shows the real-time tab with the inverter chosen in its tree and the sub-page at the index.
 void showInverterPage(CMain &window, const QString &serial, int page);
+// The Main tab, its "Power Generation" taken from the EUR inverter.
+void showPlantDashboard(CMain &window);
+bool dashboardShowsTodaysEnergy(const CMain &window);
 
 } // namespace TourShots
