@@ -4,10 +4,13 @@
 #include "ui/cmain.h"
 #include "ui/dialogs/qconfigwizard.h"
 #include "ui/monitorcontrol.h"
+#include "ui/views/qmylabel.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -15,15 +18,16 @@ namespace TourShots {
 
 namespace {
 
-QConfigWizard *wizardAt(int page)
+// The window's wizard when it is open on that page.
+QConfigWizard *wizardAt(const CMain &window, int page)
 {
-    QConfigWizard *wizard = modal<QConfigWizard>();
-    return wizard && wizard->currentId() == page ? wizard : nullptr;
+    auto *wizard = window.findChild<QConfigWizard *>();
+    return wizard && wizard->isVisible() && wizard->currentId() == page ? wizard : nullptr;
 }
 
-void next(QWizard::WizardButton which)
+void press(const CMain &window, QWizard::WizardButton which)
 {
-    if (QConfigWizard *wizard = modal<QConfigWizard>())
+    if (auto *wizard = window.findChild<QConfigWizard *>(); wizard && wizard->isVisible())
         wizard->button(which)->click();
 }
 
@@ -43,33 +47,46 @@ QList<Shot> wizard()
     using Wizard = QConfigWizard;
     return {
         {QStringLiteral("wizard-port"), [](CMain &window) { later(window, [&window] { window.confWizardShow(); }); },
-         [](CMain &) { return wizardAt(Wizard::IntroductionPage) != nullptr; }, true},
+         // The port of the simulated plant is chosen as a user would.
+         [](const CMain &window) {
+             Wizard *wizard = wizardAt(window, Wizard::IntroductionPage);
+             return wizard && choose(child<QComboBox>(*wizard, "cbCOM"), QStringLiteral("COM7"));
+         },
+         true},
         // Next tests the port.
-        {QStringLiteral("wizard-search"), [](CMain &) { next(QWizard::NextButton); },
-         [](CMain &) { return wizardAt(Wizard::SearchPage) != nullptr; }, true},
+        {QStringLiteral("wizard-search"), [](CMain &window) { press(window, QWizard::NextButton); },
+         [](const CMain &window) { return wizardAt(window, Wizard::SearchPage) != nullptr; }, true},
+        // The search first asks whether inverters that share an address get new ones.
+        {QStringLiteral("wizard-search-question"),
+         [](CMain &window) {
+             if (Wizard *wizard = wizardAt(window, Wizard::SearchPage))
+                 later(window, [wizard] { child<QPushButton>(*wizard, "btnSearch")->click(); });
+         },
+         [](CMain &) { return modal<QMessageBox>() != nullptr; }, true},
         {QStringLiteral("wizard-search-done"),
          [](CMain &) {
-             if (Wizard *wizard = wizardAt(Wizard::SearchPage))
-                 child<QPushButton>(*wizard, "btnSearch")->click();
+             if (QMessageBox *question = modal<QMessageBox>())
+                 question->button(QMessageBox::Yes)->click();
          },
-         [](CMain &) {
-             Wizard *wizard = wizardAt(Wizard::SearchPage);
+         [](const CMain &window) {
+             Wizard *wizard = wizardAt(window, Wizard::SearchPage);
              return wizard && wizard->button(QWizard::NextButton)->isEnabled();
          },
          true},
         {QStringLiteral("wizard-finish"),
-         [](CMain &) {
-             next(QWizard::NextButton);
-             if (Wizard *wizard = wizardAt(Wizard::FinishPage))
+         [](CMain &window) {
+             press(window, QWizard::NextButton);
+             if (Wizard *wizard = wizardAt(window, Wizard::FinishPage))
                  child<QCheckBox>(*wizard, "cbStartMonitoring")->setChecked(true);
          },
-         [](CMain &) { return wizardAt(Wizard::FinishPage) != nullptr; }, true},
+         [](const CMain &window) { return wizardAt(window, Wizard::FinishPage) != nullptr; }, true},
         // Finish fills the address table; the window starts monitoring.
-        {QStringLiteral("wizard-monitoring"), [](CMain &) { next(QWizard::FinishButton); },
+        {QStringLiteral("wizard-monitoring"), [](CMain &window) { press(window, QWizard::FinishButton); },
          [](const CMain &window) {
              return !modal<QDialog>() && child<QLabel>(window, "stateLabel")->text() == MonitorControl::tr("Monitoring...") &&
                     ProgramState::instance().devices().snapshotSize() ==
-                        ProgramState::instance().addressTable().size();
+                        ProgramState::instance().addressTable().size() &&
+                    !child<QMyLabel>(window, "field0")->valueText().isEmpty();
          }},
         {QStringLiteral("wizard-inverters"), [](CMain &window) { window.jump_view1(); },
          [](const CMain &window) {
