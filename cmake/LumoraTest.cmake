@@ -1,7 +1,9 @@
-# lumora_add_test(<name> LABEL <area> [TIMEOUT <seconds>] SOURCES <files...> [LIBS <targets...>])
+# lumora_add_test(<name> LABEL <area> [SERIAL_TIMEOUTS] [TIMEOUT <seconds>] SOURCES <files...> [LIBS <targets...>])
 # One Qt Test program, run by ctest on the offscreen platform in a fresh application directory.
+# SERIAL_TIMEOUTS marks a program whose time goes mostly to waiting out the timeouts of silent lines: it is
+# labelled serial-timeouts, which the sanitizer pass leaves out (ctest -LE serial-timeouts), and starts first.
 function(lumora_add_test name)
-  cmake_parse_arguments(T "" "LABEL;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "SERIAL_TIMEOUTS" "LABEL;TIMEOUT" "SOURCES;LIBS" ${ARGN})
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 120)
   endif()
@@ -12,4 +14,8 @@ function(lumora_add_test name)
     LABELS "${T_LABEL}"
     TIMEOUT ${T_TIMEOUT}
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0;UBSAN_OPTIONS=print_stacktrace=1")
+  if(T_SERIAL_TIMEOUTS)
+    set_property(TEST ${name} APPEND PROPERTY LABELS serial-timeouts)
+    set_tests_properties(${name} PROPERTIES COST 1000)
+  endif()
 endfunction()

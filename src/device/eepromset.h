@@ -8,15 +8,15 @@
 class EEPromSet
 {
 public:
-    EEPromSet(int type_no, int index, const QString &name, double defaultValue, double minimum, double maximum,
-              const QString &unit)
-        : type_no(type_no)
-        , index(index)
-        , name(name)
-        , defaultValue(defaultValue)
-        , minimum(minimum)
-        , maximum(maximum)
-        , unit(unit)
+    EEPromSet(int typeNo, int itemIndex, const QString &itemName, double defaultShown, double lowest, double highest,
+              const QString &itemUnit)
+        : type_no(typeNo)
+        , index(itemIndex)
+        , name(itemName)
+        , defaultValue(defaultShown)
+        , minimum(lowest)
+        , maximum(highest)
+        , unit(itemUnit)
     {}
 
     const int type_no;

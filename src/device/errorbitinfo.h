@@ -7,11 +7,11 @@
 class ErrorBitInfo
 {
 public:
-    ErrorBitInfo(int bit, const QString &name, const QString &description)
-        : bit(bit)
-        , mask(1 << bit)
-        , name(name)
-        , description(description)
+    ErrorBitInfo(int bitNo, const QString &shortName, const QString &text)
+        : bit(bitNo)
+        , mask(1 << bitNo)
+        , name(shortName)
+        , description(text)
     {}
 
     const int bit;  // 0 to 15 inside its word

@@ -7,11 +7,11 @@ class MonitorData
 {
 public:
     MonitorData() = default;
-    MonitorData(int registerNo, const QString &name, const QString &unit, double scale)
-        : registerNo(registerNo)
-        , name(name)
-        , unit(unit)
-        , scale(scale)
+    MonitorData(int reg, const QString &label, const QString &unitText, double factor)
+        : registerNo(reg)
+        , name(label)
+        , unit(unitText)
+        , scale(factor)
     {}
 
     int registerNo = 0;

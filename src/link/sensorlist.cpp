@@ -1,12 +1,12 @@
 #include "link/sensorlist.h"
 
+#include "base/clock.h"
 #include "link/ccommand.h"
 #include "link/crc16.h"
 #include "link/cserial.h"
 
 #include <QMutexLocker>
 #include <QStringList>
-#include <QThread>
 #include <QtEndian>
 
 namespace {
@@ -82,14 +82,14 @@ int SensorList::exchange(CSerial &port, const SensorDefinition &sensor, quint8 *
     quint8 request[kRequestSize];
     buildRequest(sensor, request);
     port.purge();
-    QThread::msleep(kPauseMs);
+    Clock::instance().sleepMs(kPauseMs);
     port.write(request, kRequestSize);
     int count = port.read(reply, kReplySize, kReplyTimeoutMs);
     if (count == 0)
         count = port.read(reply, kReplySize, kReplyTimeoutMs);
     if (count == 0) {
         port.write(request, kRequestSize);
-        QThread::msleep(kPauseMs);
+        Clock::instance().sleepMs(kPauseMs);
         count = port.read(reply, kReplySize, kReplyTimeoutMs);
     }
     port.purge();

@@ -93,7 +93,12 @@ CMain::CMain(QWidget *parent, MonitoringSession *session)
     m_ui->actionExportData->setEnabled(false);
 }
 
-CMain::~CMain() = default;
+CMain::~CMain()
+{
+    // The monitor control detaches from the session as it goes; it must go
+    // before the session this window may own.
+    delete m_monitor;
+}
 
 void CMain::createDialogs()
 {

@@ -9,5 +9,4 @@ class TestDeviceReader : public QObject
 private slots:
     void readsEveryFamily();
     void failedReadsKeepIdentityAndGoOffline();
-    void mixedPlant();
 };

@@ -4,6 +4,8 @@
 #include "device/errortables.h"
 #include "device/monitordecoder.h"
 #include "device/monitortables.h"
+#include "recordtext.h"
+#include "support/golden.h"
 
 #include <QtTest>
 
@@ -30,71 +32,31 @@ DeviceRecord recordWith(int versionw3, const QMap<int, int> &words, int model_na
 }
 } // namespace
 
-void TestDeviceRecord::allZeroBlockDecodesToZeros()
+void TestDeviceRecord::decodesEveryFamily()
 {
-    for (int versionw3 : {0, 3, 303}) {
-        const DeviceRecord d = recordWith(versionw3, {});
-        QCOMPARE(d.output_time, QStringLiteral("0:0:0"));
-        QCOMPARE(d.time_on_today, QStringLiteral("0.00Hr"));
-        QCOMPARE(d.ac_power + d.dc_power, 0);
-        QCOMPARE(d.vpv + d.vac + d.iac + d.fac + d.ipv + d.total_power, 0.0);
-    }
-}
-
-void TestDeviceRecord::decodesEurAndUsa0()
-{
-    const DeviceRecord two = recordWith(0, kWords);
-    QCOMPARE(two.vpv, 310.0); // B skipped
-    QCOMPARE(two.dc_power, 2200);
-    QCOMPARE(two.ipv, 6.0);
-    QCOMPARE(two.ac_power, 2100);
-    QCOMPARE(two.vac, 230.5);
-    QCOMPARE(two.iac, 9.1);
-    QCOMPARE(two.fac, 50.01);
-    QCOMPARE(two.total_power, 3002.5);
-    QCOMPARE(two.output_time, QStringLiteral("1234:5:6"));
-    QCOMPARE(two.time_on_today, QStringLiteral("3.50Hr"));
-    QCOMPARE(two.nominal_fac, 0);
-    QCOMPARE(int(two.state_code), 4);
-    QCOMPARE(int(two.err1), 1);
-    QCOMPARE(int(two.err4), 0x8000);
-
-    QMap<int, int> three = kWords;
-    three[187] = 3100;
-    three[226] = 60;
-    const DeviceRecord d = recordWith(0, three, 460);
-    QCOMPARE(d.vpv, 310.0);
-    QCOMPARE(d.dc_power, 2977);
-    QCOMPARE(d.ipv, 6.0);
-
-    const DeviceRecord usa0 = recordWith(203, kWords, 460); // string A only
-    QCOMPARE(usa0.vpv, 300.0);
-    QCOMPARE(usa0.dc_power, 1000);
-    QCOMPARE(usa0.ipv, 5.0);
-    QCOMPARE(usa0.ac_power, 2100);
-    QCOMPARE(usa0.total_power, 3002.5);
-}
-
-void TestDeviceRecord::decodesUsa1()
-{
-    const DeviceRecord d = recordWith(303, {{186, 3000}, {187, 3100}, {188, 40},  {189, 45},   {190, 1300}, {191, 1400},
-                                            {192, 2770}, {193, 30},   {194, 800}, {195, 2780}, {196, 31},   {197, 810},
-                                            {198, 2790}, {199, 32},   {200, 820}, {201, 6001}, {202, 12},   {203, 7},
-                                            {208, 4050}, {214, 99},   {215, 59},  {216, 1},    {229, 55}});
-    QCOMPARE(d.vpv, 610.0);
-    QCOMPARE(d.ipv, 8.5);
-    QCOMPARE(d.dc_power, 2700);
-    QCOMPARE(d.ac_power, 2430);
-    QCOMPARE(d.iac, 9.3);
-    QCOMPARE(d.vac, 834.0);
-    QCOMPARE(d.fac, 60.01);
-    QCOMPARE(d.total_power, 12000.7);
-    QCOMPARE(d.output_time, QStringLiteral("99:59:1"));
-    QCOMPARE(d.time_on_today, QStringLiteral("2.25Hr"));
-    QCOMPARE(d.nominal_fac, 50);
-    QCOMPARE(recordWith(400, {{229, 60}}).nominal_fac, 60);
-    // The hours are rounded to single precision first: 9 / 1800 = 0.005 prints as 0.00.
-    QCOMPARE(recordWith(303, {{208, 9}}).time_on_today, QStringLiteral("0.00Hr"));
+    QMap<int, int> threeStrings = kWords;
+    threeStrings[187] = 3100;
+    threeStrings[226] = 60;
+    const QMap<int, int> usa1{{186, 3000}, {187, 3100}, {188, 40},  {189, 45},   {190, 1300}, {191, 1400},
+                              {192, 2770}, {193, 30},   {194, 800}, {195, 2780}, {196, 31},   {197, 810},
+                              {198, 2790}, {199, 32},   {200, 820}, {201, 6001}, {202, 12},   {203, 7},
+                              {208, 4050}, {214, 99},   {215, 59},  {216, 1},    {229, 55}};
+    const QList<QPair<QString, DeviceRecord>> cases = {
+        {"EUR, all zero", recordWith(0, {})},
+        {"USA0, all zero", recordWith(3, {})},
+        {"USA1, all zero", recordWith(303, {})},
+        {"EUR, two strings (B skipped)", recordWith(0, kWords)},
+        {"EUR, model 460: three strings", recordWith(0, threeStrings, 460)},
+        {"USA0: string A only", recordWith(203, kWords, 460)},
+        {"USA1", recordWith(303, usa1)},
+        {"USA1 400, nominal 60 Hz", recordWith(400, {{229, 60}})},
+        // 9 / 1800 = 0.005 h in single precision prints as 0.00.
+        {"USA1, hours rounded in single precision", recordWith(303, {{208, 9}})},
+    };
+    QString text;
+    for (const auto &[name, record] : cases)
+        text += name + QLatin1Char('\n') + valuesText(record);
+    COMPARE_GOLDEN("decoded-records.txt", text);
 }
 
 void TestDeviceRecord::efficiencyRules()
@@ -214,29 +176,14 @@ void TestDeviceRecord::wordsAndBlocks()
 
 void TestDeviceRecord::monitoringTables()
 {
-    const MonitorTable &eur = MonitorRegistersEUR();
-    const MonitorTable &usa1 = MonitorRegistersUSA1();
-    QCOMPARE(eur.size(), 88);
-    QCOMPARE(eur.firstKey(), 181);
-    QCOMPARE(eur.lastKey(), 274);
-    QCOMPARE(usa1.size(), 36);
-    QCOMPARE(usa1.firstKey(), 181);
-    QCOMPARE(usa1.lastKey(), 216);
-    for (int missing : {218, 220, 221, 244, 249, 257})
-        QVERIFY(!monitorEntry(eur, missing));
-    for (auto it = eur.begin(); it != eur.end(); ++it)
-        QCOMPARE(it->registerNo, it.key());
-    QCOMPARE(monitorEntry(eur, 248)->name, monitorEntry(eur, 250)->name);
-    QCOMPARE(monitorEntry(eur, 204)->scale * 2048, 1.0);
-    QCOMPARE(monitorEntry(usa1, 208)->scale * 1800, 1.0);
-    QCOMPARE(monitorEntry(eur, 181)->name, monitorEntry(usa1, 181)->name);
-    QCOMPARE(monitorEntry(eur, 206)->unit, QStringLiteral("C"));
-    QCOMPARE(monitorEntry(eur, 185)->unit, QString());
-    QCOMPARE(monitorEntry(eur, 274)->name, QStringLiteral("Sensor 4"));
-
+    // Each family's table is keyed by the register its entry describes.
+    for (const MonitorTable *table : {&MonitorRegistersEUR(), &MonitorRegistersUSA1()}) {
+        for (auto it = table->begin(); it != table->end(); ++it)
+            QCOMPARE(it->registerNo, it.key());
+    }
     DeviceRecord d;
     d.versionw3 = 400;
-    QCOMPARE(&monitorTable(d), &usa1);
+    QCOMPARE(&monitorTable(d), &MonitorRegistersUSA1());
     d.versionw3 = 203;
-    QCOMPARE(&monitorTable(d), &eur);
+    QCOMPARE(&monitorTable(d), &MonitorRegistersEUR());
 }

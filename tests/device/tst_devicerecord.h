@@ -7,9 +7,7 @@ class TestDeviceRecord : public QObject
     Q_OBJECT
 
 private slots:
-    void allZeroBlockDecodesToZeros();
-    void decodesEurAndUsa0();
-    void decodesUsa1();
+    void decodesEveryFamily();
     void efficiencyRules();
     void offlineFaultAndReset();
     void identityTexts();

@@ -90,23 +90,6 @@ void TestErrorTables::familySelection()
     QCOMPARE(stateName(versionw3, 10), state10);
 }
 
-void TestErrorTables::quotedTexts()
-{
-    // The texts keep their odd spellings, blanks and stops.
-    QCOMPARE(errorBitInfo(0, 1, 4)->description,
-             QStringLiteral("The frequence of AC voltage of the utility is under the lower limit"));
-    QCOMPARE(errorBitInfo(0, 1, 13)->description,
-             QStringLiteral("The DC  voltage of PV array is over the upper limit"));
-    QCOMPARE(errorBitInfo(0, 4, 1)->description,
-             QStringLiteral("The rate of change of aC grid impedance out of range, continuously"));
-    QCOMPARE(errorBitInfo(3, 1, 0)->description, QStringLiteral("No  AC voltage is detected on the grid side"));
-    QCOMPARE(errorBitInfo(203, 3, 14)->description, QStringLiteral("Input limit by Ibuck(average or peak"));
-    QCOMPARE(errorBitInfo(400, 3, 8)->description, QStringLiteral("The fan is lock.  *waring message"));
-    QCOMPARE(errorBitInfo(400, 3, 11)->description,
-             QStringLiteral("Internal reference voltage failed, +1.5VA,+1.5VB."));
-    QCOMPARE(errorBitInfo(400, 4, 0)->description, QStringLiteral("Internal reference voltage failed, +1.5VA,+1.5VB"));
-}
-
 void TestErrorTables::lookupBounds()
 {
     for (int versionw3 : {0, 3, 303}) {
@@ -151,10 +134,6 @@ void TestErrorTables::stateNames()
     QVERIFY(stateName(303, 20).isEmpty());
     QCOMPARE(stateName(400, 91), QStringLiteral("Setting Parameter mode"));
     QVERIFY(stateName(3, 91).isEmpty());
-    QCOMPARE(stateName(0, 61), QStringLiteral("IDLE mode"));
-    QCOMPARE(stateName(303, 61), QStringLiteral("Idle mode"));
-    QCOMPARE(stateName(3, 11), QStringLiteral("Utility frequency detect mode"));
-    QCOMPARE(stateName(303, 11), QStringLiteral("LCD Initialize mode"));
     for (int versionw3 : {0, 3, 303}) {
         QVERIFY(stateName(versionw3, 0).isEmpty());
         QVERIFY(stateName(versionw3, 99).isEmpty());

@@ -13,7 +13,6 @@ private slots:
     void completeSets();
     void familySelection_data();
     void familySelection();
-    void quotedTexts();
     void lookupBounds();
     void decodeOrder();
     void stateNames();

@@ -103,60 +103,6 @@ void TestParamTables::emptySets()
     QCOMPARE(paramRowToIndex(19), -1);
 }
 
-void TestParamTables::spotValues()
-{
-    const ParamItemSet usa1 = paramSetFor(303, 1);
-    QCOMPARE(usa1.size(), 19);
-    const EEPromSet *facH = usa1.value(1);
-    QCOMPARE(facH->name, QStringLiteral("FacH_TRIP"));
-    QCOMPARE(facH->unit, QStringLiteral("Hz"));
-    QCOMPARE(facH->defaultValue, 50.15);
-    QCOMPARE(facH->minimum, 50.05);
-    QCOMPARE(facH->maximum, 50.15);
-    QCOMPARE(facH, ParamTablesUSA1()[1][1]); // shared, not copied
-
-    const ParamItemSet eur = paramSetFor(0, 8);
-    QCOMPARE(eur.size(), 18);
-    const EEPromSet *cycles = eur.value(2);
-    QCOMPARE(cycles->name, QStringLiteral("FacH_CYCLES"));
-    QCOMPARE(cycles->defaultValue, 90.0);
-    QCOMPARE(cycles->minimum, 1.0);
-    QCOMPARE(cycles->maximum, 100.0);
-
-    QCOMPARE(paramSetFor(1, 2).value(7)->minimum, 176.8);
-    const EEPromSet *vacH = paramSetFor(203, 4).value(5);
-    QCOMPARE(vacH->name, QStringLiteral("VacH_PER"));
-    QCOMPARE(vacH->unit, QStringLiteral("%"));
-    QCOMPARE(vacH->minimum, 108.75);
-    QCOMPARE(paramSetFor(400, 4).value(15)->maximum, 600.0);
-    QCOMPARE(paramSetFor(400, 0).value(13)->unit, QStringLiteral("MOHM"));
-}
-
-void TestParamTables::scalesAndFactors_data()
-{
-    QTest::addColumn<DeviceFamily>("family");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<double>("scale");
-    QTest::addColumn<int>("factor");
-    QTest::newRow("EUR 1") << DeviceFamily::EUR << 1 << 0.01 << 100;
-    QTest::newRow("EUR 5") << DeviceFamily::EUR << 5 << 0.1 << 10;
-    QTest::newRow("USA0 5") << DeviceFamily::USA0 << 5 << 0.01 << 100;
-    QTest::newRow("USA0 13") << DeviceFamily::USA0 << 13 << 1.0 << 1;
-    QTest::newRow("USA1 9") << DeviceFamily::USA1 << 9 << 0.001 << 1000;
-    QTest::newRow("USA1 10") << DeviceFamily::USA1 << 10 << 1.0 << 1;
-    QTest::newRow("USA1 22") << DeviceFamily::USA1 << 22 << 1.0 << 1;
-}
-
-void TestParamTables::scalesAndFactors()
-{
-    QFETCH(DeviceFamily, family);
-    QFETCH(int, index);
-    QFETCH(double, scale);
-    QFETCH(int, factor);
-    QCOMPARE(paramScale(family, index), scale);
-    QCOMPARE(paramWriteFactor(family, index), factor);
-}
-
 void TestParamTables::conversions()
 {
     using F = DeviceFamily;

@@ -13,8 +13,5 @@ private slots:
     void familyShapes();
     void itemRanges();
     void emptySets();
-    void spotValues();
-    void scalesAndFactors_data();
-    void scalesAndFactors();
     void conversions();
 };

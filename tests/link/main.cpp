@@ -1,7 +1,6 @@
 #include "support/testmain.h"
 #include "tst_command.h"
-#include "tst_plantreads.h"
 #include "tst_sensors.h"
 #include "tst_serial.h"
 
-LUMORA_TEST_MAIN(QCoreApplication, TestSerial, TestCommand, TestSensors, TestPlantReads)
+LUMORA_TEST_MAIN(QCoreApplication, TestSerial, TestCommand, TestSensors)

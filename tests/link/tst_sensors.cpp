@@ -7,6 +7,7 @@
 #include "modbusslave.h"
 #include "monitor/programstate.h"
 #include "monitor/sensorsettings.h"
+#include "support/manualclock.h"
 #include "support/tempappdir.h"
 
 #include <QElapsedTimer>
@@ -136,6 +137,7 @@ void TestSensors::loaderTakesFirstFourRows()
 void TestSensors::passAgainstModbusSlave()
 {
     TempAppDir dir;
+    ManualClock clock(QDateTime(QDate(2026, 6, 1), QTime(13, 0))); // the pauses before requests pass at once
     dir.openDatabase();
     ModbusSlave slave(dir.path(), kPort, 1, {{1, 0x012C}, {2, 125}, {3, 1000}});
     insertSensors({{1, 1, "/", 0, QStringLiteral("Irradiance"), QStringLiteral("W/m2"), 0, 0},
@@ -158,6 +160,7 @@ void TestSensors::passAgainstModbusSlave()
 void TestSensors::crcOrderRetriesAndShortReplies()
 {
     TempAppDir dir;
+    ManualClock clock(QDateTime(QDate(2026, 6, 1), QTime(13, 0))); // the pauses before requests pass at once
     dir.openDatabase();
     // Slave 2 wants its CRC high byte first; slave 3 answers in full once, then
     // four bytes; slave 4 answers only a repeated request, and at once later on.

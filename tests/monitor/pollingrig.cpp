@@ -7,6 +7,9 @@
 #include <QJsonDocument>
 #include <QtTest>
 
+const QByteArray PollingRig::kOneInverter = R"({"inverters":[{"address":1,"serial":"LE44A0012345",
+  "registers":{"1":4660,"181":50,"193":2000,"247":2100}}]})";
+
 PollingRig::PollingRig(const QDateTime &start)
     : clock(start)
 {
@@ -72,6 +75,15 @@ bool PollingRig::run(int cycles, const std::function<void(int)> &perCycle, int t
     return finished;
 }
 
+std::function<void(int)> PollingRig::minuteCycles(const std::function<void(int)> &also)
+{
+    return [this, also](int cycle) {
+        if (also)
+            also(cycle);
+        clock.advance(60000 - (cycle == 1 ? 3000 : 100));
+    };
+}
+
 void PollingRig::onRequest(const std::function<void(const QByteArray &)> &handler)
 {
     sim.setTrace([handler](const QString &line) {
@@ -104,6 +116,22 @@ QString PollingRig::expectedMonitorData(int inverter, bool usa1) const
     for (quint16 word : words)
         texts << QString::number(word);
     return texts.join(QLatin1Char(','));
+}
+
+QStringList PollingRig::column(const DbRows &rows, const QString &name)
+{
+    QStringList values;
+    for (const DbRow &row : rows)
+        values << row.value(name);
+    return values;
+}
+
+QString PollingRig::rowsText(const DbRows &rows)
+{
+    QString text = rows.isEmpty() ? QString() : rows.first().keys().join(QLatin1Char('|')) + QLatin1Char('\n');
+    for (const DbRow &row : rows)
+        text += row.values().join(QLatin1Char('|')) + QLatin1Char('\n');
+    return text;
 }
 
 DbRows PollingRig::inverterRows() const

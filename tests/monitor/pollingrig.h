@@ -18,6 +18,8 @@ class PollingRig
 public:
     static constexpr int kPort = 7;
     static constexpr int kBaud = 38400;
+    // One EUR inverter at address 1; register 1 holds 4660.
+    static const QByteArray kOneInverter;
 
     explicit PollingRig(const QDateTime &start = QDateTime(QDate(2026, 6, 1), QTime(13, 0)));
     ~PollingRig();
@@ -34,6 +36,9 @@ public:
     // it. perCycle runs in the polling thread at each polling_ok with the cycle
     // number (1, 2, ...). False when the thread did not finish within timeoutMs.
     bool run(int cycles, const std::function<void(int)> &perCycle = {}, int timeoutMs = 60000);
+    // A perCycle for run() that moves the clock so that every cycle begins a minute after
+    // the one before, and each one records; also runs first.
+    std::function<void(int)> minuteCycles(const std::function<void(int)> &also = {});
     // Called on the simulator's thread with every inverter or sensor request heard.
     void onRequest(const std::function<void(const QByteArray &frame)> &handler);
     // How many requests the simulator heard for an inverter address, or for sensors with address 0.
@@ -42,6 +47,10 @@ public:
     // The words recorded for an inverter of the plant: registers 186 to 270
     // (270 is register 1 of the information read), or 186 to 215 for USA1.
     QString expectedMonitorData(int inverter, bool usa1) const;
+
+    // One column of rows; rows as a header of their columns and a line of values each.
+    static QStringList column(const DbRows &rows, const QString &name);
+    static QString rowsText(const DbRows &rows);
 
     DbRows inverterRows() const;
     DbRows logRows() const;

@@ -9,9 +9,6 @@
 
 namespace {
 
-const QByteArray kOneInverter = R"({"inverters":[{"address":1,"serial":"LE44A0012345",
-  "registers":{"1":4660,"181":50,"193":2000,"247":2100}}]})";
-
 const QByteArray kThreeInverters = R"({"inverters":[
   {"address":1,"serial":"LE44A0000001","registers":{"193":1000,"247":1100}},
   {"address":2,"serial":"LE44A0000002","registers":{"193":2000,"247":2100}},
@@ -24,48 +21,6 @@ int addressOf(const HeardRequest &request)
 }
 
 } // namespace
-
-void TestPollingControl::offlineAfterThreeFailuresAndBack_data()
-{
-    QTest::addColumn<bool>("portGone");
-    QTest::newRow("silent inverter") << false;
-    QTest::newRow("port gone") << true; // an unplugged adapter: no stale readings either
-}
-
-void TestPollingControl::offlineAfterThreeFailuresAndBack()
-{
-    QFETCH(bool, portGone);
-    PollingRig rig;
-    QVERIFY(rig.startPlant(kOneInverter, {1}));
-    rig.setSetting(Setting::rbAuto, 1);
-    const QString port = rig.dir.file(QStringLiteral("ports/COM%1").arg(PollingRig::kPort));
-    QStringList online;
-    QStringList cycleTimes;
-    QVERIFY(rig.run(5, [&](int cycle) {
-        online << db_query(QStringLiteral("SELECT online FROM orva_inverter")).value(0).value("online");
-        cycleTimes << rig.clock.now().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
-        rig.clock.advance(60000 - (cycle == 1 ? 3000 : 100)); // a periodic row every cycle
-        if (cycle == 1 && portGone)
-            QFile::remove(port);
-        else if (cycle == 1)
-            rig.sim.addFault(0, FaultSpec::make(FaultSpec::Type::Silent));
-        if (cycle == 4 && portGone)
-            rig.sim.link(port);
-        else if (cycle == 4)
-            rig.sim.setFaults(0, {});
-    }));
-    QCOMPARE(online, (QStringList{"1", "1", "1", "0", "1"}));
-    // Recorded while failing but not yet offline (with nothing of the block), never while offline.
-    const DbRows rows = rig.logRows();
-    QStringList times;
-    for (const DbRow &row : rows)
-        times << row.value("log_time");
-    QCOMPARE(times, (QStringList{cycleTimes[0], cycleTimes[1], cycleTimes[2], cycleTimes[4]}));
-    QCOMPARE(rows[1].value("monitor_data"), QStringLiteral("0,").repeated(84) + "4660");
-    QCOMPARE(rows[1].value("efficiency"), QStringLiteral("0.0"));
-    QCOMPARE(rows[3].value("monitor_data"), rig.expectedMonitorData(0, false));
-    QVERIFY(rig.logText().contains("[Sql]save_monitor_data() device is disconnected"));
-}
 
 void TestPollingControl::waitModeAfterTheInverterBeingRead()
 {
@@ -167,7 +122,7 @@ void TestPollingControl::stopRightAfterStartAndIdleTable()
 void TestPollingControl::alarmMemoryEmptiedHourly()
 {
     PollingRig rig;
-    QVERIFY(rig.startPlant(kOneInverter, {1}));
+    QVERIFY(rig.startPlant(PollingRig::kOneInverter, {1}));
     DeviceMap &devices = ProgramState::instance().devices();
     const AlarmedErrors alarmed = {{1, {3}}};
     QList<bool> kept;

@@ -2,15 +2,13 @@
 
 #include <QObject>
 
-// The polling thread's course: offline and back, wait mode, stopping, the
-// hourly reset of the alarm memory.
+// The polling thread's course: wait mode, stopping, the hourly reset of the
+// alarm memory, the communication test.
 class TestPollingControl : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void offlineAfterThreeFailuresAndBack_data();
-    void offlineAfterThreeFailuresAndBack();
     void waitModeAfterTheInverterBeingRead();
     void stopInTheMiddleOfAPass();
     void stopRightAfterStartAndIdleTable();

@@ -11,27 +11,6 @@
 
 namespace {
 
-const QByteArray kOneInverter = R"({"inverters":[{"address":1,"serial":"LE44A0012345",
-  "registers":{"1":4660,"181":50,"193":2000,"247":2100}}]})";
-
-// Every cycle a minute after the one before, so that each one records.
-std::function<void(int)> minuteCycles(PollingRig &rig, const std::function<void(int)> &also = {})
-{
-    return [&rig, also](int cycle) {
-        if (also)
-            also(cycle);
-        rig.clock.advance(60000 - (cycle == 1 ? 3000 : 100));
-    };
-}
-
-QStringList column(const DbRows &rows, const QString &name)
-{
-    QStringList values;
-    for (const DbRow &row : rows)
-        values << row.value(name);
-    return values;
-}
-
 // Maps each orva_inverter row's serial to its id.
 QMap<QString, QString> idsBySerial(const DbRows &rows)
 {
@@ -43,39 +22,6 @@ QMap<QString, QString> idsBySerial(const DbRows &rows)
 
 } // namespace
 
-void TestPollingFaults::garbageAndSilenceMidBlock()
-{
-    PollingRig rig;
-    QVERIFY(rig.startPlant(R"({"inverters":[
-      {"address":1,"serial":"LE44A0000001","registers":{"193":1000,"247":1100}},
-      {"address":2,"serial":"LE44A0000002","faults":[{"type":"garbled"}]},
-      {"address":3,"serial":"LE44A0000003","live":{},"registers":{"1":4663}}]})",
-                           {1, 2, 3}));
-    rig.setSetting(Setting::rbAuto, 1);
-    QVERIFY(rig.run(4, minuteCycles(rig, [&](int cycle) {
-                        if (cycle == 1) // answers the first two monitoring reads of each pass, then nothing
-                            rig.sim.addFault(2, FaultSpec::make(FaultSpec::Type::SilentMidBlock));
-                    })));
-
-    // The garbling inverter never gets a row; the other one goes offline after its third failure.
-    const DbRows inverters = rig.inverterRows();
-    QCOMPARE(column(inverters, "sn_name"), (QStringList{"LE44A0000001", "LE44A0000003"}));
-    QCOMPARE(column(inverters, "online"), (QStringList{"1", "0"}));
-    const QString first = inverters[0].value("id");
-    const QString third = inverters[1].value("id");
-    const DbRows rows = rig.logRows();
-    QCOMPARE(column(rows, "inverter_id"), (QStringList{first, third, first, third, first, third, first}));
-    // A failed read keeps the two blocks that came (registers 181 to 210) and zeros after them.
-    QStringList partial;
-    for (quint16 word : rig.sim.readRegisters(2, 186, 25))
-        partial << QString::number(word);
-    for (int reg = 211; reg <= 269; ++reg)
-        partial << QStringLiteral("0");
-    partial << QStringLiteral("4663"); // register 1 of the last good read
-    QCOMPARE(rows[3].value("monitor_data"), partial.join(QLatin1Char(',')));
-    QVERIFY(rows[3].value("monitor_data") != rig.expectedMonitorData(2, false));
-}
-
 void TestPollingFaults::serialTexts()
 {
     PollingRig rig;
@@ -86,21 +32,22 @@ void TestPollingFaults::serialTexts()
       {"address":2,"serial":"LE44A001234","registers":{"193":2000,"247":2100}}]})",
                            {1, 2}));
     rig.setSetting(Setting::rbAuto, 1);
-    QVERIFY(rig.run(2, minuteCycles(rig, [&](int cycle) {
-                        if (cycle == 1) {
-                            FaultSpec renamed = FaultSpec::make(FaultSpec::Type::SerialText);
-                            renamed.text = QStringLiteral("LE44A0099999");
-                            rig.sim.addFault(0, renamed);
-                        }
-                    })));
+    QVERIFY(rig.run(2, rig.minuteCycles([&](int cycle) {
+        if (cycle == 1) {
+            FaultSpec renamed = FaultSpec::make(FaultSpec::Type::SerialText);
+            renamed.text = QStringLiteral("LE44A0099999");
+            rig.sim.addFault(0, renamed);
+        }
+    })));
 
     const DbRows inverters = rig.inverterRows();
     const QMap<QString, QString> ids = idsBySerial(inverters);
-    QCOMPARE(column(inverters, "sn_name"), (QStringList{"", "LE44A001234", "LE44A0012345", "LE44A0099999"}));
-    QCOMPARE(column(inverters, "addr"), (QStringList{"", "2", "1", "1"}));
+    QCOMPARE(PollingRig::column(inverters, "sn_name"),
+             (QStringList{"", "LE44A001234", "LE44A0012345", "LE44A0099999"}));
+    QCOMPARE(PollingRig::column(inverters, "addr"), (QStringList{"", "2", "1", "1"}));
     // The serial that no longer answers is offline; the row without a serial is never touched.
-    QCOMPARE(column(inverters, "online"), (QStringList{"1", "1", "0", "1"}));
-    QCOMPARE(column(rig.logRows(), "inverter_id"),
+    QCOMPARE(PollingRig::column(inverters, "online"), (QStringList{"1", "1", "0", "1"}));
+    QCOMPARE(PollingRig::column(rig.logRows(), "inverter_id"),
              (QStringList{ids["LE44A0012345"], ids["LE44A001234"], ids["LE44A0099999"], ids["LE44A001234"]}));
 }
 
@@ -108,7 +55,7 @@ void TestPollingFaults::newSerialStartsAfresh()
 {
     // An error that stays while another inverter takes the address: its start is the new one's first row.
     PollingRig rig;
-    QVERIFY(rig.startPlant(kOneInverter, {1}));
+    QVERIFY(rig.startPlant(PollingRig::kOneInverter, {1}));
     rig.setSetting(Setting::sbStart, 9);
     rig.setSetting(Setting::sbStop, 9);
     rig.sim.setErrorWord(0, 1, 8);
@@ -120,23 +67,23 @@ void TestPollingFaults::newSerialStartsAfresh()
         }
     }));
     const QMap<QString, QString> ids = idsBySerial(rig.inverterRows());
-    QCOMPARE(column(rig.logRows(), "inverter_id"),
+    QCOMPARE(PollingRig::column(rig.logRows(), "inverter_id"),
              (QStringList{ids["LE44A0012345"], ids["LE44A0012345"], ids["LE44A0099999"]}));
 }
 
 void TestPollingFaults::deletedInverterRecordedAgain()
 {
     PollingRig rig;
-    QVERIFY(rig.startPlant(kOneInverter, {1}));
+    QVERIFY(rig.startPlant(PollingRig::kOneInverter, {1}));
     rig.setSetting(Setting::rbAuto, 1);
-    QVERIFY(rig.run(2, minuteCycles(rig, [&](int cycle) {
-                        if (cycle == 1) { // the window's "Del Inverter"
-                            db_exec("DELETE FROM orva_monitor_log WHERE inverter_id = 1");
-                            db_exec("DELETE FROM orva_inverter WHERE id = 1");
-                        }
-                    })));
-    QCOMPARE(column(rig.inverterRows(), "id"), QStringList{"2"});
-    QCOMPARE(column(rig.logRows(), "inverter_id"), QStringList{"2"});
+    QVERIFY(rig.run(2, rig.minuteCycles([&](int cycle) {
+        if (cycle == 1) { // the window's "Del Inverter"
+            db_exec("DELETE FROM orva_monitor_log WHERE inverter_id = 1");
+            db_exec("DELETE FROM orva_inverter WHERE id = 1");
+        }
+    })));
+    QCOMPARE(PollingRig::column(rig.inverterRows(), "id"), QStringList{"2"});
+    QCOMPARE(PollingRig::column(rig.logRows(), "inverter_id"), QStringList{"2"});
 }
 
 void TestPollingFaults::familyMoves()
@@ -148,33 +95,33 @@ void TestPollingFaults::familyMoves()
                            {1, 2}));
     rig.setSetting(Setting::rbAuto, 1);
     QVERIFY(paramSetFor(0, 2) != paramSetFor(203, 2));
-    QVERIFY(rig.run(3, minuteCycles(rig, [&](int cycle) {
-                        if (cycle == 1) {
-                            FaultSpec moved = FaultSpec::make(FaultSpec::Type::VersionW3);
-                            moved.value = 0; // USA0 to EUR: the same identity registers
-                            rig.sim.addFault(0, moved);
-                            moved.value = 303; // EUR to USA1: its identity is read where it has none
-                            rig.sim.addFault(1, moved);
-                        }
-                    })));
+    QVERIFY(rig.run(3, rig.minuteCycles([&](int cycle) {
+        if (cycle == 1) {
+            FaultSpec moved = FaultSpec::make(FaultSpec::Type::VersionW3);
+            moved.value = 0; // USA0 to EUR: the same identity registers
+            rig.sim.addFault(0, moved);
+            moved.value = 303; // EUR to USA1: its identity is read where it has none
+            rig.sim.addFault(1, moved);
+        }
+    })));
 
     const std::optional<DeviceRecord> usa0 = ProgramState::instance().devices().snapshotOf(1);
     QCOMPARE(usa0->versionw3, 0);
     QVERIFY(usa0->paramSet == paramSetFor(0, 2));
     const DbRows inverters = rig.inverterRows();
-    QCOMPARE(column(inverters, "sn_name"), (QStringList{"LU50C0034567", "LE44A0012345"}));
-    QCOMPARE(column(inverters, "online"), (QStringList{"1", "0"}));
+    QCOMPARE(PollingRig::column(inverters, "sn_name"), (QStringList{"LU50C0034567", "LE44A0012345"}));
+    QCOMPARE(PollingRig::column(inverters, "online"), (QStringList{"1", "0"}));
     // After the move the first records as EUR; the second, without a serial, is no longer recorded.
     const DbRows rows = rig.logRows();
-    QCOMPARE(column(rows, "inverter_id"), (QStringList{"1", "2", "1", "1"}));
-    QCOMPARE(column(rows, "versionw3"), (QStringList{"203", "0", "0", "0"}));
+    QCOMPARE(PollingRig::column(rows, "inverter_id"), (QStringList{"1", "2", "1", "1"}));
+    QCOMPARE(PollingRig::column(rows, "versionw3"), (QStringList{"203", "0", "0", "0"}));
     QCOMPARE(rows[2].value("monitor_data"), rig.expectedMonitorData(0, false));
 }
 
 void TestPollingFaults::lockedDatabase()
 {
     PollingRig rig;
-    QVERIFY(rig.startPlant(kOneInverter, {1}));
+    QVERIFY(rig.startPlant(PollingRig::kOneInverter, {1}));
     rig.setSetting(Setting::rbAuto, 1);
     sqlite3 *other = nullptr;
     QCOMPARE(sqlite3_open(QFile::encodeName(rig.dir.file("lumora.db")).constData(), &other), SQLITE_OK);
@@ -183,7 +130,7 @@ void TestPollingFaults::lockedDatabase()
     // its update waits out the busy timeout and fails.
     std::thread holder;
     int locked = -1;
-    QVERIFY(rig.run(3, minuteCycles(rig, [&](int cycle) {
+    QVERIFY(rig.run(3, rig.minuteCycles([&](int cycle) {
                         if (cycle == 1) {
                             locked = sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
                             holder = std::thread([other] {
@@ -201,7 +148,7 @@ void TestPollingFaults::lockedDatabase()
     QVERIFY(log.contains("err_msg: database is locked"));
     QVERIFY(log.contains("[SQL]db_work() - update fail - QPollingThread::db_work"));
     QCOMPARE(rig.inverterRows().size(), 1);
-    QCOMPARE(column(rig.logRows(), "inverter_id"), (QStringList{"1", "1", "1"}));
+    QCOMPARE(PollingRig::column(rig.logRows(), "inverter_id"), (QStringList{"1", "1", "1"}));
 }
 
 void TestPollingFaults::readOnlyAndMissingDatabase_data()
@@ -215,17 +162,17 @@ void TestPollingFaults::readOnlyAndMissingDatabase()
 {
     QFETCH(bool, removed);
     PollingRig rig;
-    QVERIFY(rig.startPlant(kOneInverter, {1}));
+    QVERIFY(rig.startPlant(PollingRig::kOneInverter, {1}));
     rig.setSetting(Setting::rbAuto, 1);
     // Root writes through file modes, so the connection itself refuses writes, as on a read-only file.
     if (!removed)
         QCOMPARE(db_exec("PRAGMA query_only = ON"), 0);
-    QVERIFY(rig.run(3, minuteCycles(rig, [&](int cycle) {
-                        if (removed && cycle == 1)
-                            QFile::remove(rig.dir.file("lumora.db"));
-                        if (cycle == 1)
-                            rig.sim.setErrorWord(0, 1, 8); // an error row as well as periodic ones
-                    })));
+    QVERIFY(rig.run(3, rig.minuteCycles([&](int cycle) {
+        if (removed && cycle == 1)
+            QFile::remove(rig.dir.file("lumora.db"));
+        if (cycle == 1)
+            rig.sim.setErrorWord(0, 1, 8); // an error row as well as periodic ones
+    })));
     const QString log = rig.logText();
     QVERIFY(log.contains("readonly database"));
     if (removed) {
@@ -243,20 +190,4 @@ void TestPollingFaults::readOnlyAndMissingDatabase()
         QVERIFY(log.contains("insert fail - QPollingThread::db_work"));
         QCOMPARE(rig.inverterRows().size(), 0);
     }
-}
-
-void TestPollingFaults::manyAddresses()
-{
-    // A silent address costs its read timeouts on every cycle (about 1.7 s at
-    // 38400 baud), so two stand for the rest of a full table.
-    PollingRig rig;
-    QVERIFY(rig.startPlant(kOneInverter, {1, 128, 255}));
-    rig.setSetting(Setting::rbAuto, 1);
-    QVERIFY(rig.run(3, minuteCycles(rig)));
-    QCOMPARE(rig.inverterRows().size(), 1);
-    QCOMPARE(column(rig.logRows(), "inverter_id"), (QStringList{"1", "1", "1"}));
-    const QMap<int, DeviceRecord> records = ProgramState::instance().devices().snapshot();
-    QCOMPARE(records.keys(), (QList<int>{1, 128, 255}));
-    QCOMPARE(int(records[255].addr), 255);
-    QVERIFY(records[128].isOffline() && records[255].isOffline() && !records[1].isOffline());
 }

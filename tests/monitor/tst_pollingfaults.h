@@ -2,14 +2,12 @@
 
 #include <QObject>
 
-// Bad input: inverters that misbehave, serial texts and families that change,
-// a database that cannot be written, many addresses.
+// Bad input: serial texts and families that change, a database that cannot be written.
 class TestPollingFaults : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void garbageAndSilenceMidBlock();
     void serialTexts();
     void newSerialStartsAfresh();
     void deletedInverterRecordedAgain();
@@ -17,5 +15,4 @@ private slots:
     void lockedDatabase();
     void readOnlyAndMissingDatabase_data();
     void readOnlyAndMissingDatabase();
-    void manyAddresses();
 };

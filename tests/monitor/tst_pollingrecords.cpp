@@ -2,6 +2,7 @@
 
 #include "monitor/monitorrecorder.h"
 #include "pollingrig.h"
+#include "support/golden.h"
 
 #include <QtTest>
 
@@ -30,26 +31,6 @@ const QByteArray kMixedPlant = R"({"inverters":[
  "sensors":[{"slave":21,"register":1,"crcOrder":"lowFirst","byteOrder":"highFirst","value":850},
             {"slave":22,"register":3,"crcOrder":"highFirst","byteOrder":"lowFirst","value":451}]})";
 
-// One EUR inverter whose error words the tests set.
-const QByteArray kOneInverter = R"({"inverters":[{"address":1,"serial":"LE44A0012345",
-  "registers":{"181":50,"193":2000,"247":2100}}]})";
-
-QString rowText(const DbRow &row, const QStringList &columns)
-{
-    QStringList values;
-    for (const QString &column : columns)
-        values << row.value(column);
-    return values.join(QLatin1Char('|'));
-}
-
-QStringList column(const DbRows &rows, const QString &name)
-{
-    QStringList values;
-    for (const DbRow &row : rows)
-        values << row.value(name);
-    return values;
-}
-
 QString stamp(const QDateTime &time)
 {
     return time.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
@@ -64,49 +45,17 @@ void TestPollingRecords::rowsOfEveryFamily()
     rig.addSensor(21, 1, QString(), 0, false, false);
     rig.addSensor(22, 3, QStringLiteral("/"), 10, true, true);
     QVERIFY(rig.run(1));
-
-    const QStringList inverterColumns = {"brand_name",    "type_name",   "sn_name",     "versionw3",    "type_no",
-                                         "model_name_ee", "addr",        "current_ver", "sequence_ver", "ac_power",
-                                         "dc_power",      "efficiency",  "vpv",         "vac",          "iac",
-                                         "ipv",           "total_power", "output_time", "online"};
-    const DbRows inverters = rig.inverterRows();
-    QCOMPARE(inverters.size(), 4);
-    QCOMPARE(rowText(inverters[0], inverterColumns),
-             "LUMORA|LMR-4K4-EU|LE44A0012345|0|2|440|1|214|107|2000|2100|95.238096|310.0|230.0|8.7|3.1|18342.6|"
-             "9120:5:6|1");
-    QCOMPARE(rowText(inverters[1], inverterColumns),
-             "LUMORA|LMR-6K0-EU|LE60B0023456|0|2|460|2|214|107|3100|3300|93.939394|310.0|231.0|13.4|3.1|25107.3|"
-             "9350:0:0|1");
-    QCOMPARE(rowText(inverters[2], inverterColumns),
-             "LUMORA|LMR-5K0-US|LU50C0034567|203|7|500|3|302|112|1440|1500|95.999998|360.0|240.0|6.0|4.2|12004.0|"
-             "7010:1:2|1");
-    QCOMPARE(rowText(inverters[3], inverterColumns),
-             "LUMORA|LMR-15K-3P|LT15D0045678|303|9|1500|4|401|203|14100|14500|96.3|1030.0|831.0|51.0|29.0|"
-             "64321.9|11200:7:8|1");
-
-    // The first cycle records every inverter at once, and the USA0 inverter's error once more.
-    const DbRows rows = rig.logRows();
-    QCOMPARE(rows.size(), 5);
-    const QStringList logColumns = {"versionw3", "log_time", "inverter_id", "state_code", "err1",
-                                    "err2",      "err3",     "err4",        "efficiency", "sensor_value"};
-    const QString time = QStringLiteral("2026-06-01 13:00:00"); // the clock moves only in the thread's pauses
-    const QStringList expected = {
-        "0|" + time + "|%1|50|0|0|0|0|95.238096|850,45.1", "0|" + time + "|%1|50|0|0|0|0|93.939394|850,45.1",
-        "203|" + time + "|%1|60|8|0|0|0|95.999998|850,45.1", "303|" + time + "|%1|50|0|0|0|0|96.3|850,45.1"};
-    for (int i = 0; i < 4; ++i) {
-        QCOMPARE(rowText(rows[i], logColumns), expected[i].arg(inverters[i].value("id")));
-        QCOMPARE(rows[i].value("monitor_data"), rig.expectedMonitorData(i, i == 3));
-    }
-    QCOMPARE(rowText(rows[4], logColumns), expected[2].arg(inverters[2].value("id")));
-    QCOMPARE(rows[3].value("monitor_data").count(QLatin1Char(',')), 29);
-    QCOMPARE(rows[0].value("monitor_data").count(QLatin1Char(',')), 84);
+    // The first cycle records every inverter at once, and the USA0 inverter's error once more,
+    // two seconds after the start: the clock moves only in the pauses before the sensors' requests.
+    COMPARE_GOLDEN("rows-of-every-family.txt",
+                   PollingRig::rowsText(rig.inverterRows()) + PollingRig::rowsText(rig.logRows()));
 }
 
 void TestPollingRecords::errorRows()
 {
     // No periodic rows (the record window is empty): only the first cycle's and the error rows.
     PollingRig rig(QDateTime(QDate(2026, 6, 1), QTime(10, 58)));
-    QVERIFY(rig.startPlant(kOneInverter, {1}));
+    QVERIFY(rig.startPlant(PollingRig::kOneInverter, {1}));
     rig.setSetting(Setting::sbStart, 9);
     rig.setSetting(Setting::sbStop, 9);
     QStringList cycleTimes;
@@ -134,8 +83,8 @@ void TestPollingRecords::errorRows()
         }
     }));
     const DbRows rows = rig.logRows();
-    QCOMPARE(column(rows, "err1"), (QStringList{"0", "8", "8", "12", "12"}));
-    QCOMPARE(column(rows, "log_time"),
+    QCOMPARE(PollingRig::column(rows, "err1"), (QStringList{"0", "8", "8", "12", "12"}));
+    QCOMPARE(PollingRig::column(rows, "log_time"),
              (QStringList{cycleTimes[0], cycleTimes[1], cycleTimes[3], cycleTimes[5], cycleTimes[7]}));
 }
 
@@ -143,7 +92,7 @@ void TestPollingRecords::recordWindowAndInterval()
 {
     // sbSaveInterval missing: a row every minute, from 8:00 to 17:59 only.
     PollingRig rig(QDateTime(QDate(2026, 6, 1), QTime(7, 59)));
-    QVERIFY(rig.startPlant(kOneInverter, {1}));
+    QVERIFY(rig.startPlant(PollingRig::kOneInverter, {1}));
     rig.setSetting(Setting::rbAuto, 0);
     rig.setSetting(Setting::sbStart, 8);
     rig.setSetting(Setting::sbStop, 18);
@@ -156,7 +105,7 @@ void TestPollingRecords::recordWindowAndInterval()
         else
             rig.clock.advance(30000 - slept);
     }));
-    QCOMPARE(column(rig.logRows(), "log_time"),
+    QCOMPARE(PollingRig::column(rig.logRows(), "log_time"),
              (QStringList{"2026-06-01 07:59:00", "2026-06-01 08:00:00", "2026-06-01 08:01:00", "2026-06-01 17:59:00"}));
 }
 
@@ -176,7 +125,7 @@ void TestPollingRecords::passGivenUpIsTakenAgain()
         device->sn_name = QStringLiteral("LE44A000000%1").arg(device->addr);
     }
     MonitorRecorder().recordReadings(devices);
-    QCOMPARE(column(db_query("SELECT inverter_id FROM orva_monitor_log ORDER BY id"), "inverter_id"),
+    QCOMPARE(PollingRig::column(db_query("SELECT inverter_id FROM orva_monitor_log ORDER BY id"), "inverter_id"),
              (QStringList{"1", "3"}));
     QVERIFY(QString::fromUtf8(dir.read("log.txt")).contains("log monitor data fail, sn LE44A0000002, sql: "));
     QCOMPARE(db_exec("BEGIN"), 0); // no transaction was left open

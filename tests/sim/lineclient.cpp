@@ -25,11 +25,10 @@ speed_t speed(int baud)
     }
 }
 
-void appendCrc(QByteArray &bytes, int from, bool highFirst)
+void appendCrc(QByteArray &bytes, int from)
 {
     const quint16 crc = crc16_modbus(reinterpret_cast<const quint8 *>(bytes.constData()) + from, bytes.size() - from);
-    bytes.append(char(highFirst ? crc >> 8 : crc & 0xFF));
-    bytes.append(char(highFirst ? crc & 0xFF : crc >> 8));
+    bytes.append(char(crc & 0xFF)).append(char(crc >> 8));
 }
 
 void appendWord(QByteArray &bytes, int word)
@@ -65,11 +64,6 @@ QByteArray LineClient::exchange(const QByteArray &request, int expected, int tim
     return read(expected, timeoutMs);
 }
 
-QByteArray LineClient::collect(int timeoutMs)
-{
-    return read(1 << 20, timeoutMs);
-}
-
 QByteArray LineClient::read(int expected, int timeoutMs)
 {
     QByteArray reply;
@@ -93,18 +87,8 @@ QByteArray LineClient::inverterRequest(int address, int function, int reg, int c
     frame.append(char(0x0A)).append(char(address)).append(char(function));
     appendWord(frame, reg);
     appendWord(frame, countOrValue);
-    appendCrc(frame, 1, false);
+    appendCrc(frame, 1);
     frame.append(char(0x0D));
-    return frame;
-}
-
-QByteArray LineClient::sensorRequest(int slave, int reg, int count, bool crcHighFirst)
-{
-    QByteArray frame;
-    frame.append(char(slave)).append(char(3));
-    appendWord(frame, reg);
-    appendWord(frame, count);
-    appendCrc(frame, 0, crcHighFirst);
     return frame;
 }
 

@@ -16,12 +16,9 @@ public:
     bool isOpen() const { return m_fd >= 0; }
     // Purges, writes the request, and reads until `expected` bytes or timeoutMs.
     QByteArray exchange(const QByteArray &request, int expected, int timeoutMs = 500);
-    // Every byte that arrives within timeoutMs.
-    QByteArray collect(int timeoutMs);
 
-    // Requests with their CRC (low byte first unless highFirst).
+    // A request with its CRC.
     static QByteArray inverterRequest(int address, int function, int reg, int countOrValue);
-    static QByteArray sensorRequest(int slave, int reg, int count, bool crcHighFirst);
     static bool validInverterFrame(const QByteArray &frame);
 
 private:

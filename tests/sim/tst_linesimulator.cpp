@@ -124,27 +124,6 @@ void TestLineSimulator::addressAssignmentMovesOnlyTheMatchingInverter()
     QCOMPARE(line.exchange(LineClient::inverterRequest(7, 3, 790, 8), 23).mid(4, 5), QByteArray("FIRST"));
 }
 
-void TestLineSimulator::sensorsKeepTheirOrders()
-{
-    LineSimulator simulator;
-    QVERIFY(simulator.start(json(R"({"sensors":[
-        {"slave":1,"register":1,"value":300},
-        {"slave":2,"register":5,"value":300,"crcOrder":"highFirst","byteOrder":"lowFirst"}]})")));
-    LineClient line(simulator.ptyPath(), 9600);
-
-    // The example request of the sensor protocol: 01 03 00 01 00 01 D5 CA.
-    QCOMPARE(LineClient::sensorRequest(1, 1, 1, false), QByteArray::fromHex("010300010001D5CA"));
-    const QByteArray reply = line.exchange(LineClient::sensorRequest(1, 1, 1, false), 7);
-    QCOMPARE(reply.left(5), QByteArray::fromHex("010302012C"));
-    QCOMPARE(line.exchange(LineClient::sensorRequest(1, 1, 1, true), 7, 200), QByteArray());
-
-    QCOMPARE(line.exchange(LineClient::sensorRequest(2, 5, 1, false), 7, 200), QByteArray());
-    const QByteArray swapped = line.exchange(LineClient::sensorRequest(2, 5, 1, true), 7);
-    QCOMPARE(swapped.left(5), QByteArray::fromHex("0203022C01"));
-    const quint16 crc = crc16_modbus(reinterpret_cast<const quint8 *>(swapped.constData()), 5);
-    QCOMPARE(swapped.mid(5), QByteArray::fromHex(QByteArray::number(crc, 16).rightJustified(4, '0')));
-}
-
 void TestLineSimulator::repliesArePacedByTheBaudRate()
 {
     LineSimulator simulator;

@@ -10,7 +10,6 @@ private slots:
     void readAndWriteRegisters();
     void sharedAddressCollides();
     void addressAssignmentMovesOnlyTheMatchingInverter();
-    void sensorsKeepTheirOrders();
     void repliesArePacedByTheBaudRate();
     void faultsSpoilReplies();
     void commandStopsCleanly();
