@@ -20,9 +20,10 @@ Shot dialogShot(const char *name, void (CMain::*open)())
 // The same for a dialog that only an action of the window opens.
 Shot actionShot(const char *name, const char *action)
 {
-    return {QLatin1String(name),
-            [action](CMain &window) { later(window, [&window, action] { child<QAction>(window, action)->trigger(); }); },
-            [](CMain &) { return modal<QDialog>() != nullptr; }};
+    return {
+        QLatin1String(name),
+        [action](CMain &window) { later(window, [&window, action] { child<QAction>(window, action)->trigger(); }); },
+        [](CMain &) { return modal<QDialog>() != nullptr; }};
 }
 
 } // namespace

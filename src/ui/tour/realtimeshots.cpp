@@ -80,9 +80,7 @@ QList<Shot> realTime()
 {
     QList<Shot> shots = {
         {QStringLiteral("information"),
-         [](CMain &window) {
-             showInverterPage(window, QLatin1String(kEurSerial), RealTimeView::InformationPage);
-         }},
+         [](CMain &window) { showInverterPage(window, QLatin1String(kEurSerial), RealTimeView::InformationPage); }},
         {QStringLiteral("real-time-display"),
          [](CMain &window) { showInverterPage(window, QLatin1String(kEurSerial), RealTimeView::RealTimePage); }},
     };

@@ -83,7 +83,8 @@ QList<Shot> wizard()
         // Finish fills the address table; the window starts monitoring.
         {QStringLiteral("wizard-monitoring"), [](CMain &window) { press(window, QWizard::FinishButton); },
          [](const CMain &window) {
-             return !modal<QDialog>() && child<QLabel>(window, "stateLabel")->text() == MonitorControl::tr("Monitoring...") &&
+             return !modal<QDialog>() &&
+                    child<QLabel>(window, "stateLabel")->text() == MonitorControl::tr("Monitoring...") &&
                     ProgramState::instance().devices().snapshotSize() ==
                         ProgramState::instance().addressTable().size() &&
                     !child<QMyLabel>(window, "field0")->valueText().isEmpty();
