@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
@@ -102,12 +103,11 @@ void queryDataLog(CMain &window)
 {
     window.jump_view5();
     choose(child<QComboBox>(window, "cbInverter"), QLatin1String(kEurSerial));
+    later(window, [&window] { window.queryDataLog(); });
+    // Once the table has taken the query's first rows.
     later(window, [&window] {
-        window.queryDataLog();
         auto *table = child<QTableView>(window, "tableViewDataLog");
-        const QModelIndex midday = table->model()->index(6 * 60, 0);
-        if (midday.isValid())
-            table->scrollTo(midday, QAbstractItemView::PositionAtTop);
+        table->verticalScrollBar()->setValue(6 * 60);
     });
 }
 
