@@ -98,17 +98,20 @@ void queryEvents(CMain &window)
     });
 }
 
-// The month's readings of the EUR inverter, from the first midday on.
+// The month's readings of the EUR inverter.
 void queryDataLog(CMain &window)
 {
     window.jump_view5();
     choose(child<QComboBox>(window, "cbInverter"), QLatin1String(kEurSerial));
     later(window, [&window] { window.queryDataLog(); });
-    // Once the table has taken the query's first rows.
-    later(window, [&window] {
-        auto *table = child<QTableView>(window, "tableViewDataLog");
-        table->verticalScrollBar()->setValue(6 * 60);
-    });
+}
+
+// Scrolled to the first midday once the table has laid out the query's first rows.
+bool dataLogAtMidday(const CMain &window)
+{
+    QScrollBar *bar = child<QTableView>(window, "tableViewDataLog")->verticalScrollBar();
+    bar->setValue(6 * 60);
+    return bar->maximum() > 0 && bar->value() == std::min(6 * 60, bar->maximum());
 }
 
 } // namespace
@@ -122,7 +125,7 @@ QList<Shot> tabs()
         {QStringLiteral("key-parameters"), [](CMain &window) { window.jump_view2(); }},
         {QStringLiteral("graphical-analysis"), queryDayChart},
         {QStringLiteral("event-list"), queryEvents},
-        {QStringLiteral("data-logging"), queryDataLog},
+        {QStringLiteral("data-logging"), queryDataLog, dataLogAtMidday},
     };
 }
 
