@@ -9,6 +9,12 @@ function(lumora_add_test name)
   endif()
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE lumora_test_support Qt5::Test ${T_LIBS})
+  # Qt's headers, precompiled once for all test programs with or without widgets.
+  if(lumora_ui IN_LIST T_LIBS)
+    target_precompile_headers(${name} REUSE_FROM lumora_widget_test_headers)
+  else()
+    target_precompile_headers(${name} REUSE_FROM lumora_test_support)
+  endif()
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
     LABELS "${T_LABEL}"

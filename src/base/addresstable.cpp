@@ -1,6 +1,5 @@
 #include "base/addresstable.h"
 
-#include <QStringList>
 #include <algorithm>
 
 QList<int> AddressTable::addresses() const
@@ -52,15 +51,19 @@ void AddressTable::assign(const QList<int> &addresses)
     m_addresses = QSet<int>(addresses.begin(), addresses.end());
 }
 
-void AddressTable::insertFromText(const QString &text)
+QStringList AddressTable::insertFromText(const QString &text)
 {
+    QStringList skipped;
     const QStringList parts = text.split(QLatin1Char(','), Qt::SkipEmptyParts);
     for (const QString &part : parts) {
         bool ok = false;
         const int address = part.trimmed().toInt(&ok);
         if (ok && address >= 1 && address <= 255)
             insert(address);
+        else
+            skipped << part.trimmed();
     }
+    return skipped;
 }
 
 QString AddressTable::toText() const

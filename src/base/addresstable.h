@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMutex>
 #include <QSet>
+#include <QStringList>
 
 // The bus addresses of the inverters to poll. Written by the window and the
 // search while monitoring is stopped, read by the polling thread every cycle;
@@ -21,8 +22,8 @@ public:
     void assign(const QList<int> &addresses);
 
     // Fills the table from the INV_ADDR text ("1,2,5"); parts that are not
-    // bus addresses (1 to 255) are skipped.
-    void insertFromText(const QString &text);
+    // bus addresses (1 to 255) are skipped and returned, trimmed.
+    QStringList insertFromText(const QString &text);
     QString toText() const;
 
 private:

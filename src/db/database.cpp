@@ -222,22 +222,67 @@ QList<int> db_exec_each(const QString &statement, const QList<QVariantList> &val
             results << SQLITE_OK;
         return results;
     }
-    if (updateLogged(c.handle, QStringLiteral("BEGIN"), nullptr) == SQLITE_OK) {
+    int refusal = updateLogged(c.handle, QStringLiteral("BEGIN"), nullptr);
+    if (refusal == SQLITE_OK) {
         // SQLite itself ends the transaction on some failed writes (a full disk, an I/O error).
         bool whole = true;
-        for (int i = 0; i < valueLists.size() && whole; ++i) {
+        for (int i = 0; i < valueLists.size() && whole && refusal == SQLITE_OK; ++i) {
             results << updateLogged(c.handle, statement, &valueLists[i]);
             whole = !sqlite3_get_autocommit(c.handle);
+            if (db_is_refusal(results.last()))
+                refusal = results.last();
         }
-        if (whole && updateLogged(c.handle, QStringLiteral("COMMIT"), nullptr) == SQLITE_OK)
-            return results;
+        if (whole && refusal == SQLITE_OK) {
+            refusal = updateLogged(c.handle, QStringLiteral("COMMIT"), nullptr);
+            if (refusal == SQLITE_OK)
+                return results;
+        }
         if (!sqlite3_get_autocommit(c.handle))
             updateLogged(c.handle, QStringLiteral("ROLLBACK"), nullptr);
         results.clear();
     }
-    for (const QVariantList &values : valueLists)
-        results << updateLogged(c.handle, statement, &values);
+    if (!db_is_refusal(refusal))
+        refusal = SQLITE_OK;
+    for (const QVariantList &values : valueLists) {
+        results << (refusal != SQLITE_OK ? refusal : updateLogged(c.handle, statement, &values));
+        if (db_is_refusal(results.last()))
+            refusal = results.last();
+    }
     return results;
+}
+
+bool db_is_refusal(int resultCode)
+{
+    switch (resultCode & 0xFF) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+    case SQLITE_READONLY:
+    case SQLITE_IOERR:
+    case SQLITE_FULL:
+    case SQLITE_CANTOPEN:
+    case SQLITE_PROTOCOL:
+        return true;
+    default:
+        return false;
+    }
+}
+
+int db_try_write()
+{
+    Connection &c = connection();
+    QMutexLocker locker(&c.mutex);
+    if (!c.handle)
+        return SQLITE_OK;
+    // A file deleted or replaced while open takes no more writes.
+    int moved = 0;
+    if (sqlite3_file_control(c.handle, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved)
+        return SQLITE_READONLY_DBMOVED;
+    sqlite3_busy_timeout(c.handle, 0);
+    const int rc = sqlite3_exec(c.handle, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK)
+        sqlite3_exec(c.handle, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_busy_timeout(c.handle, kBusyTimeoutMs);
+    return rc;
 }
 
 int db_exec_transaction(const QList<DbStatement> &statements)

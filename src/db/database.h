@@ -29,7 +29,16 @@ int db_exec(const QString &statement, const QVariantList &values);
 // they cost one commit; no other statement runs meanwhile. Should the transaction
 // end before its commit or the commit fail, it is rolled back and every run is
 // made again on its own, so that none is lost with it. Each run's result code.
+// A refused write (db_is_refusal) ends it at once: the runs not written then get
+// that code, so that a locked file costs one busy wait, not one per run.
 QList<int> db_exec_each(const QString &statement, const QList<QVariantList> &valueLists);
+
+// The file did not take a write now, but may later: another connection holds
+// it, it is read-only, full, or its file or journal failed.
+bool db_is_refusal(int resultCode);
+// Whether a write could begin now, asked without waiting and without a log
+// line: 0, or the code that refuses it.
+int db_try_write();
 
 // A statement with the values bound to its placeholders.
 struct DbStatement

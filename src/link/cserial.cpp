@@ -87,7 +87,7 @@ struct timespec timeLeft(SteadyClock::time_point deadline)
     return {time_t(ns / 1000000000), long(ns % 1000000000)};
 }
 
-void logOpenFailure(int port, const QString &path, int error)
+QString openFailureText(int port, const QString &path, int error)
 {
     QString reason;
     switch (error) {
@@ -107,7 +107,7 @@ void logOpenFailure(int port, const QString &path, int error)
     default:
         reason = QString::fromLocal8Bit(std::strerror(error));
     }
-    write_log(QStringLiteral("CSerial::open - COM%1 (%2): %3").arg(port).arg(path, reason));
+    return QStringLiteral("CSerial::open - COM%1 (%2): %3").arg(port).arg(path, reason);
 }
 
 } // namespace
@@ -123,39 +123,51 @@ int CSerial::open(int port, int baud, quint8 byteSize, quint8 parity, quint8 sto
 {
     const QString path = PortList::devicePath(port);
     if (path.isEmpty()) {
-        logOpenFailure(port, PortList::portName(port), ENODEV);
+        logOpenFailure(openFailureText(port, PortList::portName(port), ENODEV));
         return 0;
     }
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        logOpenFailure(port, path, errno);
+        logOpenFailure(openFailureText(port, path, errno));
         return 0;
     }
     // The lock on this open file keeps out every other open, root and this
     // process included; TIOCEXCL then keeps out other processes that do not lock.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        logOpenFailure(port, path, errno == EWOULDBLOCK ? EBUSY : errno);
+        logOpenFailure(openFailureText(port, path, errno == EWOULDBLOCK ? EBUSY : errno));
         ::close(fd);
         return 0;
     }
     struct termios tio;
     if (::tcgetattr(fd, &tio) != 0 || !makeLine(tio, baud, byteSize, parity, stopBits) ||
         ::tcsetattr(fd, TCSANOW, &tio) != 0) {
-        write_log(QStringLiteral("CSerial::open - COM%1: line settings refused (%2 baud)").arg(port).arg(baud));
+        logOpenFailure(QStringLiteral("CSerial::open - COM%1: line settings refused (%2 baud)").arg(port).arg(baud));
         ::close(fd); // also releases the lock
         return 0;
     }
     if (::ioctl(fd, TIOCEXCL) != 0) {
-        logOpenFailure(port, path, errno);
+        logOpenFailure(openFailureText(port, path, errno));
         ::close(fd);
         return 0;
     }
     close(); // a different port through an open object: let go of the old one
     m_fd = fd;
+    m_lineFailed = false;
+    m_lastOpenFailure.clear();
     m_port = port;
     m_baud = baud;
     purge();
     return 1;
+}
+
+// A port that stays unavailable is retried for hours: its reason is logged
+// once, not at every attempt.
+void CSerial::logOpenFailure(const QString &text)
+{
+    if (text == m_lastOpenFailure)
+        return;
+    m_lastOpenFailure = text;
+    write_log(text);
 }
 
 int CSerial::reopen()
@@ -254,16 +266,20 @@ int CSerial::send(const quint8 *buffer, int length)
         }
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0 && errno != EAGAIN)
+        if (n < 0 && errno != EAGAIN) {
+            m_lineFailed = true;
             break;
+        }
         if (limited && SteadyClock::now() >= deadline)
             break;
         struct pollfd pfd = {m_fd, POLLOUT, 0};
         const struct timespec left = timeLeft(deadline);
         if (::ppoll(&pfd, 1, limited ? &left : nullptr, nullptr) < 0 && errno != EINTR)
             break;
-        if (pfd.revents & (POLLERR | POLLHUP | POLLNVAL))
+        if (pfd.revents & (POLLERR | POLLHUP | POLLNVAL)) {
+            m_lineFailed = true;
             break;
+        }
     }
     if (written > 0)
         ::tcdrain(m_fd);
@@ -305,7 +321,8 @@ int CSerial::read(quint8 *buffer, int length, int timeout)
             if (n < 0 && (errno == EINTR || errno == EAGAIN))
                 continue;
         }
-        break; // hang-up or error: the device is gone
+        m_lineFailed = true; // hang-up or error: the device is gone
+        break;
     }
     return received;
 }

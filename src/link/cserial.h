@@ -2,6 +2,8 @@
 
 #include "link/serialline.h"
 
+#include <QString>
+
 // One serial port, opened by its "COMn" number: a thin synchronous layer over
 // termios. The open is exclusive (a second open of a held port fails, also
 // through the same object); every operation on a closed port returns 0.
@@ -36,14 +38,18 @@ public:
     int read(quint8 *buffer, int length, int timeout) override;
     // Sleeps as close to ms as the scheduler allows.
     void pause(int ms) override;
+    bool lineFailed() const override { return m_lineFailed; }
 
 private:
     // Writes all of buffer within the write timeout, flushes. The caller has purged.
     int send(const quint8 *buffer, int length);
+    void logOpenFailure(const QString &text);
 
     int m_fd = -1;
     int m_baud = 9600;
     int m_port = 1;
     int m_readTotal = 0;
     int m_writeTotal = 0;
+    bool m_lineFailed = false;
+    QString m_lastOpenFailure; // logged once until an open succeeds
 };

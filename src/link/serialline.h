@@ -38,4 +38,7 @@ public:
     virtual int read(quint8 *buffer, int length, int timeout) = 0;
     // Waits ms milliseconds: the pauses between exchanges are part of the line's timing.
     virtual void pause(int ms) = 0;
+    // The device hung up or reported an I/O error since the last open: a
+    // line that failed, not one that is merely silent.
+    virtual bool lineFailed() const = 0;
 };

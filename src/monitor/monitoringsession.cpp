@@ -20,6 +20,8 @@ MonitoringSession::MonitoringSession(QObject *parent)
     connect(m_polling, &QPollingThread::polling_ok, this, &MonitoringSession::pollingCycleDone);
     connect(m_polling, &QPollingThread::enter_wait_mode, this, &MonitoringSession::waitModeEntered);
     connect(m_polling, &QThread::finished, this, &MonitoringSession::pollingEnded);
+    connect(m_polling, &QPollingThread::lineLost, this, &MonitoringSession::lineLost);
+    connect(m_polling, &QPollingThread::lineRestored, this, &MonitoringSession::lineRestored);
 }
 
 MonitoringSession::~MonitoringSession()
@@ -60,6 +62,9 @@ MonitoringSession::StartResult MonitoringSession::runCommunicationTest(const Hoo
                                  tr("COM%1 is not available!").arg(state.portNumber()));
         return StartResult::PortNotAvailable;
     }
+    m_silentAtStart = test.silent;
+    if (m_pollSilent)
+        return StartResult::Started;
     for (int address : test.silent)
         table.remove(address);
     if (table.isEmpty()) {
@@ -101,6 +106,17 @@ bool MonitoringSession::stop(const Hook &whileWaiting)
     if (m_state == State::Stopping)
         finishStop();
     return true;
+}
+
+void MonitoringSession::setPollSilentInverters(bool poll)
+{
+    m_pollSilent = poll;
+    m_polling->setProbeOfflineInverters(poll);
+}
+
+int MonitoringSession::readingsWaiting() const
+{
+    return m_polling->databaseWriter().readingsWaiting();
 }
 
 bool MonitoringSession::isPollingRunning() const

@@ -45,6 +45,17 @@ public:
     // session is stopped first. progress runs between the test's steps.
     StartResult start(const Hook &progress = {});
 
+    // Instead, the test only tells who answered: silent inverters (asleep at
+    // night) stay in the table and are polled as offline until they answer,
+    // at growing intervals, and monitoring starts even when none answers.
+    // Off by default.
+    void setPollSilentInverters(bool poll);
+    // The addresses that did not answer the last start's test, ascending.
+    QList<int> silentAtStart() const { return m_silentAtStart; }
+
+    // Readings kept in memory while the database takes no writes; 0 otherwise.
+    int readingsWaiting() const;
+
     // Asks the polling thread to stop and waits for it, calling whileWaiting
     // between short sleeps, for at most the stop limit. Once it has ended, the
     // cycles still queued are reported, the alarm mails get the mail grace and
@@ -78,6 +89,10 @@ signals:
     // The polling thread has ended; alarmMailCut: an alarm mail was still
     // being sent when the grace ran out, and has been stopped.
     void stopped(bool alarmMailCut);
+    // The port could not be opened; opened again after outageMs. The cycles
+    // go on meanwhile, with every inverter offline.
+    void lineLost();
+    void lineRestored(qint64 outageMs);
 
 private:
     enum class State { Idle, Running, Stopping };
@@ -95,4 +110,6 @@ private:
     std::function<bool()> m_deliveryCheck;
     int m_mailGraceMs = 0;
     int m_stopLimitMs = kStopLimitMs;
+    bool m_pollSilent = false;
+    QList<int> m_silentAtStart;
 };

@@ -1,32 +1,39 @@
 #pragma once
 
 #include "device/qdevice.h"
+#include "monitor/recordingqueue.h"
 
 #include <QList>
 #include <QString>
-#include <QVariantList>
 
-// The polling thread's database side: keeps an orva_inverter row per serial,
-// matches the device records to their rows, and records readings into
-// orva_monitor_log, periodically and when errors begin, change or last an hour.
-// Every value is bound, never pasted into the statements.
+class DatabaseWriter;
+
+// What the polling thread records, handed to the database writer: the state
+// of an orva_inverter row per serial, and readings for orva_monitor_log,
+// periodic ones and those of errors that begin, change or last into a new hour.
+// Each reading takes its time when it is recorded here.
 class MonitorRecorder
 {
 public:
-    // After a successful read: inserts the serial's row or updates it (online = 1).
+    explicit MonitorRecorder(DatabaseWriter &writer);
+
+    // Online and identified: a record whose readings can name its row.
+    static bool canRecord(const DeviceRecord &device);
+
+    // After a successful read: the serial's row is inserted or updated (online = 1).
     // A record without a serial has no row.
-    void updateInverterRow(DeviceRecord &device);
+    void updateInverterRow(const DeviceRecord &device);
     void markOffline(const QString &serial);
-    // Gives every unmatched record with a serial the id of its row.
+    // Gives every record the id of its serial's row, once the writer knows it.
     void resolveInverterIds(const QList<QDevice *> &devices);
 
-    // One row for every online, matched record, in the given order.
+    // One reading of every record that can be recorded, in the given order.
     void recordReadings(const QList<QDevice *> &devices);
-    // A row for every record whose errors began, changed or entered a new hour.
+    // A reading of every record whose errors began, changed or entered a new hour.
     void recordErrors(const QList<QDevice *> &devices);
 
 private:
-    void record(const DeviceRecord &device, const QString &failureFormat);
-    static QVariantList readingValues(const DeviceRecord &device);
-    static void logFailure(const DeviceRecord &device, const QVariantList &values, const QString &failureFormat);
+    static Reading reading(const DeviceRecord &device, bool errorEvent);
+
+    DatabaseWriter &m_writer;
 };

@@ -96,6 +96,7 @@ void QBurnSearch::run()
     }
     Pass pass;
 
+    m_lineFailed.store(false);
     m_portOpened.store(m_line.open(m_port, kOpenBaud, 8, SerialLine::NoParity, SerialLine::OneStopBit) == 1);
     if (!m_portOpened.load()) {
         emit search_end();
@@ -106,7 +107,7 @@ void QBurnSearch::run()
     m_line.set_write_timeout(kWriteTimeoutMs);
 
     const int replyTime = m_command.reply_timeout(kScanReplySize);
-    for (int address = 1; address <= 255 && !isInterruptionRequested(); ++address) {
+    for (int address = 1; address <= 255 && !isInterruptionRequested() && !m_line.lineFailed(); ++address) {
         scanAddress(address, replyTime, pass);
         emit progress(address);
     }
@@ -114,10 +115,10 @@ void QBurnSearch::run()
     m_line.purge();
 
     const int entries = int(pass.collisions.size());
-    if (m_resolveCollisions && entries >= 1 && entries <= kMaxResolvedCollisions) {
+    if (m_resolveCollisions && entries >= 1 && entries <= kMaxResolvedCollisions && !m_line.lineFailed()) {
         write_log(QStringLiteral("[COLLISION] size of addr:%1 ").arg(entries));
         for (int address : pass.collisions) {
-            if (isInterruptionRequested())
+            if (isInterruptionRequested() || m_line.lineFailed())
                 break;
             // 0 and 256 lie outside the bus addresses (256 would go out as 0 in the address byte).
             if (address >= 1 && address <= 255)
@@ -125,6 +126,7 @@ void QBurnSearch::run()
         }
     }
 
+    m_lineFailed.store(m_line.lineFailed());
     m_line.close();
     emit search_end();
 }

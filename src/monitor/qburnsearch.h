@@ -55,6 +55,9 @@ public:
     QList<int> found() const;
     // False when the last run could not open its port (it then emitted search_end() alone).
     bool portOpened() const { return m_portOpened.load(); }
+    // The line hung up or failed during the last run, which then ended early:
+    // what it found is not the whole line.
+    bool lineFailed() const { return m_lineFailed.load(); }
 
 signals:
     void progress(int address); // the address just handled; 255 at the end
@@ -105,4 +108,5 @@ private:
 
     bool m_resolveCollisions = false;
     std::atomic<bool> m_portOpened{false};
+    std::atomic<bool> m_lineFailed{false};
 };

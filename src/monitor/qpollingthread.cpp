@@ -7,12 +7,16 @@
 #include "link/cserial.h"
 #include "monitor/programstate.h"
 
+#include <array>
+
 namespace {
 
 constexpr int kFirstCycleSleepMs = 3000;
 constexpr int kCycleSleepMs = 100;
 constexpr int kWaitCheckMs = 50;
 constexpr qint64 kHourMs = 3600 * 1000;
+constexpr int kMinutesPerDay = 24 * 60;
+constexpr quint16 kVersionRegister = 133; // versionw3, the first identity read
 
 } // namespace
 
@@ -56,6 +60,12 @@ void QPollingThread::readSettings()
     m_settings.anyHour = settings.intValue(Setting::rbAuto, 0) == 1;
 }
 
+bool QPollingThread::inRecordWindow() const
+{
+    const int hour = Clock::instance().now().time().hour();
+    return m_settings.anyHour || (m_settings.startHour <= hour && hour < m_settings.stopHour);
+}
+
 // Sleeps on the program's clock in short slices so that a stop is seen at once.
 // False when the stop flag is set.
 bool QPollingThread::sleepUnlessStopped(int ms)
@@ -73,11 +83,20 @@ void QPollingThread::run()
     readSettings();
     m_waitRequest.store(false);
     m_waiting.store(false);
-    ClockTimer saveTimer;
-    saveTimer.start();
+    ProgramState::instance().devices().clear();
+    m_line = LineOutage();
+    m_asleep.clear();
+    // A day's readings of every inverter may wait for the database.
+    const int perDay = (kMinutesPerDay + m_settings.saveIntervalMinutes - 1) / m_settings.saveIntervalMinutes;
+    m_writer.begin(perDay * qMax(1, ProgramState::instance().addressTable().size()));
+    cycles();
+    m_writer.finish(kWriteLimitMs);
+}
+
+void QPollingThread::cycles()
+{
     bool firstCycle = true;
     DeviceMap &devices = ProgramState::instance().devices();
-    devices.clear();
     ClockTimer hourTimer;
     hourTimer.start();
 
@@ -92,22 +111,14 @@ void QPollingThread::run()
                     hourTimer.start();
                 }
                 m_recorder.resolveInverterIds(cycle.records());
-                if (firstCycle)
-                    m_recorder.recordReadings(cycle.records());
-                m_recorder.recordErrors(cycle.records());
-                if (saveTimer.elapsed() >= qint64(m_settings.saveIntervalMinutes) * 60000) {
-                    const int hour = Clock::instance().now().time().hour();
-                    if (m_settings.anyHour || (m_settings.startHour <= hour && hour < m_settings.stopHour))
-                        m_recorder.recordReadings(cycle.records());
-                    saveTimer.start();
-                }
+                record(cycle, firstCycle);
             } // the records are published here
             if (isInterruptionRequested())
                 return;
             m_waiting.store(false);
             emit polling_ok();
         }
-        const int pause = firstCycle ? kFirstCycleSleepMs : kCycleSleepMs;
+        const int pause = m_line.isLost() ? m_line.retryMs() : firstCycle ? kFirstCycleSleepMs : kCycleSleepMs;
         firstCycle = false;
         if (!sleepUnlessStopped(pause))
             return;
@@ -121,38 +132,85 @@ void QPollingThread::run()
     }
 }
 
+// The first cycle records every inverter at once; after it, readings fall due
+// on the interval's grid inside the record window, after the cycle's error rows.
+void QPollingThread::record(DeviceMap::Cycle &cycle, bool firstCycle)
+{
+    const qint64 nowMs = Clock::instance().elapsedMs();
+    if (firstCycle)
+        m_schedule.start(nowMs, qint64(m_settings.saveIntervalMinutes) * 60000);
+    const QList<QDevice *> due = m_schedule.due(cycle.records(), nowMs, firstCycle || inRecordWindow());
+    if (firstCycle)
+        m_recorder.recordReadings(due);
+    m_recorder.recordErrors(cycle.records());
+    if (!firstCycle)
+        m_recorder.recordReadings(due);
+}
+
 void QPollingThread::pollingPass(DeviceMap::Cycle &cycle)
 {
     ProgramState &state = ProgramState::instance();
     CSerial &port = state.sharedPort();
     DeviceReader reader(m_command);
     if (!port.open(state.portNumber(), state.baudRate())) {
+        if (m_line.failed(state.portNumber()))
+            emit lineLost();
         // Nothing answers without the line: every known inverter counts a failed
         // read, so that no stale reading is recorded and the rows go offline.
-        for (QDevice *device : cycle.records()) {
-            reader.countUnreachable(*device);
-            if (device->isOffline())
-                m_recorder.markOffline(device->sn_name);
-        }
+        for (QDevice *device : cycle.records())
+            countUnreachable(reader, *device);
         return;
     }
+    if (m_line.opened(state.portNumber()))
+        emit lineRestored(m_line.lostForMs());
     bool stopped = false;
     for (int address : state.addressTable().addresses()) {
         stopped = isInterruptionRequested();
         if (stopped)
             break;
         QDevice &device = cycle.record(address);
-        readIdentity(reader, device);
-        if (reader.readMonitoring(device))
-            m_recorder.updateInverterRow(device);
-        else if (device.isOffline())
-            m_recorder.markOffline(device.sn_name);
+        if (port.lineFailed()) { // the device hung up during the pass: nothing answers any more
+            countUnreachable(reader, device);
+        } else if (!stillAsleep(device)) {
+            readIdentity(reader, device);
+            if (reader.readMonitoring(device))
+                m_recorder.updateInverterRow(device);
+            else if (device.isOffline())
+                m_recorder.markOffline(device.sn_name);
+        }
         if (m_waitRequest.load())
             break;
     }
     if (!stopped)
         state.sensors().readAll(port);
     port.close();
+}
+
+void QPollingThread::countUnreachable(DeviceReader &reader, QDevice &device)
+{
+    reader.countUnreachable(device);
+    if (device.isOffline())
+        m_recorder.markOffline(device.sn_name);
+}
+
+// With the probe on, an offline inverter (asleep at night, switched off) is only asked whether it
+// answers, at growing intervals, instead of being read in full every cycle.
+// True when it is left alone in this cycle.
+bool QPollingThread::stillAsleep(QDevice &device)
+{
+    if (!m_probeOffline || !device.isOffline()) {
+        m_asleep.remove(device.addr);
+        return false;
+    }
+    Backoff &probes = m_asleep[device.addr];
+    const qint64 nowMs = Clock::instance().elapsedMs();
+    if (!probes.isDue(nowMs))
+        return true;
+    std::array<quint8, CCommand::kReplyBufferSize> reply;
+    if (m_command.read_word(device.addr, reply.data(), kVersionRegister) > 0)
+        return false;
+    probes.failed(nowMs);
+    return true;
 }
 
 // A serial that changed belongs to another inverter now: the old serial's row

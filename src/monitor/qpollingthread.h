@@ -2,8 +2,13 @@
 
 #include "device/devicemap.h"
 #include "link/ccommand.h"
+#include "monitor/backoff.h"
+#include "monitor/databasewriter.h"
+#include "monitor/lineoutage.h"
 #include "monitor/monitorrecorder.h"
+#include "monitor/readingschedule.h"
 
+#include <QHash>
 #include <QThread>
 #include <atomic>
 
@@ -12,8 +17,12 @@ class DeviceReader;
 // The one worker that talks to the inverters during monitoring. Each cycle it
 // opens the line, reads every inverter of the address table, keeps the device
 // records and the orva_inverter rows current, reads the sensors, closes the line
-// and records readings into orva_monitor_log. It can be stopped, and asked to
-// wait between cycles so that parameter writes can use the line alone.
+// and records readings into orva_monitor_log, on the grid of the recording
+// interval. The database work is handed to a writer thread, so that the line
+// never waits for the disk; a run begins by setting every row offline and ends
+// when what was recorded is written. While the port cannot be opened the
+// attempts back off. It can be stopped, and
+// asked to wait between cycles so that parameter writes can use the line alone.
 class QPollingThread : public QThread
 {
     Q_OBJECT
@@ -28,9 +37,23 @@ public:
     bool isWaitRequested() const { return m_waitRequest.load(); }
     bool isWaiting() const { return m_waiting.load(); }
 
+    // Offline inverters (asleep at night) are then only asked whether they
+    // answer, after 1 s, then twice as long each time up to 30 s, instead of
+    // being read in full every cycle. Off by default; set before start().
+    void setProbeOfflineInverters(bool probe) { m_probeOffline = probe; }
+
+    // What waits to be written, for status and for tests.
+    DatabaseWriter &databaseWriter() { return m_writer; }
+
+    // How long a run's end waits for the database to take what was recorded.
+    static constexpr int kWriteLimitMs = 10000;
+
 signals:
     void polling_ok();
     void enter_wait_mode();
+    // The port could not be opened / opened again after outageMs.
+    void lineLost();
+    void lineRestored(qint64 outageMs);
 
 protected:
     void run() override;
@@ -45,13 +68,23 @@ private:
     };
 
     void readSettings();
+    bool inRecordWindow() const;
     bool sleepUnlessStopped(int ms);
+    void cycles();
+    void record(DeviceMap::Cycle &cycle, bool firstCycle);
     void pollingPass(DeviceMap::Cycle &cycle);
+    void countUnreachable(DeviceReader &reader, QDevice &device);
+    bool stillAsleep(QDevice &device);
     void readIdentity(DeviceReader &reader, QDevice &device);
 
     CCommand m_command;
     std::atomic<bool> m_waitRequest{false};
     std::atomic<bool> m_waiting{false};
     RecordSettings m_settings;
-    MonitorRecorder m_recorder;
+    DatabaseWriter m_writer;
+    MonitorRecorder m_recorder{m_writer};
+    ReadingSchedule m_schedule;
+    LineOutage m_line;
+    bool m_probeOffline = false;
+    QHash<int, Backoff> m_asleep; // the offline inverters' wake-up checks, by bus address
 };

@@ -36,6 +36,8 @@ public:
     // it. perCycle runs in the polling thread at each polling_ok with the cycle
     // number (1, 2, ...). False when the thread did not finish within timeoutMs.
     bool run(int cycles, const std::function<void(int)> &perCycle = {}, int timeoutMs = 60000);
+    // Until the polling thread's database writer has written everything handed over.
+    bool written() { return thread.databaseWriter().waitUntilWritten(20000); }
     // A perCycle for run() that moves the clock so that every cycle begins a minute after
     // the one before, and each one records; also runs first.
     std::function<void(int)> minuteCycles(const std::function<void(int)> &also = {});

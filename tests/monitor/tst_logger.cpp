@@ -4,6 +4,7 @@
 #include "linesimulator.h"
 #include "support/tempappdir.h"
 
+#include <QDir>
 #include <QJsonDocument>
 #include <QProcess>
 #include <QtTest>
@@ -26,20 +27,20 @@ void writeSettings(const TempAppDir &dir, const QByteArray &port, const QByteArr
     dir.write(QStringLiteral("app.ini"), ini);
 }
 
-void startLogger(QProcess &logger, const TempAppDir &dir)
+void startLogger(QProcess &logger, const TempAppDir &dir, const QStringList &arguments = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LUMORA_HOME"), dir.path());
     logger.setProcessEnvironment(environment);
-    logger.start(QStringLiteral(LUMORA_LOGGER), QStringList());
+    logger.start(QStringLiteral(LUMORA_LOGGER), arguments);
     QVERIFY(logger.waitForStarted());
 }
 
 // Reads the logger's output until it holds `text`.
-bool waitForOutput(QProcess &logger, QByteArray &output, const QByteArray &text)
+bool waitForOutput(QProcess &logger, QByteArray &output, const QByteArray &text, int timeoutMs = 20000)
 {
     while (!output.contains(text)) {
-        if (!logger.waitForReadyRead(20000))
+        if (!logger.waitForReadyRead(timeoutMs))
             return false;
         output += logger.readAllStandardOutput();
     }
@@ -104,29 +105,75 @@ void TestLogger::cleanStopOnSigterm()
     QCOMPARE(column(rows, "err1"), (QStringList{"0", "0", "8"}));
 }
 
+void TestLogger::sleepingInverterAndBadSettings()
+{
+    TempAppDir dir;
+    dir.installCleanDatabase();
+    dir.write(QStringLiteral("app.ini"), "[General]\nLANG=0\nCOMPortFrm_com_name=COM7\nCOMPortFrm_baud_index=99\n"
+                                         "INV_ADDR=\"1,2,abc,999\"\nsbSaveInterval=1\nrbAuto=1\n");
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("log.txt")));
+    LineSimulator sim;
+    // The second inverter sleeps through the first seconds of the run.
+    QVERIFY(sim.start(QJsonDocument::fromJson(R"({"inverters":[
+      {"address":1,"serial":"LE44A0000001","registers":{"193":2000,"247":2100}},
+      {"address":2,"serial":"LE44A0000002","registers":{"193":3000,"247":3100},
+       "faults":[{"type":"silent","to":6}]}]})")
+                          .object()));
+    QVERIFY(sim.link(dir.file(QStringLiteral("ports/COM7"))));
+    QProcess logger;
+    startLogger(logger, dir);
+    QByteArray output;
+    QVERIFY2(waitForOutput(logger, output, "2 of 2 inverters online", 60000), output.constData());
+    logger.terminate();
+    QVERIFY(logger.waitForFinished(20000));
+    output += logger.readAllStandardOutput();
+    QCOMPARE(logger.exitCode(), 0);
+
+    const QString text = QString::fromUtf8(output);
+    for (const QString &line :
+         {QStringLiteral("COMPortFrm_baud_index \"99\" is not a baud index 0 to 5: 9600 baud used.\n"),
+          QStringLiteral("INV_ADDR: \"abc\", \"999\" skipped (not bus addresses 1 to 255); monitoring 1,2.\n"),
+          QStringLiteral("log.txt cannot be written ("),
+          QStringLiteral("Not answering yet: 2 (asleep or switched off); polled until they answer.\n")})
+        QCOMPARE(text.count(line), 1);
+    // Once awake, it has its row and its reading of the running interval.
+    dir.openDatabase();
+    const DbRows rows = db_query(QStringLiteral("SELECT sn_name FROM orva_monitor_log JOIN orva_inverter ON "
+                                                "orva_inverter.id = inverter_id GROUP BY sn_name ORDER BY sn_name"));
+    QCOMPARE(column(rows, "sn_name"), (QStringList{"LE44A0000001", "LE44A0000002"}));
+}
+
 void TestLogger::refusesToStart_data()
 {
     QTest::addColumn<QByteArray>("port");
     QTest::addColumn<QByteArray>("addresses");
+    QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("message");
-    QTest::newRow("no addresses") << QByteArray("COM7") << QByteArray()
-                                  << QStringLiteral("No inverters to monitor: INV_ADDR in ");
-    QTest::newRow("no such port") << QByteArray("COM96") << QByteArray("1")
-                                  << QStringLiteral("Error: COM96 is not available!");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("no addresses") << QByteArray("COM7") << QByteArray() << QStringList()
+                                  << QStringLiteral("No inverters to monitor: INV_ADDR in ") << 1;
+    QTest::newRow("no port set") << QByteArray() << QByteArray("1") << QStringList()
+                                 << QStringLiteral("No serial port is set: COMPortFrm_com_name in ") << 1;
+    QTest::newRow("no such port") << QByteArray("COM96") << QByteArray("1") << QStringList()
+                                  << QStringLiteral("Error: COM96 is not available!") << 2;
+    QTest::newRow("cycles not a number") << QByteArray("COM7") << QByteArray("1") << QStringList{"--cycles", "abc"}
+                                         << QStringLiteral("--cycles \"abc\" is not a number of cycles.") << 2;
 }
 
 void TestLogger::refusesToStart()
 {
     QFETCH(QByteArray, port);
     QFETCH(QByteArray, addresses);
+    QFETCH(QStringList, arguments);
     QFETCH(QString, message);
+    QFETCH(int, exitCode);
     TempAppDir dir;
     writeSettings(dir, port, addresses);
     QProcess logger;
     logger.setProcessChannelMode(QProcess::MergedChannels);
-    startLogger(logger, dir);
+    startLogger(logger, dir, arguments);
     QVERIFY(logger.waitForFinished(20000));
     const QString output = QString::fromUtf8(logger.readAll());
     QVERIFY2(output.contains(message), qPrintable(output));
-    QVERIFY(logger.exitCode() != 0);
+    QCOMPARE(logger.exitCode(), exitCode);
 }

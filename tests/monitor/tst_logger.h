@@ -3,13 +3,15 @@
 #include <QObject>
 
 // The lumora-logger command against the simulator: status lines, the clean
-// stop on SIGTERM, and the refusals to start.
+// stop on SIGTERM, an inverter asleep at the start, bad settings, and the
+// refusals to start.
 class TestLogger : public QObject
 {
     Q_OBJECT
 
 private slots:
     void cleanStopOnSigterm();
+    void sleepingInverterAndBadSettings();
     void refusesToStart_data();
     void refusesToStart();
 };

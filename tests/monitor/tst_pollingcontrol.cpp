@@ -22,6 +22,44 @@ int addressOf(const HeardRequest &request)
 
 } // namespace
 
+void TestPollingControl::portMissingBacksOff()
+{
+    PollingRig rig;
+    QVERIFY(rig.startPlant(PollingRig::kOneInverter, {1}));
+    rig.setSetting(Setting::rbAuto, 1);
+    const QString port = rig.dir.file(QStringLiteral("ports/COM%1").arg(PollingRig::kPort));
+    QSignalSpy lost(&rig.thread, &QPollingThread::lineLost);
+    QSignalSpy back(&rig.thread, &QPollingThread::lineRestored);
+    QList<qint64> attempts; // on the program's clock
+    QStringList recordingTimes;
+    QVERIFY(rig.run(100, [&](int cycle) {
+        attempts << rig.clock.elapsedMs();
+        if (cycle == 1 || !back.isEmpty())
+            recordingTimes << rig.clock.now().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+        if (cycle == 1)
+            QFile::remove(port);
+        else if (!back.isEmpty())
+            rig.thread.stop();
+        else if (attempts.last() - attempts.first() >= 20000 && !QFile::exists(port))
+            rig.sim.link(port);
+    }));
+
+    QList<qint64> pauses;
+    for (int i = 2; i < attempts.size(); ++i)
+        pauses << attempts[i] - attempts[i - 1];
+    QCOMPARE(pauses, (QList<qint64>{1000, 2000, 4000, 8000, 16000, 30000}));
+    QCOMPARE(lost.size(), 1);
+    QCOMPARE(back.size(), 1);
+    QCOMPARE(back.first().first().toLongLong(), 61000);
+    const QString log = rig.logText();
+    QCOMPARE(log.count("CSerial::open - COM7"), 1);
+    QCOMPARE(log.count("[LINE] COM7 cannot be opened: line lost"), 1);
+    QCOMPARE(log.count("[LINE] COM7 open again: line back after 61 s"), 1);
+    // Offline while the line was lost, recorded again once it is back.
+    QCOMPARE(PollingRig::column(rig.logRows(), "log_time"), recordingTimes);
+    QCOMPARE(PollingRig::column(rig.inverterRows(), "online"), QStringList{"1"});
+}
+
 void TestPollingControl::waitModeAfterTheInverterBeingRead()
 {
     PollingRig rig;

@@ -2,13 +2,14 @@
 
 #include <QObject>
 
-// The polling thread's course: wait mode, stopping, the hourly reset of the
+// The polling thread's course: a lost port, wait mode, stopping, the hourly reset of the
 // alarm memory, the communication test.
 class TestPollingControl : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void portMissingBacksOff();
     void waitModeAfterTheInverterBeingRead();
     void stopInTheMiddleOfAPass();
     void stopRightAfterStartAndIdleTable();

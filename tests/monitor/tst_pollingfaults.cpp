@@ -2,10 +2,12 @@
 
 #include "device/paramtables.h"
 #include "monitor/programstate.h"
+#include "monitor/recordingqueue.h"
 #include "pollingrig.h"
 
 #include <QtTest>
 
+#include <atomic>
 #include <sqlite3.h>
 #include <thread>
 
@@ -45,8 +47,8 @@ void TestPollingFaults::serialTexts()
     QCOMPARE(PollingRig::column(inverters, "sn_name"),
              (QStringList{"", "LE44A001234", "LE44A0012345", "LE44A0099999"}));
     QCOMPARE(PollingRig::column(inverters, "addr"), (QStringList{"", "2", "1", "1"}));
-    // The serial that no longer answers is offline; the row without a serial is never touched.
-    QCOMPARE(PollingRig::column(inverters, "online"), (QStringList{"1", "1", "0", "1"}));
+    // The serial that no longer answers is offline, as is every row the run has not seen online.
+    QCOMPARE(PollingRig::column(inverters, "online"), (QStringList{"0", "1", "0", "1"}));
     QCOMPARE(PollingRig::column(rig.logRows(), "inverter_id"),
              (QStringList{ids["LE44A0012345"], ids["LE44A001234"], ids["LE44A0099999"], ids["LE44A001234"]}));
 }
@@ -78,6 +80,7 @@ void TestPollingFaults::deletedInverterRecordedAgain()
     rig.setSetting(Setting::rbAuto, 1);
     QVERIFY(rig.run(2, rig.minuteCycles([&](int cycle) {
         if (cycle == 1) { // the window's "Del Inverter"
+            QVERIFY(rig.written());
             db_exec("DELETE FROM orva_monitor_log WHERE inverter_id = 1");
             db_exec("DELETE FROM orva_inverter WHERE id = 1");
         }
@@ -118,76 +121,100 @@ void TestPollingFaults::familyMoves()
     QCOMPARE(rows[2].value("monitor_data"), rig.expectedMonitorData(0, false));
 }
 
-void TestPollingFaults::lockedDatabase()
+void TestPollingFaults::databaseRefusesWrites_data()
 {
+    QTest::addColumn<bool>("locked");
+    QTest::newRow("held by another program") << true; // longer than the busy timeout
+    QTest::newRow("read-only") << false;
+}
+
+void TestPollingFaults::databaseRefusesWrites()
+{
+    QFETCH(bool, locked);
     PollingRig rig;
     QVERIFY(rig.startPlant(PollingRig::kOneInverter, {1}));
     rig.setSetting(Setting::rbAuto, 1);
     sqlite3 *other = nullptr;
     QCOMPARE(sqlite3_open(QFile::encodeName(rig.dir.file("lumora.db")).constData(), &other), SQLITE_OK);
-    // Another program writes through the second cycle and lets go while the
-    // cycle waits to record. The write-ahead log keeps the cycle's reads going;
-    // its update waits out the busy timeout and fails.
     std::thread holder;
-    int locked = -1;
-    QVERIFY(rig.run(3, rig.minuteCycles([&](int cycle) {
-                        if (cycle == 1) {
-                            locked = sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
-                            holder = std::thread([other] {
-                                std::this_thread::sleep_for(std::chrono::milliseconds(7500));
-                                sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
-                            });
-                        }
-                    })));
-    holder.join();
-    sqlite3_close(other);
-    QCOMPARE(locked, SQLITE_OK);
-    const QString log = rig.logText();
-    QVERIFY(!log.contains("sql: select"));
-    QVERIFY(log.contains("sql: UPDATE orva_inverter SET addr = ?"));
-    QVERIFY(log.contains("err_msg: database is locked"));
-    QVERIFY(log.contains("[SQL]db_work() - update fail - QPollingThread::db_work"));
-    QCOMPARE(rig.inverterRows().size(), 1);
-    QCOMPARE(PollingRig::column(rig.logRows(), "inverter_id"), (QStringList{"1", "1", "1"}));
-}
-
-void TestPollingFaults::readOnlyAndMissingDatabase_data()
-{
-    QTest::addColumn<bool>("removed");
-    QTest::newRow("read-only") << false;
-    QTest::newRow("removed while open") << true;
-}
-
-void TestPollingFaults::readOnlyAndMissingDatabase()
-{
-    QFETCH(bool, removed);
-    PollingRig rig;
-    QVERIFY(rig.startPlant(PollingRig::kOneInverter, {1}));
-    rig.setSetting(Setting::rbAuto, 1);
-    // Root writes through file modes, so the connection itself refuses writes, as on a read-only file.
-    if (!removed)
-        QCOMPARE(db_exec("PRAGMA query_only = ON"), 0);
-    QVERIFY(rig.run(3, rig.minuteCycles([&](int cycle) {
-        if (removed && cycle == 1)
-            QFile::remove(rig.dir.file("lumora.db"));
-        if (cycle == 1)
-            rig.sim.setErrorWord(0, 1, 8); // an error row as well as periodic ones
-    })));
-    const QString log = rig.logText();
-    QVERIFY(log.contains("readonly database"));
-    if (removed) {
-        QVERIFY(log.contains("[SQL]db_work() - update fail - QPollingThread::db_work"));
-        // Both failure lines show the statement with its values in place.
-        for (const QString prefix : {"sn", "sn:"}) {
-            const QRegularExpression line(
-                "log monitor data fail, " + prefix +
-                R"( LE44A0012345, sql: INSERT INTO orva_monitor_log \(versionw3,log_time,inverter_id,state_code,)"
-                R"(err1,err2,err3,err4,monitor_data,efficiency,sensor_value\) VALUES\(0,'2026-06-01 13:0\d:\d\d',)"
-                R"(1,\d+,8,0,0,0,'[\d,]+',\d+\.\d{6},''\)\n)");
-            QVERIFY2(line.match(log).hasMatch(), qPrintable(prefix));
+    std::atomic<bool> refusing{false};
+    int refusedCycles = 0;
+    int cyclesAfter = 0;
+    QStringList cycleTimes;
+    QVERIFY(rig.run(1000, rig.minuteCycles([&](int cycle) {
+        cycleTimes << rig.clock.now().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+        refusedCycles += refusing ? 1 : 0;
+        if (cycle == 1) {
+            QVERIFY(rig.written());
+            refusing = true;
+            if (!locked) {
+                // Root writes through file modes: the connection itself refuses writes.
+                QCOMPARE(db_exec("PRAGMA query_only = ON"), 0);
+            } else {
+                QCOMPARE(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+                holder = std::thread([&] {
+                    std::this_thread::sleep_for(std::chrono::milliseconds(7000));
+                    refusing = false;
+                    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+                });
+            }
         }
-    } else {
-        QVERIFY(log.contains("insert fail - QPollingThread::db_work"));
-        QCOMPARE(rig.inverterRows().size(), 0);
-    }
+        if (cycle == 2)
+            rig.sim.setErrorWord(0, 1, 8); // an error row as well as periodic ones
+        if (!locked && cycle == 4) {
+            refusing = false;
+            QCOMPARE(db_exec("PRAGMA query_only = OFF"), 0);
+        }
+        if (cycle > 3 && !refusing && ++cyclesAfter == 2)
+            rig.thread.stop();
+    }),
+                    60000));
+    if (holder.joinable())
+        holder.join();
+    sqlite3_close(other);
+
+    QVERIFY(refusedCycles >= 3); // polling went on meanwhile
+    // Every reading in order, each with its own time; the error row before the periodic one of its cycle.
+    QStringList times = cycleTimes;
+    times.insert(2, cycleTimes[2]);
+    const DbRows rows = rig.logRows();
+    QCOMPARE(PollingRig::column(rows, "log_time"), times);
+    QCOMPARE(PollingRig::column(rows, "err1").mid(1, 3), (QStringList{"0", "8", "8"}));
+    QCOMPARE(PollingRig::column(rig.inverterRows(), "online"), QStringList{"1"});
+    const QString log = rig.logText();
+    QVERIFY(log.contains(locked ? "[DB] the database takes no writes (database is locked)"
+                                : "[DB] the database takes no writes (attempt to write a readonly database)"));
+    QVERIFY(log.contains(QStringLiteral("[DB] the database takes writes again after ")));
+}
+
+void TestPollingFaults::readingsWaitADayAtMost()
+{
+    TempAppDir dir;
+    const auto reading = [](int inverter) {
+        Reading of;
+        of.serial = QStringLiteral("LE%1").arg(inverter);
+        return of;
+    };
+    RecordingQueue queue;
+    queue.reset(3);
+    queue.storeReadings({reading(1), reading(2), reading(3), reading(4), reading(5)});
+    queue.storeRow(QStringLiteral("LE4"), InverterRow{{QStringLiteral("brand")}, true});
+    queue.storeRow(QStringLiteral("LE4"), InverterRow{{}, false}); // offline, the values kept for the insert
+    QCOMPARE(queue.readingCount(), 3);
+    QCOMPARE(queue.takeDropped(), 2);
+    QCOMPARE(QString::fromUtf8(dir.read("log.txt")).count("the oldest are dropped from now on"), 1);
+    // The readings of an inverter whose row waits come after it.
+    QList<Reading> batch = queue.peekReadings(10);
+    QCOMPARE(batch.size(), 1);
+    QCOMPARE(batch[0].serial, QStringLiteral("LE3"));
+    const RecordingQueue::Rows rows = queue.takeRows();
+    QVERIFY(rows.allOffline);
+    QCOMPARE(rows.bySerial.value("LE4").columns, QVariantList{"brand"});
+    QVERIFY(!rows.bySerial.value("LE4").online);
+    QCOMPARE(queue.peekReadings(10).size(), 3);
+    queue.storeReadings({reading(6)}); // drops LE3 while it is being written
+    queue.removeReadings(2);           // LE3 and LE4 written
+    batch = queue.peekReadings(10);
+    QCOMPARE(batch.size(), 2);
+    QCOMPARE(batch[0].serial + batch[1].serial, QStringLiteral("LE5LE6"));
 }

@@ -2,7 +2,8 @@
 
 #include <QObject>
 
-// Bad input: serial texts and families that change, a database that cannot be written.
+// Bad input: serial texts and families that change, a database that takes no
+// writes for a while.
 class TestPollingFaults : public QObject
 {
     Q_OBJECT
@@ -12,7 +13,7 @@ private slots:
     void newSerialStartsAfresh();
     void deletedInverterRecordedAgain();
     void familyMoves();
-    void lockedDatabase();
-    void readOnlyAndMissingDatabase_data();
-    void readOnlyAndMissingDatabase();
+    void databaseRefusesWrites_data();
+    void databaseRefusesWrites();
+    void readingsWaitADayAtMost();
 };

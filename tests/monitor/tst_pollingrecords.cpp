@@ -1,5 +1,6 @@
 #include "tst_pollingrecords.h"
 
+#include "monitor/databasewriter.h"
 #include "monitor/monitorrecorder.h"
 #include "pollingrig.h"
 #include "support/golden.h"
@@ -109,24 +110,51 @@ void TestPollingRecords::recordWindowAndInterval()
              (QStringList{"2026-06-01 07:59:00", "2026-06-01 08:00:00", "2026-06-01 08:01:00", "2026-06-01 17:59:00"}));
 }
 
+void TestPollingRecords::readingsOnTheGridAfterARestart()
+{
+    PollingRig rig;
+    QVERIFY(rig.startPlant(PollingRig::kOneInverter, {1}));
+    rig.setSetting(Setting::rbAuto, 1);
+    // Left online by a run that crashed; its inverter is not on the line any more.
+    QCOMPARE(db_exec("INSERT INTO orva_inverter (sn_name,online) VALUES ('LE44A0099999',1)"), 0);
+    QVERIFY(rig.run(10, [&](int cycle) {
+        if (cycle == 1) {
+            QVERIFY(rig.written());
+            QCOMPARE(PollingRig::column(rig.inverterRows(), "online"), (QStringList{"0", "1"}));
+        }
+        rig.clock.advance(25000 - (cycle == 1 ? 3000 : 100)); // a cycle every 25 s
+    }));
+    // One reading in every minute from the first, never an interval after the last one.
+    QCOMPARE(PollingRig::column(rig.logRows(), "log_time"),
+             (QStringList{"2026-06-01 13:00:00", "2026-06-01 13:01:15", "2026-06-01 13:02:05", "2026-06-01 13:03:20"}));
+}
+
 void TestPollingRecords::passGivenUpIsTakenAgain()
 {
     // SQLite gives up the pass's transaction at the second row, as on a full disk:
     // the rows before it must not go with it.
     TempAppDir dir;
     dir.openDatabase();
-    QCOMPARE(db_exec("CREATE TRIGGER refuse BEFORE INSERT ON orva_monitor_log WHEN NEW.inverter_id = 2 "
+    QCOMPARE(db_exec("CREATE TRIGGER refuse BEFORE INSERT ON orva_monitor_log WHEN NEW.inverter_id = "
+                     "(SELECT id FROM orva_inverter WHERE sn_name = 'LE44A0000002') "
                      "BEGIN SELECT RAISE(ROLLBACK, 'disk full'); END"),
              0);
+    DatabaseWriter writer;
+    MonitorRecorder recorder(writer);
+    writer.begin(10);
     QDevice first(1), second(2), third(3);
     QList<QDevice *> devices{&first, &second, &third};
     for (QDevice *device : devices) {
-        device->inverter_id = device->addr;
         device->sn_name = QStringLiteral("LE44A000000%1").arg(device->addr);
+        recorder.updateInverterRow(*device);
     }
-    MonitorRecorder().recordReadings(devices);
-    QCOMPARE(PollingRig::column(db_query("SELECT inverter_id FROM orva_monitor_log ORDER BY id"), "inverter_id"),
-             (QStringList{"1", "3"}));
+    recorder.recordReadings(devices);
+    writer.finish(20000);
+    QCOMPARE(
+        PollingRig::column(db_query("SELECT sn_name FROM orva_monitor_log JOIN orva_inverter ON orva_inverter.id = "
+                                    "inverter_id ORDER BY orva_monitor_log.id"),
+                           "sn_name"),
+        (QStringList{"LE44A0000001", "LE44A0000003"}));
     QVERIFY(QString::fromUtf8(dir.read("log.txt")).contains("log monitor data fail, sn LE44A0000002, sql: "));
     QCOMPARE(db_exec("BEGIN"), 0); // no transaction was left open
     QCOMPARE(db_exec("ROLLBACK"), 0);

@@ -3,7 +3,7 @@
 #include <QObject>
 
 // What the polling thread writes: orva_inverter rows, the recordings of every
-// family, error rows, the record window and interval.
+// family, error rows, the record window and the interval's grid.
 class TestPollingRecords : public QObject
 {
     Q_OBJECT
@@ -12,5 +12,6 @@ private slots:
     void rowsOfEveryFamily();
     void errorRows();
     void recordWindowAndInterval();
+    void readingsOnTheGridAfterARestart();
     void passGivenUpIsTakenAgain();
 };

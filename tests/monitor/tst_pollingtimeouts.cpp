@@ -32,6 +32,7 @@ void TestPollingTimeouts::offlineAfterThreeFailuresAndBack()
     QStringList online;
     QStringList cycleTimes;
     QVERIFY(rig.run(5, rig.minuteCycles([&](int cycle) {
+        QVERIFY(rig.written());
         online << db_query(QStringLiteral("SELECT online FROM orva_inverter")).value(0).value("online");
         cycleTimes << rig.clock.now().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
         if (cycle == 1 && portGone)

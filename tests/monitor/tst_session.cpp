@@ -87,6 +87,15 @@ void TestSession::startsStopsAndRestarts()
     QCOMPARE(session.start(), MonitoringSession::StartResult::PortNotAvailable);
     QCOMPARE(prompter.messages().last().text, QStringLiteral("COM96 is not available!"));
     QCOMPARE(table.addresses(), QList<int>{1});
+
+    // Polling silent inverters instead: the table keeps them, and a sleeping plant starts too.
+    session.setPollSilentInverters(true);
+    table.assign({5, 6});
+    ProgramState::instance().setLineSettings(PollingRig::kPort, PollingRig::kBaud);
+    QCOMPARE(session.start(), MonitoringSession::StartResult::Started);
+    QCOMPARE(session.silentAtStart(), (QList<int>{5, 6}));
+    QCOMPARE(table.addresses(), (QList<int>{5, 6}));
+    QVERIFY(session.stop());
 }
 
 void TestSession::stopGivesUpAfterItsLimit()

@@ -34,6 +34,7 @@ public:
     int write(const quint8 *buffer, int length, int writeTimeout) override;
     int read(quint8 *buffer, int length, int timeout) override;
     void pause(int ms) override { m_elapsedMs += ms; }
+    bool lineFailed() const override { return false; }
 
     // Every request written, in order.
     QList<QByteArray> heard() const { return m_heard; }

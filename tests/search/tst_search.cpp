@@ -4,10 +4,12 @@
 #include "headlesssearch.h"
 #include "lineframes.h"
 #include "linesimulator.h"
+#include "loggerexit.h"
 #include "memoryline.h"
 #include "monitor/programstate.h"
 #include "monitor/qburnsearch.h"
 #include "monitor/searchresult.h"
+#include "settingsreport.h"
 #include "support/scriptedprompter.h"
 #include "support/tempappdir.h"
 
@@ -15,7 +17,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSettings>
+#include <QTimer>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -145,6 +150,7 @@ private slots:
     void stopEndsTheScanEarly();
     void unusablePort();
     void fullScanOverThePseudoTerminal();
+    void failedSearchKeepsTheList();
 };
 
 void TestSearch::cleanInvertersAreReportedInOrder()
@@ -340,9 +346,10 @@ void TestSearch::unusablePort()
     QString output;
     QTextStream out(&output);
     dir.write("app.ini", "[General]\nCOMPortFrm_com_name=\nINV_ADDR=9\n");
-    QCOMPARE(HeadlessSearch(false, out).run(), int(HeadlessSearch::NoPortSet));
+    SettingsReport report(out);
+    QCOMPARE(HeadlessSearch(false, out).run(report), int(LoggerExit::NoPortSet));
     dir.write("app.ini", "[General]\nCOMPortFrm_com_name=COM7\nINV_ADDR=9\n");
-    QCOMPARE(HeadlessSearch(false, out).run(), int(HeadlessSearch::PortUnavailable));
+    QCOMPARE(HeadlessSearch(false, out).run(report), int(LoggerExit::PortUnavailable));
     QCOMPARE(savedInverterList(dir), QStringLiteral("9"));
     QVERIFY(ProgramState::instance().addressTable().isEmpty());
 }
@@ -359,7 +366,8 @@ void TestSearch::fullScanOverThePseudoTerminal()
 
     QString output;
     QTextStream out(&output);
-    QCOMPARE(HeadlessSearch(false, out).run(), int(HeadlessSearch::Success));
+    SettingsReport report(out);
+    QCOMPARE(HeadlessSearch(false, out).run(report), int(LoggerExit::Success));
     QCOMPARE(output, QStringLiteral("Searching COM7 at 38400 baud...\n"
                                     "1. address 1, serial number LES000101111\n"
                                     "2. address 2, serial number LES000102222\n"
@@ -383,6 +391,30 @@ void TestSearch::fullScanOverThePseudoTerminal()
         all << address;
     QCOMPARE(scanned, all);
     QVERIFY(!log(dir).contains("[COLLISION]"));
+}
+
+void TestSearch::failedSearchKeepsTheList()
+{
+    // Nothing answers (the search is stopped early), or the line hangs up after the first inverters.
+    for (const bool hangUp : {false, true}) {
+        TempAppDir dir;
+        auto sim = std::make_unique<LineSimulator>();
+        QVERIFY(sim->link(dir.file("ports/COM7")));
+        QVERIFY(sim->start(hangUp ? shippedScenario("search-clean.json") : QJsonObject{{"inverters", QJsonArray()}}));
+        dir.write("app.ini", "[General]\nCOMPortFrm_com_name=COM7\nCOMPortFrm_baud_index=5\nINV_ADDR=\"1,2,5,9\"\n");
+        QString output;
+        QTextStream out(&output);
+        HeadlessSearch headless(false, out);
+        QObject scope; // no late shot at what this pass leaves behind
+        QTimer::singleShot(1500, &scope, [&] { hangUp ? sim.reset() : headless.stop(); });
+        SettingsReport report(out);
+        QCOMPARE(headless.run(report), int(LoggerExit::ListKept));
+        QVERIFY2(
+            output.contains(hangUp ? "COM7 failed during the search (hang-up or I/O error): INV_ADDR \"1,2,5,9\" kept."
+                                   : "Nothing answered: INV_ADDR \"1,2,5,9\" kept."),
+            qPrintable(output));
+        QCOMPARE(savedInverterList(dir), QStringLiteral("1,2,5,9"));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSearch)

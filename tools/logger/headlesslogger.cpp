@@ -1,12 +1,33 @@
 #include "headlesslogger.h"
 
 #include "base/appsettings.h"
+#include "base/clock.h"
 #include "db/database.h"
 #include "monitor/programstate.h"
 
+#include <QStringList>
+
 namespace {
+
 // Longer than one SMTP dialogue can take with its 5 s replies and 10 s connect.
 constexpr int kMailDrainMs = 60000;
+
+// "45 s", "3 min 5 s", "2 h 10 min".
+QString duration(qint64 ms)
+{
+    const qint64 s = ms / 1000;
+    if (s < 60)
+        return QStringLiteral("%1 s").arg(s);
+    if (s < 3600)
+        return QStringLiteral("%1 min %2 s").arg(s / 60).arg(s % 60);
+    return QStringLiteral("%1 h %2 min").arg(s / 3600).arg(s % 3600 / 60);
+}
+
+QString portName()
+{
+    return QStringLiteral("COM%1").arg(ProgramState::instance().portNumber());
+}
+
 } // namespace
 
 HeadlessLogger::HeadlessLogger(QTextStream &out, int maxCycles, QObject *parent)
@@ -16,7 +37,14 @@ HeadlessLogger::HeadlessLogger(QTextStream &out, int maxCycles, QObject *parent)
 {
     // An alarm already on its way is delivered, within the mail's own time-outs.
     m_session.setMailGraceMs(kMailDrainMs);
+    // PV inverters sleep at night: a silent one is polled until it answers.
+    m_session.setPollSilentInverters(true);
+    m_reminder.setInterval(kReminderMs);
+    m_reminder.setTimerType(Qt::PreciseTimer);
+    connect(&m_reminder, &QTimer::timeout, this, &HeadlessLogger::remind);
     connect(&m_session, &MonitoringSession::cycleFinished, this, &HeadlessLogger::everyPolling);
+    connect(&m_session, &MonitoringSession::lineLost, this, &HeadlessLogger::lineLost);
+    connect(&m_session, &MonitoringSession::lineRestored, this, &HeadlessLogger::lineRestored);
     connect(&m_session, &MonitoringSession::stopped, this, &HeadlessLogger::monitoringStopped);
 }
 
@@ -24,10 +52,17 @@ bool HeadlessLogger::start()
 {
     ProgramState &state = ProgramState::instance();
     switch (m_session.start()) {
-    case MonitoringSession::StartResult::Started:
-        m_out << "Monitoring " << state.addressTable().size() << " inverter(s) on COM" << state.portNumber() << " at "
+    case MonitoringSession::StartResult::Started: {
+        m_out << "Monitoring " << state.addressTable().size() << " inverter(s) on " << portName() << " at "
               << state.baudRate() << " baud." << Qt::endl;
+        QStringList silent;
+        for (int address : m_session.silentAtStart())
+            silent << QString::number(address);
+        if (!silent.isEmpty())
+            m_out << "Not answering yet: " << silent.join(QStringLiteral(", "))
+                  << " (asleep or switched off); polled until they answer." << Qt::endl;
         return true;
+    }
     case MonitoringSession::StartResult::NoInverters:
         m_out << "No inverters to monitor: INV_ADDR in " << AppSettings::filePath()
               << " lists no bus address (run lumora-logger --search first)." << Qt::endl;
@@ -45,29 +80,55 @@ void HeadlessLogger::stop()
 void HeadlessLogger::everyPolling(const DeviceSnapshot &devices)
 {
     ++m_cycles;
-    int online = 0;
-    double acPower = 0;
-    double yield = 0;
-    for (const DeviceRecord &device : devices) {
-        if (device.isOffline())
-            continue;
-        ++online;
-        acPower += device.ac_power;
-        yield += device.total_power;
+    if (m_lostAtMs < 0) {
+        int online = 0;
+        double acPower = 0;
+        double yield = 0;
+        for (const DeviceRecord &device : devices) {
+            if (device.isOffline() || device.sn_name.isEmpty())
+                continue; // gone, or never answered
+            ++online;
+            acPower += device.ac_power;
+            yield += device.total_power;
+        }
+        m_out << QStringLiteral("cycle %1: %2 of %3 inverters online, AC power %4 W, total yield %5 kWh")
+                     .arg(m_cycles)
+                     .arg(online)
+                     .arg(devices.size())
+                     .arg(acPower, 0, 'f', 0)
+                     .arg(yield, 0, 'f', 1);
+        if (const int waiting = m_session.readingsWaiting())
+            m_out << QStringLiteral("; database: %1 readings waiting").arg(waiting);
+        m_out << Qt::endl;
     }
-    m_out << QStringLiteral("cycle %1: %2 of %3 inverters online, AC power %4 W, total yield %5 kWh")
-                 .arg(m_cycles)
-                 .arg(online)
-                 .arg(devices.size())
-                 .arg(acPower, 0, 'f', 0)
-                 .arg(yield, 0, 'f', 1)
-          << Qt::endl;
     if (m_maxCycles > 0 && m_cycles >= m_maxCycles)
         stop();
 }
 
+void HeadlessLogger::lineLost()
+{
+    m_lostAtMs = Clock::instance().elapsedMs();
+    m_reminder.start();
+    m_out << "Line lost: " << portName()
+          << " cannot be opened; trying again after 1 s, then after twice as long each time up to 30 s." << Qt::endl;
+}
+
+void HeadlessLogger::remind()
+{
+    m_out << "Line still lost: " << portName() << " cannot be opened for "
+          << duration(Clock::instance().elapsedMs() - m_lostAtMs) << "." << Qt::endl;
+}
+
+void HeadlessLogger::lineRestored(qint64 outageMs)
+{
+    m_lostAtMs = -1;
+    m_reminder.stop();
+    m_out << "Line back: " << portName() << " open again after " << duration(outageMs) << "." << Qt::endl;
+}
+
 void HeadlessLogger::monitoringStopped(bool alarmMailCut)
 {
+    m_reminder.stop();
     if (alarmMailCut)
         m_out << "An alarm mail was still being sent and has been given up." << Qt::endl;
     // Nothing answers while the program is away.

@@ -1,9 +1,10 @@
 #include "headlesssearch.h"
 
 #include "base/appsettings.h"
-#include "base/baudtable.h"
 #include "base/portlist.h"
+#include "loggerexit.h"
 #include "monitor/searchresult.h"
+#include "settingsreport.h"
 
 #include <QEventLoop>
 #include <QTextStream>
@@ -14,16 +15,16 @@ HeadlessSearch::HeadlessSearch(bool resolveCollisions, QTextStream &out)
     m_search.setResolveCollisions(resolveCollisions);
 }
 
-int HeadlessSearch::run()
+int HeadlessSearch::run(SettingsReport &report)
 {
     const AppSettings settings;
     const QString portName = settings.text(Setting::COMPortFrm_com_name);
     const int port = PortList::portNumber(portName);
     if (port == 0) {
         m_out << tr("No COM port is set (%1 in app.ini).").arg(Setting::COMPortFrm_com_name.key()) << Qt::endl;
-        return NoPortSet;
+        return LoggerExit::NoPortSet;
     }
-    const int baud = BaudTable::rate(settings.intValue(Setting::COMPortFrm_baud_index));
+    const int baud = report.baudRate(settings);
     m_search.setPortBaud(port, baud);
 
     m_out << tr("Searching %1 at %2 baud...").arg(portName).arg(baud) << Qt::endl;
@@ -38,13 +39,24 @@ int HeadlessSearch::run()
 
     if (!m_search.portOpened()) {
         m_out << tr("COM%1 is not available!").arg(port) << Qt::endl;
-        return PortUnavailable;
+        return LoggerExit::PortUnavailable;
+    }
+    // A line that hung up or failed is not a silent one: the saved list stays.
+    const QString saved = settings.text(Setting::INV_ADDR);
+    if (m_search.lineFailed()) {
+        m_out << tr("%1 failed during the search (hang-up or I/O error): INV_ADDR \"%2\" kept.").arg(portName, saved)
+              << Qt::endl;
+        return LoggerExit::ListKept;
     }
     const QList<int> found = m_search.found();
     m_out << tr("%1 inverters found.").arg(found.size()) << Qt::endl;
+    if (found.isEmpty()) {
+        m_out << tr("Nothing answered: INV_ADDR \"%1\" kept.").arg(saved) << Qt::endl;
+        return LoggerExit::ListKept;
+    }
     if (!save_search_result(found)) {
         m_out << tr("The result could not be saved to app.ini.") << Qt::endl;
-        return NotSaved;
+        return LoggerExit::FileNotUsable;
     }
-    return Success;
+    return LoggerExit::Success;
 }

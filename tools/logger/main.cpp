@@ -2,12 +2,13 @@
 
 #include "app/startup.h"
 #include "base/appsettings.h"
-#include "base/baudtable.h"
 #include "base/consoleprompter.h"
 #include "base/portlist.h"
 #include "headlesslogger.h"
 #include "headlesssearch.h"
+#include "loggerexit.h"
 #include "monitor/programstate.h"
+#include "settingsreport.h"
 #include "terminationsignals.h"
 
 #include <QCommandLineParser>
@@ -15,6 +16,15 @@
 #include <QSettings>
 
 #include <cstdio>
+
+namespace {
+
+void refuse(const QString &message)
+{
+    std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), qPrintable(message));
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -25,7 +35,7 @@ int main(int argc, char *argv[])
         "Monitors the inverters of app.ini's address list (INV_ADDR) on its COM port and records their readings, "
         "without a window. Stop it with Ctrl+C or SIGTERM. With --search it searches the line for inverters "
         "instead and saves them as the address list."));
-    parser.addHelpOption();
+    const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption cycles(QStringLiteral("cycles"), QStringLiteral("Stop after <n> polling cycles."),
                                     QStringLiteral("n"));
     parser.addOption(cycles);
@@ -37,7 +47,18 @@ int main(int argc, char *argv[])
                                                     "free addresses."));
     parser.addOption(search);
     parser.addOption(resolve);
-    parser.process(app);
+    if (!parser.parse(app.arguments())) {
+        refuse(parser.errorText());
+        return LoggerExit::BadCommandLine;
+    }
+    if (parser.isSet(help))
+        parser.showHelp(LoggerExit::Success);
+    bool cyclesOk = !parser.isSet(cycles);
+    const int maxCycles = cyclesOk ? 0 : parser.value(cycles).toInt(&cyclesOk);
+    if (!cyclesOk || maxCycles < 0) {
+        refuse(QStringLiteral("--cycles \"%1\" is not a number of cycles.").arg(parser.value(cycles)));
+        return LoggerExit::BadCommandLine;
+    }
 
     QTextStream out(stdout);
     ProgramState &state = ProgramState::instance();
@@ -46,19 +67,21 @@ int main(int argc, char *argv[])
     QSettings settingsFile(AppSettings::filePath(), QSettings::IniFormat);
     state.setSettings(&settingsFile);
     AppSettings settings(settingsFile);
+    SettingsReport report(out);
+    report.checkLog();
 
     Startup::logVersion();
     if (parser.isSet(search)) {
         HeadlessSearch headless(parser.isSet(resolve), out);
         TerminationSignals terminations;
         QObject::connect(&terminations, &TerminationSignals::received, [&headless] { headless.stop(); });
-        const int result = headless.run();
+        const int result = headless.run(report);
         state.setSettings(nullptr);
         state.setPrompter(nullptr);
         return result;
     }
     if (!Startup::checkDatabase(prompter))
-        return 2;
+        return LoggerExit::FileNotUsable;
     Startup::buildStaticTables();
 
     const QString portName = settings.text(Setting::COMPortFrm_com_name);
@@ -66,17 +89,17 @@ int main(int argc, char *argv[])
     if (port == 0) {
         out << "No serial port is set: COMPortFrm_com_name in " << AppSettings::filePath() << " is \"" << portName
             << "\"." << Qt::endl;
-        return 2;
+        return LoggerExit::NoPortSet;
     }
-    state.setLineSettings(port, BaudTable::rate(settings.intValue(Setting::COMPortFrm_baud_index)));
-    state.addressTable().insertFromText(settings.text(Setting::INV_ADDR));
+    state.setLineSettings(port, report.baudRate(settings));
+    report.fillAddresses(settings, state.addressTable());
 
-    HeadlessLogger logger(out, parser.value(cycles).toInt());
+    HeadlessLogger logger(out, maxCycles);
     TerminationSignals terminations;
     QObject::connect(&terminations, &TerminationSignals::received, &logger, &HeadlessLogger::stop);
     QObject::connect(&logger, &HeadlessLogger::finished, &app, &QCoreApplication::quit);
     if (!logger.start())
-        return 1;
+        return state.addressTable().isEmpty() ? LoggerExit::NoPortSet : LoggerExit::PortUnavailable;
     const int result = app.exec();
     state.setSettings(nullptr);
     state.setPrompter(nullptr);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QtGlobal>
+
+// Attempts that wait longer while they keep failing: 1 s after the first
+// failure, then twice as long after each one, up to 30 s. Times are the
+// program clock's monotonic milliseconds.
+class Backoff
+{
+public:
+    static constexpr int kFirstMs = 1000;
+    static constexpr int kLongestMs = 30000;
+
+    void failed(qint64 nowMs);
+    void reset() { m_failures = 0; }
+    int failures() const { return m_failures; }
+    // The pause after the last failure.
+    int pauseMs() const;
+    // No failure yet, or the pause after the last one is over.
+    bool isDue(qint64 nowMs) const { return m_failures == 0 || nowMs >= m_failedAtMs + pauseMs(); }
+
+private:
+    int m_failures = 0;
+    qint64 m_failedAtMs = 0;
+};

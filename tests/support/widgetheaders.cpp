@@ -1,0 +1,1 @@
+// Carries the precompiled Qt headers of the test programs with widgets.
