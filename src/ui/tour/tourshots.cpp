@@ -69,7 +69,7 @@ bool dashboardShowsTodaysEnergy(const CMain &window)
 
 namespace {
 
-// The largest inverter's power per hour of the day over the past week.
+// The largest inverter's power per hour of the day over the past week's days.
 void queryDayChart(CMain &window)
 {
     window.jump_view3();
@@ -79,7 +79,8 @@ void queryDayChart(CMain &window)
     child<QRadioButton>(window, "rbDay")->setChecked(true);
     const QDate today = Clock::instance().now().date();
     child<QDateEdit>(window, "dateEditStart")->setDate(today.addDays(-7));
-    child<QDateEdit>(window, "dateEditEnd")->setDate(today);
+    // Up to yesterday: today's readings come from the simulated plant's midday whatever the hour.
+    child<QDateEdit>(window, "dateEditEnd")->setDate(today.addDays(-1));
     later(window, [&window] { window.query_graphic(); });
 }
 
