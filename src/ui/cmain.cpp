@@ -32,6 +32,7 @@
 #include "ui/views/qmytreewidget.h"
 #include "ui/views/realtimedisplay.h"
 #include "ui/views/realtimeview.h"
+#include "ui/windowparts.h"
 #include "ui_cmain.h"
 
 #include <QActionGroup>
@@ -47,12 +48,6 @@ static void initIconResources()
 }
 
 namespace {
-const Qt::WindowFlags kDialogFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint;
-
-const char *const kProgressStyle =
-    "#QProgessClass{background-color: qlineargradient(spread:pad, x1:1, y1:0.517045, x2:0, y2:0.466, "
-    "stop:0 rgba(0, 130, 255, 255), stop:1 rgba(255, 255, 255, 255));}";
-
 Prompter &prompter()
 {
     return ProgramState::instance().prompter();
@@ -68,8 +63,10 @@ CMain::CMain(QWidget *parent, MonitoringSession *session)
 {
     initIconResources();
     m_ui->setupUi(this);
-    createDialogs();
-    createStatusBar();
+    m_parts = std::make_unique<WindowParts>(*this, *m_ui);
+    setDataExporter(ChartTab, m_parts->chartView);
+    setDataExporter(EventListTab, m_parts->eventListView);
+    setDataExporter(DataLogTab, m_parts->dataLogView);
 
     m_debugSaveTimer.setInterval(60000);
     connect(&m_debugSaveTimer, &QTimer::timeout, this, &CMain::saveDebug);
@@ -83,12 +80,8 @@ CMain::CMain(QWidget *parent, MonitoringSession *session)
     connect(m_languages->menuGroup(), &QActionGroup::triggered, this, &CMain::changeLanguageForMenu);
     connect(m_languages->toolBarGroup(), &QActionGroup::triggered, this, &CMain::languageChangeForToolBar);
 
-    createContextMenus();
-    createDashboard();
-    createPages();
-    createHistoryViews();
     createMonitorControl();
-    connectActions();
+    m_parts->connectActions(*this, *m_ui);
     m_ui->tabWidget->setCurrentIndex(MainTab);
     m_ui->actionExportData->setEnabled(false);
 }
@@ -100,85 +93,16 @@ CMain::~CMain()
     delete m_monitor;
 }
 
-void CMain::createDialogs()
-{
-    m_alarmConfig = new QalarmConfig(this);
-    m_mainViewConfig = new QMainViewConfig(this);
-    m_searchInverters = new SearchInverterFrm(this);
-    m_comPort = new COMPortFrm(this);
-    m_about = new QAbout(this);
-    m_progress = new QProgressWin(this);
-    m_background = new QBackgroundDlg(this);
-    m_sensorSettings = new QSensorSettings(this);
-    m_password = new QPassword(true, this);
-    m_configWizard = new QConfigWizard(this);
-    m_fontSettings = new QFontSettings(this);
-
-    // The progress window keeps its own frameless look.
-    for (QDialog *dialog :
-         std::initializer_list<QDialog *>{m_alarmConfig, m_mainViewConfig, m_searchInverters, m_comPort, m_about,
-                                          m_background, m_sensorSettings, m_password, m_configWizard, m_fontSettings})
-        dialog->setWindowFlags(kDialogFlags);
-    m_progress->setStyleSheet(QString::fromLatin1(kProgressStyle));
-}
-
-void CMain::createDashboard()
-{
-    const Ui::CMainClass &ui = *m_ui;
-    m_dashboard = new DashboardView({ui.frame, ui.titleFrame, ui.lblTitle, ui.msgFrame, ui.lblMessage}, this);
-    ui.dashboardLayout->addWidget(m_dashboard);
-    m_fontSettings->setDashboard(m_dashboard);
-}
-
-void CMain::createStatusBar()
-{
-    m_stateLabel = new QLabel(tr("Not ready"), this);
-    m_stateLabel->setObjectName(QStringLiteral("stateLabel"));
-    m_aliveLabel = new QLabel(aliveText(0), this);
-    m_aliveLabel->setObjectName(QStringLiteral("aliveLabel"));
-    statusBar()->addPermanentWidget(m_stateLabel);
-    statusBar()->insertPermanentWidget(0, m_aliveLabel);
-}
-
-void CMain::createContextMenus()
-{
-    m_mainPageMenu = new QMenu(this);
-    m_mainPageMenu->setObjectName(QStringLiteral("mainPageMenu"));
-    m_mainPageMenu->addActions(
-        {m_ui->actionMain_view_configuration, m_ui->actionBackground_Graphics, m_ui->actionFont_Settings});
-    m_mainPageMenu->addSeparator();
-    m_mainPageMenu->addActions({m_ui->actionExport_JPG, m_ui->actionPrint});
-
-    m_pageMenu = new QMenu(this);
-    m_pageMenu->setObjectName(QStringLiteral("pageMenu"));
-    m_pageMenu->addActions({m_ui->actionExport_JPG, m_ui->actionPrint});
-}
-
 void CMain::createMonitorControl()
 {
-    const Ui::CMainClass &ui = *m_ui;
-    MonitorControl::Widgets widgets;
-    widgets.window = this;
-    widgets.tabs = ui.tabWidget;
-    widgets.stateLabel = m_stateLabel;
-    widgets.rightTopLabel = ui.rightTopLabel;
-    widgets.rightTopIcon = ui.rightTopIcon;
-    widgets.progress = m_progress;
-    widgets.search = m_searchInverters;
-    widgets.start = ui.actionStart;
-    widgets.stop = ui.actionStop;
-    widgets.sensorSettings = ui.actionSensor_Settings;
-    widgets.configurationWizard = ui.actionConfiguration_Wizard;
-    widgets.comPort = ui.actionCOM_port;
-    widgets.searchInverters = ui.actionSearch_Inverters;
-    m_monitor = new MonitorControl(widgets, *m_session, this);
+    m_monitor = new MonitorControl(m_parts->monitorWidgets(*this, *m_ui), *m_session, this);
 
     // The threads' signals arrive queued.
     connect(m_session, &MonitoringSession::cycleFinished, this, &CMain::every_polling);
     connect(m_session, &MonitoringSession::waitModeEntered, this, &CMain::wait_mode_handler);
     connect(m_monitor, &MonitorControl::aliveCountChanged, this, &CMain::set_alive_num);
     connect(&m_monitor->autoSearchTimer(), &QTimer::timeout, this, &CMain::autoSearchHandler);
-    connect(m_searchInverters, &SearchInverterFrm::s_search_end, this, &CMain::t_search_end);
+    connect(m_parts->searchInverters, &SearchInverterFrm::s_search_end, this, &CMain::t_search_end);
 
     QDisplayThread &totals = m_monitor->totalsThread();
     connect(&totals, &QDisplayThread::display_value, this, &CMain::update_main_screen);
@@ -186,67 +110,27 @@ void CMain::createMonitorControl()
     connect(&totals, &QDisplayThread::display_earning, this, &CMain::display_earning);
     connect(&totals, &QDisplayThread::dispaly_co2Reduction, this, &CMain::dispaly_co2Reduction);
     connect(this, &CMain::display_change, &totals, &QDisplayThread::loadSetting);
-    connect(m_alarmConfig, &QalarmConfig::mail_setting_change, this, &CMain::mail_change);
+    connect(m_parts->alarmConfig, &QalarmConfig::mail_setting_change, this, &CMain::mail_change);
 
     // The pages' parts in the steps of monitoring.
     MonitorControl::PageHooks &hooks = m_monitor->pageHooks();
-    hooks.loadSensorHeaders = [this] { m_dashboard->refreshSensorFields(); };
-    hooks.refreshChartTree = [this] { m_chartView->refreshTree(); };
+    hooks.loadSensorHeaders = [this] { m_parts->dashboard->refreshSensorFields(); };
+    hooks.refreshChartTree = [this] { m_parts->chartView->refreshTree(); };
     hooks.rebuildTree = [this] { build_group_inverter(); };
     hooks.refreshKeyParameters = [this] { display_key_parameters(); };
-    hooks.refreshRealTime = [this] { m_realTime->pollingCycleDone(); };
-    hooks.refreshSensorFields = [this] { m_dashboard->refreshSensorFields(); };
-    hooks.waitModeEntered = [this] { m_realTime->parameterView()->waitModeHandler(); };
+    hooks.refreshRealTime = [this] { m_parts->realTime->pollingCycleDone(); };
+    hooks.refreshSensorFields = [this] { m_parts->dashboard->refreshSensorFields(); };
+    hooks.waitModeEntered = [this] { m_parts->realTime->parameterView()->waitModeHandler(); };
 }
 
-void CMain::createPages()
+RealTimeView *CMain::realTimeView() const
 {
-    m_realTime = new RealTimeView(
-        m_progress, [this] { return m_password->exec() == QDialog::Accepted; }, m_ui->tab_realtime_data);
-    m_ui->realTimePageLayout->addWidget(m_realTime);
-    m_keyParameters = new KeyParametersView(m_ui->tab_key_parameters);
-    m_ui->keyParametersPageLayout->addWidget(m_keyParameters);
+    return m_parts->realTime;
 }
 
-void CMain::createHistoryViews()
+KeyParametersView *CMain::keyParametersView() const
 {
-    m_chartView = new ChartView(m_ui->tab_graphical_analysis);
-    m_ui->chartPageLayout->addWidget(m_chartView);
-    m_eventListView = new EventListView(m_ui->tab_event_list);
-    m_ui->eventListPageLayout->addWidget(m_eventListView);
-    m_dataLogView = new DataLogView(m_ui->tab_data_logging);
-    m_ui->dataLogPageLayout->addWidget(m_dataLogView);
-    setDataExporter(ChartTab, m_chartView);
-    setDataExporter(EventListTab, m_eventListView);
-    setDataExporter(DataLogTab, m_dataLogView);
-}
-
-void CMain::connectActions()
-{
-    const Ui::CMainClass &ui = *m_ui;
-    connect(ui.actionStart, &QAction::triggered, this, &CMain::start_monitor);
-    connect(ui.actionStop, &QAction::triggered, this, &CMain::stop_monitor);
-    connect(ui.actionSearch_Inverters, &QAction::triggered, this, &CMain::menu_search_inverter);
-    connect(ui.actionCOM_port, &QAction::triggered, this, &CMain::menu_com_setting);
-    connect(ui.actionAlarm, &QAction::triggered, this, &CMain::menu_alarm);
-    connect(ui.actionMain_view_configuration, &QAction::triggered, this, &CMain::menu_mainViewConfig);
-    connect(ui.actionAbout, &QAction::triggered, this, &CMain::show_about);
-    connect(ui.actionExit, &QAction::triggered, this, &CMain::menu_exit);
-    connect(ui.actionMain, &QAction::triggered, this, &CMain::jump_view0);
-    connect(ui.actionReal_time_data, &QAction::triggered, this, &CMain::jump_view1);
-    connect(ui.actionKey_parameters, &QAction::triggered, this, &CMain::jump_view2);
-    connect(ui.actionGraphical_analysis, &QAction::triggered, this, &CMain::jump_view3);
-    connect(ui.actionEvent_list, &QAction::triggered, this, &CMain::jump_view4);
-    connect(ui.actionData_logging, &QAction::triggered, this, &CMain::jump_view5);
-    connect(ui.actionFont_Settings, &QAction::triggered, m_fontSettings, &QDialog::exec);
-    connect(ui.actionSensor_Settings, &QAction::triggered, m_sensorSettings, &QDialog::exec);
-    connect(ui.actionConfiguration_Wizard, &QAction::triggered, this, &CMain::confWizardShow);
-    connect(m_sensorSettings, &QSensorSettings::sensor_update, this, &CMain::initSensorUI);
-    connect(ui.tabWidget, &QTabWidget::currentChanged, this, &CMain::tabChange);
-    connect(m_background, &QBackgroundDlg::setBackGround, this, &CMain::changeBackground);
-    connect(m_mainViewConfig, &QMainViewConfig::setting_change, this, &CMain::mainViewSettings);
-    connect(m_mainViewConfig, &QMainViewConfig::setting_change, this, &CMain::viewSequenceSetting);
-    connect(this, &QWidget::customContextMenuRequested, this, &CMain::ctxMenu);
+    return m_parts->keyParameters;
 }
 
 QString CMain::aliveText(int num)
@@ -261,19 +145,19 @@ void CMain::setDataExporter(Tab tab, DataExporter *exporter)
 
 void CMain::menu_search_inverter()
 {
-    const int port = m_comPort->selectedPort();
-    const int baud = m_comPort->selectedBaud();
+    const int port = m_parts->comPort->selectedPort();
+    const int baud = m_parts->comPort->selectedBaud();
     if (port == 0 || baud == 0) {
         prompter().message(Prompter::Level::Warning, tr("Error"), tr("Please complete COM port settings first."));
         return;
     }
-    m_searchInverters->setPortBaud(port, baud);
-    m_searchInverters->exec();
+    m_parts->searchInverters->setPortBaud(port, baud);
+    m_parts->searchInverters->exec();
 }
 
 void CMain::menu_com_setting()
 {
-    m_comPort->exec();
+    m_parts->comPort->exec();
 }
 
 void CMain::menu_exit()
@@ -283,12 +167,12 @@ void CMain::menu_exit()
 
 void CMain::menu_alarm()
 {
-    m_alarmConfig->exec();
+    m_parts->alarmConfig->exec();
 }
 
 void CMain::menu_mainViewConfig()
 {
-    m_mainViewConfig->exec();
+    m_parts->mainViewConfig->exec();
 }
 
 void CMain::jump_view0()
@@ -329,7 +213,8 @@ void CMain::on_actionPrint_triggered()
 void CMain::on_actionExport_JPG_triggered()
 {
     const bool chart = m_ui->tabWidget->currentIndex() == ChartTab;
-    m_pageOutput.exportImage(chart ? static_cast<QWidget *>(m_chartView->plot()) : m_ui->tabWidget->currentWidget());
+    m_pageOutput.exportImage(chart ? static_cast<QWidget *>(m_parts->chartView->plot())
+                                   : m_ui->tabWidget->currentWidget());
 }
 
 void CMain::start_monitor()
@@ -344,77 +229,77 @@ void CMain::stop_monitor()
 
 void CMain::tabChange(int index)
 {
-    m_realTime->showInformationPage();
+    m_parts->realTime->showInformationPage();
     m_ui->actionExportData->setEnabled(index == ChartTab || index == EventListTab || index == DataLogTab);
     if (index == ChartTab) {
-        m_chartView->refreshTree();
-        m_chartView->tree()->setFocus();
+        m_parts->chartView->refreshTree();
+        m_parts->chartView->tree()->setFocus();
     } else if (index == EventListTab) {
-        m_eventListView->fillEventSelectors();
+        m_parts->eventListView->fillEventSelectors();
     } else if (index == DataLogTab) {
-        m_dataLogView->fillSelectors();
+        m_parts->dataLogView->fillSelectors();
     }
 }
 
 void CMain::addGroup()
 {
-    m_realTime->addGroup();
+    m_parts->realTime->addGroup();
 }
 
 void CMain::inverterClick(QTreeWidgetItem *item, int column)
 {
-    m_realTime->inverterClick(item, column);
+    m_parts->realTime->inverterClick(item, column);
 }
 
 void CMain::build_group_inverter()
 {
-    m_realTime->buildGroupInverter();
+    m_parts->realTime->buildGroupInverter();
 }
 
 void CMain::show_realtime_data()
 {
-    m_realTime->showRealtimeData();
+    m_parts->realTime->showRealtimeData();
 }
 
 void CMain::displayParameterAppend(unsigned char *block, int registerNo, double scale, QString label, QString unit,
                                    QString tooltip)
 {
-    m_realTime->realTimeDisplay().appendRegister(block, registerNo, scale, label, unit, tooltip);
+    m_parts->realTime->realTimeDisplay().appendRegister(block, registerNo, scale, label, unit, tooltip);
 }
 
 void CMain::displayParameterAppend(unsigned char *block, int registerNo, double scale, QString label, QString unit)
 {
-    m_realTime->realTimeDisplay().appendRegister(block, registerNo, scale, label, unit);
+    m_parts->realTime->realTimeDisplay().appendRegister(block, registerNo, scale, label, unit);
 }
 
 void CMain::displayParameterAppend(QString text, QString tooltip)
 {
-    m_realTime->realTimeDisplay().appendText(text, tooltip);
+    m_parts->realTime->realTimeDisplay().appendText(text, tooltip);
 }
 
 void CMain::realtime_subtab_change(int index)
 {
-    m_realTime->subTabChange(index);
+    m_parts->realTime->subTabChange(index);
 }
 
 void CMain::display_device_parameter()
 {
-    m_realTime->parameterView()->display();
+    m_parts->realTime->parameterView()->display();
 }
 
 void CMain::device_parameter_click(QTableWidgetItem *item)
 {
-    m_realTime->parameterView()->itemClick(item);
+    m_parts->realTime->parameterView()->itemClick(item);
 }
 
 void CMain::save_device_parameter()
 {
-    m_realTime->parameterView()->save();
+    m_parts->realTime->parameterView()->save();
 }
 
 void CMain::display_key_parameters()
 {
-    m_keyParameters->display();
+    m_parts->keyParameters->display();
 }
 
 void CMain::every_polling()
@@ -424,47 +309,47 @@ void CMain::every_polling()
 
 void CMain::deleteGroup()
 {
-    m_realTime->deleteGroup();
+    m_parts->realTime->deleteGroup();
 }
 
 void CMain::deleteInverter()
 {
-    m_realTime->deleteInverter();
+    m_parts->realTime->deleteInverter();
 }
 
 void CMain::upGroup()
 {
-    m_realTime->upGroup();
+    m_parts->realTime->upGroup();
 }
 
 void CMain::downGroup()
 {
-    m_realTime->downGroup();
+    m_parts->realTime->downGroup();
 }
 
 void CMain::queryDataLog()
 {
-    m_dataLogView->query();
+    m_parts->dataLogView->query();
 }
 
 void CMain::queryEvent()
 {
-    m_eventListView->query();
+    m_parts->eventListView->query();
 }
 
 void CMain::event_row_click(int row, int column)
 {
-    m_eventListView->explainRow(row, column);
+    m_parts->eventListView->explainRow(row, column);
 }
 
 void CMain::query_graphic()
 {
-    m_chartView->query();
+    m_parts->chartView->query();
 }
 
 void CMain::show_about()
 {
-    m_about->exec();
+    m_parts->about->exec();
 }
 
 void CMain::update_main_screen(PlantTotals totals)
@@ -473,32 +358,32 @@ void CMain::update_main_screen(PlantTotals totals)
     if (isHidden() || !polling || !polling->isRunning())
         return;
     // The averages are per inverter the polling has met.
-    m_dashboard->showTotals(totals, ProgramState::instance().devices().snapshotSize());
+    m_parts->dashboard->showTotals(totals, ProgramState::instance().devices().snapshotSize());
 }
 
 void CMain::changeBackground(const QString &path)
 {
-    m_dashboard->setBackground(path);
+    m_parts->dashboard->setBackground(path);
 }
 
 void CMain::on_actionBackground_Graphics_triggered()
 {
-    m_background->exec();
+    m_parts->background->exec();
 }
 
 void CMain::display_earning(const QString &earning)
 {
-    m_dashboard->showEarning(earning);
+    m_parts->dashboard->showEarning(earning);
 }
 
 void CMain::dispaly_co2Reduction(const QString &co2)
 {
-    m_dashboard->showCo2Reduction(co2);
+    m_parts->dashboard->showCo2Reduction(co2);
 }
 
 void CMain::mainViewSettings()
 {
-    m_dashboard->applySettings();
+    m_parts->dashboard->applySettings();
     emit display_change();
 }
 
@@ -525,7 +410,7 @@ void CMain::changeLanguageForMenu()
 
 void CMain::initSensorUI()
 {
-    m_dashboard->reloadSensors();
+    m_parts->dashboard->reloadSensors();
 }
 
 void CMain::on_actionExportData_triggered()
@@ -546,17 +431,17 @@ void CMain::on_actionExportData_triggered()
 
 void CMain::exportEvent()
 {
-    m_eventListView->exportData();
+    m_parts->eventListView->exportData();
 }
 
 void CMain::exportDataLogging()
 {
-    m_dataLogView->exportData();
+    m_parts->dataLogView->exportData();
 }
 
 void CMain::exportDataGraphic()
 {
-    m_chartView->exportData();
+    m_parts->chartView->exportData();
 }
 
 void CMain::saveDebug()
@@ -576,87 +461,87 @@ void CMain::languageChangeForToolBar()
 
 void CMain::viewSequenceSetting()
 {
-    m_dashboard->arrange();
+    m_parts->dashboard->arrange();
 }
 
 void CMain::keyHeaderChange(int index)
 {
-    m_keyParameters->headerChange(index);
+    m_parts->keyParameters->headerChange(index);
 }
 
 void CMain::keyHeaderChangeHelp(int column, QComboBox *selector)
 {
-    m_keyParameters->headerChangeHelp(column, selector);
+    m_parts->keyParameters->headerChangeHelp(column, selector);
 }
 
 void CMain::confWizardShow()
 {
-    m_configWizard->restart();
-    m_configWizard->exec();
+    m_parts->configWizard->restart();
+    m_parts->configWizard->exec();
     // The wizard may have chosen another line: the COM port dialog shows it from now on.
-    m_comPort->initCOM();
-    if (m_configWizard->startMonitoringRequested())
+    m_parts->comPort->initCOM();
+    if (m_parts->configWizard->startMonitoringRequested())
         m_ui->actionStart->trigger();
 }
 
 QFont CMain::getHeaderFont()
 {
-    return m_dashboard->headerFont();
+    return m_parts->dashboard->headerFont();
 }
 
 QFont CMain::getViewFont()
 {
-    return m_dashboard->viewFont();
+    return m_parts->dashboard->viewFont();
 }
 
 QFont CMain::getMessageFont()
 {
-    return m_dashboard->messageFont();
+    return m_parts->dashboard->messageFont();
 }
 
 void CMain::setHeaderFont(QFont &font)
 {
-    m_dashboard->setHeaderFont(font);
+    m_parts->dashboard->setHeaderFont(font);
 }
 
 void CMain::setViewFont(QFont &font)
 {
-    m_dashboard->setViewFont(font);
+    m_parts->dashboard->setViewFont(font);
 }
 
 void CMain::setMsgFont(QFont &font)
 {
-    m_dashboard->setMessageFont(font);
+    m_parts->dashboard->setMessageFont(font);
 }
 
 void CMain::loadFont()
 {
-    m_dashboard->loadFonts();
+    m_parts->dashboard->loadFonts();
 }
 
 void CMain::setHeaderColor(const QColor &color)
 {
-    m_dashboard->setHeaderColor(color);
+    m_parts->dashboard->setHeaderColor(color);
 }
 
 void CMain::setMsgColor(const QColor &color)
 {
-    m_dashboard->setMessageColor(color);
+    m_parts->dashboard->setMessageColor(color);
 }
 
 void CMain::setViewColor(const QColor &color)
 {
-    m_dashboard->setViewColor(color);
+    m_parts->dashboard->setViewColor(color);
 }
 
 void CMain::loadColor()
 {
-    m_dashboard->loadColors();
+    m_parts->dashboard->loadColors();
 }
 
 void CMain::ctxMenu(const QPoint &pos)
 {
-    QMenu *menu = m_ui->tabWidget->currentIndex() == MainTab ? m_mainPageMenu : m_pageMenu;
+    QMenu *menu = m_ui->tabWidget->currentIndex() == MainTab ? m_parts->mainPageMenu : m_parts->pageMenu;
     menu->popup(mapToGlobal(pos));
 }
 
@@ -668,12 +553,12 @@ void CMain::wait_mode_handler()
 void CMain::set_alive_num(int num)
 {
     if (!isHidden())
-        m_aliveLabel->setText(aliveText(num));
+        m_parts->aliveLabel->setText(aliveText(num));
 }
 
 void CMain::gbYearShow()
 {
-    m_chartView->showPeriodChoosers();
+    m_parts->chartView->showPeriodChoosers();
 }
 
 void CMain::setTitle(const QString &title)
@@ -710,5 +595,5 @@ void CMain::closeEvent(QCloseEvent *event)
 
 void CMain::recv_tree_item_change()
 {
-    m_realTime->recvTreeItemChange();
+    m_parts->realTime->recvTreeItemChange();
 }

@@ -11,32 +11,16 @@
 namespace Ui {
 class CMainClass;
 }
-class ChartView;
-class COMPortFrm;
-class DashboardView;
 class DataExporter;
-class DataLogView;
-class EventListView;
 class KeyParametersView;
 class LanguageMenus;
 class MonitorControl;
 class MonitoringSession;
-class QAbout;
-class QalarmConfig;
-class QBackgroundDlg;
 class QComboBox;
-class QConfigWizard;
-class QFontSettings;
-class QLabel;
-class QMainViewConfig;
-class QMenu;
-class QPassword;
-class QProgressWin;
-class QSensorSettings;
 class QTableWidgetItem;
 class QTreeWidgetItem;
 class RealTimeView;
-class SearchInverterFrm;
+struct WindowParts;
 
 // The program's main window: the tab pages of the views, menus, tool bars and
 // status bar around them, and the dialogs of the program, which it owns.
@@ -56,8 +40,10 @@ public:
     void setDataExporter(Tab tab, DataExporter *exporter);
     PageOutput &pageOutput() { return m_pageOutput; }
     MonitorControl &monitorControl() { return *m_monitor; }
-    RealTimeView *realTimeView() const { return m_realTime; }
-    KeyParametersView *keyParametersView() const { return m_keyParameters; }
+    RealTimeView *realTimeView() const;
+    KeyParametersView *keyParametersView() const;
+    // The status bar's count of inverters that answer.
+    static QString aliveText(int num);
 
 public slots:
     void menu_search_inverter();
@@ -149,47 +135,16 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void createDialogs();
-    void createDashboard();
-    void createStatusBar();
-    void createContextMenus();
-    void createHistoryViews();
-    void connectActions();
     void createMonitorControl();
-    void createPages();
-    static QString aliveText(int num);
 
     std::unique_ptr<MonitoringSession> m_ownSession;
     MonitoringSession *m_session;
     std::unique_ptr<Ui::CMainClass> m_ui;
 
-    // The owned dialogs, in the order they are created.
-    QalarmConfig *m_alarmConfig = nullptr;
-    QMainViewConfig *m_mainViewConfig = nullptr;
-    SearchInverterFrm *m_searchInverters = nullptr;
-    COMPortFrm *m_comPort = nullptr;
-    QAbout *m_about = nullptr;
-    QProgressWin *m_progress = nullptr;
-    QBackgroundDlg *m_background = nullptr;
-    QSensorSettings *m_sensorSettings = nullptr;
-    QPassword *m_password = nullptr;
-    QConfigWizard *m_configWizard = nullptr;
-    QFontSettings *m_fontSettings = nullptr;
-
+    std::unique_ptr<WindowParts> m_parts;
     MonitorControl *m_monitor = nullptr;
-    RealTimeView *m_realTime = nullptr;
-    KeyParametersView *m_keyParameters = nullptr;
-    DashboardView *m_dashboard = nullptr;
-
-    QLabel *m_stateLabel = nullptr;
-    QLabel *m_aliveLabel = nullptr;
-    QMenu *m_mainPageMenu = nullptr;
-    QMenu *m_pageMenu = nullptr;
     QTimer m_clockTimer;
     QTimer m_debugSaveTimer;
-    ChartView *m_chartView = nullptr;
-    EventListView *m_eventListView = nullptr;
-    DataLogView *m_dataLogView = nullptr;
     std::unique_ptr<LanguageMenus> m_languages;
     PageOutput m_pageOutput;
     std::array<DataExporter *, TabCount> m_exporters{};

@@ -10,7 +10,7 @@
 #include "monitor/programstate.h"
 #include "ui/cmain.h"
 #include "ui/monitorcontrol.h"
-#include "ui/screenshottour.h"
+#include "ui/tour/screenshottour.h"
 #include "ui/widgetprompter.h"
 
 #include <QApplication>

@@ -79,6 +79,7 @@ void TestRealTimePage::rowsAndValuesPerFamily()
     setWord(eur, 209, 1);
     setWord(eur, 210, 2);
     setWord(eur, 211, 3);
+    setWord(eur, 217, 215);
     eur.state_code = 50;
     eur.err1 = 0x0001;
     eur.err3 = 0x0003;
@@ -104,6 +105,7 @@ void TestRealTimePage::rowsAndValuesPerFamily()
     QCOMPARE(view.findChild<QListWidget *>(QStringLiteral("listErr2"))->count(), 0);
     QCOMPARE(view.findChild<QListWidget *>(QStringLiteral("listErr3"))->count(), 2);
     QCOMPARE(view.findChild<QLineEdit *>(QStringLiteral("leDSP1Ver"))->text(), QStringLiteral("2.14"));
+    QCOMPARE(ProgramState::instance().todayEnergy(), 21.5); // the dashboard's kWh, from tenths
 
     ProgramState::instance().setDecimalComma(true);
     view.showRealtimeData();

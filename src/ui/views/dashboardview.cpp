@@ -217,5 +217,7 @@ void DashboardView::setViewColor(const QColor &color)
 
 void DashboardView::setMessageColor(const QColor &color)
 {
-    m_page.message->setStyleSheet(DashboardAppearance::colorStyleSheet(color));
+    const QString sheet = DashboardAppearance::colorStyleSheet(color);
+    m_page.message->setStyleSheet(sheet);
+    m_page.state->setStyleSheet(sheet);
 }

@@ -27,6 +27,7 @@ public:
         QLabel *title;         // lblTitle
         QWidget *messageFrame; // its height is MsgPixel
         QLabel *message;       // lblMessage
+        QLabel *state;         // rightTopLabel, the monitoring state over the picture: the message colour
     };
 
     explicit DashboardView(const Page &page, QWidget *parent = nullptr);

@@ -10,8 +10,25 @@
 
 #include <QHeaderView>
 
+#include <algorithm>
+
 namespace {
 constexpr int kWidthSampleRows = 20;
+
+// Column widths from rows spread over the rows read so far: a month's first
+// rows are the dawn of its first day, its widest values come later.
+void fitColumns(QTableView &table)
+{
+    const QAbstractItemModel &model = *table.model();
+    const int step = std::max(1, model.rowCount() / kWidthSampleRows);
+    const int gridLine = table.showGrid() ? 1 : 0;
+    for (int column = 0; column < model.columnCount(); ++column) {
+        int width = table.horizontalHeader()->sectionSizeHint(column);
+        for (int row = 0; row < model.rowCount(); row += step)
+            width = std::max(width, table.sizeHintForIndex(model.index(row, column)).width() + gridLine);
+        table.setColumnWidth(column, width);
+    }
+}
 } // namespace
 
 DataLogView::DataLogView(QWidget *parent)
@@ -22,9 +39,7 @@ DataLogView::DataLogView(QWidget *parent)
     m_ui->setupUi(this);
     m_ui->tableViewDataLog->setModel(m_model);
     m_ui->tableViewDataLog->setItemDelegate(new PlainTextDelegate(this));
-    // Column widths from the first rows: the rest of a month's are alike.
-    m_ui->tableViewDataLog->horizontalHeader()->setResizeContentsPrecision(kWidthSampleRows);
-    m_ui->tableViewDataLog->resizeColumnsToContents();
+    fitColumns(*m_ui->tableViewDataLog);
     connect(m_ui->btnQueryDataLog, &QPushButton::clicked, this, &DataLogView::query);
     fillSelectors();
 }
@@ -44,7 +59,7 @@ void DataLogView::query()
     table->setUpdatesEnabled(false);
     m_model->query(m_ui->cbInverter->currentText(), month.start, month.end);
     if (m_model->rowCount() > 0)
-        table->resizeColumnsToContents();
+        fitColumns(*table);
     table->setUpdatesEnabled(true);
     if (m_model->rowCount() == 0) {
         m_model->clear();

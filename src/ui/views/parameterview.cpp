@@ -76,8 +76,9 @@ void ParameterView::display()
     m_family = device->family();
     m_items = paramSetFor(device->versionw3, device->type_no);
     table->setRowCount(m_items.size());
+    // The values take the rest of the table, inside its frame and row numbers (no horizontal scroll bar).
     if (table->width() > 300)
-        table->setColumnWidth(1, table->width() - 250);
+        table->setColumnWidth(1, table->viewport()->width() - table->columnWidth(0));
     for (int row = 0; row < m_items.size(); ++row) {
         const EEPromSet *item = paramItem(m_items, paramRowToIndex(row));
         table->setItem(row, 0, new QTableWidgetItem(item ? item->name : QString()));

@@ -4,6 +4,7 @@
 #include "device/errortables.h"
 #include "device/monitortables.h"
 #include "device/statetables.h"
+#include "monitor/programstate.h"
 #include "ui/numbertext.h"
 
 #include <QLineEdit>
@@ -139,6 +140,9 @@ void RealTimeDisplay::showUSA1(const DeviceRecord &device)
 
 void RealTimeDisplay::showClassic(const DeviceRecord &device)
 {
+    // The dashboard's "Power Generation": today's energy of the inverter shown last, in kWh
+    // (the register counts tenths of a kWh).
+    ProgramState::instance().setTodayEnergy(device.word(217) * 0.1);
     const quint8 *block = device.monitorBlock().data();
     const bool eur = device.isEURFamily();
     const bool threeStrings = eur && device.isThreeString();

@@ -1,40 +1,18 @@
-#include "ui/screenshottour.h"
+#include "ui/tour/screenshottour.h"
 
 #include "monitor/monitoringsession.h"
 #include "ui/cmain.h"
-#include "ui/views/qmytreewidget.h"
-#include "ui/views/realtimeview.h"
+#include "ui/tour/tourshots.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
-#include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
-#include <QTabWidget>
 
 #include <cstdio>
 
 namespace {
-
-ScreenshotTour::Shot tab(const char *name, void (CMain::*jump)())
-{
-    return {QLatin1String(name), [jump](CMain &window) { (window.*jump)(); }};
-}
-
-// The Real time data tab with the first inverter of the tree chosen and its live values shown.
-ScreenshotTour::Shot firstInverterLive(const char *name)
-{
-    return {QLatin1String(name), [](CMain &window) {
-                window.jump_view1();
-                QTreeWidget *tree = window.realTimeView()->tree();
-                QTreeWidgetItem *group = tree->topLevelItem(0);
-                if (!group || group->childCount() == 0)
-                    return;
-                tree->setCurrentItem(group->child(0));
-                window.inverterClick(group->child(0), 0);
-                window.findChild<QTabWidget *>(QStringLiteral("realTimeSubTab"))
-                    ->setCurrentIndex(RealTimeView::RealTimePage);
-            }};
-}
 
 void printLine(FILE *stream, const QString &text)
 {
@@ -53,21 +31,26 @@ QPixmap grabScreenArea(QWidget &window)
     return shot.isNull() ? window.grab() : shot;
 }
 
+// Rejects the open dialogs; a modal one returns from its exec() once the tour's step is over.
+void closeDialogs()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *dialog = qobject_cast<QDialog *>(widget); dialog && dialog->isVisible())
+            dialog->reject();
+    }
+}
+
 } // namespace
 
 const QList<ScreenshotTour::Tour> &ScreenshotTour::tours()
 {
     static const QList<Tour> list = {
-        {QStringLiteral("tabs"),
-         3,
-         {
-             tab("main", &CMain::jump_view0),
-             firstInverterLive("real-time-data"),
-             tab("key-parameters", &CMain::jump_view2),
-             tab("graphical-analysis", &CMain::jump_view3),
-             tab("event-list", &CMain::jump_view4),
-             tab("data-logging", &CMain::jump_view5),
-         }},
+        {QStringLiteral("tabs"), 3, TourShots::tabs()},
+        {QStringLiteral("realtime"), 3, TourShots::realTime()},
+        {QStringLiteral("parameter"), 3, TourShots::parameterChange()},
+        {QStringLiteral("dialogs"), 3, TourShots::dialogs()},
+        // From an application directory without a port or inverters: nothing polls before the wizard.
+        {QStringLiteral("wizard"), 0, TourShots::wizard()},
     };
     return list;
 }
@@ -148,14 +131,36 @@ void ScreenshotTour::takeNext()
         emit finished(m_exitCode);
         return;
     }
+    m_tour->shots.at(m_next).prepare(m_window);
+    waitUntilReady(0);
+}
+
+void ScreenshotTour::waitUntilReady(int waitedMs)
+{
     const Shot &shot = m_tour->shots.at(m_next);
-    shot.prepare(m_window);
+    if (shot.ready && !shot.ready(m_window)) {
+        if (waitedMs < kReadyTimeoutMs) {
+            QTimer::singleShot(kReadyPollMs, this, [this, waitedMs] { waitUntilReady(waitedMs + kReadyPollMs); });
+            return;
+        }
+        printLine(stderr, tr("Screenshots: %1 did not come within %2 s; the shot is taken as it stands.")
+                              .arg(shot.name)
+                              .arg(kReadyTimeoutMs / 1000));
+        m_exitCode = 1;
+    }
     // Layouts, repaints and the window system settle before the grab.
-    QTimer::singleShot(kSettleMs, this, [this, &shot] {
-        if (!save(shot, ++m_next))
-            m_exitCode = 1;
-        takeNext();
-    });
+    QTimer::singleShot(kSettleMs, this, &ScreenshotTour::grab);
+}
+
+void ScreenshotTour::grab()
+{
+    const Shot &shot = m_tour->shots.at(m_next);
+    if (!save(shot, ++m_next))
+        m_exitCode = 1;
+    if (!shot.keepDialogs)
+        closeDialogs();
+    // The next step starts once a closed dialog's exec() has returned.
+    QTimer::singleShot(0, this, &ScreenshotTour::takeNext);
 }
 
 bool ScreenshotTour::save(const Shot &shot, int number)

@@ -1,0 +1,144 @@
+#include "ui/windowparts.h"
+
+#include "ui/cmain.h"
+#include "ui/dialogs/comportfrm.h"
+#include "ui/dialogs/qabout.h"
+#include "ui/dialogs/qalarmconfig.h"
+#include "ui/dialogs/qbackgrounddlg.h"
+#include "ui/dialogs/qconfigwizard.h"
+#include "ui/dialogs/qfontsettings.h"
+#include "ui/dialogs/qmainviewconfig.h"
+#include "ui/dialogs/qpassword.h"
+#include "ui/dialogs/qsensorsettings.h"
+#include "ui/dialogs/searchinverterfrm.h"
+#include "ui/qprogresswin.h"
+#include "ui/views/chartview.h"
+#include "ui/views/dashboardview.h"
+#include "ui/views/datalogview.h"
+#include "ui/views/eventlistview.h"
+#include "ui/views/keyparametersview.h"
+#include "ui/views/realtimeview.h"
+#include "ui_cmain.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTabWidget>
+
+namespace {
+const Qt::WindowFlags kDialogFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint;
+
+const char *const kProgressStyle =
+    "#QProgessClass{background-color: qlineargradient(spread:pad, x1:1, y1:0.517045, x2:0, y2:0.466, "
+    "stop:0 rgba(0, 130, 255, 255), stop:1 rgba(255, 255, 255, 255));}";
+
+QMenu *namedMenu(QMainWindow &window, const char *name)
+{
+    auto *menu = new QMenu(&window);
+    menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+// A view in the (empty) layout of its tab page.
+template<typename View>
+View *pageView(QWidget *page, QLayout *layout)
+{
+    auto *view = new View(page);
+    layout->addWidget(view);
+    return view;
+}
+} // namespace
+
+WindowParts::WindowParts(QMainWindow &window, const Ui::CMainClass &ui)
+    : alarmConfig(new QalarmConfig(&window))
+    , mainViewConfig(new QMainViewConfig(&window))
+    , searchInverters(new SearchInverterFrm(&window))
+    , comPort(new COMPortFrm(&window))
+    , about(new QAbout(&window))
+    , progress(new QProgressWin(&window))
+    , background(new QBackgroundDlg(&window))
+    , sensorSettings(new QSensorSettings(&window))
+    , password(new QPassword(true, &window))
+    , configWizard(new QConfigWizard(&window))
+    , fontSettings(new QFontSettings(&window))
+    , stateLabel(new QLabel(CMain::tr("Not ready"), &window))
+    , aliveLabel(new QLabel(CMain::aliveText(0), &window))
+    , mainPageMenu(namedMenu(window, "mainPageMenu"))
+    , pageMenu(namedMenu(window, "pageMenu"))
+    , dashboard(new DashboardView({ui.frame, ui.titleFrame, ui.lblTitle, ui.msgFrame, ui.lblMessage, ui.rightTopLabel},
+                                  &window))
+    , realTime(new RealTimeView(
+          progress, [dialog = password] { return dialog->exec() == QDialog::Accepted; }, ui.tab_realtime_data))
+    , keyParameters(pageView<KeyParametersView>(ui.tab_key_parameters, ui.keyParametersPageLayout))
+    , chartView(pageView<ChartView>(ui.tab_graphical_analysis, ui.chartPageLayout))
+    , eventListView(pageView<EventListView>(ui.tab_event_list, ui.eventListPageLayout))
+    , dataLogView(pageView<DataLogView>(ui.tab_data_logging, ui.dataLogPageLayout))
+{
+    // The progress window keeps its own frameless look.
+    for (QDialog *dialog :
+         std::initializer_list<QDialog *>{alarmConfig, mainViewConfig, searchInverters, comPort, about, background,
+                                          sensorSettings, password, configWizard, fontSettings})
+        dialog->setWindowFlags(kDialogFlags);
+    progress->setStyleSheet(QString::fromLatin1(kProgressStyle));
+
+    stateLabel->setObjectName(QStringLiteral("stateLabel"));
+    aliveLabel->setObjectName(QStringLiteral("aliveLabel"));
+    window.statusBar()->addPermanentWidget(stateLabel);
+    window.statusBar()->insertPermanentWidget(0, aliveLabel);
+
+    mainPageMenu->addActions({ui.actionMain_view_configuration, ui.actionBackground_Graphics, ui.actionFont_Settings});
+    mainPageMenu->addSeparator();
+    mainPageMenu->addActions({ui.actionExport_JPG, ui.actionPrint});
+    pageMenu->addActions({ui.actionExport_JPG, ui.actionPrint});
+
+    ui.dashboardLayout->addWidget(dashboard);
+    fontSettings->setDashboard(dashboard);
+    ui.realTimePageLayout->addWidget(realTime);
+}
+
+MonitorControl::Widgets WindowParts::monitorWidgets(QMainWindow &window, const Ui::CMainClass &ui) const
+{
+    MonitorControl::Widgets widgets;
+    widgets.window = &window;
+    widgets.tabs = ui.tabWidget;
+    widgets.stateLabel = stateLabel;
+    widgets.rightTopLabel = ui.rightTopLabel;
+    widgets.rightTopIcon = ui.rightTopIcon;
+    widgets.progress = progress;
+    widgets.search = searchInverters;
+    widgets.start = ui.actionStart;
+    widgets.stop = ui.actionStop;
+    widgets.sensorSettings = ui.actionSensor_Settings;
+    widgets.configurationWizard = ui.actionConfiguration_Wizard;
+    widgets.comPort = ui.actionCOM_port;
+    widgets.searchInverters = ui.actionSearch_Inverters;
+    return widgets;
+}
+
+void WindowParts::connectActions(CMain &window, const Ui::CMainClass &ui) const
+{
+    QObject::connect(ui.actionStart, &QAction::triggered, &window, &CMain::start_monitor);
+    QObject::connect(ui.actionStop, &QAction::triggered, &window, &CMain::stop_monitor);
+    QObject::connect(ui.actionSearch_Inverters, &QAction::triggered, &window, &CMain::menu_search_inverter);
+    QObject::connect(ui.actionCOM_port, &QAction::triggered, &window, &CMain::menu_com_setting);
+    QObject::connect(ui.actionAlarm, &QAction::triggered, &window, &CMain::menu_alarm);
+    QObject::connect(ui.actionMain_view_configuration, &QAction::triggered, &window, &CMain::menu_mainViewConfig);
+    QObject::connect(ui.actionAbout, &QAction::triggered, &window, &CMain::show_about);
+    QObject::connect(ui.actionExit, &QAction::triggered, &window, &CMain::menu_exit);
+    QObject::connect(ui.actionMain, &QAction::triggered, &window, &CMain::jump_view0);
+    QObject::connect(ui.actionReal_time_data, &QAction::triggered, &window, &CMain::jump_view1);
+    QObject::connect(ui.actionKey_parameters, &QAction::triggered, &window, &CMain::jump_view2);
+    QObject::connect(ui.actionGraphical_analysis, &QAction::triggered, &window, &CMain::jump_view3);
+    QObject::connect(ui.actionEvent_list, &QAction::triggered, &window, &CMain::jump_view4);
+    QObject::connect(ui.actionData_logging, &QAction::triggered, &window, &CMain::jump_view5);
+    QObject::connect(ui.actionFont_Settings, &QAction::triggered, fontSettings, &QDialog::exec);
+    QObject::connect(ui.actionSensor_Settings, &QAction::triggered, sensorSettings, &QDialog::exec);
+    QObject::connect(ui.actionConfiguration_Wizard, &QAction::triggered, &window, &CMain::confWizardShow);
+    QObject::connect(sensorSettings, &QSensorSettings::sensor_update, &window, &CMain::initSensorUI);
+    QObject::connect(ui.tabWidget, &QTabWidget::currentChanged, &window, &CMain::tabChange);
+    QObject::connect(background, &QBackgroundDlg::setBackGround, &window, &CMain::changeBackground);
+    QObject::connect(mainViewConfig, &QMainViewConfig::setting_change, &window, &CMain::mainViewSettings);
+    QObject::connect(mainViewConfig, &QMainViewConfig::setting_change, &window, &CMain::viewSequenceSetting);
+    QObject::connect(&window, &QWidget::customContextMenuRequested, &window, &CMain::ctxMenu);
+}
