@@ -2,6 +2,7 @@
 # One Qt Test program, run by ctest on the offscreen platform in a fresh application directory.
 # SERIAL_TIMEOUTS marks a program whose time goes mostly to waiting out the timeouts of silent lines: it is
 # labelled serial-timeouts, which the sanitizer pass leaves out (ctest -LE serial-timeouts), and starts first.
+# Programs given a long TIMEOUT start before the others, so that the run does not end waiting on one of them.
 function(lumora_add_test name)
   cmake_parse_arguments(T "SERIAL_TIMEOUTS" "LABEL;TIMEOUT" "SOURCES;LIBS" ${ARGN})
   if(NOT T_TIMEOUT)
@@ -19,6 +20,7 @@ function(lumora_add_test name)
   set_tests_properties(${name} PROPERTIES
     LABELS "${T_LABEL}"
     TIMEOUT ${T_TIMEOUT}
+    COST ${T_TIMEOUT}
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0;UBSAN_OPTIONS=print_stacktrace=1")
   if(T_SERIAL_TIMEOUTS)
     set_property(TEST ${name} APPEND PROPERTY LABELS serial-timeouts)
