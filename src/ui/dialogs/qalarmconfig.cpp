@@ -31,7 +31,7 @@ QList<QPair<int, QString>> classicStates()
     QList<QPair<int, QString>> states;
     const ClassicStateNames &table = StateNamesClassic();
     for (int i = 0; i < ClassicStateNames::kCount; ++i)
-        states.append({table.codes[size_t(i)], table.names[size_t(i)]});
+        states.append({table.codes[size_t(i)], translatedStateName(table.names[size_t(i)])});
     return states;
 }
 
@@ -40,7 +40,7 @@ QList<QPair<int, QString>> extendedStates()
     QList<QPair<int, QString>> states;
     const QMap<int, QString> &table = StateNamesExtended();
     for (auto it = table.begin(); it != table.end(); ++it)
-        states.append({it.key(), it.value()});
+        states.append({it.key(), translatedStateName(it.value())});
     return states;
 }
 } // namespace
@@ -133,7 +133,7 @@ void QalarmConfig::showBits()
         QCheckBox *box = m_bitBoxes[bit];
         const ErrorBitInfo *info =
             hasTable ? errorTable(DeviceFamily(m_shownRegion)).value(m_shownWord + 1).value(bit) : nullptr;
-        box->setText(info ? info->description : tr("N/A"));
+        box->setText(info ? translatedDescription(*info) : tr("N/A"));
         box->setChecked(chosen.contains(bit));
         box->setEnabled(hasTable);
     }
