@@ -17,7 +17,6 @@
 #include <QCommandLineParser>
 #include <QScreen>
 #include <QSettings>
-#include <QTranslator>
 
 #include <cstdlib>
 #include <memory>
@@ -45,8 +44,8 @@ int main(int argc, char *argv[])
     state.setSettings(settingsFile.get());
     AppSettings settings(*settingsFile);
 
-    QTranslator translator;
-    Startup::run(settings, prompter, translator);
+    Translators translators;
+    Startup::run(settings, prompter, translators);
 
     // The polling thread, inside the monitoring session, exists before the window; it is not started here.
     auto session = std::make_unique<MonitoringSession>();
