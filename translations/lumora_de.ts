@@ -6,27 +6,27 @@
     <message>
         <location filename="../src/ui/cmain.cpp" line="+138"/>
         <source>Active: %1  </source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv: %1  </translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Please complete COM port settings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte schließen Sie zuerst die COM-Port-Einstellungen ab.</translation>
     </message>
     <message>
         <location line="+277"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No data</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Daten</translation>
     </message>
     <message>
         <location line="+157"/>
@@ -36,12 +36,12 @@
     <message>
         <location line="+0"/>
         <source>Confirm to exit?</source>
-        <translation>Das Programm beenden?</translation>
+        <translation>Möchten Sie das Programm beenden?</translation>
     </message>
     <message>
         <location filename="../src/ui/windowparts.cpp" line="+65"/>
         <source>Not ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht bereit</translation>
     </message>
 </context>
 <context>
@@ -49,12 +49,12 @@
     <message>
         <location filename="../src/ui/cmain.ui" line="+17"/>
         <source>Lumora Data Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumora Data Manager</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Views</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansichten</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -64,12 +64,12 @@
     <message>
         <location line="+43"/>
         <source>Monitoring state</source>
-        <translation type="unfinished"></translation>
+        <translation>Überwachungsstatus</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Not ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht bereit</translation>
     </message>
     <message>
         <location line="+47"/>
@@ -99,7 +99,7 @@
     <message>
         <location line="+23"/>
         <source>Menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Menüleiste</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -124,7 +124,7 @@
     <message>
         <location line="+4"/>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -139,137 +139,137 @@
     <message>
         <location line="+14"/>
         <source>Tool bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolleiste</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Language bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachleiste</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Export Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild e&amp;xportieren</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Export &amp;Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten &amp;exportieren</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Start Monitoring</source>
-        <translation type="unfinished"></translation>
+        <translation>Überwachung &amp;starten</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Stop &amp;Monitoring</source>
-        <translation type="unfinished"></translation>
+        <translation>Überwachung &amp;beenden</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;COM port</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;COM-Port</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Search Inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wechselrichter suchen</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alarm</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Background Graphics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hintergrundbilder</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Main View Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Übersicht konfigurieren</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Main View Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersicht konfigurieren</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Sensor Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Se&amp;nsoreinstellungen</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Configuration &amp;Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konfigurationsassistent</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Fonts and Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriften und &amp;Farben</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Main</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Übersicht</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Real time data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Echtzeitdaten</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Key parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kennwerte</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Graphical analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grafische Auswertung</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Event list</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;reignisliste</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Data logging</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datenaufzeichnung</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>List View</source>
-        <translation type="unfinished"></translation>
+        <translation>Listenansicht</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Group View</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenansicht</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>User manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerhandbuch</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über...</translation>
     </message>
 </context>
 <context>
@@ -277,37 +277,37 @@
     <message>
         <location filename="../src/ui/dialogs/comportfrm.ui" line="+14"/>
         <source>Serial Port Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen der seriellen Schnittstelle</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Baudrate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Baudrate:</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Direct command</source>
-        <translation type="unfinished"></translation>
+        <translation>Direktbefehl</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -315,96 +315,98 @@
     <message>
         <location filename="../src/ui/views/chartview.ui" line="+22"/>
         <source>Inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselrichter</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+48"/>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr</translation>
     </message>
     <message>
         <location line="-36"/>
         <source>Range of date</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>bis</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Base on</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswertung nach</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>Abfragen</translation>
     </message>
     <message>
         <location filename="../src/ui/views/chartview.cpp" line="+118"/>
         <location line="+9"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>Date range error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Zeitraum!</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Click some one inverter first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie zuerst einen Wechselrichter aus.</translation>
     </message>
     <message>
         <location line="+44"/>
         <source>AC Power
 %1 ~ %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>AC-Leistung
+%1 ~ %2
+</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>--&gt; Power(W)</source>
-        <translation type="unfinished"></translation>
+        <translation>--&gt; Leistung (W)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--&gt; Month</source>
-        <translation type="unfinished"></translation>
+        <translation>--&gt; Monat</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--&gt; Day</source>
-        <translation type="unfinished"></translation>
+        <translation>--&gt; Tag</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--&gt; Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>--&gt; Stunde</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Please query data first</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte fragen Sie zuerst Daten ab</translation>
     </message>
 </context>
 <context>
@@ -412,22 +414,22 @@
     <message>
         <location filename="../src/ui/views/csvfile.cpp" line="+13"/>
         <source>Save *.csv File</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Datei speichern</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Excel (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel (*.csv)</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Export OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Export abgeschlossen</translation>
     </message>
 </context>
 <context>
@@ -435,52 +437,52 @@
     <message>
         <location filename="../src/ui/views/dashboardfields.cpp" line="+13"/>
         <source>Total Yield</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtertrag</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Efficiency</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirkungsgrad</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Earning</source>
-        <translation type="unfinished"></translation>
+        <translation>Erlös</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Co2 Reduction</source>
-        <translation type="unfinished"></translation>
+        <translation>CO2-Einsparung</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DC Power</source>
-        <translation type="unfinished"></translation>
+        <translation>DC-Leistung</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>AC Power</source>
-        <translation type="unfinished"></translation>
+        <translation>AC-Leistung</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DC Avg. Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittlere DC-Leistung</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>AC Avg. Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittlere AC-Leistung</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Power Generation</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesertrag</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Sensor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor %1</translation>
     </message>
 </context>
 <context>
@@ -488,32 +490,32 @@
     <message>
         <location filename="../src/ui/views/datalogview.ui" line="+11"/>
         <source>SN_Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>SN_Name:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Month:</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat:</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr:</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>Abfragen</translation>
     </message>
     <message>
         <location filename="../src/ui/views/datalogview.cpp" line="+66"/>
         <source>info</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No data found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Daten gefunden!</translation>
     </message>
 </context>
 <context>
