@@ -524,138 +524,138 @@
         <location filename="../src/device/errortables.cpp" line="+20"/>
         <location line="+140"/>
         <source>No AC voltage is detected on the grid side</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine AC-Spannung auf der Netzseite erkannt</translation>
     </message>
     <message>
         <location line="-139"/>
         <location line="+70"/>
         <source>The AC voltage of mains utility is over the upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Netzspannung liegt über dem oberen Grenzwert</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The AC voltage of mains utility is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Netzspannung liegt unter dem unteren Grenzwert</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The frequency of AC voltage of the utility is over the upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Netzfrequenz liegt über dem oberen Grenzwert</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>The frequence of AC voltage of the utility is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Netzfrequenz liegt unter dem unteren Grenzwert</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>The AC impedance of the grid is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Netzimpedanz liegt außerhalb des zulässigen Bereichs</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The rate of change of the AC grid impedance is higher than setting value</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungsrate der Netzimpedanz ist höher als der eingestellte Wert</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Islanding is detected</source>
-        <translation type="unfinished"></translation>
+        <translation>Inselbildung erkannt</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>The drastic change of the leakage current has been detected</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine sprunghafte Änderung des Fehlerstroms wurde erkannt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The leakage current has exceeded a safe operating limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Fehlerstrom hat den sicheren Betriebsgrenzwert überschritten</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>Over DC current injected into the AC grid is detected</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu hohe DC-Einspeisung in das Netz erkannt</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Over current on the AC side</source>
-        <translation type="unfinished"></translation>
+        <translation>Überstrom auf der AC-Seite</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The internal temperature of the inverter exceeded the safe operating limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Innentemperatur des Wechselrichters hat den sicheren Betriebsgrenzwert überschritten</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>The DC  voltage of PV array is over the upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Die DC-Spannung des PV-Generators liegt über dem oberen Grenzwert</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The DC  voltage of PV array is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Die DC-Spannung des PV-Generators liegt unter dem unteren Grenzwert</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The insulation resistance between PV array and the ground is below the safe operating limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Isolationswiderstand zwischen PV-Generator und Erde liegt unter dem sicheren Betriebsgrenzwert</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+70"/>
         <source>Internal DC bus voltage is over the upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Die interne DC-Zwischenkreisspannung liegt über dem oberen Grenzwert</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Internal DC bus voltage is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Die interne DC-Zwischenkreisspannung liegt unter dem unteren Grenzwert</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>Inverter temperature too low</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselrichtertemperatur zu niedrig</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <location line="+2"/>
         <source>Bridge Relay test failed(L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Test des Brückenrelais fehlgeschlagen (L)</translation>
     </message>
     <message>
         <location line="-71"/>
         <location line="+70"/>
         <location line="+2"/>
         <source>Bridge Relay test failed(N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Test des Brückenrelais fehlgeschlagen (N)</translation>
     </message>
     <message>
         <location line="-71"/>
         <source>Network Relay test failed(L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Test des Netzrelais fehlgeschlagen (L)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Network Relay test failed(N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Test des Netzrelais fehlgeschlagen (N)</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>Internal communication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Interne Kommunikation fehlgeschlagen</translation>
     </message>
     <message>
         <location line="-69"/>
@@ -679,7 +679,7 @@
         <location line="+1"/>
         <location line="+1"/>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>k. A.</translation>
     </message>
     <message>
         <location line="-178"/>
@@ -689,520 +689,520 @@
         <location line="+1"/>
         <location line="+17"/>
         <source>Debug</source>
-        <translation type="unfinished"></translation>
+        <translation>Debug</translation>
     </message>
     <message>
         <location line="-85"/>
         <location line="+70"/>
         <source>External communication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Externe Kommunikation fehlgeschlagen</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>EEPROM failed</source>
-        <translation type="unfinished"></translation>
+        <translation>EEPROM-Fehler</translation>
     </message>
     <message>
         <location line="-68"/>
         <source>L-N miswired</source>
-        <translation type="unfinished"></translation>
+        <translation>L und N falsch angeschlossen</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>The injection DC current exceeded the standard value</source>
-        <translation type="unfinished"></translation>
+        <translation>Die DC-Einspeisung hat den Normwert überschritten</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>The leakage current measurement selftest failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Selbsttest der Fehlerstrommessung fehlgeschlagen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The leakage current measurement function failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fehlerstrommessung ist ausgefallen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The insulation resistance measurement selftest failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Selbsttest der Isolationswiderstandsmessung fehlgeschlagen</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>Offset check for grid monitoring failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset-Prüfung der Netzüberwachung fehlgeschlagen</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The internal temperature sensor failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Der interne Temperatursensor ist ausgefallen</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>Autotest fail</source>
-        <translation type="unfinished"></translation>
+        <translation>Autotest fehlgeschlagen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delta CPU error, Fac, Vac, Idc, Zac, If, Riso</source>
-        <translation type="unfinished"></translation>
+        <translation>Messwertabweichung zwischen den CPUs: Fac, Vac, Idc, Zac, If, Riso</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>Debug(GridNA in wait mode)</source>
-        <translation type="unfinished"></translation>
+        <translation>Debug (GridNA im Wartemodus)</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Debug(Grid out of range in wait mode)</source>
-        <translation type="unfinished"></translation>
+        <translation>Debug (Netz außerhalb des Bereichs im Wartemodus)</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>No output current</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ausgangsstrom</translation>
     </message>
     <message>
         <location line="-68"/>
         <location line="+70"/>
         <source>Over current of input current IpvA</source>
-        <translation type="unfinished"></translation>
+        <translation>Überstrom am Eingang IpvA</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>Over current of input current IpvB</source>
-        <translation type="unfinished"></translation>
+        <translation>Überstrom am Eingang IpvB</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Over current of input current IpvC</source>
-        <translation type="unfinished"></translation>
+        <translation>Überstrom am Eingang IpvC</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+70"/>
         <source>AC grid impedance out of range, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzimpedanz anhaltend außerhalb des zulässigen Bereichs</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>The rate of change of aC grid impedance out of range, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungsrate der Netzimpedanz anhaltend außerhalb des zulässigen Bereichs</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The drastic change of leakage current has been detected, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprunghafte Änderung des Fehlerstroms anhaltend erkannt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The leakage current has exceeded a safe operationg limit, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlerstrom anhaltend über dem sicheren Betriebsgrenzwert</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+70"/>
         <source>AC over current, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhaltender Überstrom auf der AC-Seite</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <location line="+69"/>
         <source>Relay test failed, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>Relaistest anhaltend fehlgeschlagen</translation>
     </message>
     <message>
         <location line="-138"/>
         <location line="+70"/>
         <source>Memory self test failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Selbsttest des Speichers fehlgeschlagen</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Calibrate value is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierwert außerhalb des zulässigen Bereichs</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Self test error(EEPROM data loss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Selbsttestfehler (EEPROM-Datenverlust)</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The firmware version error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlerhafte Firmware-Version</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Internal measurement comparison error or defective hardware</source>
-        <translation type="unfinished"></translation>
+        <translation>Interner Messwertvergleich fehlerhaft oder Hardware defekt</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Internal watchdog function triggered</source>
-        <translation type="unfinished"></translation>
+        <translation>Interner Watchdog ausgelöst</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The system failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Das System ist ausgefallen</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>SPI test failed</source>
-        <translation type="unfinished"></translation>
+        <translation>SPI-Test fehlgeschlagen</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <location line="+66"/>
         <source>Calibration data is lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierdaten verloren</translation>
     </message>
     <message>
         <location line="-132"/>
         <source>No  AC voltage is detected on the grid side</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine AC-Spannung auf der Netzseite erkannt</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The frequency of AC voltage of the utility is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Netzfrequenz liegt unter dem unteren Grenzwert</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Auto test failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Autotest fehlgeschlagen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The internal temperature of the inverter is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Innentemperatur des Wechselrichters liegt unter dem unteren Grenzwert</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The DC voltage of PV array is over the upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Die DC-Spannung des PV-Generators liegt über dem oberen Grenzwert</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The DC voltage of PV array is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Die DC-Spannung des PV-Generators liegt unter dem unteren Grenzwert</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DC/DC HW Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>DC/DC-Hardwarefehler</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>GFDI fault</source>
-        <translation type="unfinished"></translation>
+        <translation>GFDI-Störung</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+29"/>
         <source>Ibuck over current</source>
-        <translation type="unfinished"></translation>
+        <translation>Überstrom Ibuck</translation>
     </message>
     <message>
         <location line="-28"/>
         <source>MOV AC side fault</source>
-        <translation type="unfinished"></translation>
+        <translation>Störung des Überspannungsschutzes (MOV) auf der AC-Seite</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MOV DC side fault</source>
-        <translation type="unfinished"></translation>
+        <translation>Störung des Überspannungsschutzes (MOV) auf der DC-Seite</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>FAN blocking</source>
-        <translation type="unfinished"></translation>
+        <translation>Lüfter blockiert</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Vrms of L1-N out of maximum value</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrms L1-N über dem Höchstwert</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Vrms of L1-N out of minimum value</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrms L1-N unter dem Mindestwert</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vrms of L2-N out of maximum value</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrms L2-N über dem Höchstwert</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver fault</source>
-        <translation type="unfinished"></translation>
+        <translation>Treiberstörung</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Vrms of L2-N out of minimum value</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrms L2-N unter dem Mindestwert</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delta CPU error Fac, Vac, Idc, Zac, If, Riso</source>
-        <translation type="unfinished"></translation>
+        <translation>Messwertabweichung zwischen den CPUs: Fac, Vac, Idc, Zac, If, Riso</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Input limit by Ibuck(average or peak</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingangsbegrenzung durch Ibuck (Mittel- oder Spitzenwert)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Buck not work, Vdcbus not enough</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiefsetzsteller arbeitet nicht, Vdcbus zu niedrig</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The rate of change of the AC grid impedance out of range, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungsrate der Netzimpedanz anhaltend außerhalb des zulässigen Bereichs</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver fault, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhaltende Treiberstörung</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DC/DC H/W Failure, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhaltender DC/DC-Hardwarefehler</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The AC voltage of utility grid is over the upper limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Netzspannung liegt über dem oberen Grenzwert.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The AC voltage of utility grid is under the lower limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Netzspannung liegt unter dem unteren Grenzwert.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The frequency of AC voltage of the utility is over the upper limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Netzfrequenz liegt über dem oberen Grenzwert.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The frequency of AC voltage of the utility is under the lower limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Netzfrequenz liegt unter dem unteren Grenzwert.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>One/Two phase disconnection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausfall einer oder zweier Phasen.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>L2, L3 reversed phase sequence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsche Phasenfolge: L2 und L3 vertauscht.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Islanding is detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inselbildung erkannt.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The drastic change of the leakage current has been detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine sprunghafte Änderung des Fehlerstroms wurde erkannt.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The leakage current has exceeded a safe operating limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Fehlerstrom hat den sicheren Betriebsgrenzwert überschritten.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Over DC current injected into the AC grid is detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu hohe DC-Einspeisung in das Netz erkannt.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Over current on the grid side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Überstrom auf der Netzseite.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The AC current is over the upper limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der AC-Strom liegt über dem oberen Grenzwert.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The insulation resistance between PV array and the ground is below the safe operating limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Isolationswiderstand zwischen PV-Generator und Erde liegt unter dem sicheren Betriebsgrenzwert.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The DC voltage of PV array is over the upper limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die DC-Spannung des PV-Generators liegt über dem oberen Grenzwert.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Over current on the DC side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Überstrom auf der DC-Seite.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Over power on the DC side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu hohe Leistung auf der DC-Seite.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal DC bus voltage is over the upper limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die interne DC-Zwischenkreisspannung liegt über dem oberen Grenzwert.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal DC bus voltage is below the lower limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die interne DC-Zwischenkreisspannung liegt unter dem unteren Grenzwert.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The internal temperature of the inverter exceeded the safe operating limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Innentemperatur des Wechselrichters hat den sicheren Betriebsgrenzwert überschritten.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal measurement comparison error or defective hardware.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interner Messwertvergleich fehlerhaft oder Hardware defekt.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+38"/>
         <source>The system is failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das System ist ausgefallen.</translation>
     </message>
     <message>
         <location line="-37"/>
         <source>Auto test is failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Autotest fehlgeschlagen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The internal temperature of the inverter below the safe operating limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Innentemperatur des Wechselrichters liegt unter dem sicheren Betriebsgrenzwert.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The output relay is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ausgangsrelais ist offen.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The output relay is short.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ausgangsrelais ist kurzgeschlossen.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+17"/>
         <source>The leakage current measurement device is failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fehlerstrommesseinrichtung ist ausgefallen.</translation>
     </message>
     <message>
         <location line="-16"/>
         <source>Input current sensor is failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Eingangsstromsensor ist ausgefallen.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output current sensor is failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ausgangsstromsensor ist ausgefallen.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+16"/>
         <source>The DC injection current monitoring function failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Überwachung der DC-Einspeisung ist ausgefallen.</translation>
     </message>
     <message>
         <location line="-15"/>
         <source>Internal communication is failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die interne Kommunikation ist fehlgeschlagen.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>EEPROM test failed. *waring message</source>
-        <translation type="unfinished"></translation>
+        <translation>EEPROM-Test fehlgeschlagen. *Warnmeldung</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>The fan is lock.  *waring message</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Lüfter ist blockiert.  *Warnmeldung</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>External communication failed  *waring message</source>
-        <translation type="unfinished"></translation>
+        <translation>Externe Kommunikation fehlgeschlagen  *Warnmeldung</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal reference voltage failed, +1.5VA,+1.5VB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interne Referenzspannung fehlerhaft, +1.5VA,+1.5VB.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Internal reference voltage failed, +1.5VA,+1.5VB</source>
-        <translation type="unfinished"></translation>
+        <translation>Interne Referenzspannung fehlerhaft, +1.5VA,+1.5VB</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The DC/DC converter is failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der DC/DC-Wandler ist ausgefallen.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Hall sensor failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Hall-Sensor ausgefallen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>EEPROM test failed</source>
-        <translation type="unfinished"></translation>
+        <translation>EEPROM-Test fehlgeschlagen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The firmware version is not correct</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Firmware-Version ist nicht korrekt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal measurement comparison error or defective hardware, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>Interner Messwertvergleich anhaltend fehlerhaft oder Hardware defekt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The mismatch of hardware MODEL setting and CPU setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die MODEL-Einstellung der Hardware passt nicht zur Einstellung der CPU.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal communication test failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Test der internen Kommunikation fehlgeschlagen</translation>
     </message>
 </context>
 <context>
@@ -1210,72 +1210,72 @@
     <message>
         <location filename="../src/ui/views/eventlistview.ui" line="+11"/>
         <source>SN_Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>SN_Name:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr:</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Month:</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat:</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>Abfragen</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Date / Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum / Uhrzeit</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error_Code_1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlercode 1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error_Code_2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlercode 2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error_Code_3</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlercode 3</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error_Code_4</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlercode 4</translation>
     </message>
     <message>
         <location filename="../src/ui/views/eventlistview.cpp" line="+94"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No error events happened!</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Fehlerereignisse aufgetreten!</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Error Code %1-&gt; </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlercode %1-&gt; </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>State code-&gt; </source>
-        <translation type="unfinished"></translation>
+        <translation>Statuscode-&gt; </translation>
     </message>
 </context>
 <context>
@@ -3143,116 +3143,116 @@
         <location filename="../src/device/statetables.cpp" line="+18"/>
         <location line="+15"/>
         <source>LCD Initialize mode</source>
-        <translation type="unfinished"></translation>
+        <translation>LCD-Initialisierungsmodus</translation>
     </message>
     <message>
         <location line="-14"/>
         <source>Utility frequency detect mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzfrequenz-Erkennungsmodus</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Renew mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Erneuerungsmodus</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wait mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartemodus</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Monitoring mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Überwachungsmodus</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Einspeisemodus</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+17"/>
         <source>Fault mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Störungsmodus</translation>
     </message>
     <message>
         <location line="-16"/>
         <source>IDLE mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerlaufmodus</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+17"/>
         <source>Default mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardmodus</translation>
     </message>
     <message>
         <location line="-16"/>
         <location line="+17"/>
         <source>Stop mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoppmodus</translation>
     </message>
     <message>
         <location line="-16"/>
         <location line="+18"/>
         <source>Calibrate mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibriermodus</translation>
     </message>
     <message>
         <location line="-14"/>
         <source>Program Initialize mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm-Initialisierungsmodus</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Check Riso</source>
-        <translation type="unfinished"></translation>
+        <translation>Riso-Prüfung</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Low Illumination mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwachlichtmodus</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Auto Test mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Autotest-Modus</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung läuft</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Count Down mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Countdown-Modus</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Check Relay mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Relaisprüfmodus</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Grid/MPP mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Netz-/MPP-Modus</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Idle mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerlaufmodus</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Upgrade Flash mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash-Update-Modus</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Setting Parameter mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Parametriermodus</translation>
     </message>
 </context>
 </TS>
