@@ -1283,12 +1283,12 @@
     <message>
         <location filename="../src/ui/views/keyparametersview.ui" line="+11"/>
         <source>Columns:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalten:</translation>
     </message>
     <message>
         <location line="+44"/>
         <source>Inverter</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselrichter</translation>
     </message>
 </context>
 <context>
@@ -1296,7 +1296,7 @@
     <message>
         <location filename="../src/ui/languagedialog.cpp" line="+14"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
 </context>
 <context>
@@ -1304,17 +1304,17 @@
     <message>
         <location filename="../src/ui/languagemenus.cpp" line="+48"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>Language change</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachwechsel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The language changes will take effect when you restart the application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue Sprache wird nach einem Neustart des Programms wirksam.</translation>
     </message>
 </context>
 <context>
@@ -1322,42 +1322,42 @@
     <message>
         <location filename="../src/base/languages.cpp" line="+10"/>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Englisch</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italienisch</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Traditional Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesisch (traditionell)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Französisch</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Simplified Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesisch (vereinfacht)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Koreanisch</translation>
     </message>
 </context>
 <context>
@@ -1365,23 +1365,23 @@
     <message>
         <location filename="../src/monitor/mailsettings.cpp" line="+54"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please input all fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte füllen Sie alle Felder aus.</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+10"/>
         <source>Fail</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1389,55 +1389,55 @@
     <message>
         <location filename="../src/monitor/mailtester.cpp" line="+22"/>
         <source>Please waiting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten...</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+11"/>
         <location line="+4"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <location line="-14"/>
         <location line="+10"/>
         <source>Some fields is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Felder sind ungültig.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Please type at least one recipient.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie mindestens einen Empfänger ein.</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Test Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungstest</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Test success</source>
-        <translation type="unfinished"></translation>
+        <translation>Test erfolgreich</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Test fail</source>
-        <translation type="unfinished"></translation>
+        <translation>Test fehlgeschlagen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Send Test Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Test-E-Mail senden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Send success.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgreich gesendet.</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Send failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden fehlgeschlagen.</translation>
     </message>
 </context>
 <context>
@@ -1445,43 +1445,43 @@
     <message>
         <location filename="../src/ui/monitorcontrol.cpp" line="+58"/>
         <source>Communication Testing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikation wird getestet...</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The last monitoring has not ended yet. Please try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Überwachung ist noch nicht beendet. Bitte versuchen Sie es gleich noch einmal.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Starting monitoring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Überwachung wird gestartet...</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Stopping monitoring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Überwachung wird beendet...</translation>
     </message>
     <message>
         <location line="+89"/>
         <source>Not ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht bereit</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Ready for monitoring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit zur Überwachung...</translation>
     </message>
     <message>
         <location line="+3"/>
         <location filename="../src/ui/tour/wizardshots.cpp" line="+87"/>
         <source>Monitoring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Überwachung läuft...</translation>
     </message>
 </context>
 <context>
@@ -1489,22 +1489,22 @@
     <message>
         <location filename="../src/device/monitortables.cpp" line="+115"/>
         <source>Sensor 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor 1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sensor 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor 2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sensor 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor 3</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sensor 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor 4</translation>
     </message>
 </context>
 <context>
@@ -1513,17 +1513,17 @@
         <location filename="../src/monitor/monitoringsession.cpp" line="+61"/>
         <location line="+10"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>COM%1 is not available!</source>
-        <translation type="unfinished"></translation>
+        <translation>COM%1 ist nicht verfügbar!</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Communication fail! Please check out your COM Port settings, then search inverters again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikationsfehler! Bitte prüfen Sie die COM-Port-Einstellungen und suchen Sie dann erneut nach Wechselrichtern.</translation>
     </message>
 </context>
 <context>
@@ -1531,37 +1531,37 @@
     <message>
         <location filename="../src/ui/pageoutput.cpp" line="+16"/>
         <source>Print Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument drucken</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei speichern</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Images (*.bmp *.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (*.bmp *.jpg)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Save OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgreich gespeichert.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Can not save image file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bilddatei kann nicht gespeichert werden!</translation>
     </message>
 </context>
 <context>
@@ -1569,17 +1569,17 @@
     <message>
         <location filename="../src/device/paramtables.cpp" line="+266"/>
         <source>Language (LCD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache (LCD)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>k. A.</translation>
     </message>
 </context>
 <context>
@@ -1587,59 +1587,59 @@
     <message>
         <location filename="../src/ui/views/parameterview.ui" line="+28"/>
         <source>Parameter Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Parametername</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Input new value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Wert:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich:</translation>
     </message>
     <message>
         <location filename="../src/ui/views/parameterview.cpp" line="+132"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>The value is not valid!</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert ist ungültig!</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Setting parameter, please waiting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter wird gesetzt, bitte warten...</translation>
     </message>
     <message>
         <location line="+15"/>
         <location line="+34"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <location line="-34"/>
         <location line="+34"/>
         <source>Save fail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern fehlgeschlagen.</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>continue to monitoring, please waiting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Überwachung wird fortgesetzt, bitte warten...</translation>
     </message>
 </context>
 <context>
@@ -1755,12 +1755,12 @@
     <message>
         <location filename="../src/monitor/qburnsearch.cpp" line="+69"/>
         <source>Confirm</source>
-        <translation type="unfinished">Bestätigen</translation>
+        <translation>Bestätigen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Auto change the duplicate Inverter ID?</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelte Wechselrichter-ID automatisch ändern?</translation>
     </message>
 </context>
 <context>
@@ -1768,27 +1768,27 @@
     <message>
         <location filename="../src/ui/dialogs/qconfigwizard.cpp" line="+113"/>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gefunden</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No inverters found</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Wechselrichter gefunden</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>This COM port is not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser COM-Port ist nicht verfügbar</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>%1 inverters found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Wechselrichter gefunden.</translation>
     </message>
 </context>
 <context>
@@ -1796,87 +1796,87 @@
     <message>
         <location filename="../src/ui/dialogs/qconfigwizard.ui" line="+14"/>
         <source>Configuration Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsassistent</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Einführung</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Welcome to use the configuration wizard. This wizard will help you to set up the Lumora Data Manager.</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen beim Konfigurationsassistenten. Dieser Assistent hilft Ihnen, den Lumora Data Manager einzurichten.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Serial Port Settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Serielle Schnittstelle:</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>COM Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>COM-Port:</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Baudrate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Baudrate:</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Search  for inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselrichter suchen</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>You can search inverters using the previous settings now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können jetzt mit den vorherigen Einstellungen nach Wechselrichtern suchen.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Search for inverters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Wechselrichtern suchen:</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Search </source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen </translation>
     </message>
     <message>
         <location line="+38"/>
         <source>0 inverters found.</source>
-        <translation type="unfinished"></translation>
+        <translation>0 Wechselrichter gefunden.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Auto search:</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische Suche:</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Congratulation!</source>
-        <translation type="unfinished"></translation>
+        <translation>Herzlichen Glückwunsch!</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>You have completed the wizard, you can start monitoring right now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben den Assistenten abgeschlossen und können die Überwachung jetzt starten.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Start monitoring now</source>
-        <translation type="unfinished"></translation>
+        <translation>Überwachung jetzt starten</translation>
     </message>
 </context>
 <context>
@@ -2009,27 +2009,27 @@
     <message>
         <location filename="../src/ui/views/qlogdata.cpp" line="+171"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>SN_Name</source>
-        <translation type="unfinished"></translation>
+        <translation>SN_Name</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Err%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler%1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>k. A.</translation>
     </message>
 </context>
 <context>
@@ -2189,17 +2189,17 @@
     <message>
         <location filename="../src/ui/views/qmytreewidget.cpp" line="+28"/>
         <source>Inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselrichter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>You can use &apos;Drag and Drop&apos; to move inverter to the group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können Wechselrichter per Drag-and-Drop in eine Gruppe verschieben.</translation>
     </message>
     <message>
         <location line="+89"/>
         <source>UnGrouped</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Gruppe</translation>
     </message>
 </context>
 <context>
@@ -2798,84 +2798,84 @@
     <message>
         <location filename="../src/ui/views/realtimedisplay.cpp" line="+163"/>
         <source>Total Yield(Eac)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtertrag (Eac)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Total Yield</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtertrag</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <source>Total Output Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamte Einspeisezeit</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output power</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangsleistung</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangsspannung</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output current</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangsstrom</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangsfrequenz</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <source>DC Power</source>
-        <translation type="unfinished"></translation>
+        <translation>DC-Leistung</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DC Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>DC-Spannung</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DC Current</source>
-        <translation type="unfinished"></translation>
+        <translation>DC-Strom</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Total input energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamte Eingangsenergie</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output time today</source>
-        <translation type="unfinished"></translation>
+        <translation>Einspeisezeit heute</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Heatsink temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Kühlkörpertemperatur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>AC impedance</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzimpedanz</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Trip voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslösespannung</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Trip frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslösefrequenz</translation>
     </message>
 </context>
 <context>
@@ -2883,153 +2883,153 @@
     <message>
         <location filename="../src/ui/views/realtimeview.ui" line="+11"/>
         <source>UP</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Add Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Gruppe</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Del Inverter</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselrichter löschen</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Del Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe löschen</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informationen</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Gropu name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenname:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Device type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätetyp:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Device S/N:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Devie address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteadresse:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>DSP1 version:</source>
-        <translation type="unfinished"></translation>
+        <translation>DSP1-Version:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>DSP2 version:</source>
-        <translation type="unfinished"></translation>
+        <translation>DSP2-Version:</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Real time display</source>
-        <translation type="unfinished"></translation>
+        <translation>Echtzeitanzeige</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Parameter Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Parametername</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Status code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Statuscode:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Error Code 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlercode 1:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Error Code 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlercode 2:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Error Code 3:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlercode 3:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Error Code 4:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlercode 4:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Parameter configuration for devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameterkonfiguration der Geräte</translation>
     </message>
     <message>
         <location filename="../src/ui/views/realtimeview.cpp" line="+152"/>
         <source>add Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe hinzufügen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Group name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenname:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Lumora Data Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumora Data Manager</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>This group name existed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Gruppenname ist bereits vorhanden!</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Add fail!</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen fehlgeschlagen!</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+18"/>
         <source>Confirm</source>
-        <translation type="unfinished">Bestätigen</translation>
+        <translation>Bestätigen</translation>
     </message>
     <message>
         <location line="-18"/>
         <source>Delete this group and all children?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Gruppe und alle untergeordneten Einträge löschen?</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Inverter</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselrichter</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Delete this inverter?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Wechselrichter löschen?</translation>
     </message>
 </context>
 <context>
@@ -3038,17 +3038,17 @@
         <location filename="../src/ui/dialogs/searchinverterfrm.cpp" line="+72"/>
         <location line="+70"/>
         <source>%1 inverters found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Wechselrichter gefunden.</translation>
     </message>
     <message>
         <location line="-48"/>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gefunden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No inverters found</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Wechselrichter gefunden</translation>
     </message>
 </context>
 <context>
@@ -3056,57 +3056,57 @@
     <message>
         <location filename="../src/ui/dialogs/searchinverterfrm.ui" line="+14"/>
         <source>Search Inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselrichter suchen</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Search for Inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Wechselrichtern suchen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>0 inverters found.</source>
-        <translation type="unfinished"></translation>
+        <translation>0 Wechselrichter gefunden.</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Automatically search for inverters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch nach Wechselrichtern suchen:</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>detail...</source>
-        <translation type="unfinished"></translation>
+        <translation>Details...</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Addr</source>
-        <translation type="unfinished"></translation>
+        <translation>Adr.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer</translation>
     </message>
 </context>
 <context>
@@ -3114,27 +3114,27 @@
     <message>
         <location filename="../src/app/startup.cpp" line="+25"/>
         <source>Error -- %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler -- %1</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>Database is broken, please reinstall the application!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank ist beschädigt, bitte installieren Sie das Programm neu!</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Database init fail, please reinstall the application!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank konnte nicht initialisiert werden, bitte installieren Sie das Programm neu!</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No COM ports found in this computer!</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf diesem Computer wurden keine COM-Ports gefunden!</translation>
     </message>
 </context>
 <context>
