@@ -1647,22 +1647,22 @@
     <message>
         <location filename="../src/ui/dialogs/qabout.cpp" line="+17"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&lt;b&gt;Supported inverters:&lt;/b&gt; the Lumora families %1, among them the models %2; up to four Modbus RTU sensors on the same line.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Unterstützte Wechselrichter:&lt;/b&gt; die Lumora-Baureihen %1, darunter die Modelle %2; bis zu vier Modbus-RTU-Sensoren an derselben Leitung.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&lt;b&gt;Built with:&lt;/b&gt; Qt %1, Qwt %2, SQLite %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Erstellt mit:&lt;/b&gt; Qt %1, Qwt %2, SQLite %3.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&lt;b&gt;Icons:&lt;/b&gt; Silk icon set by Mark James, &lt;a href=&quot;http://www.famfamfam.com/lab/icons/silk/&quot;&gt;famfamfam.com&lt;/a&gt;, licensed under the &lt;a href=&quot;https://creativecommons.org/licenses/by/2.5/&quot;&gt;Creative Commons Attribution 2.5&lt;/a&gt; licence (Debian package famfamfam-silk). Flag icons by Mark James, &lt;a href=&quot;http://www.famfamfam.com/lab/icons/flags/&quot;&gt;famfamfam.com&lt;/a&gt; (Debian package famfamfam-flag-png).</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Symbole:&lt;/b&gt; Symbolsatz Silk von Mark James, &lt;a href=&quot;http://www.famfamfam.com/lab/icons/silk/&quot;&gt;famfamfam.com&lt;/a&gt;, lizenziert unter der Lizenz &lt;a href=&quot;https://creativecommons.org/licenses/by/2.5/&quot;&gt;Creative Commons Attribution 2.5&lt;/a&gt; (Debian-Paket famfamfam-silk). Flaggensymbole von Mark James, &lt;a href=&quot;http://www.famfamfam.com/lab/icons/flags/&quot;&gt;famfamfam.com&lt;/a&gt; (Debian-Paket famfamfam-flag-png).</translation>
     </message>
 </context>
 <context>
@@ -1670,12 +1670,12 @@
     <message>
         <location filename="../src/ui/dialogs/qabout.ui" line="+6"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <location line="+75"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1683,28 +1683,28 @@
     <message>
         <location filename="../src/ui/dialogs/qbackgrounddlg.cpp" line="+115"/>
         <source>Select Image File</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilddatei auswählen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Image Files (*.png *.jpg *.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilddateien (*.png *.jpg *.bmp)</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+4"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>This file name exists already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Dateiname ist bereits vorhanden.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Can not copy the image file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bilddatei kann nicht kopiert werden.</translation>
     </message>
 </context>
 <context>
@@ -1712,42 +1712,42 @@
     <message>
         <location filename="../src/ui/dialogs/qbackgrounddlg.ui" line="+6"/>
         <source>Background Graphics</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundbilder</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Graphics List</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilderliste</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Add external image</source>
-        <translation type="unfinished"></translation>
+        <translation>Externes Bild hinzufügen</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Clear Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund entfernen</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1884,17 +1884,17 @@
     <message>
         <location filename="../src/ui/dialogs/qdiagnostics.ui" line="+17"/>
         <source>Direct Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Direktbefehl</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Slave Addr</source>
-        <translation type="unfinished"></translation>
+        <translation>Slave-Adr.</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -1904,55 +1904,55 @@
         <location line="+26"/>
         <location line="+19"/>
         <source>&gt;HH;_</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;HH;_</translation>
     </message>
     <message>
         <location line="-113"/>
         <location line="+71"/>
         <location line="+45"/>
         <source>01</source>
-        <translation type="unfinished"></translation>
+        <translation>01</translation>
     </message>
     <message>
         <location line="-106"/>
         <source>Function Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktionscode</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>03</source>
-        <translation type="unfinished"></translation>
+        <translation>03</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Data Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenadresse</translation>
     </message>
     <message>
         <location line="+16"/>
         <location line="+45"/>
         <source>00</source>
-        <translation type="unfinished"></translation>
+        <translation>00</translation>
     </message>
     <message>
         <location line="-16"/>
         <source>Data Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenlänge</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Output command:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendeter Befehl:</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Response message:</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort:</translation>
     </message>
 </context>
 <context>
@@ -1960,48 +1960,48 @@
     <message>
         <location filename="../src/ui/dialogs/qfontsettings.ui" line="+6"/>
         <source>Fonts and Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriften und Farben</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel:</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+34"/>
         <location line="+28"/>
         <source>font...</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift...</translation>
     </message>
     <message>
         <location line="-55"/>
         <location line="+34"/>
         <location line="+28"/>
         <source>color...</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe...</translation>
     </message>
     <message>
         <location line="-49"/>
         <location line="+28"/>
         <location line="+28"/>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispiel</translation>
     </message>
     <message>
         <location line="-49"/>
         <source>Information:</source>
-        <translation type="unfinished"></translation>
+        <translation>Informationen:</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>Message:</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldung:</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -2037,12 +2037,12 @@
     <message>
         <location filename="../src/ui/dialogs/qmainviewconfig.cpp" line="+147"/>
         <source>Start/Stop Record Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn/Ende der Aufzeichnung</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The Settings of start record time and stop record time is error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen für Beginn und Ende der Aufzeichnung sind ungültig!</translation>
     </message>
 </context>
 <context>
@@ -2050,138 +2050,138 @@
     <message>
         <location filename="../src/ui/dialogs/qmainviewconfig.ui" line="+6"/>
         <source>Main View Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration der Übersicht</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Main View </source>
-        <translation type="unfinished"></translation>
+        <translation>Übersicht </translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Save interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherintervall</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>CO2/kWh </source>
-        <translation type="unfinished"></translation>
+        <translation>CO2/kWh </translation>
     </message>
     <message>
         <location line="+23"/>
         <source>kg / kWh</source>
-        <translation type="unfinished"></translation>
+        <translation>kg / kWh</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>System record time</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzeichnungszeitraum</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuell</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Start record time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn der Aufzeichnung:</translation>
     </message>
     <message>
         <location line="+17"/>
         <location line="+27"/>
         <source>o&apos;clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr</translation>
     </message>
     <message>
         <location line="-17"/>
         <source>Stop record time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende der Aufzeichnung:</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Earning Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Erlöseinstellungen</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Earning:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erlös:</translation>
     </message>
     <message>
         <location line="+29"/>
         <source> / kWh</source>
-        <translation type="unfinished"></translation>
+        <translation> / kWh</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Message Display:</source>
-        <translation type="unfinished"></translation>
+        <translation>Angezeigte Meldung:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Title Display:</source>
-        <translation type="unfinished"></translation>
+        <translation>Angezeigter Titel:</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Advanced Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterte Einstellungen</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle auswählen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle abwählen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>&lt;b&gt;Arrangement: (press mouse to move)&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Anordnung: (zum Verschieben die Maustaste gedrückt halten)&lt;/b&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Click and Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken und verschieben</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Default Sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardreihenfolge</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
 </context>
 <context>
@@ -2207,12 +2207,12 @@
     <message>
         <location filename="../src/ui/dialogs/qpassword.cpp" line="+32"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Password is wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort ist falsch</translation>
     </message>
 </context>
 <context>
@@ -2220,17 +2220,17 @@
     <message>
         <location filename="../src/ui/dialogs/qpassword.ui" line="+14"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -2238,7 +2238,7 @@
     <message>
         <location filename="../src/ui/qprogresswin.ui" line="+14"/>
         <source>Progressing...</source>
-        <translation type="unfinished"></translation>
+        <translation>In Bearbeitung...</translation>
     </message>
 </context>
 <context>
@@ -2246,58 +2246,58 @@
     <message>
         <location filename="../src/ui/dialogs/qsensorsettings.cpp" line="+112"/>
         <source>No response</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Antwort</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Register Value(HEX: Lo-Hi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Registerwert (HEX: Lo-Hi)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Register Value(HEX: Hi-Lo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Registerwert (HEX: Hi-Lo)</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Append CRC...</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC anhängen...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Although Modbus protocol defines the CRC part of RTU to low byte first, High byte after, but some devices require Modbus RTU messages that appends CRC high byte first. If so, please check this to enable this kind of behavior.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Modbus-Protokoll legt für RTU fest, dass die CRC mit dem Low-Byte zuerst und dem High-Byte danach angehängt wird. Einige Geräte erwarten jedoch Modbus-RTU-Nachrichten, bei denen das High-Byte der CRC zuerst angehängt wird. Aktivieren Sie in diesem Fall diese Option.</translation>
     </message>
     <message>
         <location line="+16"/>
         <location line="+11"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <location line="-10"/>
         <source>Please input the header field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine Bezeichnung ein.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please input the unit field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine Einheit ein.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Can not add new record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der neue Eintrag kann nicht hinzugefügt werden.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Save OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert</translation>
     </message>
 </context>
 <context>
@@ -2305,40 +2305,40 @@
     <message>
         <location filename="../src/ui/dialogs/qsensorsettings.ui" line="+14"/>
         <source>Sensor Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensoreinstellungen</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Step 1: Query one register</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 1: Ein Register abfragen</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+209"/>
         <source>Slave address</source>
-        <translation type="unfinished"></translation>
+        <translation>Slave-Adresse</translation>
     </message>
     <message>
         <location line="-202"/>
         <location line="+209"/>
         <location line="+335"/>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktion</translation>
     </message>
     <message>
         <location line="-537"/>
         <source>Starting address</source>
-        <translation type="unfinished"></translation>
+        <translation>Startadresse</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Number of registers</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Register</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -2347,240 +2347,240 @@
         <location line="+23"/>
         <location line="+19"/>
         <source>&gt;HH;_</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;HH;_</translation>
     </message>
     <message>
         <location line="-98"/>
         <location line="+40"/>
         <location line="+42"/>
         <source>00</source>
-        <translation type="unfinished"></translation>
+        <translation>00</translation>
     </message>
     <message>
         <location line="-63"/>
         <source>03</source>
-        <translation type="unfinished"></translation>
+        <translation>03</translation>
     </message>
     <message>
         <location line="+40"/>
         <location line="+42"/>
         <source>01</source>
-        <translation type="unfinished"></translation>
+        <translation>01</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>Abfragen</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>CRC high byte append first</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC mit High-Byte zuerst anhängen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Step 2: Response</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 2: Antwort</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Byte Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Byteanzahl</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Register Value(HEX: Hi-Lo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Registerwert (HEX: Hi-Lo)</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>Register value(DEC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Registerwert (DEZ)</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Low byte first</source>
-        <translation type="unfinished"></translation>
+        <translation>Low-Byte zuerst</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Step 3: Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 3: Berechnung</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Register value</source>
-        <translation type="unfinished"></translation>
+        <translation>Registerwert</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+271"/>
         <source>Operator</source>
-        <translation type="unfinished"></translation>
+        <translation>Operator</translation>
     </message>
     <message>
         <location line="-264"/>
         <location line="+269"/>
         <source>Factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Faktor</translation>
     </message>
     <message>
         <location line="-262"/>
         <source>After operation(DEC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis (DEZ)</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>*</source>
-        <translation type="unfinished"></translation>
+        <translation>*</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>/</source>
-        <translation type="unfinished"></translation>
+        <translation>/</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>+</source>
-        <translation type="unfinished"></translation>
+        <translation>+</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Operate</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnen</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Step 4: Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 4: Speichern</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+187"/>
         <source>Header</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezeichnung</translation>
     </message>
     <message>
         <location line="-177"/>
         <location line="+182"/>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit</translation>
     </message>
     <message>
         <location line="-171"/>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>W/m2</source>
-        <translation type="unfinished"></translation>
+        <translation>W/m2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>℉</source>
-        <translation type="unfinished"></translation>
+        <translation>℉</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>kW</source>
-        <translation type="unfinished"></translation>
+        <translation>kW</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>kWh</source>
-        <translation type="unfinished"></translation>
+        <translation>kWh</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>°</source>
-        <translation type="unfinished"></translation>
+        <translation>°</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>m/s</source>
-        <translation type="unfinished"></translation>
+        <translation>m/s</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>mA</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>V</source>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <location line="+31"/>
         <location line="+110"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <location line="-97"/>
         <source>View all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle anzeigen</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Slave</source>
-        <translation type="unfinished"></translation>
+        <translation>Slave</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Start Hi</source>
-        <translation type="unfinished"></translation>
+        <translation>Start Hi</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Start Lo</source>
-        <translation type="unfinished"></translation>
+        <translation>Start Lo</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Regs Hi</source>
-        <translation type="unfinished"></translation>
+        <translation>Regs Hi</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Regs Lo</source>
-        <translation type="unfinished"></translation>
+        <translation>Regs Lo</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
 </context>
 <context>
@@ -2588,42 +2588,42 @@
     <message>
         <location filename="../src/ui/dialogs/qviewsize.ui" line="+21"/>
         <source>View Size Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe der Anzeigebereiche</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>    pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>    Pixel</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informationen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Expanding</source>
-        <translation type="unfinished"></translation>
+        <translation>Flexibel</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Message:</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldung:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>   pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>   Pixel</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
 </context>
 <context>
@@ -2631,17 +2631,17 @@
     <message>
         <location filename="../src/ui/dialogs/qalarmconfig.cpp" line="+136"/>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>k. A.</translation>
     </message>
     <message>
         <location line="+85"/>
         <source>Add recipient</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger hinzufügen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Email address:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse:</translation>
     </message>
 </context>
 <context>
@@ -2649,148 +2649,148 @@
     <message>
         <location filename="../src/ui/dialogs/qalarmconfig.ui" line="+6"/>
         <source>Alarm Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmkonfiguration</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Mail Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Einstellungen</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Mail account</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Konto</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Mail server (IP address):</source>
-        <translation type="unfinished"></translation>
+        <translation>Mailserver (IP-Adresse):</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>192.168.1.10</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.10</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Sender:</source>
-        <translation type="unfinished"></translation>
+        <translation>Absender:</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+6"/>
         <source>Recipients</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen...</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Test Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung testen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Send Test Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Test-E-Mail senden</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Error Codes</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlercodes</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Inverter type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselrichtertyp:</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Error code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlercode:</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Error Code 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlercode 1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error Code 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlercode 2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error Code 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlercode 3</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error Code 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlercode 4</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Send an alarm mail for these errors</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei diesen Fehlern eine Alarm-E-Mail senden</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle auswählen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle abwählen</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignisse</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Inverter states</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselrichterzustände</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Inverter states (M83)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselrichterzustände (M83)</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
