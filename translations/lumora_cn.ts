@@ -6,27 +6,27 @@
     <message>
         <location filename="../src/ui/cmain.cpp" line="+138"/>
         <source>Active: %1  </source>
-        <translation type="unfinished"></translation>
+        <translation>在线：%1  </translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>错误</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Please complete COM port settings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>请先完成串口设置。</translation>
     </message>
     <message>
         <location line="+277"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>信息</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No data</source>
-        <translation type="unfinished"></translation>
+        <translation>无数据</translation>
     </message>
     <message>
         <location line="+157"/>
@@ -41,7 +41,7 @@
     <message>
         <location filename="../src/ui/windowparts.cpp" line="+65"/>
         <source>Not ready</source>
-        <translation type="unfinished"></translation>
+        <translation>未就绪</translation>
     </message>
 </context>
 <context>
@@ -49,12 +49,12 @@
     <message>
         <location filename="../src/ui/cmain.ui" line="+17"/>
         <source>Lumora Data Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumora Data Manager</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Views</source>
-        <translation type="unfinished"></translation>
+        <translation>视图</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -64,12 +64,12 @@
     <message>
         <location line="+43"/>
         <source>Monitoring state</source>
-        <translation type="unfinished"></translation>
+        <translation>监控状态</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Not ready</source>
-        <translation type="unfinished"></translation>
+        <translation>未就绪</translation>
     </message>
     <message>
         <location line="+47"/>
@@ -99,7 +99,7 @@
     <message>
         <location line="+23"/>
         <source>Menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>菜单栏</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -124,7 +124,7 @@
     <message>
         <location line="+4"/>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>语言(&amp;L)</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -139,137 +139,137 @@
     <message>
         <location line="+14"/>
         <source>Tool bar</source>
-        <translation type="unfinished"></translation>
+        <translation>工具栏</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Language bar</source>
-        <translation type="unfinished"></translation>
+        <translation>语言栏</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>打印(&amp;P)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Export Image</source>
-        <translation type="unfinished"></translation>
+        <translation>导出图像(&amp;E)</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Export &amp;Data</source>
-        <translation type="unfinished"></translation>
+        <translation>导出数据(&amp;D)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出(&amp;X)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Start Monitoring</source>
-        <translation type="unfinished"></translation>
+        <translation>开始监控(&amp;S)</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Stop &amp;Monitoring</source>
-        <translation type="unfinished"></translation>
+        <translation>停止监控(&amp;M)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;COM port</source>
-        <translation type="unfinished"></translation>
+        <translation>串口(&amp;C)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Search Inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>搜索逆变器(&amp;S)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>告警(&amp;A)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Background Graphics</source>
-        <translation type="unfinished"></translation>
+        <translation>背景图片(&amp;B)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Main View Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>主界面配置(&amp;M)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Main View Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>主界面配置</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Sensor Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>传感器设置(&amp;N)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Configuration &amp;Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>配置向导(&amp;W)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Fonts and Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>字体和颜色(&amp;F)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Main</source>
-        <translation type="unfinished"></translation>
+        <translation>主界面(&amp;M)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Real time data</source>
-        <translation type="unfinished"></translation>
+        <translation>实时数据(&amp;R)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Key parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>关键参数(&amp;K)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Graphical analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>图形分析(&amp;G)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Event list</source>
-        <translation type="unfinished"></translation>
+        <translation>事件列表(&amp;E)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Data logging</source>
-        <translation type="unfinished"></translation>
+        <translation>数据记录(&amp;D)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>List View</source>
-        <translation type="unfinished"></translation>
+        <translation>列表视图</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Group View</source>
-        <translation type="unfinished"></translation>
+        <translation>分组视图</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>User manual</source>
-        <translation type="unfinished"></translation>
+        <translation>用户手册</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>关于(&amp;A)...</translation>
     </message>
 </context>
 <context>
@@ -1294,7 +1294,7 @@
     <message>
         <location filename="../src/ui/languagedialog.cpp" line="+14"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>语言</translation>
     </message>
 </context>
 <context>
@@ -1302,17 +1302,17 @@
     <message>
         <location filename="../src/ui/languagemenus.cpp" line="+48"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>语言</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>Language change</source>
-        <translation type="unfinished"></translation>
+        <translation>更改语言</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The language changes will take effect when you restart the application.</source>
-        <translation type="unfinished"></translation>
+        <translation>语言更改将在重新启动应用程序后生效。</translation>
     </message>
 </context>
 <context>
@@ -1320,42 +1320,42 @@
     <message>
         <location filename="../src/base/languages.cpp" line="+10"/>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>英语</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>意大利语</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Traditional Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>繁体中文</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>西班牙语</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>法语</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>德语</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Simplified Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>简体中文</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>韩语</translation>
     </message>
 </context>
 <context>
@@ -1443,43 +1443,43 @@
     <message>
         <location filename="../src/ui/monitorcontrol.cpp" line="+58"/>
         <source>Communication Testing...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在测试通信...</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>信息</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The last monitoring has not ended yet. Please try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>上一次监控尚未结束，请稍后再试。</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Starting monitoring...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在启动监控...</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Stopping monitoring...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在停止监控...</translation>
     </message>
     <message>
         <location line="+89"/>
         <source>Not ready</source>
-        <translation type="unfinished"></translation>
+        <translation>未就绪</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Ready for monitoring...</source>
-        <translation type="unfinished"></translation>
+        <translation>监控准备就绪...</translation>
     </message>
     <message>
         <location line="+3"/>
         <location filename="../src/ui/tour/wizardshots.cpp" line="+87"/>
         <source>Monitoring...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在监控...</translation>
     </message>
 </context>
 <context>
@@ -1511,17 +1511,17 @@
         <location filename="../src/monitor/monitoringsession.cpp" line="+61"/>
         <location line="+10"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>错误</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>COM%1 is not available!</source>
-        <translation type="unfinished"></translation>
+        <translation>串口 COM%1 不可用！</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Communication fail! Please check out your COM Port settings, then search inverters again.</source>
-        <translation type="unfinished"></translation>
+        <translation>通信失败！请检查串口设置，然后重新搜索逆变器。</translation>
     </message>
 </context>
 <context>
@@ -1529,37 +1529,37 @@
     <message>
         <location filename="../src/ui/pageoutput.cpp" line="+16"/>
         <source>Print Document</source>
-        <translation type="unfinished"></translation>
+        <translation>打印文档</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>保存文件</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Images (*.bmp *.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>图像文件 (*.bmp *.jpg)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>信息</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Save OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>保存成功。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>错误</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Can not save image file!</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保存图像文件！</translation>
     </message>
 </context>
 <context>
@@ -1645,22 +1645,22 @@
     <message>
         <location filename="../src/ui/dialogs/qabout.cpp" line="+17"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>版本 %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&lt;b&gt;Supported inverters:&lt;/b&gt; the Lumora families %1, among them the models %2; up to four Modbus RTU sensors on the same line.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;支持的逆变器：&lt;/b&gt;Lumora %1 系列，其中包括型号 %2；同一条串行总线上最多可连接四个 Modbus RTU 传感器。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&lt;b&gt;Built with:&lt;/b&gt; Qt %1, Qwt %2, SQLite %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;使用的库：&lt;/b&gt;Qt %1、Qwt %2、SQLite %3。</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&lt;b&gt;Icons:&lt;/b&gt; Silk icon set by Mark James, &lt;a href=&quot;http://www.famfamfam.com/lab/icons/silk/&quot;&gt;famfamfam.com&lt;/a&gt;, licensed under the &lt;a href=&quot;https://creativecommons.org/licenses/by/2.5/&quot;&gt;Creative Commons Attribution 2.5&lt;/a&gt; licence (Debian package famfamfam-silk). Flag icons by Mark James, &lt;a href=&quot;http://www.famfamfam.com/lab/icons/flags/&quot;&gt;famfamfam.com&lt;/a&gt; (Debian package famfamfam-flag-png).</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;图标：&lt;/b&gt;Silk 图标集，作者 Mark James，&lt;a href=&quot;http://www.famfamfam.com/lab/icons/silk/&quot;&gt;famfamfam.com&lt;/a&gt;，采用 &lt;a href=&quot;https://creativecommons.org/licenses/by/2.5/&quot;&gt;Creative Commons Attribution 2.5&lt;/a&gt; 许可协议（Debian 软件包 famfamfam-silk）。国旗图标作者 Mark James，&lt;a href=&quot;http://www.famfamfam.com/lab/icons/flags/&quot;&gt;famfamfam.com&lt;/a&gt;（Debian 软件包 famfamfam-flag-png）。</translation>
     </message>
 </context>
 <context>
@@ -1668,12 +1668,12 @@
     <message>
         <location filename="../src/ui/dialogs/qabout.ui" line="+6"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>关于</translation>
     </message>
     <message>
         <location line="+75"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
 </context>
 <context>
@@ -3112,27 +3112,27 @@
     <message>
         <location filename="../src/app/startup.cpp" line="+25"/>
         <source>Error -- %1</source>
-        <translation type="unfinished"></translation>
+        <translation>错误 -- %1</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>Database is broken, please reinstall the application!</source>
-        <translation type="unfinished"></translation>
+        <translation>数据库已损坏，请重新安装应用程序！</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Database init fail, please reinstall the application!</source>
-        <translation type="unfinished"></translation>
+        <translation>数据库初始化失败，请重新安装应用程序！</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>错误</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No COM ports found in this computer!</source>
-        <translation type="unfinished"></translation>
+        <translation>在本计算机上未找到串口！</translation>
     </message>
 </context>
 <context>
