@@ -277,37 +277,37 @@
     <message>
         <location filename="../src/ui/dialogs/comportfrm.ui" line="+14"/>
         <source>Serial Port Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>串口设置</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>端口：</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>刷新</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Baudrate:</source>
-        <translation type="unfinished"></translation>
+        <translation>波特率：</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Direct command</source>
-        <translation type="unfinished"></translation>
+        <translation>直接命令</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -315,96 +315,98 @@
     <message>
         <location filename="../src/ui/views/chartview.ui" line="+22"/>
         <source>Inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>逆变器</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+48"/>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>年</translation>
     </message>
     <message>
         <location line="-36"/>
         <source>Range of date</source>
-        <translation type="unfinished"></translation>
+        <translation>日期范围</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>至</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Base on</source>
-        <translation type="unfinished"></translation>
+        <translation>统计周期</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>月</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>日</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>查询</translation>
     </message>
     <message>
         <location filename="../src/ui/views/chartview.cpp" line="+118"/>
         <location line="+9"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>错误</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>Date range error!</source>
-        <translation type="unfinished"></translation>
+        <translation>日期范围错误！</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Click some one inverter first.</source>
-        <translation type="unfinished"></translation>
+        <translation>请先点击选择一台逆变器。</translation>
     </message>
     <message>
         <location line="+44"/>
         <source>AC Power
 %1 ~ %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>交流功率
+%1 ~ %2
+</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>--&gt; Power(W)</source>
-        <translation type="unfinished"></translation>
+        <translation>--&gt; 功率 (W)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--&gt; Month</source>
-        <translation type="unfinished"></translation>
+        <translation>--&gt; 月份</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--&gt; Day</source>
-        <translation type="unfinished"></translation>
+        <translation>--&gt; 日期</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--&gt; Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>--&gt; 小时</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>信息</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Please query data first</source>
-        <translation type="unfinished"></translation>
+        <translation>请先查询数据</translation>
     </message>
 </context>
 <context>
@@ -412,22 +414,22 @@
     <message>
         <location filename="../src/ui/views/csvfile.cpp" line="+13"/>
         <source>Save *.csv File</source>
-        <translation type="unfinished"></translation>
+        <translation>保存 *.csv 文件</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Excel (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel 文件 (*.csv)</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>完成</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Export OK</source>
-        <translation type="unfinished"></translation>
+        <translation>导出成功</translation>
     </message>
 </context>
 <context>
@@ -435,52 +437,52 @@
     <message>
         <location filename="../src/ui/views/dashboardfields.cpp" line="+13"/>
         <source>Total Yield</source>
-        <translation type="unfinished"></translation>
+        <translation>总发电量</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Efficiency</source>
-        <translation type="unfinished"></translation>
+        <translation>效率</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Earning</source>
-        <translation type="unfinished"></translation>
+        <translation>收益</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Co2 Reduction</source>
-        <translation type="unfinished"></translation>
+        <translation>CO2 减排量</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DC Power</source>
-        <translation type="unfinished"></translation>
+        <translation>直流功率</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>AC Power</source>
-        <translation type="unfinished"></translation>
+        <translation>交流功率</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DC Avg. Power</source>
-        <translation type="unfinished"></translation>
+        <translation>直流平均功率</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>AC Avg. Power</source>
-        <translation type="unfinished"></translation>
+        <translation>交流平均功率</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Power Generation</source>
-        <translation type="unfinished"></translation>
+        <translation>今日发电量</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Sensor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>传感器 %1</translation>
     </message>
 </context>
 <context>
@@ -488,32 +490,32 @@
     <message>
         <location filename="../src/ui/views/datalogview.ui" line="+11"/>
         <source>SN_Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>序列号：</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Month:</source>
-        <translation type="unfinished"></translation>
+        <translation>月份：</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>年份：</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>查询</translation>
     </message>
     <message>
         <location filename="../src/ui/views/datalogview.cpp" line="+66"/>
         <source>info</source>
-        <translation type="unfinished"></translation>
+        <translation>信息</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No data found!</source>
-        <translation type="unfinished"></translation>
+        <translation>未找到数据！</translation>
     </message>
 </context>
 <context>
@@ -1208,72 +1210,72 @@
     <message>
         <location filename="../src/ui/views/eventlistview.ui" line="+11"/>
         <source>SN_Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>序列号：</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>年份：</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Month:</source>
-        <translation type="unfinished"></translation>
+        <translation>月份：</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>查询</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Date / Time</source>
-        <translation type="unfinished"></translation>
+        <translation>日期 / 时间</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>状态</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error_Code_1</source>
-        <translation type="unfinished"></translation>
+        <translation>错误代码 1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error_Code_2</source>
-        <translation type="unfinished"></translation>
+        <translation>错误代码 2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error_Code_3</source>
-        <translation type="unfinished"></translation>
+        <translation>错误代码 3</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error_Code_4</source>
-        <translation type="unfinished"></translation>
+        <translation>错误代码 4</translation>
     </message>
     <message>
         <location filename="../src/ui/views/eventlistview.cpp" line="+94"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>信息</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No error events happened!</source>
-        <translation type="unfinished"></translation>
+        <translation>没有发生错误事件！</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Error Code %1-&gt; </source>
-        <translation type="unfinished"></translation>
+        <translation>错误代码 %1-&gt; </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>State code-&gt; </source>
-        <translation type="unfinished"></translation>
+        <translation>状态代码-&gt; </translation>
     </message>
 </context>
 <context>
@@ -1281,12 +1283,12 @@
     <message>
         <location filename="../src/ui/views/keyparametersview.ui" line="+11"/>
         <source>Columns:</source>
-        <translation type="unfinished"></translation>
+        <translation>显示列：</translation>
     </message>
     <message>
         <location line="+44"/>
         <source>Inverter</source>
-        <translation type="unfinished"></translation>
+        <translation>逆变器</translation>
     </message>
 </context>
 <context>
@@ -1363,23 +1365,23 @@
     <message>
         <location filename="../src/monitor/mailsettings.cpp" line="+54"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>应用</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please input all fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>请填写所有字段。</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+10"/>
         <source>Fail</source>
-        <translation type="unfinished"></translation>
+        <translation>失败</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>成功</translation>
     </message>
 </context>
 <context>
@@ -1387,55 +1389,55 @@
     <message>
         <location filename="../src/monitor/mailtester.cpp" line="+22"/>
         <source>Please waiting...</source>
-        <translation type="unfinished"></translation>
+        <translation>请稍候...</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+11"/>
         <location line="+4"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>错误</translation>
     </message>
     <message>
         <location line="-14"/>
         <location line="+10"/>
         <source>Some fields is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>部分字段无效。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Please type at least one recipient.</source>
-        <translation type="unfinished"></translation>
+        <translation>请至少输入一个收件人。</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Test Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>测试连接</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Test success</source>
-        <translation type="unfinished"></translation>
+        <translation>测试成功</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Test fail</source>
-        <translation type="unfinished"></translation>
+        <translation>测试失败</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Send Test Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>发送测试邮件</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Send success.</source>
-        <translation type="unfinished"></translation>
+        <translation>发送成功。</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Send failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>发送失败。</translation>
     </message>
 </context>
 <context>
@@ -1487,22 +1489,22 @@
     <message>
         <location filename="../src/device/monitortables.cpp" line="+115"/>
         <source>Sensor 1</source>
-        <translation type="unfinished"></translation>
+        <translation>传感器 1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sensor 2</source>
-        <translation type="unfinished"></translation>
+        <translation>传感器 2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sensor 3</source>
-        <translation type="unfinished"></translation>
+        <translation>传感器 3</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sensor 4</source>
-        <translation type="unfinished"></translation>
+        <translation>传感器 4</translation>
     </message>
 </context>
 <context>
@@ -1567,17 +1569,17 @@
     <message>
         <location filename="../src/device/paramtables.cpp" line="+266"/>
         <source>Language (LCD)</source>
-        <translation type="unfinished"></translation>
+        <translation>LCD 语言</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>告警</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>无</translation>
     </message>
 </context>
 <context>
@@ -1585,59 +1587,59 @@
     <message>
         <location filename="../src/ui/views/parameterview.ui" line="+28"/>
         <source>Parameter Name</source>
-        <translation type="unfinished"></translation>
+        <translation>参数名称</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>数值</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Input new value:</source>
-        <translation type="unfinished"></translation>
+        <translation>输入新值：</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Range:</source>
-        <translation type="unfinished"></translation>
+        <translation>范围：</translation>
     </message>
     <message>
         <location filename="../src/ui/views/parameterview.cpp" line="+132"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>错误</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>The value is not valid!</source>
-        <translation type="unfinished"></translation>
+        <translation>数值无效！</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Setting parameter, please waiting...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在设置参数，请稍候...</translation>
     </message>
     <message>
         <location line="+15"/>
         <location line="+34"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>警告</translation>
     </message>
     <message>
         <location line="-34"/>
         <location line="+34"/>
         <source>Save fail.</source>
-        <translation type="unfinished"></translation>
+        <translation>保存失败。</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>continue to monitoring, please waiting...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在继续监控，请稍候...</translation>
     </message>
 </context>
 <context>
@@ -1681,28 +1683,28 @@
     <message>
         <location filename="../src/ui/dialogs/qbackgrounddlg.cpp" line="+115"/>
         <source>Select Image File</source>
-        <translation type="unfinished"></translation>
+        <translation>选择图像文件</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Image Files (*.png *.jpg *.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>图像文件 (*.png *.jpg *.bmp)</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+4"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>警告</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>This file name exists already.</source>
-        <translation type="unfinished"></translation>
+        <translation>该文件名已存在。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Can not copy the image file.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法复制图像文件。</translation>
     </message>
 </context>
 <context>
@@ -1710,42 +1712,42 @@
     <message>
         <location filename="../src/ui/dialogs/qbackgrounddlg.ui" line="+6"/>
         <source>Background Graphics</source>
-        <translation type="unfinished"></translation>
+        <translation>背景图片</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Graphics List</source>
-        <translation type="unfinished"></translation>
+        <translation>图片列表</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Add external image</source>
-        <translation type="unfinished"></translation>
+        <translation>添加外部图片</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>删除</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Clear Background</source>
-        <translation type="unfinished"></translation>
+        <translation>清除背景</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>应用</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -1753,12 +1755,12 @@
     <message>
         <location filename="../src/monitor/qburnsearch.cpp" line="+69"/>
         <source>Confirm</source>
-        <translation type="unfinished">确认</translation>
+        <translation>确认</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Auto change the duplicate Inverter ID?</source>
-        <translation type="unfinished"></translation>
+        <translation>是否自动修改重复的逆变器 ID？</translation>
     </message>
 </context>
 <context>
@@ -1766,27 +1768,27 @@
     <message>
         <location filename="../src/ui/dialogs/qconfigwizard.cpp" line="+113"/>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>未找到</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No inverters found</source>
-        <translation type="unfinished"></translation>
+        <translation>未找到逆变器</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>错误</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>This COM port is not available</source>
-        <translation type="unfinished"></translation>
+        <translation>该串口不可用</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>%1 inverters found.</source>
-        <translation type="unfinished"></translation>
+        <translation>找到 %1 台逆变器。</translation>
     </message>
 </context>
 <context>
@@ -1794,87 +1796,87 @@
     <message>
         <location filename="../src/ui/dialogs/qconfigwizard.ui" line="+14"/>
         <source>Configuration Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>配置向导</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>简介</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Welcome to use the configuration wizard. This wizard will help you to set up the Lumora Data Manager.</source>
-        <translation type="unfinished"></translation>
+        <translation>欢迎使用配置向导。本向导将帮助您设置 Lumora Data Manager。</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Serial Port Settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>串口设置：</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>COM Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>串口：</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>刷新</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Baudrate:</source>
-        <translation type="unfinished"></translation>
+        <translation>波特率：</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Search  for inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>搜索逆变器</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>You can search inverters using the previous settings now.</source>
-        <translation type="unfinished"></translation>
+        <translation>现在可以使用上一步的设置搜索逆变器。</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Search for inverters:</source>
-        <translation type="unfinished"></translation>
+        <translation>搜索逆变器：</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Search </source>
-        <translation type="unfinished"></translation>
+        <translation>搜索 </translation>
     </message>
     <message>
         <location line="+38"/>
         <source>0 inverters found.</source>
-        <translation type="unfinished"></translation>
+        <translation>找到 0 台逆变器。</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Auto search:</source>
-        <translation type="unfinished"></translation>
+        <translation>自动搜索：</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>分钟</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Congratulation!</source>
-        <translation type="unfinished"></translation>
+        <translation>恭喜！</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>You have completed the wizard, you can start monitoring right now.</source>
-        <translation type="unfinished"></translation>
+        <translation>您已完成配置向导，现在即可开始监控。</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Start monitoring now</source>
-        <translation type="unfinished"></translation>
+        <translation>立即开始监控</translation>
     </message>
 </context>
 <context>
@@ -1882,17 +1884,17 @@
     <message>
         <location filename="../src/ui/dialogs/qdiagnostics.ui" line="+17"/>
         <source>Direct Command</source>
-        <translation type="unfinished"></translation>
+        <translation>直接命令</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>命令</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Slave Addr</source>
-        <translation type="unfinished"></translation>
+        <translation>从站地址</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -1902,55 +1904,55 @@
         <location line="+26"/>
         <location line="+19"/>
         <source>&gt;HH;_</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;HH;_</translation>
     </message>
     <message>
         <location line="-113"/>
         <location line="+71"/>
         <location line="+45"/>
         <source>01</source>
-        <translation type="unfinished"></translation>
+        <translation>01</translation>
     </message>
     <message>
         <location line="-106"/>
         <source>Function Code</source>
-        <translation type="unfinished"></translation>
+        <translation>功能码</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>03</source>
-        <translation type="unfinished"></translation>
+        <translation>03</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Data Address</source>
-        <translation type="unfinished"></translation>
+        <translation>数据地址</translation>
     </message>
     <message>
         <location line="+16"/>
         <location line="+45"/>
         <source>00</source>
-        <translation type="unfinished"></translation>
+        <translation>00</translation>
     </message>
     <message>
         <location line="-16"/>
         <source>Data Length</source>
-        <translation type="unfinished"></translation>
+        <translation>数据长度</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>发送</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Output command:</source>
-        <translation type="unfinished"></translation>
+        <translation>发送的命令：</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Response message:</source>
-        <translation type="unfinished"></translation>
+        <translation>响应报文：</translation>
     </message>
 </context>
 <context>
@@ -1958,48 +1960,48 @@
     <message>
         <location filename="../src/ui/dialogs/qfontsettings.ui" line="+6"/>
         <source>Fonts and Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>字体和颜色</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>标题：</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+34"/>
         <location line="+28"/>
         <source>font...</source>
-        <translation type="unfinished"></translation>
+        <translation>字体...</translation>
     </message>
     <message>
         <location line="-55"/>
         <location line="+34"/>
         <location line="+28"/>
         <source>color...</source>
-        <translation type="unfinished"></translation>
+        <translation>颜色...</translation>
     </message>
     <message>
         <location line="-49"/>
         <location line="+28"/>
         <location line="+28"/>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>示例</translation>
     </message>
     <message>
         <location line="-49"/>
         <source>Information:</source>
-        <translation type="unfinished"></translation>
+        <translation>信息：</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>Message:</source>
-        <translation type="unfinished"></translation>
+        <translation>消息：</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
 </context>
 <context>
@@ -2007,27 +2009,27 @@
     <message>
         <location filename="../src/ui/views/qlogdata.cpp" line="+171"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>时间</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>SN_Name</source>
-        <translation type="unfinished"></translation>
+        <translation>序列号</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>状态</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Err%1</source>
-        <translation type="unfinished"></translation>
+        <translation>错误%1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>无</translation>
     </message>
 </context>
 <context>
@@ -2035,12 +2037,12 @@
     <message>
         <location filename="../src/ui/dialogs/qmainviewconfig.cpp" line="+147"/>
         <source>Start/Stop Record Time</source>
-        <translation type="unfinished"></translation>
+        <translation>开始/停止记录时间</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The Settings of start record time and stop record time is error!</source>
-        <translation type="unfinished"></translation>
+        <translation>开始记录时间和停止记录时间的设置有误！</translation>
     </message>
 </context>
 <context>
@@ -2048,138 +2050,138 @@
     <message>
         <location filename="../src/ui/dialogs/qmainviewconfig.ui" line="+6"/>
         <source>Main View Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>主界面配置</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Main View </source>
-        <translation type="unfinished"></translation>
+        <translation>主界面 </translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Save interval</source>
-        <translation type="unfinished"></translation>
+        <translation>保存间隔</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>分钟</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>CO2/kWh </source>
-        <translation type="unfinished"></translation>
+        <translation>CO2 减排系数 </translation>
     </message>
     <message>
         <location line="+23"/>
         <source>kg / kWh</source>
-        <translation type="unfinished"></translation>
+        <translation>kg / kWh</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>System record time</source>
-        <translation type="unfinished"></translation>
+        <translation>系统记录时间</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>自动</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>手动</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Start record time:</source>
-        <translation type="unfinished"></translation>
+        <translation>开始记录时间：</translation>
     </message>
     <message>
         <location line="+17"/>
         <location line="+27"/>
         <source>o&apos;clock</source>
-        <translation type="unfinished"></translation>
+        <translation>点</translation>
     </message>
     <message>
         <location line="-17"/>
         <source>Stop record time:</source>
-        <translation type="unfinished"></translation>
+        <translation>停止记录时间：</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Earning Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>收益设置</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Earning:</source>
-        <translation type="unfinished"></translation>
+        <translation>收益：</translation>
     </message>
     <message>
         <location line="+29"/>
         <source> / kWh</source>
-        <translation type="unfinished"></translation>
+        <translation> / kWh</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Message Display:</source>
-        <translation type="unfinished"></translation>
+        <translation>消息显示：</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Title Display:</source>
-        <translation type="unfinished"></translation>
+        <translation>标题显示：</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Advanced Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>高级设置</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>全选</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>全部清除</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>默认</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>&lt;b&gt;Arrangement: (press mouse to move)&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;排列：(按住鼠标拖动)&lt;/b&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Click and Move</source>
-        <translation type="unfinished"></translation>
+        <translation>点击并拖动</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Default Sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>默认顺序</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>应用</translation>
     </message>
 </context>
 <context>
@@ -2187,17 +2189,17 @@
     <message>
         <location filename="../src/ui/views/qmytreewidget.cpp" line="+28"/>
         <source>Inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>逆变器</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>You can use &apos;Drag and Drop&apos; to move inverter to the group.</source>
-        <translation type="unfinished"></translation>
+        <translation>可以通过“拖放”将逆变器移动到分组中。</translation>
     </message>
     <message>
         <location line="+89"/>
         <source>UnGrouped</source>
-        <translation type="unfinished"></translation>
+        <translation>未分组</translation>
     </message>
 </context>
 <context>
@@ -2205,12 +2207,12 @@
     <message>
         <location filename="../src/ui/dialogs/qpassword.cpp" line="+32"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>错误</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Password is wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>密码错误</translation>
     </message>
 </context>
 <context>
@@ -2218,17 +2220,17 @@
     <message>
         <location filename="../src/ui/dialogs/qpassword.ui" line="+14"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>密码</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -2236,7 +2238,7 @@
     <message>
         <location filename="../src/ui/qprogresswin.ui" line="+14"/>
         <source>Progressing...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在处理...</translation>
     </message>
 </context>
 <context>
@@ -2244,58 +2246,58 @@
     <message>
         <location filename="../src/ui/dialogs/qsensorsettings.cpp" line="+112"/>
         <source>No response</source>
-        <translation type="unfinished"></translation>
+        <translation>无响应</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Register Value(HEX: Lo-Hi)</source>
-        <translation type="unfinished"></translation>
+        <translation>寄存器值 (HEX: 低-高)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Register Value(HEX: Hi-Lo)</source>
-        <translation type="unfinished"></translation>
+        <translation>寄存器值 (HEX: 高-低)</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Append CRC...</source>
-        <translation type="unfinished"></translation>
+        <translation>附加 CRC...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Although Modbus protocol defines the CRC part of RTU to low byte first, High byte after, but some devices require Modbus RTU messages that appends CRC high byte first. If so, please check this to enable this kind of behavior.</source>
-        <translation type="unfinished"></translation>
+        <translation>虽然 Modbus 协议规定 RTU 报文的 CRC 部分低字节在前、高字节在后，但有些设备要求 Modbus RTU 报文先附加 CRC 高字节。如果是这种情况，请勾选此项以启用这种方式。</translation>
     </message>
     <message>
         <location line="+16"/>
         <location line="+11"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>错误</translation>
     </message>
     <message>
         <location line="-10"/>
         <source>Please input the header field.</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入标题字段。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please input the unit field.</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入单位字段。</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Can not add new record.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法添加新记录。</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>信息</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Save OK</source>
-        <translation type="unfinished"></translation>
+        <translation>保存成功</translation>
     </message>
 </context>
 <context>
@@ -2303,40 +2305,40 @@
     <message>
         <location filename="../src/ui/dialogs/qsensorsettings.ui" line="+14"/>
         <source>Sensor Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>传感器设置</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>设置</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Step 1: Query one register</source>
-        <translation type="unfinished"></translation>
+        <translation>第 1 步：查询一个寄存器</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+209"/>
         <source>Slave address</source>
-        <translation type="unfinished"></translation>
+        <translation>从站地址</translation>
     </message>
     <message>
         <location line="-202"/>
         <location line="+209"/>
         <location line="+335"/>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>功能码</translation>
     </message>
     <message>
         <location line="-537"/>
         <source>Starting address</source>
-        <translation type="unfinished"></translation>
+        <translation>起始地址</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Number of registers</source>
-        <translation type="unfinished"></translation>
+        <translation>寄存器数量</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -2345,240 +2347,240 @@
         <location line="+23"/>
         <location line="+19"/>
         <source>&gt;HH;_</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;HH;_</translation>
     </message>
     <message>
         <location line="-98"/>
         <location line="+40"/>
         <location line="+42"/>
         <source>00</source>
-        <translation type="unfinished"></translation>
+        <translation>00</translation>
     </message>
     <message>
         <location line="-63"/>
         <source>03</source>
-        <translation type="unfinished"></translation>
+        <translation>03</translation>
     </message>
     <message>
         <location line="+40"/>
         <location line="+42"/>
         <source>01</source>
-        <translation type="unfinished"></translation>
+        <translation>01</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>查询</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>CRC high byte append first</source>
-        <translation type="unfinished"></translation>
+        <translation>先附加 CRC 高字节</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Step 2: Response</source>
-        <translation type="unfinished"></translation>
+        <translation>第 2 步：响应</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Byte Count</source>
-        <translation type="unfinished"></translation>
+        <translation>字节数</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Register Value(HEX: Hi-Lo)</source>
-        <translation type="unfinished"></translation>
+        <translation>寄存器值 (HEX: 高-低)</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>Register value(DEC)</source>
-        <translation type="unfinished"></translation>
+        <translation>寄存器值 (DEC)</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Low byte first</source>
-        <translation type="unfinished"></translation>
+        <translation>低字节在前</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Step 3: Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>第 3 步：运算</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Register value</source>
-        <translation type="unfinished"></translation>
+        <translation>寄存器值</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+271"/>
         <source>Operator</source>
-        <translation type="unfinished"></translation>
+        <translation>运算符</translation>
     </message>
     <message>
         <location line="-264"/>
         <location line="+269"/>
         <source>Factor</source>
-        <translation type="unfinished"></translation>
+        <translation>系数</translation>
     </message>
     <message>
         <location line="-262"/>
         <source>After operation(DEC)</source>
-        <translation type="unfinished"></translation>
+        <translation>运算结果 (DEC)</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>*</source>
-        <translation type="unfinished"></translation>
+        <translation>*</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>/</source>
-        <translation type="unfinished"></translation>
+        <translation>/</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>+</source>
-        <translation type="unfinished"></translation>
+        <translation>+</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Operate</source>
-        <translation type="unfinished"></translation>
+        <translation>计算</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Step 4: Save</source>
-        <translation type="unfinished"></translation>
+        <translation>第 4 步：保存</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+187"/>
         <source>Header</source>
-        <translation type="unfinished"></translation>
+        <translation>标题</translation>
     </message>
     <message>
         <location line="-177"/>
         <location line="+182"/>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>单位</translation>
     </message>
     <message>
         <location line="-171"/>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>W/m2</source>
-        <translation type="unfinished"></translation>
+        <translation>W/m2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>℉</source>
-        <translation type="unfinished"></translation>
+        <translation>℉</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>kW</source>
-        <translation type="unfinished"></translation>
+        <translation>kW</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>kWh</source>
-        <translation type="unfinished"></translation>
+        <translation>kWh</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>°</source>
-        <translation type="unfinished"></translation>
+        <translation>°</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>m/s</source>
-        <translation type="unfinished"></translation>
+        <translation>m/s</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>mA</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>V</source>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <location line="+31"/>
         <location line="+110"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <location line="-97"/>
         <source>View all</source>
-        <translation type="unfinished"></translation>
+        <translation>查看全部</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Slave</source>
-        <translation type="unfinished"></translation>
+        <translation>从站</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Start Hi</source>
-        <translation type="unfinished"></translation>
+        <translation>起始地址高字节</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Start Lo</source>
-        <translation type="unfinished"></translation>
+        <translation>起始地址低字节</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Regs Hi</source>
-        <translation type="unfinished"></translation>
+        <translation>寄存器数高字节</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Regs Lo</source>
-        <translation type="unfinished"></translation>
+        <translation>寄存器数低字节</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>删除</translation>
     </message>
 </context>
 <context>
@@ -2586,42 +2588,42 @@
     <message>
         <location filename="../src/ui/dialogs/qviewsize.ui" line="+21"/>
         <source>View Size Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>视图尺寸设置</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>标题：</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>    pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>    像素</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>信息</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Expanding</source>
-        <translation type="unfinished"></translation>
+        <translation>自动扩展</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Message:</source>
-        <translation type="unfinished"></translation>
+        <translation>消息：</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>   pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>   像素</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>默认</translation>
     </message>
 </context>
 <context>
@@ -2629,17 +2631,17 @@
     <message>
         <location filename="../src/ui/dialogs/qalarmconfig.cpp" line="+136"/>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>不适用</translation>
     </message>
     <message>
         <location line="+85"/>
         <source>Add recipient</source>
-        <translation type="unfinished"></translation>
+        <translation>添加收件人</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Email address:</source>
-        <translation type="unfinished"></translation>
+        <translation>电子邮件地址：</translation>
     </message>
 </context>
 <context>
@@ -2647,148 +2649,148 @@
     <message>
         <location filename="../src/ui/dialogs/qalarmconfig.ui" line="+6"/>
         <source>Alarm Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>告警配置</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Mail Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>邮件设置</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Mail account</source>
-        <translation type="unfinished"></translation>
+        <translation>邮件账户</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>账户：</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>密码：</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Mail server (IP address):</source>
-        <translation type="unfinished"></translation>
+        <translation>邮件服务器 (IP 地址)：</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>192.168.1.10</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.10</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>端口：</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Sender:</source>
-        <translation type="unfinished"></translation>
+        <translation>发件人：</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+6"/>
         <source>Recipients</source>
-        <translation type="unfinished"></translation>
+        <translation>收件人</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>添加...</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>删除</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Test Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>测试连接</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Send Test Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>发送测试邮件</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>应用</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Error Codes</source>
-        <translation type="unfinished"></translation>
+        <translation>错误代码</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Inverter type:</source>
-        <translation type="unfinished"></translation>
+        <translation>逆变器类型：</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Error code:</source>
-        <translation type="unfinished"></translation>
+        <translation>错误代码：</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Error Code 1</source>
-        <translation type="unfinished"></translation>
+        <translation>错误代码 1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error Code 2</source>
-        <translation type="unfinished"></translation>
+        <translation>错误代码 2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error Code 3</source>
-        <translation type="unfinished"></translation>
+        <translation>错误代码 3</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error Code 4</source>
-        <translation type="unfinished"></translation>
+        <translation>错误代码 4</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Send an alarm mail for these errors</source>
-        <translation type="unfinished"></translation>
+        <translation>发生以下错误时发送告警邮件</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>全选</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>全部清除</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>事件</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Inverter states</source>
-        <translation type="unfinished"></translation>
+        <translation>逆变器状态</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Inverter states (M83)</source>
-        <translation type="unfinished"></translation>
+        <translation>逆变器状态 (M83)</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>
@@ -2796,84 +2798,84 @@
     <message>
         <location filename="../src/ui/views/realtimedisplay.cpp" line="+163"/>
         <source>Total Yield(Eac)</source>
-        <translation type="unfinished"></translation>
+        <translation>总发电量 (Eac)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Total Yield</source>
-        <translation type="unfinished"></translation>
+        <translation>总发电量</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <source>Total Output Time</source>
-        <translation type="unfinished"></translation>
+        <translation>总输出时间</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output power</source>
-        <translation type="unfinished"></translation>
+        <translation>输出功率</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>输出电压</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output current</source>
-        <translation type="unfinished"></translation>
+        <translation>输出电流</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>输出频率</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <source>DC Power</source>
-        <translation type="unfinished"></translation>
+        <translation>直流功率</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DC Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>直流电压</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DC Current</source>
-        <translation type="unfinished"></translation>
+        <translation>直流电流</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Total input energy</source>
-        <translation type="unfinished"></translation>
+        <translation>总输入电量</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output time today</source>
-        <translation type="unfinished"></translation>
+        <translation>今日输出时间</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Heatsink temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>散热器温度</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>AC impedance</source>
-        <translation type="unfinished"></translation>
+        <translation>交流阻抗</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Trip voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>电压保护阈值</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Trip frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>频率保护阈值</translation>
     </message>
 </context>
 <context>
@@ -2881,153 +2883,153 @@
     <message>
         <location filename="../src/ui/views/realtimeview.ui" line="+11"/>
         <source>UP</source>
-        <translation type="unfinished"></translation>
+        <translation>上移</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>下移</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Add Group</source>
-        <translation type="unfinished"></translation>
+        <translation>添加分组</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Del Inverter</source>
-        <translation type="unfinished"></translation>
+        <translation>删除逆变器</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Del Group</source>
-        <translation type="unfinished"></translation>
+        <translation>删除分组</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>信息</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Gropu name:</source>
-        <translation type="unfinished"></translation>
+        <translation>分组名称：</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Device type:</source>
-        <translation type="unfinished"></translation>
+        <translation>设备类型：</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Device S/N:</source>
-        <translation type="unfinished"></translation>
+        <translation>设备序列号：</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Devie address:</source>
-        <translation type="unfinished"></translation>
+        <translation>设备地址：</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>DSP1 version:</source>
-        <translation type="unfinished"></translation>
+        <translation>DSP1 版本：</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>DSP2 version:</source>
-        <translation type="unfinished"></translation>
+        <translation>DSP2 版本：</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Real time display</source>
-        <translation type="unfinished"></translation>
+        <translation>实时显示</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Parameter Name</source>
-        <translation type="unfinished"></translation>
+        <translation>参数名称</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>数值</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Status code:</source>
-        <translation type="unfinished"></translation>
+        <translation>状态代码：</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Error Code 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>错误代码 1：</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Error Code 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>错误代码 2：</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Error Code 3:</source>
-        <translation type="unfinished"></translation>
+        <translation>错误代码 3：</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Error Code 4:</source>
-        <translation type="unfinished"></translation>
+        <translation>错误代码 4：</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Parameter configuration for devices</source>
-        <translation type="unfinished"></translation>
+        <translation>设备参数配置</translation>
     </message>
     <message>
         <location filename="../src/ui/views/realtimeview.cpp" line="+152"/>
         <source>add Group</source>
-        <translation type="unfinished"></translation>
+        <translation>添加分组</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Group name:</source>
-        <translation type="unfinished"></translation>
+        <translation>分组名称：</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Lumora Data Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumora Data Manager</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>This group name existed!</source>
-        <translation type="unfinished"></translation>
+        <translation>该分组名称已存在！</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Add fail!</source>
-        <translation type="unfinished"></translation>
+        <translation>添加失败！</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+18"/>
         <source>Confirm</source>
-        <translation type="unfinished">确认</translation>
+        <translation>确认</translation>
     </message>
     <message>
         <location line="-18"/>
         <source>Delete this group and all children?</source>
-        <translation type="unfinished"></translation>
+        <translation>确定删除该分组及其所有子项吗？</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Inverter</source>
-        <translation type="unfinished"></translation>
+        <translation>逆变器</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Delete this inverter?</source>
-        <translation type="unfinished"></translation>
+        <translation>确定删除该逆变器吗？</translation>
     </message>
 </context>
 <context>
@@ -3036,17 +3038,17 @@
         <location filename="../src/ui/dialogs/searchinverterfrm.cpp" line="+72"/>
         <location line="+70"/>
         <source>%1 inverters found.</source>
-        <translation type="unfinished"></translation>
+        <translation>找到 %1 台逆变器。</translation>
     </message>
     <message>
         <location line="-48"/>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>未找到</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No inverters found</source>
-        <translation type="unfinished"></translation>
+        <translation>未找到逆变器</translation>
     </message>
 </context>
 <context>
@@ -3054,57 +3056,57 @@
     <message>
         <location filename="../src/ui/dialogs/searchinverterfrm.ui" line="+14"/>
         <source>Search Inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>搜索逆变器</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Search for Inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>搜索逆变器</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>0 inverters found.</source>
-        <translation type="unfinished"></translation>
+        <translation>找到 0 台逆变器。</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Automatically search for inverters:</source>
-        <translation type="unfinished"></translation>
+        <translation>自动搜索逆变器：</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>分钟</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>搜索</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>detail...</source>
-        <translation type="unfinished"></translation>
+        <translation>详细信息...</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Addr</source>
-        <translation type="unfinished"></translation>
+        <translation>地址</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>序列号</translation>
     </message>
 </context>
 <context>
