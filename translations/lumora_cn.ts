@@ -524,138 +524,138 @@
         <location filename="../src/device/errortables.cpp" line="+20"/>
         <location line="+140"/>
         <source>No AC voltage is detected on the grid side</source>
-        <translation type="unfinished"></translation>
+        <translation>电网侧未检测到交流电压</translation>
     </message>
     <message>
         <location line="-139"/>
         <location line="+70"/>
         <source>The AC voltage of mains utility is over the upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>电网交流电压超过上限</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The AC voltage of mains utility is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>电网交流电压低于下限</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The frequency of AC voltage of the utility is over the upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>电网频率超过上限</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>The frequence of AC voltage of the utility is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>电网频率低于下限</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>The AC impedance of the grid is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>电网阻抗超出范围</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The rate of change of the AC grid impedance is higher than setting value</source>
-        <translation type="unfinished"></translation>
+        <translation>电网阻抗变化率高于设定值</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Islanding is detected</source>
-        <translation type="unfinished"></translation>
+        <translation>检测到孤岛效应</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>The drastic change of the leakage current has been detected</source>
-        <translation type="unfinished"></translation>
+        <translation>检测到漏电流突变</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The leakage current has exceeded a safe operating limit</source>
-        <translation type="unfinished"></translation>
+        <translation>漏电流超过安全运行限值</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>Over DC current injected into the AC grid is detected</source>
-        <translation type="unfinished"></translation>
+        <translation>检测到注入交流电网的直流电流过大</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Over current on the AC side</source>
-        <translation type="unfinished"></translation>
+        <translation>交流侧过流</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The internal temperature of the inverter exceeded the safe operating limit</source>
-        <translation type="unfinished"></translation>
+        <translation>逆变器内部温度超过安全运行限值</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>The DC  voltage of PV array is over the upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>光伏阵列直流电压超过上限</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The DC  voltage of PV array is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>光伏阵列直流电压低于下限</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The insulation resistance between PV array and the ground is below the safe operating limit</source>
-        <translation type="unfinished"></translation>
+        <translation>光伏阵列对地绝缘阻抗低于安全运行限值</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+70"/>
         <source>Internal DC bus voltage is over the upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>内部直流母线电压超过上限</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Internal DC bus voltage is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>内部直流母线电压低于下限</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>Inverter temperature too low</source>
-        <translation type="unfinished"></translation>
+        <translation>逆变器温度过低</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <location line="+2"/>
         <source>Bridge Relay test failed(L)</source>
-        <translation type="unfinished"></translation>
+        <translation>桥臂继电器测试失败 (L)</translation>
     </message>
     <message>
         <location line="-71"/>
         <location line="+70"/>
         <location line="+2"/>
         <source>Bridge Relay test failed(N)</source>
-        <translation type="unfinished"></translation>
+        <translation>桥臂继电器测试失败 (N)</translation>
     </message>
     <message>
         <location line="-71"/>
         <source>Network Relay test failed(L)</source>
-        <translation type="unfinished"></translation>
+        <translation>电网侧继电器测试失败 (L)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Network Relay test failed(N)</source>
-        <translation type="unfinished"></translation>
+        <translation>电网侧继电器测试失败 (N)</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>Internal communication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>内部通信故障</translation>
     </message>
     <message>
         <location line="-69"/>
@@ -679,7 +679,7 @@
         <location line="+1"/>
         <location line="+1"/>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>不适用</translation>
     </message>
     <message>
         <location line="-178"/>
@@ -689,520 +689,520 @@
         <location line="+1"/>
         <location line="+17"/>
         <source>Debug</source>
-        <translation type="unfinished"></translation>
+        <translation>调试</translation>
     </message>
     <message>
         <location line="-85"/>
         <location line="+70"/>
         <source>External communication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>外部通信故障</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>EEPROM failed</source>
-        <translation type="unfinished"></translation>
+        <translation>EEPROM 故障</translation>
     </message>
     <message>
         <location line="-68"/>
         <source>L-N miswired</source>
-        <translation type="unfinished"></translation>
+        <translation>L-N 接线错误</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>The injection DC current exceeded the standard value</source>
-        <translation type="unfinished"></translation>
+        <translation>注入的直流电流超过标准值</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>The leakage current measurement selftest failed</source>
-        <translation type="unfinished"></translation>
+        <translation>漏电流测量自检失败</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The leakage current measurement function failed</source>
-        <translation type="unfinished"></translation>
+        <translation>漏电流测量功能故障</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The insulation resistance measurement selftest failed</source>
-        <translation type="unfinished"></translation>
+        <translation>绝缘阻抗测量自检失败</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>Offset check for grid monitoring failed</source>
-        <translation type="unfinished"></translation>
+        <translation>电网监测零点偏移检查失败</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The internal temperature sensor failed</source>
-        <translation type="unfinished"></translation>
+        <translation>内部温度传感器故障</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>Autotest fail</source>
-        <translation type="unfinished"></translation>
+        <translation>自动测试失败</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delta CPU error, Fac, Vac, Idc, Zac, If, Riso</source>
-        <translation type="unfinished"></translation>
+        <translation>双 CPU 测量偏差错误：Fac, Vac, Idc, Zac, If, Riso</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>Debug(GridNA in wait mode)</source>
-        <translation type="unfinished"></translation>
+        <translation>调试 (等待模式下 GridNA)</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Debug(Grid out of range in wait mode)</source>
-        <translation type="unfinished"></translation>
+        <translation>调试 (等待模式下电网超出范围)</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>No output current</source>
-        <translation type="unfinished"></translation>
+        <translation>无输出电流</translation>
     </message>
     <message>
         <location line="-68"/>
         <location line="+70"/>
         <source>Over current of input current IpvA</source>
-        <translation type="unfinished"></translation>
+        <translation>输入电流 IpvA 过流</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>Over current of input current IpvB</source>
-        <translation type="unfinished"></translation>
+        <translation>输入电流 IpvB 过流</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Over current of input current IpvC</source>
-        <translation type="unfinished"></translation>
+        <translation>输入电流 IpvC 过流</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+70"/>
         <source>AC grid impedance out of range, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>电网阻抗超出范围（持续）</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>The rate of change of aC grid impedance out of range, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>电网阻抗变化率超出范围（持续）</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The drastic change of leakage current has been detected, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>检测到漏电流突变（持续）</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The leakage current has exceeded a safe operationg limit, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>漏电流超过安全运行限值（持续）</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+70"/>
         <source>AC over current, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>交流过流（持续）</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <location line="+69"/>
         <source>Relay test failed, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>继电器测试失败（持续）</translation>
     </message>
     <message>
         <location line="-138"/>
         <location line="+70"/>
         <source>Memory self test failed</source>
-        <translation type="unfinished"></translation>
+        <translation>存储器自检失败</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Calibrate value is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>校准值超出范围</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Self test error(EEPROM data loss)</source>
-        <translation type="unfinished"></translation>
+        <translation>自检错误 (EEPROM 数据丢失)</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The firmware version error</source>
-        <translation type="unfinished"></translation>
+        <translation>固件版本错误</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Internal measurement comparison error or defective hardware</source>
-        <translation type="unfinished"></translation>
+        <translation>内部测量比较错误或硬件故障</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Internal watchdog function triggered</source>
-        <translation type="unfinished"></translation>
+        <translation>内部看门狗功能已触发</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The system failed</source>
-        <translation type="unfinished"></translation>
+        <translation>系统故障</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>SPI test failed</source>
-        <translation type="unfinished"></translation>
+        <translation>SPI 测试失败</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <location line="+66"/>
         <source>Calibration data is lost</source>
-        <translation type="unfinished"></translation>
+        <translation>校准数据丢失</translation>
     </message>
     <message>
         <location line="-132"/>
         <source>No  AC voltage is detected on the grid side</source>
-        <translation type="unfinished"></translation>
+        <translation>电网侧未检测到交流电压</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The frequency of AC voltage of the utility is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>电网频率低于下限</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Auto test failed</source>
-        <translation type="unfinished"></translation>
+        <translation>自动测试失败</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The internal temperature of the inverter is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>逆变器内部温度低于下限</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The DC voltage of PV array is over the upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>光伏阵列直流电压超过上限</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The DC voltage of PV array is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>光伏阵列直流电压低于下限</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DC/DC HW Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>DC/DC 硬件故障</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>GFDI fault</source>
-        <translation type="unfinished"></translation>
+        <translation>GFDI 接地故障</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+29"/>
         <source>Ibuck over current</source>
-        <translation type="unfinished"></translation>
+        <translation>Ibuck 过流</translation>
     </message>
     <message>
         <location line="-28"/>
         <source>MOV AC side fault</source>
-        <translation type="unfinished"></translation>
+        <translation>交流侧 MOV (压敏电阻) 故障</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MOV DC side fault</source>
-        <translation type="unfinished"></translation>
+        <translation>直流侧 MOV (压敏电阻) 故障</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>FAN blocking</source>
-        <translation type="unfinished"></translation>
+        <translation>风扇堵转</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Vrms of L1-N out of maximum value</source>
-        <translation type="unfinished"></translation>
+        <translation>L1-N 的 Vrms 超过最大值</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Vrms of L1-N out of minimum value</source>
-        <translation type="unfinished"></translation>
+        <translation>L1-N 的 Vrms 低于最小值</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vrms of L2-N out of maximum value</source>
-        <translation type="unfinished"></translation>
+        <translation>L2-N 的 Vrms 超过最大值</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver fault</source>
-        <translation type="unfinished"></translation>
+        <translation>驱动故障</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Vrms of L2-N out of minimum value</source>
-        <translation type="unfinished"></translation>
+        <translation>L2-N 的 Vrms 低于最小值</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delta CPU error Fac, Vac, Idc, Zac, If, Riso</source>
-        <translation type="unfinished"></translation>
+        <translation>双 CPU 测量偏差错误：Fac, Vac, Idc, Zac, If, Riso</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Input limit by Ibuck(average or peak</source>
-        <translation type="unfinished"></translation>
+        <translation>输入受 Ibuck 限制 (平均值或峰值)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Buck not work, Vdcbus not enough</source>
-        <translation type="unfinished"></translation>
+        <translation>Buck 电路未工作，Vdcbus 电压不足</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The rate of change of the AC grid impedance out of range, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>电网阻抗变化率超出范围（持续）</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver fault, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>驱动故障（持续）</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DC/DC H/W Failure, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>DC/DC 硬件故障（持续）</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The AC voltage of utility grid is over the upper limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>电网交流电压超过上限。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The AC voltage of utility grid is under the lower limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>电网交流电压低于下限。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The frequency of AC voltage of the utility is over the upper limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>电网频率超过上限。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The frequency of AC voltage of the utility is under the lower limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>电网频率低于下限。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>One/Two phase disconnection.</source>
-        <translation type="unfinished"></translation>
+        <translation>一相或两相断线。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>L2, L3 reversed phase sequence.</source>
-        <translation type="unfinished"></translation>
+        <translation>L2、L3 相序接反。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Islanding is detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>检测到孤岛效应。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The drastic change of the leakage current has been detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>检测到漏电流突变。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The leakage current has exceeded a safe operating limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>漏电流超过安全运行限值。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Over DC current injected into the AC grid is detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>检测到注入交流电网的直流电流过大。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Over current on the grid side.</source>
-        <translation type="unfinished"></translation>
+        <translation>电网侧过流。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The AC current is over the upper limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>交流电流超过上限。</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The insulation resistance between PV array and the ground is below the safe operating limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>光伏阵列对地绝缘阻抗低于安全运行限值。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The DC voltage of PV array is over the upper limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>光伏阵列直流电压超过上限。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Over current on the DC side.</source>
-        <translation type="unfinished"></translation>
+        <translation>直流侧过流。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Over power on the DC side.</source>
-        <translation type="unfinished"></translation>
+        <translation>直流侧过功率。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal DC bus voltage is over the upper limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>内部直流母线电压超过上限。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal DC bus voltage is below the lower limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>内部直流母线电压低于下限。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The internal temperature of the inverter exceeded the safe operating limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>逆变器内部温度超过安全运行限值。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal measurement comparison error or defective hardware.</source>
-        <translation type="unfinished"></translation>
+        <translation>内部测量比较错误或硬件故障。</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+38"/>
         <source>The system is failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>系统故障。</translation>
     </message>
     <message>
         <location line="-37"/>
         <source>Auto test is failed</source>
-        <translation type="unfinished"></translation>
+        <translation>自动测试失败</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The internal temperature of the inverter below the safe operating limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>逆变器内部温度低于安全运行限值。</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The output relay is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>输出继电器开路。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The output relay is short.</source>
-        <translation type="unfinished"></translation>
+        <translation>输出继电器短路。</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+17"/>
         <source>The leakage current measurement device is failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>漏电流测量装置故障。</translation>
     </message>
     <message>
         <location line="-16"/>
         <source>Input current sensor is failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>输入电流传感器故障。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output current sensor is failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>输出电流传感器故障。</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+16"/>
         <source>The DC injection current monitoring function failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>直流注入电流监测功能故障。</translation>
     </message>
     <message>
         <location line="-15"/>
         <source>Internal communication is failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>内部通信故障。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>EEPROM test failed. *waring message</source>
-        <translation type="unfinished"></translation>
+        <translation>EEPROM 测试失败。*警告信息</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>The fan is lock.  *waring message</source>
-        <translation type="unfinished"></translation>
+        <translation>风扇堵转。  *警告信息</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>External communication failed  *waring message</source>
-        <translation type="unfinished"></translation>
+        <translation>外部通信故障  *警告信息</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal reference voltage failed, +1.5VA,+1.5VB.</source>
-        <translation type="unfinished"></translation>
+        <translation>内部参考电压故障，+1.5VA,+1.5VB。</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Internal reference voltage failed, +1.5VA,+1.5VB</source>
-        <translation type="unfinished"></translation>
+        <translation>内部参考电压故障，+1.5VA,+1.5VB</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The DC/DC converter is failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>DC/DC 变换器故障。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Hall sensor failed</source>
-        <translation type="unfinished"></translation>
+        <translation>霍尔传感器故障</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>EEPROM test failed</source>
-        <translation type="unfinished"></translation>
+        <translation>EEPROM 测试失败</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The firmware version is not correct</source>
-        <translation type="unfinished"></translation>
+        <translation>固件版本不正确</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal measurement comparison error or defective hardware, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>内部测量比较错误或硬件故障（持续）</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The mismatch of hardware MODEL setting and CPU setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>硬件 MODEL 设置与 CPU 设置不匹配。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal communication test failed</source>
-        <translation type="unfinished"></translation>
+        <translation>内部通信测试失败</translation>
     </message>
 </context>
 <context>
@@ -3143,116 +3143,116 @@
         <location filename="../src/device/statetables.cpp" line="+18"/>
         <location line="+15"/>
         <source>LCD Initialize mode</source>
-        <translation type="unfinished"></translation>
+        <translation>LCD 初始化模式</translation>
     </message>
     <message>
         <location line="-14"/>
         <source>Utility frequency detect mode</source>
-        <translation type="unfinished"></translation>
+        <translation>电网频率检测模式</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Renew mode</source>
-        <translation type="unfinished"></translation>
+        <translation>恢复模式</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wait mode</source>
-        <translation type="unfinished"></translation>
+        <translation>等待模式</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Monitoring mode</source>
-        <translation type="unfinished"></translation>
+        <translation>监测模式</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output mode</source>
-        <translation type="unfinished"></translation>
+        <translation>输出模式</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+17"/>
         <source>Fault mode</source>
-        <translation type="unfinished"></translation>
+        <translation>故障模式</translation>
     </message>
     <message>
         <location line="-16"/>
         <source>IDLE mode</source>
-        <translation type="unfinished"></translation>
+        <translation>空闲模式</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+17"/>
         <source>Default mode</source>
-        <translation type="unfinished"></translation>
+        <translation>默认模式</translation>
     </message>
     <message>
         <location line="-16"/>
         <location line="+17"/>
         <source>Stop mode</source>
-        <translation type="unfinished"></translation>
+        <translation>停机模式</translation>
     </message>
     <message>
         <location line="-16"/>
         <location line="+18"/>
         <source>Calibrate mode</source>
-        <translation type="unfinished"></translation>
+        <translation>校准模式</translation>
     </message>
     <message>
         <location line="-14"/>
         <source>Program Initialize mode</source>
-        <translation type="unfinished"></translation>
+        <translation>程序初始化模式</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Check Riso</source>
-        <translation type="unfinished"></translation>
+        <translation>检测 Riso</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Low Illumination mode</source>
-        <translation type="unfinished"></translation>
+        <translation>低光照模式</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Auto Test mode</source>
-        <translation type="unfinished"></translation>
+        <translation>自动测试模式</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>检测中</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Count Down mode</source>
-        <translation type="unfinished"></translation>
+        <translation>倒计时模式</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Check Relay mode</source>
-        <translation type="unfinished"></translation>
+        <translation>继电器检测模式</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Grid/MPP mode</source>
-        <translation type="unfinished"></translation>
+        <translation>并网/MPP 模式</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Idle mode</source>
-        <translation type="unfinished"></translation>
+        <translation>空闲模式</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Upgrade Flash mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash 升级模式</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Setting Parameter mode</source>
-        <translation type="unfinished"></translation>
+        <translation>参数设置模式</translation>
     </message>
 </context>
 </TS>
