@@ -1376,12 +1376,12 @@
         <location line="+4"/>
         <location line="+10"/>
         <source>Fail</source>
-        <translation>Operazione non riuscita.</translation>
+        <translation>Impossibile salvare le impostazioni.</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>Impostazioni salvate.</translation>
     </message>
 </context>
 <context>
