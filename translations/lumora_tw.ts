@@ -6,42 +6,42 @@
     <message>
         <location filename="../src/ui/cmain.cpp" line="+138"/>
         <source>Active: %1  </source>
-        <translation type="unfinished"></translation>
+        <translation>連線中: %1  </translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Please complete COM port settings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>請先完成 COM 埠設定。</translation>
     </message>
     <message>
         <location line="+277"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No data</source>
-        <translation type="unfinished"></translation>
+        <translation>沒有資料</translation>
     </message>
     <message>
         <location line="+157"/>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>確認</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Confirm to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>確定要結束程式嗎？</translation>
     </message>
     <message>
         <location filename="../src/ui/windowparts.cpp" line="+65"/>
         <source>Not ready</source>
-        <translation type="unfinished"></translation>
+        <translation>未就緒</translation>
     </message>
 </context>
 <context>
@@ -49,227 +49,227 @@
     <message>
         <location filename="../src/ui/cmain.ui" line="+17"/>
         <source>Lumora Data Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumora Data Manager</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Views</source>
-        <translation type="unfinished"></translation>
+        <translation>檢視</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Main</source>
-        <translation type="unfinished"></translation>
+        <translation>主畫面</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>Monitoring state</source>
-        <translation type="unfinished"></translation>
+        <translation>監控狀態</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Not ready</source>
-        <translation type="unfinished"></translation>
+        <translation>未就緒</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>Real time data</source>
-        <translation type="unfinished"></translation>
+        <translation>即時資料</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Key parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>關鍵參數</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Graphical analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>圖表分析</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Event list</source>
-        <translation type="unfinished"></translation>
+        <translation>事件清單</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Data logging</source>
-        <translation type="unfinished"></translation>
+        <translation>資料記錄</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>功能表列</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>檔案(&amp;F)</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&amp;Monitoring</source>
-        <translation type="unfinished"></translation>
+        <translation>監控(&amp;M)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>檢視(&amp;V)</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&amp;Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>設定(&amp;C)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>語言(&amp;L)</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>視窗(&amp;W)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>說明(&amp;H)</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Tool bar</source>
-        <translation type="unfinished"></translation>
+        <translation>工具列</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Language bar</source>
-        <translation type="unfinished"></translation>
+        <translation>語言列</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>列印(&amp;P)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Export Image</source>
-        <translation type="unfinished"></translation>
+        <translation>匯出圖片(&amp;E)</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Export &amp;Data</source>
-        <translation type="unfinished"></translation>
+        <translation>匯出資料(&amp;D)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>結束(&amp;X)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Start Monitoring</source>
-        <translation type="unfinished"></translation>
+        <translation>開始監控(&amp;S)</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Stop &amp;Monitoring</source>
-        <translation type="unfinished"></translation>
+        <translation>停止監控(&amp;M)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;COM port</source>
-        <translation type="unfinished"></translation>
+        <translation>COM 埠(&amp;C)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Search Inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>搜尋變流器(&amp;S)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>警報(&amp;A)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Background Graphics</source>
-        <translation type="unfinished"></translation>
+        <translation>背景圖片(&amp;B)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Main View Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>主畫面設定(&amp;M)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Main View Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>主畫面設定</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Sensor Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>感測器設定(&amp;N)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Configuration &amp;Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>設定精靈(&amp;W)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Fonts and Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>字型與色彩(&amp;F)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Main</source>
-        <translation type="unfinished"></translation>
+        <translation>主畫面(&amp;M)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Real time data</source>
-        <translation type="unfinished"></translation>
+        <translation>即時資料(&amp;R)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Key parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>關鍵參數(&amp;K)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Graphical analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>圖表分析(&amp;G)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Event list</source>
-        <translation type="unfinished"></translation>
+        <translation>事件清單(&amp;E)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Data logging</source>
-        <translation type="unfinished"></translation>
+        <translation>資料記錄(&amp;D)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>List View</source>
-        <translation type="unfinished"></translation>
+        <translation>清單檢視</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Group View</source>
-        <translation type="unfinished"></translation>
+        <translation>群組檢視</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>User manual</source>
-        <translation type="unfinished"></translation>
+        <translation>使用手冊</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>關於(&amp;A)...</translation>
     </message>
 </context>
 <context>
@@ -277,37 +277,37 @@
     <message>
         <location filename="../src/ui/dialogs/comportfrm.ui" line="+14"/>
         <source>Serial Port Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>序列埠設定</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>連接埠:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>重新整理</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Baudrate:</source>
-        <translation type="unfinished"></translation>
+        <translation>鮑率:</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Direct command</source>
-        <translation type="unfinished"></translation>
+        <translation>直接命令</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>確定</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -1294,7 +1294,7 @@
     <message>
         <location filename="../src/ui/languagedialog.cpp" line="+14"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>語言</translation>
     </message>
 </context>
 <context>
@@ -1302,17 +1302,17 @@
     <message>
         <location filename="../src/ui/languagemenus.cpp" line="+48"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>語言</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>Language change</source>
-        <translation type="unfinished"></translation>
+        <translation>變更語言</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The language changes will take effect when you restart the application.</source>
-        <translation type="unfinished"></translation>
+        <translation>變更的語言將在重新啟動應用程式後生效。</translation>
     </message>
 </context>
 <context>
@@ -1320,42 +1320,42 @@
     <message>
         <location filename="../src/base/languages.cpp" line="+10"/>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>英文</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>義大利文</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Traditional Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>繁體中文</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>西班牙文</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>法文</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>德文</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Simplified Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>簡體中文</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>韓文</translation>
     </message>
 </context>
 <context>
@@ -1443,43 +1443,43 @@
     <message>
         <location filename="../src/ui/monitorcontrol.cpp" line="+58"/>
         <source>Communication Testing...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在測試通訊...</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The last monitoring has not ended yet. Please try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>上一次監控尚未結束，請稍後再試。</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Starting monitoring...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在開始監控...</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Stopping monitoring...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在停止監控...</translation>
     </message>
     <message>
         <location line="+89"/>
         <source>Not ready</source>
-        <translation type="unfinished"></translation>
+        <translation>未就緒</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Ready for monitoring...</source>
-        <translation type="unfinished"></translation>
+        <translation>已就緒，可開始監控...</translation>
     </message>
     <message>
         <location line="+3"/>
         <location filename="../src/ui/tour/wizardshots.cpp" line="+87"/>
         <source>Monitoring...</source>
-        <translation type="unfinished"></translation>
+        <translation>監控中...</translation>
     </message>
 </context>
 <context>
@@ -1511,17 +1511,17 @@
         <location filename="../src/monitor/monitoringsession.cpp" line="+61"/>
         <location line="+10"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>COM%1 is not available!</source>
-        <translation type="unfinished"></translation>
+        <translation>COM%1 無法使用！</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Communication fail! Please check out your COM Port settings, then search inverters again.</source>
-        <translation type="unfinished"></translation>
+        <translation>通訊失敗！請檢查 COM 埠設定，然後重新搜尋變流器。</translation>
     </message>
 </context>
 <context>
@@ -3112,27 +3112,27 @@
     <message>
         <location filename="../src/app/startup.cpp" line="+25"/>
         <source>Error -- %1</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤 -- %1</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>Database is broken, please reinstall the application!</source>
-        <translation type="unfinished"></translation>
+        <translation>資料庫已損毀，請重新安裝應用程式！</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Database init fail, please reinstall the application!</source>
-        <translation type="unfinished"></translation>
+        <translation>資料庫初始化失敗，請重新安裝應用程式！</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No COM ports found in this computer!</source>
-        <translation type="unfinished"></translation>
+        <translation>這台電腦上找不到任何 COM 埠！</translation>
     </message>
 </context>
 <context>
