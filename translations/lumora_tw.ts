@@ -315,96 +315,98 @@
     <message>
         <location filename="../src/ui/views/chartview.ui" line="+22"/>
         <source>Inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>變流器</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+48"/>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>年</translation>
     </message>
     <message>
         <location line="-36"/>
         <source>Range of date</source>
-        <translation type="unfinished"></translation>
+        <translation>日期範圍</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>至</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Base on</source>
-        <translation type="unfinished"></translation>
+        <translation>統計單位</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>月</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>日</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>查詢</translation>
     </message>
     <message>
         <location filename="../src/ui/views/chartview.cpp" line="+118"/>
         <location line="+9"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>Date range error!</source>
-        <translation type="unfinished"></translation>
+        <translation>日期範圍錯誤！</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Click some one inverter first.</source>
-        <translation type="unfinished"></translation>
+        <translation>請先點選一台變流器。</translation>
     </message>
     <message>
         <location line="+44"/>
         <source>AC Power
 %1 ~ %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>交流功率
+%1 ~ %2
+</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>--&gt; Power(W)</source>
-        <translation type="unfinished"></translation>
+        <translation>--&gt; 功率(W)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--&gt; Month</source>
-        <translation type="unfinished"></translation>
+        <translation>--&gt; 月</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--&gt; Day</source>
-        <translation type="unfinished"></translation>
+        <translation>--&gt; 日</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--&gt; Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>--&gt; 時</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Please query data first</source>
-        <translation type="unfinished"></translation>
+        <translation>請先查詢資料</translation>
     </message>
 </context>
 <context>
@@ -412,22 +414,22 @@
     <message>
         <location filename="../src/ui/views/csvfile.cpp" line="+13"/>
         <source>Save *.csv File</source>
-        <translation type="unfinished"></translation>
+        <translation>儲存 *.csv 檔案</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Excel (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel (*.csv)</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>完成</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Export OK</source>
-        <translation type="unfinished"></translation>
+        <translation>匯出成功</translation>
     </message>
 </context>
 <context>
@@ -435,52 +437,52 @@
     <message>
         <location filename="../src/ui/views/dashboardfields.cpp" line="+13"/>
         <source>Total Yield</source>
-        <translation type="unfinished"></translation>
+        <translation>總發電量</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Efficiency</source>
-        <translation type="unfinished"></translation>
+        <translation>效率</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Earning</source>
-        <translation type="unfinished"></translation>
+        <translation>收益</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Co2 Reduction</source>
-        <translation type="unfinished"></translation>
+        <translation>CO2 減排量</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DC Power</source>
-        <translation type="unfinished"></translation>
+        <translation>直流功率</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>AC Power</source>
-        <translation type="unfinished"></translation>
+        <translation>交流功率</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DC Avg. Power</source>
-        <translation type="unfinished"></translation>
+        <translation>直流平均功率</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>AC Avg. Power</source>
-        <translation type="unfinished"></translation>
+        <translation>交流平均功率</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Power Generation</source>
-        <translation type="unfinished"></translation>
+        <translation>今日發電量</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Sensor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>感測器 %1</translation>
     </message>
 </context>
 <context>
@@ -488,32 +490,32 @@
     <message>
         <location filename="../src/ui/views/datalogview.ui" line="+11"/>
         <source>SN_Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>序號/名稱:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Month:</source>
-        <translation type="unfinished"></translation>
+        <translation>月份:</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>年份:</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>查詢</translation>
     </message>
     <message>
         <location filename="../src/ui/views/datalogview.cpp" line="+66"/>
         <source>info</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No data found!</source>
-        <translation type="unfinished"></translation>
+        <translation>查無資料！</translation>
     </message>
 </context>
 <context>
@@ -1208,72 +1210,72 @@
     <message>
         <location filename="../src/ui/views/eventlistview.ui" line="+11"/>
         <source>SN_Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>序號/名稱:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>年份:</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Month:</source>
-        <translation type="unfinished"></translation>
+        <translation>月份:</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>查詢</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Date / Time</source>
-        <translation type="unfinished"></translation>
+        <translation>日期 / 時間</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>狀態</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error_Code_1</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤碼 1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error_Code_2</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤碼 2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error_Code_3</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤碼 3</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error_Code_4</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤碼 4</translation>
     </message>
     <message>
         <location filename="../src/ui/views/eventlistview.cpp" line="+94"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No error events happened!</source>
-        <translation type="unfinished"></translation>
+        <translation>沒有發生任何錯誤事件！</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Error Code %1-&gt; </source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤碼 %1-&gt; </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>State code-&gt; </source>
-        <translation type="unfinished"></translation>
+        <translation>狀態碼-&gt; </translation>
     </message>
 </context>
 <context>
@@ -1281,12 +1283,12 @@
     <message>
         <location filename="../src/ui/views/keyparametersview.ui" line="+11"/>
         <source>Columns:</source>
-        <translation type="unfinished"></translation>
+        <translation>顯示欄位:</translation>
     </message>
     <message>
         <location line="+44"/>
         <source>Inverter</source>
-        <translation type="unfinished"></translation>
+        <translation>變流器</translation>
     </message>
 </context>
 <context>
@@ -1529,37 +1531,37 @@
     <message>
         <location filename="../src/ui/pageoutput.cpp" line="+16"/>
         <source>Print Document</source>
-        <translation type="unfinished"></translation>
+        <translation>列印文件</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>儲存檔案</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Images (*.bmp *.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>圖片 (*.bmp *.jpg)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Save OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>儲存成功。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Can not save image file!</source>
-        <translation type="unfinished"></translation>
+        <translation>無法儲存圖片檔！</translation>
     </message>
 </context>
 <context>
@@ -1567,17 +1569,17 @@
     <message>
         <location filename="../src/device/paramtables.cpp" line="+266"/>
         <source>Language (LCD)</source>
-        <translation type="unfinished"></translation>
+        <translation>語言 (LCD)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>警報</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>N/A</translation>
     </message>
 </context>
 <context>
@@ -1585,59 +1587,59 @@
     <message>
         <location filename="../src/ui/views/parameterview.ui" line="+28"/>
         <source>Parameter Name</source>
-        <translation type="unfinished"></translation>
+        <translation>參數名稱</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>數值</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Input new value:</source>
-        <translation type="unfinished"></translation>
+        <translation>輸入新數值:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>儲存</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Range:</source>
-        <translation type="unfinished"></translation>
+        <translation>範圍:</translation>
     </message>
     <message>
         <location filename="../src/ui/views/parameterview.cpp" line="+132"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>The value is not valid!</source>
-        <translation type="unfinished"></translation>
+        <translation>數值無效！</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Setting parameter, please waiting...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在設定參數，請稍候...</translation>
     </message>
     <message>
         <location line="+15"/>
         <location line="+34"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>警告</translation>
     </message>
     <message>
         <location line="-34"/>
         <location line="+34"/>
         <source>Save fail.</source>
-        <translation type="unfinished"></translation>
+        <translation>儲存失敗。</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>continue to monitoring, please waiting...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在繼續監控，請稍候...</translation>
     </message>
 </context>
 <context>
@@ -2007,27 +2009,27 @@
     <message>
         <location filename="../src/ui/views/qlogdata.cpp" line="+171"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>時間</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>SN_Name</source>
-        <translation type="unfinished"></translation>
+        <translation>序號/名稱</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>狀態</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Err%1</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤%1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>N/A</translation>
     </message>
 </context>
 <context>
@@ -2187,17 +2189,17 @@
     <message>
         <location filename="../src/ui/views/qmytreewidget.cpp" line="+28"/>
         <source>Inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>變流器</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>You can use &apos;Drag and Drop&apos; to move inverter to the group.</source>
-        <translation type="unfinished"></translation>
+        <translation>您可以用「拖放」將變流器移到群組中。</translation>
     </message>
     <message>
         <location line="+89"/>
         <source>UnGrouped</source>
-        <translation type="unfinished"></translation>
+        <translation>未分組</translation>
     </message>
 </context>
 <context>
@@ -2796,84 +2798,84 @@
     <message>
         <location filename="../src/ui/views/realtimedisplay.cpp" line="+163"/>
         <source>Total Yield(Eac)</source>
-        <translation type="unfinished"></translation>
+        <translation>總發電量(Eac)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Total Yield</source>
-        <translation type="unfinished"></translation>
+        <translation>總發電量</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <source>Total Output Time</source>
-        <translation type="unfinished"></translation>
+        <translation>總輸出時間</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output power</source>
-        <translation type="unfinished"></translation>
+        <translation>輸出功率</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>輸出電壓</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output current</source>
-        <translation type="unfinished"></translation>
+        <translation>輸出電流</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>輸出頻率</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <source>DC Power</source>
-        <translation type="unfinished"></translation>
+        <translation>直流功率</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DC Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>直流電壓</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DC Current</source>
-        <translation type="unfinished"></translation>
+        <translation>直流電流</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Total input energy</source>
-        <translation type="unfinished"></translation>
+        <translation>總輸入電能</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output time today</source>
-        <translation type="unfinished"></translation>
+        <translation>今日輸出時間</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Heatsink temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>散熱片溫度</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>AC impedance</source>
-        <translation type="unfinished"></translation>
+        <translation>交流阻抗</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Trip voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>跳脫電壓</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Trip frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>跳脫頻率</translation>
     </message>
 </context>
 <context>
@@ -2881,153 +2883,153 @@
     <message>
         <location filename="../src/ui/views/realtimeview.ui" line="+11"/>
         <source>UP</source>
-        <translation type="unfinished"></translation>
+        <translation>上移</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>下移</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Add Group</source>
-        <translation type="unfinished"></translation>
+        <translation>新增群組</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Del Inverter</source>
-        <translation type="unfinished"></translation>
+        <translation>刪除變流器</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Del Group</source>
-        <translation type="unfinished"></translation>
+        <translation>刪除群組</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>資訊</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Gropu name:</source>
-        <translation type="unfinished"></translation>
+        <translation>群組名稱:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Device type:</source>
-        <translation type="unfinished"></translation>
+        <translation>裝置類型:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Device S/N:</source>
-        <translation type="unfinished"></translation>
+        <translation>裝置序號:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Devie address:</source>
-        <translation type="unfinished"></translation>
+        <translation>裝置位址:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>DSP1 version:</source>
-        <translation type="unfinished"></translation>
+        <translation>DSP1 版本:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>DSP2 version:</source>
-        <translation type="unfinished"></translation>
+        <translation>DSP2 版本:</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Real time display</source>
-        <translation type="unfinished"></translation>
+        <translation>即時顯示</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Parameter Name</source>
-        <translation type="unfinished"></translation>
+        <translation>參數名稱</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>數值</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Status code:</source>
-        <translation type="unfinished"></translation>
+        <translation>狀態碼:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Error Code 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤碼 1:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Error Code 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤碼 2:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Error Code 3:</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤碼 3:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Error Code 4:</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤碼 4:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Parameter configuration for devices</source>
-        <translation type="unfinished"></translation>
+        <translation>裝置參數設定</translation>
     </message>
     <message>
         <location filename="../src/ui/views/realtimeview.cpp" line="+152"/>
         <source>add Group</source>
-        <translation type="unfinished"></translation>
+        <translation>新增群組</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Group name:</source>
-        <translation type="unfinished"></translation>
+        <translation>群組名稱:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Lumora Data Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumora Data Manager</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>This group name existed!</source>
-        <translation type="unfinished"></translation>
+        <translation>此群組名稱已存在！</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Add fail!</source>
-        <translation type="unfinished"></translation>
+        <translation>新增失敗！</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+18"/>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>確認</translation>
     </message>
     <message>
         <location line="-18"/>
         <source>Delete this group and all children?</source>
-        <translation type="unfinished"></translation>
+        <translation>確定要刪除此群組及其中所有項目嗎？</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Inverter</source>
-        <translation type="unfinished"></translation>
+        <translation>變流器</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Delete this inverter?</source>
-        <translation type="unfinished"></translation>
+        <translation>確定要刪除此變流器嗎？</translation>
     </message>
 </context>
 <context>
