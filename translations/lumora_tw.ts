@@ -1365,23 +1365,23 @@
     <message>
         <location filename="../src/monitor/mailsettings.cpp" line="+54"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>套用</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please input all fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>請填寫所有欄位。</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+10"/>
         <source>Fail</source>
-        <translation type="unfinished"></translation>
+        <translation>失敗</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>成功</translation>
     </message>
 </context>
 <context>
@@ -1389,55 +1389,55 @@
     <message>
         <location filename="../src/monitor/mailtester.cpp" line="+22"/>
         <source>Please waiting...</source>
-        <translation type="unfinished"></translation>
+        <translation>請稍候...</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+11"/>
         <location line="+4"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤</translation>
     </message>
     <message>
         <location line="-14"/>
         <location line="+10"/>
         <source>Some fields is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>部分欄位的內容無效。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Please type at least one recipient.</source>
-        <translation type="unfinished"></translation>
+        <translation>請至少輸入一位收件者。</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Test Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>測試連線</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Test success</source>
-        <translation type="unfinished"></translation>
+        <translation>測試成功</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Test fail</source>
-        <translation type="unfinished"></translation>
+        <translation>測試失敗</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Send Test Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>傳送測試郵件</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Send success.</source>
-        <translation type="unfinished"></translation>
+        <translation>傳送成功。</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Send failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>傳送失敗。</translation>
     </message>
 </context>
 <context>
@@ -1489,22 +1489,22 @@
     <message>
         <location filename="../src/device/monitortables.cpp" line="+115"/>
         <source>Sensor 1</source>
-        <translation type="unfinished"></translation>
+        <translation>感測器 1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sensor 2</source>
-        <translation type="unfinished"></translation>
+        <translation>感測器 2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sensor 3</source>
-        <translation type="unfinished"></translation>
+        <translation>感測器 3</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sensor 4</source>
-        <translation type="unfinished"></translation>
+        <translation>感測器 4</translation>
     </message>
 </context>
 <context>
@@ -1647,22 +1647,22 @@
     <message>
         <location filename="../src/ui/dialogs/qabout.cpp" line="+17"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>版本 %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&lt;b&gt;Supported inverters:&lt;/b&gt; the Lumora families %1, among them the models %2; up to four Modbus RTU sensors on the same line.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;支援的變流器:&lt;/b&gt; Lumora %1 系列，其中包括 %2 等型號；同一條線路上另可連接最多四個 Modbus RTU 感測器。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&lt;b&gt;Built with:&lt;/b&gt; Qt %1, Qwt %2, SQLite %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;使用元件:&lt;/b&gt; Qt %1、Qwt %2、SQLite %3。</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&lt;b&gt;Icons:&lt;/b&gt; Silk icon set by Mark James, &lt;a href=&quot;http://www.famfamfam.com/lab/icons/silk/&quot;&gt;famfamfam.com&lt;/a&gt;, licensed under the &lt;a href=&quot;https://creativecommons.org/licenses/by/2.5/&quot;&gt;Creative Commons Attribution 2.5&lt;/a&gt; licence (Debian package famfamfam-silk). Flag icons by Mark James, &lt;a href=&quot;http://www.famfamfam.com/lab/icons/flags/&quot;&gt;famfamfam.com&lt;/a&gt; (Debian package famfamfam-flag-png).</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;圖示:&lt;/b&gt; Silk 圖示集由 Mark James 製作，&lt;a href=&quot;http://www.famfamfam.com/lab/icons/silk/&quot;&gt;famfamfam.com&lt;/a&gt;，採用 &lt;a href=&quot;https://creativecommons.org/licenses/by/2.5/&quot;&gt;創用CC 姓名標示 2.5 (Creative Commons Attribution 2.5)&lt;/a&gt; 授權條款 (Debian 套件 famfamfam-silk)。國旗圖示由 Mark James 製作，&lt;a href=&quot;http://www.famfamfam.com/lab/icons/flags/&quot;&gt;famfamfam.com&lt;/a&gt; (Debian 套件 famfamfam-flag-png)。</translation>
     </message>
 </context>
 <context>
@@ -1670,12 +1670,12 @@
     <message>
         <location filename="../src/ui/dialogs/qabout.ui" line="+6"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>關於</translation>
     </message>
     <message>
         <location line="+75"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>確定</translation>
     </message>
 </context>
 <context>
@@ -1683,28 +1683,28 @@
     <message>
         <location filename="../src/ui/dialogs/qbackgrounddlg.cpp" line="+115"/>
         <source>Select Image File</source>
-        <translation type="unfinished"></translation>
+        <translation>選擇圖片檔</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Image Files (*.png *.jpg *.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>圖片檔 (*.png *.jpg *.bmp)</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+4"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>警告</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>This file name exists already.</source>
-        <translation type="unfinished"></translation>
+        <translation>此檔案名稱已存在。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Can not copy the image file.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法複製圖片檔。</translation>
     </message>
 </context>
 <context>
@@ -1712,42 +1712,42 @@
     <message>
         <location filename="../src/ui/dialogs/qbackgrounddlg.ui" line="+6"/>
         <source>Background Graphics</source>
-        <translation type="unfinished"></translation>
+        <translation>背景圖片</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Graphics List</source>
-        <translation type="unfinished"></translation>
+        <translation>圖片清單</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Add external image</source>
-        <translation type="unfinished"></translation>
+        <translation>加入外部圖片</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>刪除</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Clear Background</source>
-        <translation type="unfinished"></translation>
+        <translation>清除背景</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>確定</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>套用</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -1755,12 +1755,12 @@
     <message>
         <location filename="../src/monitor/qburnsearch.cpp" line="+69"/>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>確認</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Auto change the duplicate Inverter ID?</source>
-        <translation type="unfinished"></translation>
+        <translation>是否自動變更重複的變流器 ID？</translation>
     </message>
 </context>
 <context>
@@ -1768,27 +1768,27 @@
     <message>
         <location filename="../src/ui/dialogs/qconfigwizard.cpp" line="+113"/>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No inverters found</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到任何變流器</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>This COM port is not available</source>
-        <translation type="unfinished"></translation>
+        <translation>此 COM 埠無法使用</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>%1 inverters found.</source>
-        <translation type="unfinished"></translation>
+        <translation>找到 %1 台變流器。</translation>
     </message>
 </context>
 <context>
@@ -1796,87 +1796,87 @@
     <message>
         <location filename="../src/ui/dialogs/qconfigwizard.ui" line="+14"/>
         <source>Configuration Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>設定精靈</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>簡介</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Welcome to use the configuration wizard. This wizard will help you to set up the Lumora Data Manager.</source>
-        <translation type="unfinished"></translation>
+        <translation>歡迎使用設定精靈。本精靈將協助您完成 Lumora Data Manager 的設定。</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Serial Port Settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>序列埠設定:</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>COM Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>COM 埠:</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>重新整理</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Baudrate:</source>
-        <translation type="unfinished"></translation>
+        <translation>鮑率:</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Search  for inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>搜尋變流器</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>You can search inverters using the previous settings now.</source>
-        <translation type="unfinished"></translation>
+        <translation>現在可以使用上一步的設定搜尋變流器。</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Search for inverters:</source>
-        <translation type="unfinished"></translation>
+        <translation>搜尋變流器:</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Search </source>
-        <translation type="unfinished"></translation>
+        <translation>搜尋 </translation>
     </message>
     <message>
         <location line="+38"/>
         <source>0 inverters found.</source>
-        <translation type="unfinished"></translation>
+        <translation>找到 0 台變流器。</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Auto search:</source>
-        <translation type="unfinished"></translation>
+        <translation>自動搜尋:</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>分鐘</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Congratulation!</source>
-        <translation type="unfinished"></translation>
+        <translation>恭喜！</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>You have completed the wizard, you can start monitoring right now.</source>
-        <translation type="unfinished"></translation>
+        <translation>您已完成設定精靈，現在就可以開始監控。</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Start monitoring now</source>
-        <translation type="unfinished"></translation>
+        <translation>立即開始監控</translation>
     </message>
 </context>
 <context>
@@ -1884,17 +1884,17 @@
     <message>
         <location filename="../src/ui/dialogs/qdiagnostics.ui" line="+17"/>
         <source>Direct Command</source>
-        <translation type="unfinished"></translation>
+        <translation>直接命令</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>命令</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Slave Addr</source>
-        <translation type="unfinished"></translation>
+        <translation>從站位址</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -1904,55 +1904,55 @@
         <location line="+26"/>
         <location line="+19"/>
         <source>&gt;HH;_</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;HH;_</translation>
     </message>
     <message>
         <location line="-113"/>
         <location line="+71"/>
         <location line="+45"/>
         <source>01</source>
-        <translation type="unfinished"></translation>
+        <translation>01</translation>
     </message>
     <message>
         <location line="-106"/>
         <source>Function Code</source>
-        <translation type="unfinished"></translation>
+        <translation>功能碼</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>03</source>
-        <translation type="unfinished"></translation>
+        <translation>03</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Data Address</source>
-        <translation type="unfinished"></translation>
+        <translation>資料位址</translation>
     </message>
     <message>
         <location line="+16"/>
         <location line="+45"/>
         <source>00</source>
-        <translation type="unfinished"></translation>
+        <translation>00</translation>
     </message>
     <message>
         <location line="-16"/>
         <source>Data Length</source>
-        <translation type="unfinished"></translation>
+        <translation>資料長度</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>傳送</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Output command:</source>
-        <translation type="unfinished"></translation>
+        <translation>送出的命令:</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Response message:</source>
-        <translation type="unfinished"></translation>
+        <translation>回應訊息:</translation>
     </message>
 </context>
 <context>
@@ -1960,48 +1960,48 @@
     <message>
         <location filename="../src/ui/dialogs/qfontsettings.ui" line="+6"/>
         <source>Fonts and Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>字型與色彩</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>標題:</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+34"/>
         <location line="+28"/>
         <source>font...</source>
-        <translation type="unfinished"></translation>
+        <translation>字型...</translation>
     </message>
     <message>
         <location line="-55"/>
         <location line="+34"/>
         <location line="+28"/>
         <source>color...</source>
-        <translation type="unfinished"></translation>
+        <translation>色彩...</translation>
     </message>
     <message>
         <location line="-49"/>
         <location line="+28"/>
         <location line="+28"/>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>範例</translation>
     </message>
     <message>
         <location line="-49"/>
         <source>Information:</source>
-        <translation type="unfinished"></translation>
+        <translation>資訊:</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>Message:</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息:</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>確定</translation>
     </message>
 </context>
 <context>
@@ -2037,12 +2037,12 @@
     <message>
         <location filename="../src/ui/dialogs/qmainviewconfig.cpp" line="+147"/>
         <source>Start/Stop Record Time</source>
-        <translation type="unfinished"></translation>
+        <translation>開始/停止記錄時間</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The Settings of start record time and stop record time is error!</source>
-        <translation type="unfinished"></translation>
+        <translation>開始記錄時間與停止記錄時間的設定有誤！</translation>
     </message>
 </context>
 <context>
@@ -2050,138 +2050,138 @@
     <message>
         <location filename="../src/ui/dialogs/qmainviewconfig.ui" line="+6"/>
         <source>Main View Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>主畫面設定</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Main View </source>
-        <translation type="unfinished"></translation>
+        <translation>主畫面 </translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Save interval</source>
-        <translation type="unfinished"></translation>
+        <translation>儲存間隔</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>分鐘</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>CO2/kWh </source>
-        <translation type="unfinished"></translation>
+        <translation>CO2/kWh </translation>
     </message>
     <message>
         <location line="+23"/>
         <source>kg / kWh</source>
-        <translation type="unfinished"></translation>
+        <translation>kg / kWh</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>System record time</source>
-        <translation type="unfinished"></translation>
+        <translation>系統記錄時間</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>手動</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Start record time:</source>
-        <translation type="unfinished"></translation>
+        <translation>開始記錄時間:</translation>
     </message>
     <message>
         <location line="+17"/>
         <location line="+27"/>
         <source>o&apos;clock</source>
-        <translation type="unfinished"></translation>
+        <translation>時</translation>
     </message>
     <message>
         <location line="-17"/>
         <source>Stop record time:</source>
-        <translation type="unfinished"></translation>
+        <translation>停止記錄時間:</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Earning Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>收益設定</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Earning:</source>
-        <translation type="unfinished"></translation>
+        <translation>收益:</translation>
     </message>
     <message>
         <location line="+29"/>
         <source> / kWh</source>
-        <translation type="unfinished"></translation>
+        <translation> / kWh</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Message Display:</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息顯示:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Title Display:</source>
-        <translation type="unfinished"></translation>
+        <translation>標題顯示:</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Advanced Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>進階設定</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>全選</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>全部清除</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>預設值</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>&lt;b&gt;Arrangement: (press mouse to move)&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;排列順序: (按住滑鼠拖曳即可移動)&lt;/b&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Click and Move</source>
-        <translation type="unfinished"></translation>
+        <translation>點選並拖曳</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Default Sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>預設順序</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>確定</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>套用</translation>
     </message>
 </context>
 <context>
@@ -2207,12 +2207,12 @@
     <message>
         <location filename="../src/ui/dialogs/qpassword.cpp" line="+32"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Password is wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>密碼錯誤</translation>
     </message>
 </context>
 <context>
@@ -2220,17 +2220,17 @@
     <message>
         <location filename="../src/ui/dialogs/qpassword.ui" line="+14"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>密碼</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>確定</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -2238,7 +2238,7 @@
     <message>
         <location filename="../src/ui/qprogresswin.ui" line="+14"/>
         <source>Progressing...</source>
-        <translation type="unfinished"></translation>
+        <translation>處理中...</translation>
     </message>
 </context>
 <context>
@@ -2246,58 +2246,58 @@
     <message>
         <location filename="../src/ui/dialogs/qsensorsettings.cpp" line="+112"/>
         <source>No response</source>
-        <translation type="unfinished"></translation>
+        <translation>沒有回應</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Register Value(HEX: Lo-Hi)</source>
-        <translation type="unfinished"></translation>
+        <translation>暫存器值(HEX: Lo-Hi)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Register Value(HEX: Hi-Lo)</source>
-        <translation type="unfinished"></translation>
+        <translation>暫存器值(HEX: Hi-Lo)</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Append CRC...</source>
-        <translation type="unfinished"></translation>
+        <translation>附加 CRC...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Although Modbus protocol defines the CRC part of RTU to low byte first, High byte after, but some devices require Modbus RTU messages that appends CRC high byte first. If so, please check this to enable this kind of behavior.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modbus 協定規定 RTU 訊息的 CRC 先傳低位元組、後傳高位元組，但有些裝置要求 Modbus RTU 訊息先附加 CRC 高位元組。遇到這類裝置時，請勾選此項以啟用這種方式。</translation>
     </message>
     <message>
         <location line="+16"/>
         <location line="+11"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤</translation>
     </message>
     <message>
         <location line="-10"/>
         <source>Please input the header field.</source>
-        <translation type="unfinished"></translation>
+        <translation>請輸入顯示名稱欄位。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please input the unit field.</source>
-        <translation type="unfinished"></translation>
+        <translation>請輸入單位欄位。</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Can not add new record.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法新增記錄。</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Save OK</source>
-        <translation type="unfinished"></translation>
+        <translation>儲存成功</translation>
     </message>
 </context>
 <context>
@@ -2305,40 +2305,40 @@
     <message>
         <location filename="../src/ui/dialogs/qsensorsettings.ui" line="+14"/>
         <source>Sensor Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>感測器設定</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Step 1: Query one register</source>
-        <translation type="unfinished"></translation>
+        <translation>步驟 1: 查詢一個暫存器</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+209"/>
         <source>Slave address</source>
-        <translation type="unfinished"></translation>
+        <translation>從站位址</translation>
     </message>
     <message>
         <location line="-202"/>
         <location line="+209"/>
         <location line="+335"/>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>功能碼</translation>
     </message>
     <message>
         <location line="-537"/>
         <source>Starting address</source>
-        <translation type="unfinished"></translation>
+        <translation>起始位址</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Number of registers</source>
-        <translation type="unfinished"></translation>
+        <translation>暫存器數量</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -2347,240 +2347,240 @@
         <location line="+23"/>
         <location line="+19"/>
         <source>&gt;HH;_</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;HH;_</translation>
     </message>
     <message>
         <location line="-98"/>
         <location line="+40"/>
         <location line="+42"/>
         <source>00</source>
-        <translation type="unfinished"></translation>
+        <translation>00</translation>
     </message>
     <message>
         <location line="-63"/>
         <source>03</source>
-        <translation type="unfinished"></translation>
+        <translation>03</translation>
     </message>
     <message>
         <location line="+40"/>
         <location line="+42"/>
         <source>01</source>
-        <translation type="unfinished"></translation>
+        <translation>01</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>查詢</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>CRC high byte append first</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC 先附加高位元組</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Step 2: Response</source>
-        <translation type="unfinished"></translation>
+        <translation>步驟 2: 回應</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Byte Count</source>
-        <translation type="unfinished"></translation>
+        <translation>位元組數</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Register Value(HEX: Hi-Lo)</source>
-        <translation type="unfinished"></translation>
+        <translation>暫存器值(HEX: Hi-Lo)</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>Register value(DEC)</source>
-        <translation type="unfinished"></translation>
+        <translation>暫存器值(DEC)</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Low byte first</source>
-        <translation type="unfinished"></translation>
+        <translation>低位元組在前</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Step 3: Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>步驟 3: 運算</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Register value</source>
-        <translation type="unfinished"></translation>
+        <translation>暫存器值</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+271"/>
         <source>Operator</source>
-        <translation type="unfinished"></translation>
+        <translation>運算子</translation>
     </message>
     <message>
         <location line="-264"/>
         <location line="+269"/>
         <source>Factor</source>
-        <translation type="unfinished"></translation>
+        <translation>係數</translation>
     </message>
     <message>
         <location line="-262"/>
         <source>After operation(DEC)</source>
-        <translation type="unfinished"></translation>
+        <translation>運算結果(DEC)</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>*</source>
-        <translation type="unfinished"></translation>
+        <translation>*</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>/</source>
-        <translation type="unfinished"></translation>
+        <translation>/</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>+</source>
-        <translation type="unfinished"></translation>
+        <translation>+</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Operate</source>
-        <translation type="unfinished"></translation>
+        <translation>運算</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Step 4: Save</source>
-        <translation type="unfinished"></translation>
+        <translation>步驟 4: 儲存</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+187"/>
         <source>Header</source>
-        <translation type="unfinished"></translation>
+        <translation>顯示名稱</translation>
     </message>
     <message>
         <location line="-177"/>
         <location line="+182"/>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>單位</translation>
     </message>
     <message>
         <location line="-171"/>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>W/m2</source>
-        <translation type="unfinished"></translation>
+        <translation>W/m2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>℉</source>
-        <translation type="unfinished"></translation>
+        <translation>℉</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>kW</source>
-        <translation type="unfinished"></translation>
+        <translation>kW</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>kWh</source>
-        <translation type="unfinished"></translation>
+        <translation>kWh</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>°</source>
-        <translation type="unfinished"></translation>
+        <translation>°</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>m/s</source>
-        <translation type="unfinished"></translation>
+        <translation>m/s</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>mA</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>V</source>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>儲存</translation>
     </message>
     <message>
         <location line="+31"/>
         <location line="+110"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>關閉</translation>
     </message>
     <message>
         <location line="-97"/>
         <source>View all</source>
-        <translation type="unfinished"></translation>
+        <translation>全部檢視</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Slave</source>
-        <translation type="unfinished"></translation>
+        <translation>從站</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Start Hi</source>
-        <translation type="unfinished"></translation>
+        <translation>起始 Hi</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Start Lo</source>
-        <translation type="unfinished"></translation>
+        <translation>起始 Lo</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Regs Hi</source>
-        <translation type="unfinished"></translation>
+        <translation>暫存器數 Hi</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Regs Lo</source>
-        <translation type="unfinished"></translation>
+        <translation>暫存器數 Lo</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>刪除</translation>
     </message>
 </context>
 <context>
@@ -2588,42 +2588,42 @@
     <message>
         <location filename="../src/ui/dialogs/qviewsize.ui" line="+21"/>
         <source>View Size Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>顯示大小設定</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>標題:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>    pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>    像素</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>資訊</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Expanding</source>
-        <translation type="unfinished"></translation>
+        <translation>自動延展</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Message:</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>   pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>   像素</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>預設值</translation>
     </message>
 </context>
 <context>
@@ -2631,17 +2631,17 @@
     <message>
         <location filename="../src/ui/dialogs/qalarmconfig.cpp" line="+136"/>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>N/A</translation>
     </message>
     <message>
         <location line="+85"/>
         <source>Add recipient</source>
-        <translation type="unfinished"></translation>
+        <translation>新增收件者</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Email address:</source>
-        <translation type="unfinished"></translation>
+        <translation>電子郵件地址:</translation>
     </message>
 </context>
 <context>
@@ -2649,148 +2649,148 @@
     <message>
         <location filename="../src/ui/dialogs/qalarmconfig.ui" line="+6"/>
         <source>Alarm Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>警報設定</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Mail Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>郵件設定</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Mail account</source>
-        <translation type="unfinished"></translation>
+        <translation>郵件帳號</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>帳號:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>密碼:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Mail server (IP address):</source>
-        <translation type="unfinished"></translation>
+        <translation>郵件伺服器 (IP 位址):</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>192.168.1.10</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.10</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>連接埠:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Sender:</source>
-        <translation type="unfinished"></translation>
+        <translation>寄件者:</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+6"/>
         <source>Recipients</source>
-        <translation type="unfinished"></translation>
+        <translation>收件者</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>新增...</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>刪除</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Test Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>測試連線</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Send Test Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>傳送測試郵件</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>套用</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Error Codes</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤碼</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Inverter type:</source>
-        <translation type="unfinished"></translation>
+        <translation>變流器類型:</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Error code:</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤碼:</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Error Code 1</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤碼 1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error Code 2</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤碼 2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error Code 3</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤碼 3</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error Code 4</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤碼 4</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Send an alarm mail for these errors</source>
-        <translation type="unfinished"></translation>
+        <translation>發生下列錯誤時寄送警報郵件</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>全選</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>全部清除</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>事件</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Inverter states</source>
-        <translation type="unfinished"></translation>
+        <translation>變流器狀態</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Inverter states (M83)</source>
-        <translation type="unfinished"></translation>
+        <translation>變流器狀態 (M83)</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>關閉</translation>
     </message>
 </context>
 <context>
@@ -3038,17 +3038,17 @@
         <location filename="../src/ui/dialogs/searchinverterfrm.cpp" line="+72"/>
         <location line="+70"/>
         <source>%1 inverters found.</source>
-        <translation type="unfinished"></translation>
+        <translation>找到 %1 台變流器。</translation>
     </message>
     <message>
         <location line="-48"/>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No inverters found</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到任何變流器</translation>
     </message>
 </context>
 <context>
@@ -3056,57 +3056,57 @@
     <message>
         <location filename="../src/ui/dialogs/searchinverterfrm.ui" line="+14"/>
         <source>Search Inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>搜尋變流器</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Search for Inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>搜尋變流器</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>0 inverters found.</source>
-        <translation type="unfinished"></translation>
+        <translation>找到 0 台變流器。</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Automatically search for inverters:</source>
-        <translation type="unfinished"></translation>
+        <translation>自動搜尋變流器:</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>分鐘</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>搜尋</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>detail...</source>
-        <translation type="unfinished"></translation>
+        <translation>詳細資料...</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>關閉</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Addr</source>
-        <translation type="unfinished"></translation>
+        <translation>位址</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>序號</translation>
     </message>
 </context>
 <context>
