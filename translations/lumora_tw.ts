@@ -524,138 +524,138 @@
         <location filename="../src/device/errortables.cpp" line="+20"/>
         <location line="+140"/>
         <source>No AC voltage is detected on the grid side</source>
-        <translation type="unfinished"></translation>
+        <translation>未偵測到市電側的交流電壓</translation>
     </message>
     <message>
         <location line="-139"/>
         <location line="+70"/>
         <source>The AC voltage of mains utility is over the upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>市電交流電壓超過上限</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The AC voltage of mains utility is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>市電交流電壓低於下限</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The frequency of AC voltage of the utility is over the upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>市電交流電壓頻率超過上限</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>The frequence of AC voltage of the utility is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>市電交流電壓頻率低於下限</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>The AC impedance of the grid is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>電網交流阻抗超出範圍</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The rate of change of the AC grid impedance is higher than setting value</source>
-        <translation type="unfinished"></translation>
+        <translation>電網交流阻抗變化率高於設定值</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Islanding is detected</source>
-        <translation type="unfinished"></translation>
+        <translation>偵測到孤島效應</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>The drastic change of the leakage current has been detected</source>
-        <translation type="unfinished"></translation>
+        <translation>偵測到漏電流劇烈變化</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The leakage current has exceeded a safe operating limit</source>
-        <translation type="unfinished"></translation>
+        <translation>漏電流已超過安全運轉限值</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>Over DC current injected into the AC grid is detected</source>
-        <translation type="unfinished"></translation>
+        <translation>偵測到注入交流電網的直流電流過高</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Over current on the AC side</source>
-        <translation type="unfinished"></translation>
+        <translation>交流側過電流</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The internal temperature of the inverter exceeded the safe operating limit</source>
-        <translation type="unfinished"></translation>
+        <translation>變流器內部溫度超過安全運轉限值</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>The DC  voltage of PV array is over the upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>太陽光電陣列直流電壓超過上限</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The DC  voltage of PV array is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>太陽光電陣列直流電壓低於下限</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The insulation resistance between PV array and the ground is below the safe operating limit</source>
-        <translation type="unfinished"></translation>
+        <translation>太陽光電陣列對地絕緣阻抗低於安全運轉限值</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+70"/>
         <source>Internal DC bus voltage is over the upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>內部直流匯流排電壓超過上限</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Internal DC bus voltage is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>內部直流匯流排電壓低於下限</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>Inverter temperature too low</source>
-        <translation type="unfinished"></translation>
+        <translation>變流器溫度過低</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <location line="+2"/>
         <source>Bridge Relay test failed(L)</source>
-        <translation type="unfinished"></translation>
+        <translation>橋式繼電器測試失敗(L)</translation>
     </message>
     <message>
         <location line="-71"/>
         <location line="+70"/>
         <location line="+2"/>
         <source>Bridge Relay test failed(N)</source>
-        <translation type="unfinished"></translation>
+        <translation>橋式繼電器測試失敗(N)</translation>
     </message>
     <message>
         <location line="-71"/>
         <source>Network Relay test failed(L)</source>
-        <translation type="unfinished"></translation>
+        <translation>併網繼電器測試失敗(L)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Network Relay test failed(N)</source>
-        <translation type="unfinished"></translation>
+        <translation>併網繼電器測試失敗(N)</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>Internal communication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>內部通訊失敗</translation>
     </message>
     <message>
         <location line="-69"/>
@@ -679,7 +679,7 @@
         <location line="+1"/>
         <location line="+1"/>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>N/A</translation>
     </message>
     <message>
         <location line="-178"/>
@@ -689,520 +689,520 @@
         <location line="+1"/>
         <location line="+17"/>
         <source>Debug</source>
-        <translation type="unfinished"></translation>
+        <translation>除錯</translation>
     </message>
     <message>
         <location line="-85"/>
         <location line="+70"/>
         <source>External communication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>外部通訊失敗</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>EEPROM failed</source>
-        <translation type="unfinished"></translation>
+        <translation>EEPROM 故障</translation>
     </message>
     <message>
         <location line="-68"/>
         <source>L-N miswired</source>
-        <translation type="unfinished"></translation>
+        <translation>L-N 接線錯誤</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>The injection DC current exceeded the standard value</source>
-        <translation type="unfinished"></translation>
+        <translation>直流注入電流超過標準值</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>The leakage current measurement selftest failed</source>
-        <translation type="unfinished"></translation>
+        <translation>漏電流量測自我測試失敗</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The leakage current measurement function failed</source>
-        <translation type="unfinished"></translation>
+        <translation>漏電流量測功能故障</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The insulation resistance measurement selftest failed</source>
-        <translation type="unfinished"></translation>
+        <translation>絕緣阻抗量測自我測試失敗</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>Offset check for grid monitoring failed</source>
-        <translation type="unfinished"></translation>
+        <translation>電網監測的偏移量檢查失敗</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The internal temperature sensor failed</source>
-        <translation type="unfinished"></translation>
+        <translation>內部溫度感測器故障</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>Autotest fail</source>
-        <translation type="unfinished"></translation>
+        <translation>自動測試失敗</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delta CPU error, Fac, Vac, Idc, Zac, If, Riso</source>
-        <translation type="unfinished"></translation>
+        <translation>雙 CPU 量測值不一致, Fac, Vac, Idc, Zac, If, Riso</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>Debug(GridNA in wait mode)</source>
-        <translation type="unfinished"></translation>
+        <translation>除錯(等待模式下無市電)</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Debug(Grid out of range in wait mode)</source>
-        <translation type="unfinished"></translation>
+        <translation>除錯(等待模式下市電超出範圍)</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>No output current</source>
-        <translation type="unfinished"></translation>
+        <translation>無輸出電流</translation>
     </message>
     <message>
         <location line="-68"/>
         <location line="+70"/>
         <source>Over current of input current IpvA</source>
-        <translation type="unfinished"></translation>
+        <translation>輸入電流 IpvA 過電流</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>Over current of input current IpvB</source>
-        <translation type="unfinished"></translation>
+        <translation>輸入電流 IpvB 過電流</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Over current of input current IpvC</source>
-        <translation type="unfinished"></translation>
+        <translation>輸入電流 IpvC 過電流</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+70"/>
         <source>AC grid impedance out of range, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>電網交流阻抗持續超出範圍</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>The rate of change of aC grid impedance out of range, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>電網交流阻抗變化率持續超出範圍</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The drastic change of leakage current has been detected, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>持續偵測到漏電流劇烈變化</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The leakage current has exceeded a safe operationg limit, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>漏電流持續超過安全運轉限值</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+70"/>
         <source>AC over current, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>交流側持續過電流</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <location line="+69"/>
         <source>Relay test failed, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>繼電器測試持續失敗</translation>
     </message>
     <message>
         <location line="-138"/>
         <location line="+70"/>
         <source>Memory self test failed</source>
-        <translation type="unfinished"></translation>
+        <translation>記憶體自我測試失敗</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Calibrate value is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>校正值超出範圍</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Self test error(EEPROM data loss)</source>
-        <translation type="unfinished"></translation>
+        <translation>自我測試錯誤(EEPROM 資料遺失)</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The firmware version error</source>
-        <translation type="unfinished"></translation>
+        <translation>韌體版本錯誤</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Internal measurement comparison error or defective hardware</source>
-        <translation type="unfinished"></translation>
+        <translation>內部量測比對錯誤或硬體故障</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Internal watchdog function triggered</source>
-        <translation type="unfinished"></translation>
+        <translation>內部看門狗功能已觸發</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The system failed</source>
-        <translation type="unfinished"></translation>
+        <translation>系統故障</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>SPI test failed</source>
-        <translation type="unfinished"></translation>
+        <translation>SPI 測試失敗</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <location line="+66"/>
         <source>Calibration data is lost</source>
-        <translation type="unfinished"></translation>
+        <translation>校正資料遺失</translation>
     </message>
     <message>
         <location line="-132"/>
         <source>No  AC voltage is detected on the grid side</source>
-        <translation type="unfinished"></translation>
+        <translation>未偵測到市電側的交流電壓</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The frequency of AC voltage of the utility is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>市電交流電壓頻率低於下限</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Auto test failed</source>
-        <translation type="unfinished"></translation>
+        <translation>自動測試失敗</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The internal temperature of the inverter is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>變流器內部溫度低於下限</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The DC voltage of PV array is over the upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>太陽光電陣列直流電壓超過上限</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The DC voltage of PV array is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>太陽光電陣列直流電壓低於下限</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DC/DC HW Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>DC/DC 硬體故障</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>GFDI fault</source>
-        <translation type="unfinished"></translation>
+        <translation>GFDI 故障</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+29"/>
         <source>Ibuck over current</source>
-        <translation type="unfinished"></translation>
+        <translation>Ibuck 過電流</translation>
     </message>
     <message>
         <location line="-28"/>
         <source>MOV AC side fault</source>
-        <translation type="unfinished"></translation>
+        <translation>交流側 MOV 故障</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MOV DC side fault</source>
-        <translation type="unfinished"></translation>
+        <translation>直流側 MOV 故障</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>FAN blocking</source>
-        <translation type="unfinished"></translation>
+        <translation>風扇卡住</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Vrms of L1-N out of maximum value</source>
-        <translation type="unfinished"></translation>
+        <translation>L1-N 的 Vrms 超過最大值</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Vrms of L1-N out of minimum value</source>
-        <translation type="unfinished"></translation>
+        <translation>L1-N 的 Vrms 低於最小值</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vrms of L2-N out of maximum value</source>
-        <translation type="unfinished"></translation>
+        <translation>L2-N 的 Vrms 超過最大值</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver fault</source>
-        <translation type="unfinished"></translation>
+        <translation>驅動電路故障</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Vrms of L2-N out of minimum value</source>
-        <translation type="unfinished"></translation>
+        <translation>L2-N 的 Vrms 低於最小值</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delta CPU error Fac, Vac, Idc, Zac, If, Riso</source>
-        <translation type="unfinished"></translation>
+        <translation>雙 CPU 量測值不一致 Fac, Vac, Idc, Zac, If, Riso</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Input limit by Ibuck(average or peak</source>
-        <translation type="unfinished"></translation>
+        <translation>輸入受 Ibuck 限制(平均值或峰值)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Buck not work, Vdcbus not enough</source>
-        <translation type="unfinished"></translation>
+        <translation>Buck 未運作，Vdcbus 不足</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The rate of change of the AC grid impedance out of range, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>電網交流阻抗變化率持續超出範圍</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver fault, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>驅動電路持續故障</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DC/DC H/W Failure, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>DC/DC 硬體持續故障</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The AC voltage of utility grid is over the upper limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>市電交流電壓超過上限。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The AC voltage of utility grid is under the lower limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>市電交流電壓低於下限。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The frequency of AC voltage of the utility is over the upper limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>市電交流電壓頻率超過上限。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The frequency of AC voltage of the utility is under the lower limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>市電交流電壓頻率低於下限。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>One/Two phase disconnection.</source>
-        <translation type="unfinished"></translation>
+        <translation>一相或兩相斷線。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>L2, L3 reversed phase sequence.</source>
-        <translation type="unfinished"></translation>
+        <translation>L2、L3 相序反接。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Islanding is detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>偵測到孤島效應。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The drastic change of the leakage current has been detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>偵測到漏電流劇烈變化。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The leakage current has exceeded a safe operating limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>漏電流已超過安全運轉限值。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Over DC current injected into the AC grid is detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>偵測到注入交流電網的直流電流過高。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Over current on the grid side.</source>
-        <translation type="unfinished"></translation>
+        <translation>市電側過電流。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The AC current is over the upper limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>交流電流超過上限。</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The insulation resistance between PV array and the ground is below the safe operating limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>太陽光電陣列對地絕緣阻抗低於安全運轉限值。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The DC voltage of PV array is over the upper limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>太陽光電陣列直流電壓超過上限。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Over current on the DC side.</source>
-        <translation type="unfinished"></translation>
+        <translation>直流側過電流。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Over power on the DC side.</source>
-        <translation type="unfinished"></translation>
+        <translation>直流側功率過高。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal DC bus voltage is over the upper limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>內部直流匯流排電壓超過上限。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal DC bus voltage is below the lower limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>內部直流匯流排電壓低於下限。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The internal temperature of the inverter exceeded the safe operating limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>變流器內部溫度超過安全運轉限值。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal measurement comparison error or defective hardware.</source>
-        <translation type="unfinished"></translation>
+        <translation>內部量測比對錯誤或硬體故障。</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+38"/>
         <source>The system is failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>系統故障。</translation>
     </message>
     <message>
         <location line="-37"/>
         <source>Auto test is failed</source>
-        <translation type="unfinished"></translation>
+        <translation>自動測試失敗</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The internal temperature of the inverter below the safe operating limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>變流器內部溫度低於安全運轉限值。</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The output relay is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>輸出繼電器無法閉合(開路)。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The output relay is short.</source>
-        <translation type="unfinished"></translation>
+        <translation>輸出繼電器無法斷開(短路)。</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+17"/>
         <source>The leakage current measurement device is failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>漏電流量測裝置故障。</translation>
     </message>
     <message>
         <location line="-16"/>
         <source>Input current sensor is failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>輸入電流感測器故障。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output current sensor is failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>輸出電流感測器故障。</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+16"/>
         <source>The DC injection current monitoring function failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>直流注入電流監測功能故障。</translation>
     </message>
     <message>
         <location line="-15"/>
         <source>Internal communication is failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>內部通訊失敗。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>EEPROM test failed. *waring message</source>
-        <translation type="unfinished"></translation>
+        <translation>EEPROM 測試失敗。*警告訊息</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>The fan is lock.  *waring message</source>
-        <translation type="unfinished"></translation>
+        <translation>風扇卡住。*警告訊息</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>External communication failed  *waring message</source>
-        <translation type="unfinished"></translation>
+        <translation>外部通訊失敗 *警告訊息</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal reference voltage failed, +1.5VA,+1.5VB.</source>
-        <translation type="unfinished"></translation>
+        <translation>內部參考電壓故障，+1.5VA、+1.5VB。</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Internal reference voltage failed, +1.5VA,+1.5VB</source>
-        <translation type="unfinished"></translation>
+        <translation>內部參考電壓故障，+1.5VA、+1.5VB</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The DC/DC converter is failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>DC/DC 轉換器故障。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Hall sensor failed</source>
-        <translation type="unfinished"></translation>
+        <translation>霍爾感測器故障</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>EEPROM test failed</source>
-        <translation type="unfinished"></translation>
+        <translation>EEPROM 測試失敗</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The firmware version is not correct</source>
-        <translation type="unfinished"></translation>
+        <translation>韌體版本不正確</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal measurement comparison error or defective hardware, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>持續發生內部量測比對錯誤或硬體故障</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The mismatch of hardware MODEL setting and CPU setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>硬體 MODEL 設定與 CPU 設定不符。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal communication test failed</source>
-        <translation type="unfinished"></translation>
+        <translation>內部通訊測試失敗</translation>
     </message>
 </context>
 <context>
@@ -3143,116 +3143,116 @@
         <location filename="../src/device/statetables.cpp" line="+18"/>
         <location line="+15"/>
         <source>LCD Initialize mode</source>
-        <translation type="unfinished"></translation>
+        <translation>LCD 初始化模式</translation>
     </message>
     <message>
         <location line="-14"/>
         <source>Utility frequency detect mode</source>
-        <translation type="unfinished"></translation>
+        <translation>市電頻率偵測模式</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Renew mode</source>
-        <translation type="unfinished"></translation>
+        <translation>更新模式</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wait mode</source>
-        <translation type="unfinished"></translation>
+        <translation>等待模式</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Monitoring mode</source>
-        <translation type="unfinished"></translation>
+        <translation>監控模式</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output mode</source>
-        <translation type="unfinished"></translation>
+        <translation>輸出模式</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+17"/>
         <source>Fault mode</source>
-        <translation type="unfinished"></translation>
+        <translation>故障模式</translation>
     </message>
     <message>
         <location line="-16"/>
         <source>IDLE mode</source>
-        <translation type="unfinished"></translation>
+        <translation>閒置模式</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+17"/>
         <source>Default mode</source>
-        <translation type="unfinished"></translation>
+        <translation>預設模式</translation>
     </message>
     <message>
         <location line="-16"/>
         <location line="+17"/>
         <source>Stop mode</source>
-        <translation type="unfinished"></translation>
+        <translation>停止模式</translation>
     </message>
     <message>
         <location line="-16"/>
         <location line="+18"/>
         <source>Calibrate mode</source>
-        <translation type="unfinished"></translation>
+        <translation>校正模式</translation>
     </message>
     <message>
         <location line="-14"/>
         <source>Program Initialize mode</source>
-        <translation type="unfinished"></translation>
+        <translation>程式初始化模式</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Check Riso</source>
-        <translation type="unfinished"></translation>
+        <translation>檢查 Riso</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Low Illumination mode</source>
-        <translation type="unfinished"></translation>
+        <translation>低日照模式</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Auto Test mode</source>
-        <translation type="unfinished"></translation>
+        <translation>自動測試模式</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>檢查中</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Count Down mode</source>
-        <translation type="unfinished"></translation>
+        <translation>倒數計時模式</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Check Relay mode</source>
-        <translation type="unfinished"></translation>
+        <translation>繼電器檢查模式</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Grid/MPP mode</source>
-        <translation type="unfinished"></translation>
+        <translation>併網/MPP 模式</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Idle mode</source>
-        <translation type="unfinished"></translation>
+        <translation>閒置模式</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Upgrade Flash mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash 更新模式</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Setting Parameter mode</source>
-        <translation type="unfinished"></translation>
+        <translation>參數設定模式</translation>
     </message>
 </context>
 </TS>
