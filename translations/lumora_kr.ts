@@ -6,42 +6,42 @@
     <message>
         <location filename="../src/ui/cmain.cpp" line="+138"/>
         <source>Active: %1  </source>
-        <translation type="unfinished"></translation>
+        <translation>연결됨: %1  </translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>오류</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Please complete COM port settings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>먼저 COM 포트 설정을 완료하십시오.</translation>
     </message>
     <message>
         <location line="+277"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>정보</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No data</source>
-        <translation type="unfinished"></translation>
+        <translation>데이터가 없습니다</translation>
     </message>
     <message>
         <location line="+157"/>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>확인</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Confirm to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>프로그램을 종료하시겠습니까?</translation>
     </message>
     <message>
         <location filename="../src/ui/windowparts.cpp" line="+65"/>
         <source>Not ready</source>
-        <translation type="unfinished"></translation>
+        <translation>준비 안 됨</translation>
     </message>
 </context>
 <context>
@@ -49,227 +49,227 @@
     <message>
         <location filename="../src/ui/cmain.ui" line="+17"/>
         <source>Lumora Data Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumora Data Manager</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Views</source>
-        <translation type="unfinished"></translation>
+        <translation>보기</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Main</source>
-        <translation type="unfinished"></translation>
+        <translation>메인 화면</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>Monitoring state</source>
-        <translation type="unfinished"></translation>
+        <translation>모니터링 상태</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Not ready</source>
-        <translation type="unfinished"></translation>
+        <translation>준비 안 됨</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>Real time data</source>
-        <translation type="unfinished"></translation>
+        <translation>실시간 데이터</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Key parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>주요 파라미터</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Graphical analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>그래프 분석</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Event list</source>
-        <translation type="unfinished"></translation>
+        <translation>이벤트 목록</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Data logging</source>
-        <translation type="unfinished"></translation>
+        <translation>데이터 기록</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>메뉴 모음</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>파일(&amp;F)</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&amp;Monitoring</source>
-        <translation type="unfinished"></translation>
+        <translation>모니터링(&amp;M)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>보기(&amp;V)</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&amp;Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>설정(&amp;C)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>언어(&amp;L)</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>창(&amp;W)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>도움말(&amp;H)</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Tool bar</source>
-        <translation type="unfinished"></translation>
+        <translation>도구 모음</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Language bar</source>
-        <translation type="unfinished"></translation>
+        <translation>언어 모음</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>인쇄(&amp;P)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Export Image</source>
-        <translation type="unfinished"></translation>
+        <translation>이미지 내보내기(&amp;E)</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Export &amp;Data</source>
-        <translation type="unfinished"></translation>
+        <translation>데이터 내보내기(&amp;D)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>종료(&amp;X)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Start Monitoring</source>
-        <translation type="unfinished"></translation>
+        <translation>모니터링 시작(&amp;S)</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Stop &amp;Monitoring</source>
-        <translation type="unfinished"></translation>
+        <translation>모니터링 중지(&amp;M)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;COM port</source>
-        <translation type="unfinished"></translation>
+        <translation>COM 포트(&amp;C)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Search Inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>인버터 검색(&amp;S)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>알람(&amp;A)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Background Graphics</source>
-        <translation type="unfinished"></translation>
+        <translation>배경 이미지(&amp;B)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Main View Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>메인 화면 설정(&amp;M)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Main View Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>메인 화면 설정</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Sensor Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>센서 설정(&amp;N)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Configuration &amp;Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>설정 마법사(&amp;W)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Fonts and Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>글꼴 및 색상(&amp;F)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Main</source>
-        <translation type="unfinished"></translation>
+        <translation>메인 화면(&amp;M)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Real time data</source>
-        <translation type="unfinished"></translation>
+        <translation>실시간 데이터(&amp;R)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Key parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>주요 파라미터(&amp;K)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Graphical analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>그래프 분석(&amp;G)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Event list</source>
-        <translation type="unfinished"></translation>
+        <translation>이벤트 목록(&amp;E)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Data logging</source>
-        <translation type="unfinished"></translation>
+        <translation>데이터 기록(&amp;D)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>List View</source>
-        <translation type="unfinished"></translation>
+        <translation>목록 보기</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Group View</source>
-        <translation type="unfinished"></translation>
+        <translation>그룹 보기</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>User manual</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자 설명서</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>프로그램 정보(&amp;A)...</translation>
     </message>
 </context>
 <context>
@@ -277,37 +277,37 @@
     <message>
         <location filename="../src/ui/dialogs/comportfrm.ui" line="+14"/>
         <source>Serial Port Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>시리얼 포트 설정</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>포트:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>새로 고침</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Baudrate:</source>
-        <translation type="unfinished"></translation>
+        <translation>보드레이트:</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Direct command</source>
-        <translation type="unfinished"></translation>
+        <translation>직접 명령</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>확인</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>취소</translation>
     </message>
 </context>
 <context>
@@ -1294,7 +1294,7 @@
     <message>
         <location filename="../src/ui/languagedialog.cpp" line="+14"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>언어</translation>
     </message>
 </context>
 <context>
@@ -1302,17 +1302,17 @@
     <message>
         <location filename="../src/ui/languagemenus.cpp" line="+48"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>언어</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>Language change</source>
-        <translation type="unfinished"></translation>
+        <translation>언어 변경</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The language changes will take effect when you restart the application.</source>
-        <translation type="unfinished"></translation>
+        <translation>변경한 언어는 프로그램을 다시 시작하면 적용됩니다.</translation>
     </message>
 </context>
 <context>
@@ -1320,42 +1320,42 @@
     <message>
         <location filename="../src/base/languages.cpp" line="+10"/>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>영어</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>이탈리아어</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Traditional Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>중국어(번체)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>스페인어</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>프랑스어</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>독일어</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Simplified Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>중국어(간체)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>한국어</translation>
     </message>
 </context>
 <context>
@@ -1443,43 +1443,43 @@
     <message>
         <location filename="../src/ui/monitorcontrol.cpp" line="+58"/>
         <source>Communication Testing...</source>
-        <translation type="unfinished"></translation>
+        <translation>통신 테스트 중...</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>정보</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The last monitoring has not ended yet. Please try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>이전 모니터링이 아직 종료되지 않았습니다. 잠시 후 다시 시도하십시오.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Starting monitoring...</source>
-        <translation type="unfinished"></translation>
+        <translation>모니터링을 시작하는 중...</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Stopping monitoring...</source>
-        <translation type="unfinished"></translation>
+        <translation>모니터링을 중지하는 중...</translation>
     </message>
     <message>
         <location line="+89"/>
         <source>Not ready</source>
-        <translation type="unfinished"></translation>
+        <translation>준비 안 됨</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Ready for monitoring...</source>
-        <translation type="unfinished"></translation>
+        <translation>모니터링 준비 완료...</translation>
     </message>
     <message>
         <location line="+3"/>
         <location filename="../src/ui/tour/wizardshots.cpp" line="+87"/>
         <source>Monitoring...</source>
-        <translation type="unfinished"></translation>
+        <translation>모니터링 중...</translation>
     </message>
 </context>
 <context>
@@ -1511,17 +1511,17 @@
         <location filename="../src/monitor/monitoringsession.cpp" line="+61"/>
         <location line="+10"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>오류</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>COM%1 is not available!</source>
-        <translation type="unfinished"></translation>
+        <translation>COM%1 포트를 사용할 수 없습니다!</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Communication fail! Please check out your COM Port settings, then search inverters again.</source>
-        <translation type="unfinished"></translation>
+        <translation>통신에 실패했습니다! COM 포트 설정을 확인한 후 인버터를 다시 검색하십시오.</translation>
     </message>
 </context>
 <context>
@@ -3112,27 +3112,27 @@
     <message>
         <location filename="../src/app/startup.cpp" line="+25"/>
         <source>Error -- %1</source>
-        <translation type="unfinished"></translation>
+        <translation>오류 -- %1</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>Database is broken, please reinstall the application!</source>
-        <translation type="unfinished"></translation>
+        <translation>데이터베이스가 손상되었습니다. 프로그램을 다시 설치하십시오!</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Database init fail, please reinstall the application!</source>
-        <translation type="unfinished"></translation>
+        <translation>데이터베이스 초기화에 실패했습니다. 프로그램을 다시 설치하십시오!</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>오류</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No COM ports found in this computer!</source>
-        <translation type="unfinished"></translation>
+        <translation>이 컴퓨터에서 COM 포트를 찾을 수 없습니다!</translation>
     </message>
 </context>
 <context>
