@@ -315,96 +315,98 @@
     <message>
         <location filename="../src/ui/views/chartview.ui" line="+22"/>
         <source>Inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>인버터</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+48"/>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>연도</translation>
     </message>
     <message>
         <location line="-36"/>
         <source>Range of date</source>
-        <translation type="unfinished"></translation>
+        <translation>기간</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>~</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Base on</source>
-        <translation type="unfinished"></translation>
+        <translation>집계 단위</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>월</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>일</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>조회</translation>
     </message>
     <message>
         <location filename="../src/ui/views/chartview.cpp" line="+118"/>
         <location line="+9"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>오류</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>Date range error!</source>
-        <translation type="unfinished"></translation>
+        <translation>기간이 올바르지 않습니다!</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Click some one inverter first.</source>
-        <translation type="unfinished"></translation>
+        <translation>먼저 인버터를 하나 선택하십시오.</translation>
     </message>
     <message>
         <location line="+44"/>
         <source>AC Power
 %1 ~ %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>AC 전력
+%1 ~ %2
+</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>--&gt; Power(W)</source>
-        <translation type="unfinished"></translation>
+        <translation>--&gt; 전력(W)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--&gt; Month</source>
-        <translation type="unfinished"></translation>
+        <translation>--&gt; 월</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--&gt; Day</source>
-        <translation type="unfinished"></translation>
+        <translation>--&gt; 일</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--&gt; Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>--&gt; 시</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>정보</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Please query data first</source>
-        <translation type="unfinished"></translation>
+        <translation>먼저 데이터를 조회하십시오.</translation>
     </message>
 </context>
 <context>
@@ -412,22 +414,22 @@
     <message>
         <location filename="../src/ui/views/csvfile.cpp" line="+13"/>
         <source>Save *.csv File</source>
-        <translation type="unfinished"></translation>
+        <translation>*.csv 파일 저장</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Excel (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel (*.csv)</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>완료</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Export OK</source>
-        <translation type="unfinished"></translation>
+        <translation>내보내기가 완료되었습니다.</translation>
     </message>
 </context>
 <context>
@@ -435,52 +437,52 @@
     <message>
         <location filename="../src/ui/views/dashboardfields.cpp" line="+13"/>
         <source>Total Yield</source>
-        <translation type="unfinished"></translation>
+        <translation>누적 발전량</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Efficiency</source>
-        <translation type="unfinished"></translation>
+        <translation>효율</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Earning</source>
-        <translation type="unfinished"></translation>
+        <translation>수익</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Co2 Reduction</source>
-        <translation type="unfinished"></translation>
+        <translation>CO2 저감량</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DC Power</source>
-        <translation type="unfinished"></translation>
+        <translation>DC 전력</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>AC Power</source>
-        <translation type="unfinished"></translation>
+        <translation>AC 전력</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DC Avg. Power</source>
-        <translation type="unfinished"></translation>
+        <translation>DC 평균 전력</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>AC Avg. Power</source>
-        <translation type="unfinished"></translation>
+        <translation>AC 평균 전력</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Power Generation</source>
-        <translation type="unfinished"></translation>
+        <translation>금일 발전량</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Sensor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>센서 %1</translation>
     </message>
 </context>
 <context>
@@ -488,32 +490,32 @@
     <message>
         <location filename="../src/ui/views/datalogview.ui" line="+11"/>
         <source>SN_Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>일련번호/이름:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Month:</source>
-        <translation type="unfinished"></translation>
+        <translation>월:</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>연도:</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>조회</translation>
     </message>
     <message>
         <location filename="../src/ui/views/datalogview.cpp" line="+66"/>
         <source>info</source>
-        <translation type="unfinished"></translation>
+        <translation>정보</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No data found!</source>
-        <translation type="unfinished"></translation>
+        <translation>데이터가 없습니다!</translation>
     </message>
 </context>
 <context>
@@ -1208,72 +1210,72 @@
     <message>
         <location filename="../src/ui/views/eventlistview.ui" line="+11"/>
         <source>SN_Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>일련번호/이름:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>연도:</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Month:</source>
-        <translation type="unfinished"></translation>
+        <translation>월:</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>조회</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Date / Time</source>
-        <translation type="unfinished"></translation>
+        <translation>날짜 / 시간</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>상태</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error_Code_1</source>
-        <translation type="unfinished"></translation>
+        <translation>오류 코드 1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error_Code_2</source>
-        <translation type="unfinished"></translation>
+        <translation>오류 코드 2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error_Code_3</source>
-        <translation type="unfinished"></translation>
+        <translation>오류 코드 3</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error_Code_4</source>
-        <translation type="unfinished"></translation>
+        <translation>오류 코드 4</translation>
     </message>
     <message>
         <location filename="../src/ui/views/eventlistview.cpp" line="+94"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>정보</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No error events happened!</source>
-        <translation type="unfinished"></translation>
+        <translation>발생한 오류 이벤트가 없습니다!</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Error Code %1-&gt; </source>
-        <translation type="unfinished"></translation>
+        <translation>오류 코드 %1-&gt; </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>State code-&gt; </source>
-        <translation type="unfinished"></translation>
+        <translation>상태 코드-&gt; </translation>
     </message>
 </context>
 <context>
@@ -1281,12 +1283,12 @@
     <message>
         <location filename="../src/ui/views/keyparametersview.ui" line="+11"/>
         <source>Columns:</source>
-        <translation type="unfinished"></translation>
+        <translation>표시 열:</translation>
     </message>
     <message>
         <location line="+44"/>
         <source>Inverter</source>
-        <translation type="unfinished"></translation>
+        <translation>인버터</translation>
     </message>
 </context>
 <context>
@@ -1529,37 +1531,37 @@
     <message>
         <location filename="../src/ui/pageoutput.cpp" line="+16"/>
         <source>Print Document</source>
-        <translation type="unfinished"></translation>
+        <translation>문서 인쇄</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 저장</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Images (*.bmp *.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>이미지 (*.bmp *.jpg)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>정보</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Save OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>저장되었습니다.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>오류</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Can not save image file!</source>
-        <translation type="unfinished"></translation>
+        <translation>이미지 파일을 저장할 수 없습니다!</translation>
     </message>
 </context>
 <context>
@@ -1567,17 +1569,17 @@
     <message>
         <location filename="../src/device/paramtables.cpp" line="+266"/>
         <source>Language (LCD)</source>
-        <translation type="unfinished"></translation>
+        <translation>언어 (LCD)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>알람</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>N/A</translation>
     </message>
 </context>
 <context>
@@ -1585,59 +1587,59 @@
     <message>
         <location filename="../src/ui/views/parameterview.ui" line="+28"/>
         <source>Parameter Name</source>
-        <translation type="unfinished"></translation>
+        <translation>파라미터 이름</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>값</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Input new value:</source>
-        <translation type="unfinished"></translation>
+        <translation>새 값 입력:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>저장</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Range:</source>
-        <translation type="unfinished"></translation>
+        <translation>범위:</translation>
     </message>
     <message>
         <location filename="../src/ui/views/parameterview.cpp" line="+132"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>오류</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>The value is not valid!</source>
-        <translation type="unfinished"></translation>
+        <translation>올바르지 않은 값입니다!</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Setting parameter, please waiting...</source>
-        <translation type="unfinished"></translation>
+        <translation>파라미터를 설정하는 중입니다. 잠시 기다려 주십시오...</translation>
     </message>
     <message>
         <location line="+15"/>
         <location line="+34"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>경고</translation>
     </message>
     <message>
         <location line="-34"/>
         <location line="+34"/>
         <source>Save fail.</source>
-        <translation type="unfinished"></translation>
+        <translation>저장에 실패했습니다.</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>continue to monitoring, please waiting...</source>
-        <translation type="unfinished"></translation>
+        <translation>모니터링을 계속합니다. 잠시 기다려 주십시오...</translation>
     </message>
 </context>
 <context>
@@ -2007,27 +2009,27 @@
     <message>
         <location filename="../src/ui/views/qlogdata.cpp" line="+171"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>시간</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>SN_Name</source>
-        <translation type="unfinished"></translation>
+        <translation>일련번호/이름</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>상태</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Err%1</source>
-        <translation type="unfinished"></translation>
+        <translation>오류%1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>N/A</translation>
     </message>
 </context>
 <context>
@@ -2187,17 +2189,17 @@
     <message>
         <location filename="../src/ui/views/qmytreewidget.cpp" line="+28"/>
         <source>Inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>인버터</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>You can use &apos;Drag and Drop&apos; to move inverter to the group.</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;끌어서 놓기&apos;로 인버터를 그룹으로 옮길 수 있습니다.</translation>
     </message>
     <message>
         <location line="+89"/>
         <source>UnGrouped</source>
-        <translation type="unfinished"></translation>
+        <translation>그룹 없음</translation>
     </message>
 </context>
 <context>
@@ -2796,84 +2798,84 @@
     <message>
         <location filename="../src/ui/views/realtimedisplay.cpp" line="+163"/>
         <source>Total Yield(Eac)</source>
-        <translation type="unfinished"></translation>
+        <translation>누적 발전량(Eac)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Total Yield</source>
-        <translation type="unfinished"></translation>
+        <translation>누적 발전량</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <source>Total Output Time</source>
-        <translation type="unfinished"></translation>
+        <translation>누적 출력 시간</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output power</source>
-        <translation type="unfinished"></translation>
+        <translation>출력 전력</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>출력 전압</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output current</source>
-        <translation type="unfinished"></translation>
+        <translation>출력 전류</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>출력 주파수</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <source>DC Power</source>
-        <translation type="unfinished"></translation>
+        <translation>DC 전력</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DC Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>DC 전압</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DC Current</source>
-        <translation type="unfinished"></translation>
+        <translation>DC 전류</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Total input energy</source>
-        <translation type="unfinished"></translation>
+        <translation>누적 입력 전력량</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output time today</source>
-        <translation type="unfinished"></translation>
+        <translation>금일 출력 시간</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Heatsink temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>방열판 온도</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>AC impedance</source>
-        <translation type="unfinished"></translation>
+        <translation>AC 임피던스</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Trip voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>트립 전압</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Trip frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>트립 주파수</translation>
     </message>
 </context>
 <context>
@@ -2881,153 +2883,153 @@
     <message>
         <location filename="../src/ui/views/realtimeview.ui" line="+11"/>
         <source>UP</source>
-        <translation type="unfinished"></translation>
+        <translation>위로</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>아래로</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Add Group</source>
-        <translation type="unfinished"></translation>
+        <translation>그룹 추가</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Del Inverter</source>
-        <translation type="unfinished"></translation>
+        <translation>인버터 삭제</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Del Group</source>
-        <translation type="unfinished"></translation>
+        <translation>그룹 삭제</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>정보</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Gropu name:</source>
-        <translation type="unfinished"></translation>
+        <translation>그룹 이름:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Device type:</source>
-        <translation type="unfinished"></translation>
+        <translation>장치 유형:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Device S/N:</source>
-        <translation type="unfinished"></translation>
+        <translation>장치 일련번호:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Devie address:</source>
-        <translation type="unfinished"></translation>
+        <translation>장치 주소:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>DSP1 version:</source>
-        <translation type="unfinished"></translation>
+        <translation>DSP1 버전:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>DSP2 version:</source>
-        <translation type="unfinished"></translation>
+        <translation>DSP2 버전:</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Real time display</source>
-        <translation type="unfinished"></translation>
+        <translation>실시간 표시</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Parameter Name</source>
-        <translation type="unfinished"></translation>
+        <translation>파라미터 이름</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>값</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Status code:</source>
-        <translation type="unfinished"></translation>
+        <translation>상태 코드:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Error Code 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>오류 코드 1:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Error Code 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>오류 코드 2:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Error Code 3:</source>
-        <translation type="unfinished"></translation>
+        <translation>오류 코드 3:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Error Code 4:</source>
-        <translation type="unfinished"></translation>
+        <translation>오류 코드 4:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Parameter configuration for devices</source>
-        <translation type="unfinished"></translation>
+        <translation>장치 파라미터 설정</translation>
     </message>
     <message>
         <location filename="../src/ui/views/realtimeview.cpp" line="+152"/>
         <source>add Group</source>
-        <translation type="unfinished"></translation>
+        <translation>그룹 추가</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Group name:</source>
-        <translation type="unfinished"></translation>
+        <translation>그룹 이름:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Lumora Data Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumora Data Manager</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>This group name existed!</source>
-        <translation type="unfinished"></translation>
+        <translation>이미 있는 그룹 이름입니다!</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Add fail!</source>
-        <translation type="unfinished"></translation>
+        <translation>추가에 실패했습니다!</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+18"/>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>확인</translation>
     </message>
     <message>
         <location line="-18"/>
         <source>Delete this group and all children?</source>
-        <translation type="unfinished"></translation>
+        <translation>이 그룹과 그 안의 모든 항목을 삭제하시겠습니까?</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Inverter</source>
-        <translation type="unfinished"></translation>
+        <translation>인버터</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Delete this inverter?</source>
-        <translation type="unfinished"></translation>
+        <translation>이 인버터를 삭제하시겠습니까?</translation>
     </message>
 </context>
 <context>
