@@ -1365,23 +1365,23 @@
     <message>
         <location filename="../src/monitor/mailsettings.cpp" line="+54"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>적용</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please input all fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>모든 항목을 입력하십시오.</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+10"/>
         <source>Fail</source>
-        <translation type="unfinished"></translation>
+        <translation>실패</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>성공</translation>
     </message>
 </context>
 <context>
@@ -1389,55 +1389,55 @@
     <message>
         <location filename="../src/monitor/mailtester.cpp" line="+22"/>
         <source>Please waiting...</source>
-        <translation type="unfinished"></translation>
+        <translation>잠시 기다려 주십시오...</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+11"/>
         <location line="+4"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>오류</translation>
     </message>
     <message>
         <location line="-14"/>
         <location line="+10"/>
         <source>Some fields is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>일부 항목이 올바르지 않습니다.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Please type at least one recipient.</source>
-        <translation type="unfinished"></translation>
+        <translation>받는 사람을 한 명 이상 입력하십시오.</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Test Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>연결 테스트</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Test success</source>
-        <translation type="unfinished"></translation>
+        <translation>테스트 성공</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Test fail</source>
-        <translation type="unfinished"></translation>
+        <translation>테스트 실패</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Send Test Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>테스트 메일 보내기</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Send success.</source>
-        <translation type="unfinished"></translation>
+        <translation>메일을 보냈습니다.</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Send failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>메일을 보내지 못했습니다.</translation>
     </message>
 </context>
 <context>
@@ -1489,22 +1489,22 @@
     <message>
         <location filename="../src/device/monitortables.cpp" line="+115"/>
         <source>Sensor 1</source>
-        <translation type="unfinished"></translation>
+        <translation>센서 1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sensor 2</source>
-        <translation type="unfinished"></translation>
+        <translation>센서 2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sensor 3</source>
-        <translation type="unfinished"></translation>
+        <translation>센서 3</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sensor 4</source>
-        <translation type="unfinished"></translation>
+        <translation>센서 4</translation>
     </message>
 </context>
 <context>
@@ -1647,22 +1647,22 @@
     <message>
         <location filename="../src/ui/dialogs/qabout.cpp" line="+17"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>버전 %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&lt;b&gt;Supported inverters:&lt;/b&gt; the Lumora families %1, among them the models %2; up to four Modbus RTU sensors on the same line.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;지원 인버터:&lt;/b&gt; Lumora %1 제품군이며, %2 모델이 여기에 포함됩니다. 같은 선로에 Modbus RTU 센서를 최대 4대까지 연결할 수 있습니다.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&lt;b&gt;Built with:&lt;/b&gt; Qt %1, Qwt %2, SQLite %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;사용 라이브러리:&lt;/b&gt; Qt %1, Qwt %2, SQLite %3.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&lt;b&gt;Icons:&lt;/b&gt; Silk icon set by Mark James, &lt;a href=&quot;http://www.famfamfam.com/lab/icons/silk/&quot;&gt;famfamfam.com&lt;/a&gt;, licensed under the &lt;a href=&quot;https://creativecommons.org/licenses/by/2.5/&quot;&gt;Creative Commons Attribution 2.5&lt;/a&gt; licence (Debian package famfamfam-silk). Flag icons by Mark James, &lt;a href=&quot;http://www.famfamfam.com/lab/icons/flags/&quot;&gt;famfamfam.com&lt;/a&gt; (Debian package famfamfam-flag-png).</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;아이콘:&lt;/b&gt; Mark James의 Silk 아이콘 세트, &lt;a href=&quot;http://www.famfamfam.com/lab/icons/silk/&quot;&gt;famfamfam.com&lt;/a&gt;, &lt;a href=&quot;https://creativecommons.org/licenses/by/2.5/&quot;&gt;크리에이티브 커먼즈 저작자표시 2.5 (Creative Commons Attribution 2.5)&lt;/a&gt; 라이선스 적용 (Debian 패키지 famfamfam-silk). 국기 아이콘: Mark James, &lt;a href=&quot;http://www.famfamfam.com/lab/icons/flags/&quot;&gt;famfamfam.com&lt;/a&gt; (Debian 패키지 famfamfam-flag-png).</translation>
     </message>
 </context>
 <context>
@@ -1670,12 +1670,12 @@
     <message>
         <location filename="../src/ui/dialogs/qabout.ui" line="+6"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>프로그램 정보</translation>
     </message>
     <message>
         <location line="+75"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>확인</translation>
     </message>
 </context>
 <context>
@@ -1683,28 +1683,28 @@
     <message>
         <location filename="../src/ui/dialogs/qbackgrounddlg.cpp" line="+115"/>
         <source>Select Image File</source>
-        <translation type="unfinished"></translation>
+        <translation>이미지 파일 선택</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Image Files (*.png *.jpg *.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>이미지 파일 (*.png *.jpg *.bmp)</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+4"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>경고</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>This file name exists already.</source>
-        <translation type="unfinished"></translation>
+        <translation>같은 이름의 파일이 이미 있습니다.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Can not copy the image file.</source>
-        <translation type="unfinished"></translation>
+        <translation>이미지 파일을 복사할 수 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -1712,42 +1712,42 @@
     <message>
         <location filename="../src/ui/dialogs/qbackgrounddlg.ui" line="+6"/>
         <source>Background Graphics</source>
-        <translation type="unfinished"></translation>
+        <translation>배경 이미지</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Graphics List</source>
-        <translation type="unfinished"></translation>
+        <translation>이미지 목록</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Add external image</source>
-        <translation type="unfinished"></translation>
+        <translation>외부 이미지 추가</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>삭제</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Clear Background</source>
-        <translation type="unfinished"></translation>
+        <translation>배경 지우기</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>확인</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>적용</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>취소</translation>
     </message>
 </context>
 <context>
@@ -1755,12 +1755,12 @@
     <message>
         <location filename="../src/monitor/qburnsearch.cpp" line="+69"/>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>확인</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Auto change the duplicate Inverter ID?</source>
-        <translation type="unfinished"></translation>
+        <translation>중복된 인버터 ID를 자동으로 변경하시겠습니까?</translation>
     </message>
 </context>
 <context>
@@ -1768,27 +1768,27 @@
     <message>
         <location filename="../src/ui/dialogs/qconfigwizard.cpp" line="+113"/>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>찾을 수 없음</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No inverters found</source>
-        <translation type="unfinished"></translation>
+        <translation>인버터를 찾지 못했습니다</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>오류</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>This COM port is not available</source>
-        <translation type="unfinished"></translation>
+        <translation>이 COM 포트를 사용할 수 없습니다</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>%1 inverters found.</source>
-        <translation type="unfinished"></translation>
+        <translation>인버터 %1대를 찾았습니다.</translation>
     </message>
 </context>
 <context>
@@ -1796,87 +1796,87 @@
     <message>
         <location filename="../src/ui/dialogs/qconfigwizard.ui" line="+14"/>
         <source>Configuration Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>설정 마법사</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>소개</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Welcome to use the configuration wizard. This wizard will help you to set up the Lumora Data Manager.</source>
-        <translation type="unfinished"></translation>
+        <translation>설정 마법사를 시작합니다. 이 마법사가 Lumora Data Manager 설정을 도와 드립니다.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Serial Port Settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>시리얼 포트 설정:</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>COM Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>COM 포트:</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>새로 고침</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Baudrate:</source>
-        <translation type="unfinished"></translation>
+        <translation>보드레이트:</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Search  for inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>인버터 검색</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>You can search inverters using the previous settings now.</source>
-        <translation type="unfinished"></translation>
+        <translation>이제 앞 단계의 설정으로 인버터를 검색할 수 있습니다.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Search for inverters:</source>
-        <translation type="unfinished"></translation>
+        <translation>인버터 검색:</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Search </source>
-        <translation type="unfinished"></translation>
+        <translation>검색 </translation>
     </message>
     <message>
         <location line="+38"/>
         <source>0 inverters found.</source>
-        <translation type="unfinished"></translation>
+        <translation>인버터 0대를 찾았습니다.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Auto search:</source>
-        <translation type="unfinished"></translation>
+        <translation>자동 검색:</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>분</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Congratulation!</source>
-        <translation type="unfinished"></translation>
+        <translation>축하합니다!</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>You have completed the wizard, you can start monitoring right now.</source>
-        <translation type="unfinished"></translation>
+        <translation>마법사를 완료했습니다. 지금 바로 모니터링을 시작할 수 있습니다.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Start monitoring now</source>
-        <translation type="unfinished"></translation>
+        <translation>지금 모니터링 시작</translation>
     </message>
 </context>
 <context>
@@ -1884,17 +1884,17 @@
     <message>
         <location filename="../src/ui/dialogs/qdiagnostics.ui" line="+17"/>
         <source>Direct Command</source>
-        <translation type="unfinished"></translation>
+        <translation>직접 명령</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>명령</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Slave Addr</source>
-        <translation type="unfinished"></translation>
+        <translation>슬레이브 주소</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -1904,55 +1904,55 @@
         <location line="+26"/>
         <location line="+19"/>
         <source>&gt;HH;_</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;HH;_</translation>
     </message>
     <message>
         <location line="-113"/>
         <location line="+71"/>
         <location line="+45"/>
         <source>01</source>
-        <translation type="unfinished"></translation>
+        <translation>01</translation>
     </message>
     <message>
         <location line="-106"/>
         <source>Function Code</source>
-        <translation type="unfinished"></translation>
+        <translation>기능 코드</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>03</source>
-        <translation type="unfinished"></translation>
+        <translation>03</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Data Address</source>
-        <translation type="unfinished"></translation>
+        <translation>데이터 주소</translation>
     </message>
     <message>
         <location line="+16"/>
         <location line="+45"/>
         <source>00</source>
-        <translation type="unfinished"></translation>
+        <translation>00</translation>
     </message>
     <message>
         <location line="-16"/>
         <source>Data Length</source>
-        <translation type="unfinished"></translation>
+        <translation>데이터 길이</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>보내기</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Output command:</source>
-        <translation type="unfinished"></translation>
+        <translation>송신 명령:</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Response message:</source>
-        <translation type="unfinished"></translation>
+        <translation>응답 메시지:</translation>
     </message>
 </context>
 <context>
@@ -1960,48 +1960,48 @@
     <message>
         <location filename="../src/ui/dialogs/qfontsettings.ui" line="+6"/>
         <source>Fonts and Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>글꼴 및 색상</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>제목:</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+34"/>
         <location line="+28"/>
         <source>font...</source>
-        <translation type="unfinished"></translation>
+        <translation>글꼴...</translation>
     </message>
     <message>
         <location line="-55"/>
         <location line="+34"/>
         <location line="+28"/>
         <source>color...</source>
-        <translation type="unfinished"></translation>
+        <translation>색상...</translation>
     </message>
     <message>
         <location line="-49"/>
         <location line="+28"/>
         <location line="+28"/>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>미리 보기</translation>
     </message>
     <message>
         <location line="-49"/>
         <source>Information:</source>
-        <translation type="unfinished"></translation>
+        <translation>정보:</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>Message:</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지:</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>확인</translation>
     </message>
 </context>
 <context>
@@ -2037,12 +2037,12 @@
     <message>
         <location filename="../src/ui/dialogs/qmainviewconfig.cpp" line="+147"/>
         <source>Start/Stop Record Time</source>
-        <translation type="unfinished"></translation>
+        <translation>기록 시작/종료 시각</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The Settings of start record time and stop record time is error!</source>
-        <translation type="unfinished"></translation>
+        <translation>기록 시작 시각과 기록 종료 시각 설정이 잘못되었습니다!</translation>
     </message>
 </context>
 <context>
@@ -2050,138 +2050,138 @@
     <message>
         <location filename="../src/ui/dialogs/qmainviewconfig.ui" line="+6"/>
         <source>Main View Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>메인 화면 설정</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Main View </source>
-        <translation type="unfinished"></translation>
+        <translation>메인 화면 </translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Save interval</source>
-        <translation type="unfinished"></translation>
+        <translation>저장 간격</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>분</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>CO2/kWh </source>
-        <translation type="unfinished"></translation>
+        <translation>CO2/kWh </translation>
     </message>
     <message>
         <location line="+23"/>
         <source>kg / kWh</source>
-        <translation type="unfinished"></translation>
+        <translation>kg / kWh</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>System record time</source>
-        <translation type="unfinished"></translation>
+        <translation>시스템 기록 시간</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>자동</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>수동</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Start record time:</source>
-        <translation type="unfinished"></translation>
+        <translation>기록 시작 시각:</translation>
     </message>
     <message>
         <location line="+17"/>
         <location line="+27"/>
         <source>o&apos;clock</source>
-        <translation type="unfinished"></translation>
+        <translation>시</translation>
     </message>
     <message>
         <location line="-17"/>
         <source>Stop record time:</source>
-        <translation type="unfinished"></translation>
+        <translation>기록 종료 시각:</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Earning Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>수익 설정</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Earning:</source>
-        <translation type="unfinished"></translation>
+        <translation>수익:</translation>
     </message>
     <message>
         <location line="+29"/>
         <source> / kWh</source>
-        <translation type="unfinished"></translation>
+        <translation> / kWh</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Message Display:</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 표시:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Title Display:</source>
-        <translation type="unfinished"></translation>
+        <translation>제목 표시:</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Advanced Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>고급 설정</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>모두 선택</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>모두 해제</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>기본값</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>&lt;b&gt;Arrangement: (press mouse to move)&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;배치 순서: (마우스를 누른 채 끌어서 이동)&lt;/b&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Click and Move</source>
-        <translation type="unfinished"></translation>
+        <translation>클릭하여 이동</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Default Sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>기본 순서</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>확인</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>취소</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>적용</translation>
     </message>
 </context>
 <context>
@@ -2207,12 +2207,12 @@
     <message>
         <location filename="../src/ui/dialogs/qpassword.cpp" line="+32"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>오류</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Password is wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>비밀번호가 올바르지 않습니다</translation>
     </message>
 </context>
 <context>
@@ -2220,17 +2220,17 @@
     <message>
         <location filename="../src/ui/dialogs/qpassword.ui" line="+14"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>비밀번호</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>확인</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>취소</translation>
     </message>
 </context>
 <context>
@@ -2238,7 +2238,7 @@
     <message>
         <location filename="../src/ui/qprogresswin.ui" line="+14"/>
         <source>Progressing...</source>
-        <translation type="unfinished"></translation>
+        <translation>처리 중...</translation>
     </message>
 </context>
 <context>
@@ -2246,58 +2246,58 @@
     <message>
         <location filename="../src/ui/dialogs/qsensorsettings.cpp" line="+112"/>
         <source>No response</source>
-        <translation type="unfinished"></translation>
+        <translation>응답 없음</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Register Value(HEX: Lo-Hi)</source>
-        <translation type="unfinished"></translation>
+        <translation>레지스터 값(HEX: Lo-Hi)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Register Value(HEX: Hi-Lo)</source>
-        <translation type="unfinished"></translation>
+        <translation>레지스터 값(HEX: Hi-Lo)</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Append CRC...</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC 추가...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Although Modbus protocol defines the CRC part of RTU to low byte first, High byte after, but some devices require Modbus RTU messages that appends CRC high byte first. If so, please check this to enable this kind of behavior.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modbus 프로토콜은 RTU 메시지의 CRC를 하위 바이트 먼저, 상위 바이트 나중 순서로 규정하지만, 일부 장치는 CRC 상위 바이트를 먼저 붙인 Modbus RTU 메시지를 요구합니다. 이러한 장치라면 이 항목을 선택하여 해당 방식을 사용하십시오.</translation>
     </message>
     <message>
         <location line="+16"/>
         <location line="+11"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>오류</translation>
     </message>
     <message>
         <location line="-10"/>
         <source>Please input the header field.</source>
-        <translation type="unfinished"></translation>
+        <translation>표시 이름 항목을 입력하십시오.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please input the unit field.</source>
-        <translation type="unfinished"></translation>
+        <translation>단위 항목을 입력하십시오.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Can not add new record.</source>
-        <translation type="unfinished"></translation>
+        <translation>새 레코드를 추가할 수 없습니다.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>정보</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Save OK</source>
-        <translation type="unfinished"></translation>
+        <translation>저장되었습니다</translation>
     </message>
 </context>
 <context>
@@ -2305,40 +2305,40 @@
     <message>
         <location filename="../src/ui/dialogs/qsensorsettings.ui" line="+14"/>
         <source>Sensor Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>센서 설정</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>설정</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Step 1: Query one register</source>
-        <translation type="unfinished"></translation>
+        <translation>1단계: 레지스터 하나 조회</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+209"/>
         <source>Slave address</source>
-        <translation type="unfinished"></translation>
+        <translation>슬레이브 주소</translation>
     </message>
     <message>
         <location line="-202"/>
         <location line="+209"/>
         <location line="+335"/>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>기능 코드</translation>
     </message>
     <message>
         <location line="-537"/>
         <source>Starting address</source>
-        <translation type="unfinished"></translation>
+        <translation>시작 주소</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Number of registers</source>
-        <translation type="unfinished"></translation>
+        <translation>레지스터 개수</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -2347,240 +2347,240 @@
         <location line="+23"/>
         <location line="+19"/>
         <source>&gt;HH;_</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;HH;_</translation>
     </message>
     <message>
         <location line="-98"/>
         <location line="+40"/>
         <location line="+42"/>
         <source>00</source>
-        <translation type="unfinished"></translation>
+        <translation>00</translation>
     </message>
     <message>
         <location line="-63"/>
         <source>03</source>
-        <translation type="unfinished"></translation>
+        <translation>03</translation>
     </message>
     <message>
         <location line="+40"/>
         <location line="+42"/>
         <source>01</source>
-        <translation type="unfinished"></translation>
+        <translation>01</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>조회</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>CRC high byte append first</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC 상위 바이트 먼저 추가</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Step 2: Response</source>
-        <translation type="unfinished"></translation>
+        <translation>2단계: 응답</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Byte Count</source>
-        <translation type="unfinished"></translation>
+        <translation>바이트 수</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Register Value(HEX: Hi-Lo)</source>
-        <translation type="unfinished"></translation>
+        <translation>레지스터 값(HEX: Hi-Lo)</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>Register value(DEC)</source>
-        <translation type="unfinished"></translation>
+        <translation>레지스터 값(DEC)</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Low byte first</source>
-        <translation type="unfinished"></translation>
+        <translation>하위 바이트 먼저</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Step 3: Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>3단계: 연산</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Register value</source>
-        <translation type="unfinished"></translation>
+        <translation>레지스터 값</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+271"/>
         <source>Operator</source>
-        <translation type="unfinished"></translation>
+        <translation>연산자</translation>
     </message>
     <message>
         <location line="-264"/>
         <location line="+269"/>
         <source>Factor</source>
-        <translation type="unfinished"></translation>
+        <translation>계수</translation>
     </message>
     <message>
         <location line="-262"/>
         <source>After operation(DEC)</source>
-        <translation type="unfinished"></translation>
+        <translation>연산 결과(DEC)</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>*</source>
-        <translation type="unfinished"></translation>
+        <translation>*</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>/</source>
-        <translation type="unfinished"></translation>
+        <translation>/</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>+</source>
-        <translation type="unfinished"></translation>
+        <translation>+</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Operate</source>
-        <translation type="unfinished"></translation>
+        <translation>연산</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Step 4: Save</source>
-        <translation type="unfinished"></translation>
+        <translation>4단계: 저장</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+187"/>
         <source>Header</source>
-        <translation type="unfinished"></translation>
+        <translation>표시 이름</translation>
     </message>
     <message>
         <location line="-177"/>
         <location line="+182"/>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>단위</translation>
     </message>
     <message>
         <location line="-171"/>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>W/m2</source>
-        <translation type="unfinished"></translation>
+        <translation>W/m2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>℉</source>
-        <translation type="unfinished"></translation>
+        <translation>℉</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>kW</source>
-        <translation type="unfinished"></translation>
+        <translation>kW</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>kWh</source>
-        <translation type="unfinished"></translation>
+        <translation>kWh</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>°</source>
-        <translation type="unfinished"></translation>
+        <translation>°</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>m/s</source>
-        <translation type="unfinished"></translation>
+        <translation>m/s</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>mA</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>V</source>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>저장</translation>
     </message>
     <message>
         <location line="+31"/>
         <location line="+110"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>닫기</translation>
     </message>
     <message>
         <location line="-97"/>
         <source>View all</source>
-        <translation type="unfinished"></translation>
+        <translation>전체 보기</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Slave</source>
-        <translation type="unfinished"></translation>
+        <translation>슬레이브</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Start Hi</source>
-        <translation type="unfinished"></translation>
+        <translation>시작 Hi</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Start Lo</source>
-        <translation type="unfinished"></translation>
+        <translation>시작 Lo</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Regs Hi</source>
-        <translation type="unfinished"></translation>
+        <translation>레지스터 수 Hi</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Regs Lo</source>
-        <translation type="unfinished"></translation>
+        <translation>레지스터 수 Lo</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>삭제</translation>
     </message>
 </context>
 <context>
@@ -2588,42 +2588,42 @@
     <message>
         <location filename="../src/ui/dialogs/qviewsize.ui" line="+21"/>
         <source>View Size Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>표시 크기 설정</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>제목:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>    pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>    픽셀</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>정보</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Expanding</source>
-        <translation type="unfinished"></translation>
+        <translation>자동 확장</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Message:</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>   pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>   픽셀</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>기본값</translation>
     </message>
 </context>
 <context>
@@ -2631,17 +2631,17 @@
     <message>
         <location filename="../src/ui/dialogs/qalarmconfig.cpp" line="+136"/>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>N/A</translation>
     </message>
     <message>
         <location line="+85"/>
         <source>Add recipient</source>
-        <translation type="unfinished"></translation>
+        <translation>받는 사람 추가</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Email address:</source>
-        <translation type="unfinished"></translation>
+        <translation>이메일 주소:</translation>
     </message>
 </context>
 <context>
@@ -2649,148 +2649,148 @@
     <message>
         <location filename="../src/ui/dialogs/qalarmconfig.ui" line="+6"/>
         <source>Alarm Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>알람 설정</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Mail Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>메일 설정</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Mail account</source>
-        <translation type="unfinished"></translation>
+        <translation>메일 계정</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>계정:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>비밀번호:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Mail server (IP address):</source>
-        <translation type="unfinished"></translation>
+        <translation>메일 서버 (IP 주소):</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>192.168.1.10</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.10</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>포트:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Sender:</source>
-        <translation type="unfinished"></translation>
+        <translation>보내는 사람:</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+6"/>
         <source>Recipients</source>
-        <translation type="unfinished"></translation>
+        <translation>받는 사람</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>추가...</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>삭제</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Test Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>연결 테스트</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Send Test Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>테스트 메일 보내기</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>적용</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Error Codes</source>
-        <translation type="unfinished"></translation>
+        <translation>오류 코드</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Inverter type:</source>
-        <translation type="unfinished"></translation>
+        <translation>인버터 유형:</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Error code:</source>
-        <translation type="unfinished"></translation>
+        <translation>오류 코드:</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Error Code 1</source>
-        <translation type="unfinished"></translation>
+        <translation>오류 코드 1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error Code 2</source>
-        <translation type="unfinished"></translation>
+        <translation>오류 코드 2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error Code 3</source>
-        <translation type="unfinished"></translation>
+        <translation>오류 코드 3</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error Code 4</source>
-        <translation type="unfinished"></translation>
+        <translation>오류 코드 4</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Send an alarm mail for these errors</source>
-        <translation type="unfinished"></translation>
+        <translation>다음 오류가 발생하면 알람 메일 보내기</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>모두 선택</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>모두 해제</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>이벤트</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Inverter states</source>
-        <translation type="unfinished"></translation>
+        <translation>인버터 상태</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Inverter states (M83)</source>
-        <translation type="unfinished"></translation>
+        <translation>인버터 상태 (M83)</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>닫기</translation>
     </message>
 </context>
 <context>
@@ -3038,17 +3038,17 @@
         <location filename="../src/ui/dialogs/searchinverterfrm.cpp" line="+72"/>
         <location line="+70"/>
         <source>%1 inverters found.</source>
-        <translation type="unfinished"></translation>
+        <translation>인버터 %1대를 찾았습니다.</translation>
     </message>
     <message>
         <location line="-48"/>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>찾을 수 없음</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No inverters found</source>
-        <translation type="unfinished"></translation>
+        <translation>인버터를 찾지 못했습니다</translation>
     </message>
 </context>
 <context>
@@ -3056,57 +3056,57 @@
     <message>
         <location filename="../src/ui/dialogs/searchinverterfrm.ui" line="+14"/>
         <source>Search Inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>인버터 검색</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Search for Inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>인버터 검색</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>0 inverters found.</source>
-        <translation type="unfinished"></translation>
+        <translation>인버터 0대를 찾았습니다.</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Automatically search for inverters:</source>
-        <translation type="unfinished"></translation>
+        <translation>인버터 자동 검색:</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>분</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>검색</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>중지</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>detail...</source>
-        <translation type="unfinished"></translation>
+        <translation>자세히...</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>닫기</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Addr</source>
-        <translation type="unfinished"></translation>
+        <translation>주소</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>일련번호</translation>
     </message>
 </context>
 <context>
