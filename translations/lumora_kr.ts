@@ -524,138 +524,138 @@
         <location filename="../src/device/errortables.cpp" line="+20"/>
         <location line="+140"/>
         <source>No AC voltage is detected on the grid side</source>
-        <translation type="unfinished"></translation>
+        <translation>계통 측 AC 전압 미검출</translation>
     </message>
     <message>
         <location line="-139"/>
         <location line="+70"/>
         <source>The AC voltage of mains utility is over the upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>계통 AC 전압 상한 초과</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The AC voltage of mains utility is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>계통 AC 전압 하한 미만</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The frequency of AC voltage of the utility is over the upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>계통 주파수 상한 초과</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>The frequence of AC voltage of the utility is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>계통 주파수 하한 미만</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>The AC impedance of the grid is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>계통 임피던스 범위 이탈</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The rate of change of the AC grid impedance is higher than setting value</source>
-        <translation type="unfinished"></translation>
+        <translation>계통 임피던스 변화율이 설정값보다 높음</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Islanding is detected</source>
-        <translation type="unfinished"></translation>
+        <translation>단독운전 검출</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>The drastic change of the leakage current has been detected</source>
-        <translation type="unfinished"></translation>
+        <translation>누설전류 급변 검출</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The leakage current has exceeded a safe operating limit</source>
-        <translation type="unfinished"></translation>
+        <translation>누설전류가 안전 운전 한계를 초과함</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>Over DC current injected into the AC grid is detected</source>
-        <translation type="unfinished"></translation>
+        <translation>AC 계통으로의 직류 유입 과다 검출</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Over current on the AC side</source>
-        <translation type="unfinished"></translation>
+        <translation>AC 측 과전류</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The internal temperature of the inverter exceeded the safe operating limit</source>
-        <translation type="unfinished"></translation>
+        <translation>인버터 내부 온도가 안전 운전 한계를 초과함</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>The DC  voltage of PV array is over the upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>PV 어레이 DC 전압 상한 초과</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The DC  voltage of PV array is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>PV 어레이 DC 전압 하한 미만</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The insulation resistance between PV array and the ground is below the safe operating limit</source>
-        <translation type="unfinished"></translation>
+        <translation>PV 어레이와 접지 간 절연저항이 안전 운전 한계 미만</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+70"/>
         <source>Internal DC bus voltage is over the upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>내부 DC 버스 전압 상한 초과</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Internal DC bus voltage is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>내부 DC 버스 전압 하한 미만</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>Inverter temperature too low</source>
-        <translation type="unfinished"></translation>
+        <translation>인버터 저온</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <location line="+2"/>
         <source>Bridge Relay test failed(L)</source>
-        <translation type="unfinished"></translation>
+        <translation>브리지 릴레이 테스트 실패(L)</translation>
     </message>
     <message>
         <location line="-71"/>
         <location line="+70"/>
         <location line="+2"/>
         <source>Bridge Relay test failed(N)</source>
-        <translation type="unfinished"></translation>
+        <translation>브리지 릴레이 테스트 실패(N)</translation>
     </message>
     <message>
         <location line="-71"/>
         <source>Network Relay test failed(L)</source>
-        <translation type="unfinished"></translation>
+        <translation>계통 연계 릴레이 테스트 실패(L)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Network Relay test failed(N)</source>
-        <translation type="unfinished"></translation>
+        <translation>계통 연계 릴레이 테스트 실패(N)</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>Internal communication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>내부 통신 실패</translation>
     </message>
     <message>
         <location line="-69"/>
@@ -679,7 +679,7 @@
         <location line="+1"/>
         <location line="+1"/>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>N/A</translation>
     </message>
     <message>
         <location line="-178"/>
@@ -689,520 +689,520 @@
         <location line="+1"/>
         <location line="+17"/>
         <source>Debug</source>
-        <translation type="unfinished"></translation>
+        <translation>디버그</translation>
     </message>
     <message>
         <location line="-85"/>
         <location line="+70"/>
         <source>External communication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>외부 통신 실패</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>EEPROM failed</source>
-        <translation type="unfinished"></translation>
+        <translation>EEPROM 고장</translation>
     </message>
     <message>
         <location line="-68"/>
         <source>L-N miswired</source>
-        <translation type="unfinished"></translation>
+        <translation>L-N 오결선</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>The injection DC current exceeded the standard value</source>
-        <translation type="unfinished"></translation>
+        <translation>직류 유입 전류가 기준값을 초과함</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>The leakage current measurement selftest failed</source>
-        <translation type="unfinished"></translation>
+        <translation>누설전류 측정 자가진단 실패</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The leakage current measurement function failed</source>
-        <translation type="unfinished"></translation>
+        <translation>누설전류 측정 기능 고장</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The insulation resistance measurement selftest failed</source>
-        <translation type="unfinished"></translation>
+        <translation>절연저항 측정 자가진단 실패</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>Offset check for grid monitoring failed</source>
-        <translation type="unfinished"></translation>
+        <translation>계통 감시 회로 오프셋 점검 실패</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The internal temperature sensor failed</source>
-        <translation type="unfinished"></translation>
+        <translation>내부 온도 센서 고장</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>Autotest fail</source>
-        <translation type="unfinished"></translation>
+        <translation>자동 테스트 실패</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delta CPU error, Fac, Vac, Idc, Zac, If, Riso</source>
-        <translation type="unfinished"></translation>
+        <translation>CPU 간 측정값 불일치, Fac, Vac, Idc, Zac, If, Riso</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>Debug(GridNA in wait mode)</source>
-        <translation type="unfinished"></translation>
+        <translation>디버그(대기 모드 중 계통 없음)</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Debug(Grid out of range in wait mode)</source>
-        <translation type="unfinished"></translation>
+        <translation>디버그(대기 모드 중 계통 범위 이탈)</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>No output current</source>
-        <translation type="unfinished"></translation>
+        <translation>출력 전류 없음</translation>
     </message>
     <message>
         <location line="-68"/>
         <location line="+70"/>
         <source>Over current of input current IpvA</source>
-        <translation type="unfinished"></translation>
+        <translation>입력 전류 IpvA 과전류</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>Over current of input current IpvB</source>
-        <translation type="unfinished"></translation>
+        <translation>입력 전류 IpvB 과전류</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Over current of input current IpvC</source>
-        <translation type="unfinished"></translation>
+        <translation>입력 전류 IpvC 과전류</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+70"/>
         <source>AC grid impedance out of range, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>계통 임피던스 범위 이탈(지속)</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>The rate of change of aC grid impedance out of range, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>계통 임피던스 변화율 범위 이탈(지속)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The drastic change of leakage current has been detected, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>누설전류 급변 검출(지속)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The leakage current has exceeded a safe operationg limit, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>누설전류 안전 운전 한계 초과(지속)</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+70"/>
         <source>AC over current, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>AC 과전류(지속)</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <location line="+69"/>
         <source>Relay test failed, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>릴레이 테스트 실패(지속)</translation>
     </message>
     <message>
         <location line="-138"/>
         <location line="+70"/>
         <source>Memory self test failed</source>
-        <translation type="unfinished"></translation>
+        <translation>메모리 자가진단 실패</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Calibrate value is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>보정값 범위 이탈</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Self test error(EEPROM data loss)</source>
-        <translation type="unfinished"></translation>
+        <translation>자가진단 오류(EEPROM 데이터 손실)</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The firmware version error</source>
-        <translation type="unfinished"></translation>
+        <translation>펌웨어 버전 오류</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Internal measurement comparison error or defective hardware</source>
-        <translation type="unfinished"></translation>
+        <translation>내부 측정값 비교 오류 또는 하드웨어 결함</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Internal watchdog function triggered</source>
-        <translation type="unfinished"></translation>
+        <translation>내부 워치독 기능 작동</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The system failed</source>
-        <translation type="unfinished"></translation>
+        <translation>시스템 고장</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>SPI test failed</source>
-        <translation type="unfinished"></translation>
+        <translation>SPI 테스트 실패</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <location line="+66"/>
         <source>Calibration data is lost</source>
-        <translation type="unfinished"></translation>
+        <translation>보정 데이터 손실</translation>
     </message>
     <message>
         <location line="-132"/>
         <source>No  AC voltage is detected on the grid side</source>
-        <translation type="unfinished"></translation>
+        <translation>계통 측 AC 전압 미검출</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The frequency of AC voltage of the utility is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>계통 주파수 하한 미만</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Auto test failed</source>
-        <translation type="unfinished"></translation>
+        <translation>자동 테스트 실패</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The internal temperature of the inverter is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>인버터 내부 온도 하한 미만</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The DC voltage of PV array is over the upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>PV 어레이 DC 전압 상한 초과</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The DC voltage of PV array is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>PV 어레이 DC 전압 하한 미만</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DC/DC HW Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>DC/DC 하드웨어 고장</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>GFDI fault</source>
-        <translation type="unfinished"></translation>
+        <translation>GFDI 고장</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+29"/>
         <source>Ibuck over current</source>
-        <translation type="unfinished"></translation>
+        <translation>Ibuck 과전류</translation>
     </message>
     <message>
         <location line="-28"/>
         <source>MOV AC side fault</source>
-        <translation type="unfinished"></translation>
+        <translation>AC 측 MOV 고장</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MOV DC side fault</source>
-        <translation type="unfinished"></translation>
+        <translation>DC 측 MOV 고장</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>FAN blocking</source>
-        <translation type="unfinished"></translation>
+        <translation>팬 잠김</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Vrms of L1-N out of maximum value</source>
-        <translation type="unfinished"></translation>
+        <translation>L1-N Vrms 최댓값 초과</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Vrms of L1-N out of minimum value</source>
-        <translation type="unfinished"></translation>
+        <translation>L1-N Vrms 최솟값 미만</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vrms of L2-N out of maximum value</source>
-        <translation type="unfinished"></translation>
+        <translation>L2-N Vrms 최댓값 초과</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver fault</source>
-        <translation type="unfinished"></translation>
+        <translation>드라이버 회로 고장</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Vrms of L2-N out of minimum value</source>
-        <translation type="unfinished"></translation>
+        <translation>L2-N Vrms 최솟값 미만</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delta CPU error Fac, Vac, Idc, Zac, If, Riso</source>
-        <translation type="unfinished"></translation>
+        <translation>CPU 간 측정값 불일치 Fac, Vac, Idc, Zac, If, Riso</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Input limit by Ibuck(average or peak</source>
-        <translation type="unfinished"></translation>
+        <translation>Ibuck에 의한 입력 제한(평균 또는 피크)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Buck not work, Vdcbus not enough</source>
-        <translation type="unfinished"></translation>
+        <translation>Buck 동작 안 함, Vdcbus 부족</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The rate of change of the AC grid impedance out of range, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>계통 임피던스 변화율 범위 이탈(지속)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver fault, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>드라이버 회로 고장(지속)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DC/DC H/W Failure, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>DC/DC 하드웨어 고장(지속)</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The AC voltage of utility grid is over the upper limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>계통 AC 전압이 상한을 초과했습니다.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The AC voltage of utility grid is under the lower limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>계통 AC 전압이 하한 미만입니다.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The frequency of AC voltage of the utility is over the upper limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>계통 주파수가 상한을 초과했습니다.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The frequency of AC voltage of the utility is under the lower limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>계통 주파수가 하한 미만입니다.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>One/Two phase disconnection.</source>
-        <translation type="unfinished"></translation>
+        <translation>1상 또는 2상이 단선되었습니다.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>L2, L3 reversed phase sequence.</source>
-        <translation type="unfinished"></translation>
+        <translation>L2, L3 상순이 반대입니다.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Islanding is detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>단독운전이 검출되었습니다.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The drastic change of the leakage current has been detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>누설전류 급변이 검출되었습니다.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The leakage current has exceeded a safe operating limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>누설전류가 안전 운전 한계를 초과했습니다.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Over DC current injected into the AC grid is detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>AC 계통으로의 직류 유입 과다가 검출되었습니다.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Over current on the grid side.</source>
-        <translation type="unfinished"></translation>
+        <translation>계통 측 과전류가 발생했습니다.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The AC current is over the upper limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>AC 전류가 상한을 초과했습니다.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The insulation resistance between PV array and the ground is below the safe operating limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>PV 어레이와 접지 간 절연저항이 안전 운전 한계 미만입니다.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The DC voltage of PV array is over the upper limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>PV 어레이 DC 전압이 상한을 초과했습니다.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Over current on the DC side.</source>
-        <translation type="unfinished"></translation>
+        <translation>DC 측 과전류가 발생했습니다.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Over power on the DC side.</source>
-        <translation type="unfinished"></translation>
+        <translation>DC 측 과전력이 발생했습니다.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal DC bus voltage is over the upper limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>내부 DC 버스 전압이 상한을 초과했습니다.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal DC bus voltage is below the lower limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>내부 DC 버스 전압이 하한 미만입니다.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The internal temperature of the inverter exceeded the safe operating limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>인버터 내부 온도가 안전 운전 한계를 초과했습니다.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal measurement comparison error or defective hardware.</source>
-        <translation type="unfinished"></translation>
+        <translation>내부 측정값 비교 오류 또는 하드웨어 결함입니다.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+38"/>
         <source>The system is failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>시스템 고장입니다.</translation>
     </message>
     <message>
         <location line="-37"/>
         <source>Auto test is failed</source>
-        <translation type="unfinished"></translation>
+        <translation>자동 테스트 실패</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The internal temperature of the inverter below the safe operating limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>인버터 내부 온도가 안전 운전 한계 미만입니다.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The output relay is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>출력 릴레이가 닫히지 않습니다(개방 고장).</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The output relay is short.</source>
-        <translation type="unfinished"></translation>
+        <translation>출력 릴레이가 열리지 않습니다(단락 고장).</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+17"/>
         <source>The leakage current measurement device is failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>누설전류 측정 장치 고장입니다.</translation>
     </message>
     <message>
         <location line="-16"/>
         <source>Input current sensor is failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>입력 전류 센서 고장입니다.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output current sensor is failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>출력 전류 센서 고장입니다.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+16"/>
         <source>The DC injection current monitoring function failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>직류 유입 전류 감시 기능 고장입니다.</translation>
     </message>
     <message>
         <location line="-15"/>
         <source>Internal communication is failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>내부 통신에 실패했습니다.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>EEPROM test failed. *waring message</source>
-        <translation type="unfinished"></translation>
+        <translation>EEPROM 테스트에 실패했습니다. *경고 메시지</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>The fan is lock.  *waring message</source>
-        <translation type="unfinished"></translation>
+        <translation>팬이 잠겼습니다. *경고 메시지</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>External communication failed  *waring message</source>
-        <translation type="unfinished"></translation>
+        <translation>외부 통신 실패 *경고 메시지</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal reference voltage failed, +1.5VA,+1.5VB.</source>
-        <translation type="unfinished"></translation>
+        <translation>내부 기준 전압 고장, +1.5VA, +1.5VB.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Internal reference voltage failed, +1.5VA,+1.5VB</source>
-        <translation type="unfinished"></translation>
+        <translation>내부 기준 전압 고장, +1.5VA, +1.5VB</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The DC/DC converter is failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>DC/DC 컨버터 고장입니다.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Hall sensor failed</source>
-        <translation type="unfinished"></translation>
+        <translation>홀 센서 고장</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>EEPROM test failed</source>
-        <translation type="unfinished"></translation>
+        <translation>EEPROM 테스트 실패</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The firmware version is not correct</source>
-        <translation type="unfinished"></translation>
+        <translation>펌웨어 버전이 올바르지 않음</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal measurement comparison error or defective hardware, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>내부 측정값 비교 오류 또는 하드웨어 결함(지속)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The mismatch of hardware MODEL setting and CPU setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>하드웨어 MODEL 설정과 CPU 설정이 일치하지 않습니다.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal communication test failed</source>
-        <translation type="unfinished"></translation>
+        <translation>내부 통신 테스트 실패</translation>
     </message>
 </context>
 <context>
@@ -3143,116 +3143,116 @@
         <location filename="../src/device/statetables.cpp" line="+18"/>
         <location line="+15"/>
         <source>LCD Initialize mode</source>
-        <translation type="unfinished"></translation>
+        <translation>LCD 초기화 모드</translation>
     </message>
     <message>
         <location line="-14"/>
         <source>Utility frequency detect mode</source>
-        <translation type="unfinished"></translation>
+        <translation>계통 주파수 검출 모드</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Renew mode</source>
-        <translation type="unfinished"></translation>
+        <translation>갱신 모드</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wait mode</source>
-        <translation type="unfinished"></translation>
+        <translation>대기 모드</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Monitoring mode</source>
-        <translation type="unfinished"></translation>
+        <translation>모니터링 모드</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output mode</source>
-        <translation type="unfinished"></translation>
+        <translation>출력 모드</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+17"/>
         <source>Fault mode</source>
-        <translation type="unfinished"></translation>
+        <translation>고장 모드</translation>
     </message>
     <message>
         <location line="-16"/>
         <source>IDLE mode</source>
-        <translation type="unfinished"></translation>
+        <translation>유휴 모드</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+17"/>
         <source>Default mode</source>
-        <translation type="unfinished"></translation>
+        <translation>기본 모드</translation>
     </message>
     <message>
         <location line="-16"/>
         <location line="+17"/>
         <source>Stop mode</source>
-        <translation type="unfinished"></translation>
+        <translation>정지 모드</translation>
     </message>
     <message>
         <location line="-16"/>
         <location line="+18"/>
         <source>Calibrate mode</source>
-        <translation type="unfinished"></translation>
+        <translation>보정 모드</translation>
     </message>
     <message>
         <location line="-14"/>
         <source>Program Initialize mode</source>
-        <translation type="unfinished"></translation>
+        <translation>프로그램 초기화 모드</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Check Riso</source>
-        <translation type="unfinished"></translation>
+        <translation>Riso 점검</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Low Illumination mode</source>
-        <translation type="unfinished"></translation>
+        <translation>저일사 모드</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Auto Test mode</source>
-        <translation type="unfinished"></translation>
+        <translation>자동 테스트 모드</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>점검 중</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Count Down mode</source>
-        <translation type="unfinished"></translation>
+        <translation>카운트다운 모드</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Check Relay mode</source>
-        <translation type="unfinished"></translation>
+        <translation>릴레이 점검 모드</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Grid/MPP mode</source>
-        <translation type="unfinished"></translation>
+        <translation>계통/MPP 모드</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Idle mode</source>
-        <translation type="unfinished"></translation>
+        <translation>유휴 모드</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Upgrade Flash mode</source>
-        <translation type="unfinished"></translation>
+        <translation>플래시 업그레이드 모드</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Setting Parameter mode</source>
-        <translation type="unfinished"></translation>
+        <translation>파라미터 설정 모드</translation>
     </message>
 </context>
 </TS>
