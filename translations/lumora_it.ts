@@ -6,42 +6,42 @@
     <message>
         <location filename="../src/ui/cmain.cpp" line="+138"/>
         <source>Active: %1  </source>
-        <translation type="unfinished"></translation>
+        <translation>Attivi: %1  </translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Please complete COM port settings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Completare prima le impostazioni della porta COM.</translation>
     </message>
     <message>
         <location line="+277"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No data</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun dato</translation>
     </message>
     <message>
         <location line="+157"/>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Confirm to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Uscire dal programma?</translation>
     </message>
     <message>
         <location filename="../src/ui/windowparts.cpp" line="+65"/>
         <source>Not ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Non pronto</translation>
     </message>
 </context>
 <context>
@@ -49,227 +49,227 @@
     <message>
         <location filename="../src/ui/cmain.ui" line="+17"/>
         <source>Lumora Data Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumora Data Manager</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Views</source>
-        <translation type="unfinished"></translation>
+        <translation>Viste</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Main</source>
-        <translation type="unfinished"></translation>
+        <translation>Principale</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>Monitoring state</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato del monitoraggio</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Not ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Non pronto</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>Real time data</source>
-        <translation type="unfinished"></translation>
+        <translation>Dati in tempo reale</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Key parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Parametri principali</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Graphical analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Analisi grafica</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Event list</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco eventi</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Data logging</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrazione dati</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra dei menu</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&amp;Monitoring</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Monitoraggio</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visualizza</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&amp;Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configurazione</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lingua</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fi&amp;nestra</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guida</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Tool bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra degli strumenti</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Language bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra delle lingue</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stampa</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Export Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta &amp;immagine</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Export &amp;Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta &amp;dati</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Start Monitoring</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avvia monitoraggio</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Stop &amp;Monitoring</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Interrompi monitoraggio</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;COM port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta &amp;COM</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Search Inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ricerca inverter</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Allarme</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Background Graphics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Immagini di sfondo</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Main View Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione &amp;vista principale</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Main View Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione vista principale</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Sensor Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni &amp;sensori</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Configuration &amp;Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Procedura guidata di configurazione</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Fonts and Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Caratteri e c&amp;olori</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Main</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Principale</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Real time data</source>
-        <translation type="unfinished"></translation>
+        <translation>Dati in &amp;tempo reale</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Key parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Para&amp;metri principali</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Graphical analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analisi grafica</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Event list</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elenco eventi</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Data logging</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Registrazione dati</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>List View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista elenco</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Group View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista a gruppi</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>User manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuale utente</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni su...</translation>
     </message>
 </context>
 <context>
@@ -277,37 +277,37 @@
     <message>
         <location filename="../src/ui/dialogs/comportfrm.ui" line="+14"/>
         <source>Serial Port Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni porta seriale</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiorna</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Baudrate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità (baud):</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Direct command</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando diretto</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -315,96 +315,98 @@
     <message>
         <location filename="../src/ui/views/chartview.ui" line="+22"/>
         <source>Inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverter</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+48"/>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Anno</translation>
     </message>
     <message>
         <location line="-36"/>
         <source>Range of date</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallo di date</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Base on</source>
-        <translation type="unfinished"></translation>
+        <translation>In base a</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mese</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <location filename="../src/ui/views/chartview.cpp" line="+118"/>
         <location line="+9"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>Date range error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallo di date non valido.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Click some one inverter first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare prima un inverter.</translation>
     </message>
     <message>
         <location line="+44"/>
         <source>AC Power
 %1 ~ %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza CA
+%1 ~ %2
+</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>--&gt; Power(W)</source>
-        <translation type="unfinished"></translation>
+        <translation>--&gt; Potenza (W)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--&gt; Month</source>
-        <translation type="unfinished"></translation>
+        <translation>--&gt; Mese</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--&gt; Day</source>
-        <translation type="unfinished"></translation>
+        <translation>--&gt; Giorno</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--&gt; Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>--&gt; Ora</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Please query data first</source>
-        <translation type="unfinished"></translation>
+        <translation>Eseguire prima una ricerca dei dati.</translation>
     </message>
 </context>
 <context>
@@ -412,22 +414,22 @@
     <message>
         <location filename="../src/ui/views/csvfile.cpp" line="+13"/>
         <source>Save *.csv File</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva file *.csv</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Excel (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel (*.csv)</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Export OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportazione completata.</translation>
     </message>
 </context>
 <context>
@@ -435,52 +437,52 @@
     <message>
         <location filename="../src/ui/views/dashboardfields.cpp" line="+13"/>
         <source>Total Yield</source>
-        <translation type="unfinished"></translation>
+        <translation>Produzione totale</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Efficiency</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendimento</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Earning</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricavo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Co2 Reduction</source>
-        <translation type="unfinished"></translation>
+        <translation>CO2 evitata</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DC Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza CC</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>AC Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza CA</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DC Avg. Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza media CC</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>AC Avg. Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza media CA</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Power Generation</source>
-        <translation type="unfinished"></translation>
+        <translation>Produzione giornaliera</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Sensor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensore %1</translation>
     </message>
 </context>
 <context>
@@ -488,32 +490,32 @@
     <message>
         <location filename="../src/ui/views/datalogview.ui" line="+11"/>
         <source>SN_Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>SN/Nome:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Month:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mese:</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anno:</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <location filename="../src/ui/views/datalogview.cpp" line="+66"/>
         <source>info</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No data found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun dato trovato.</translation>
     </message>
 </context>
 <context>
@@ -522,138 +524,138 @@
         <location filename="../src/device/errortables.cpp" line="+20"/>
         <location line="+140"/>
         <source>No AC voltage is detected on the grid side</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna tensione CA rilevata sul lato rete</translation>
     </message>
     <message>
         <location line="-139"/>
         <location line="+70"/>
         <source>The AC voltage of mains utility is over the upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>La tensione CA della rete elettrica supera il limite superiore</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The AC voltage of mains utility is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>La tensione CA della rete elettrica è sotto il limite inferiore</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The frequency of AC voltage of the utility is over the upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>La frequenza della rete elettrica supera il limite superiore</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>The frequence of AC voltage of the utility is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>La frequenza della rete elettrica è sotto il limite inferiore</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>The AC impedance of the grid is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;impedenza di rete è fuori dall&apos;intervallo ammesso</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The rate of change of the AC grid impedance is higher than setting value</source>
-        <translation type="unfinished"></translation>
+        <translation>La variazione dell&apos;impedenza di rete supera il valore impostato</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Islanding is detected</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilevato funzionamento in isola</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>The drastic change of the leakage current has been detected</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilevata una variazione brusca della corrente di dispersione</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The leakage current has exceeded a safe operating limit</source>
-        <translation type="unfinished"></translation>
+        <translation>La corrente di dispersione ha superato il limite di funzionamento sicuro</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>Over DC current injected into the AC grid is detected</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilevata un&apos;immissione eccessiva di CC nella rete elettrica</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Over current on the AC side</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovracorrente sul lato CA</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The internal temperature of the inverter exceeded the safe operating limit</source>
-        <translation type="unfinished"></translation>
+        <translation>La temperatura interna dell&apos;inverter ha superato il limite di funzionamento sicuro</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>The DC  voltage of PV array is over the upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>La tensione CC del generatore FV supera il limite superiore</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The DC  voltage of PV array is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>La tensione CC del generatore FV è sotto il limite inferiore</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The insulation resistance between PV array and the ground is below the safe operating limit</source>
-        <translation type="unfinished"></translation>
+        <translation>La resistenza di isolamento tra generatore FV e terra è sotto il limite di funzionamento sicuro</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+70"/>
         <source>Internal DC bus voltage is over the upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>La tensione del bus CC interno supera il limite superiore</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Internal DC bus voltage is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>La tensione del bus CC interno è sotto il limite inferiore</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>Inverter temperature too low</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura dell&apos;inverter troppo bassa</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <location line="+2"/>
         <source>Bridge Relay test failed(L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Test del relè del ponte non riuscito (L)</translation>
     </message>
     <message>
         <location line="-71"/>
         <location line="+70"/>
         <location line="+2"/>
         <source>Bridge Relay test failed(N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Test del relè del ponte non riuscito (N)</translation>
     </message>
     <message>
         <location line="-71"/>
         <source>Network Relay test failed(L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Test del relè di rete non riuscito (L)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Network Relay test failed(N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Test del relè di rete non riuscito (N)</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>Internal communication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di comunicazione interna</translation>
     </message>
     <message>
         <location line="-69"/>
@@ -677,7 +679,7 @@
         <location line="+1"/>
         <location line="+1"/>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>N/D</translation>
     </message>
     <message>
         <location line="-178"/>
@@ -687,520 +689,520 @@
         <location line="+1"/>
         <location line="+17"/>
         <source>Debug</source>
-        <translation type="unfinished"></translation>
+        <translation>Debug</translation>
     </message>
     <message>
         <location line="-85"/>
         <location line="+70"/>
         <source>External communication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di comunicazione esterna</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>EEPROM failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto EEPROM</translation>
     </message>
     <message>
         <location line="-68"/>
         <source>L-N miswired</source>
-        <translation type="unfinished"></translation>
+        <translation>Cablaggio L-N errato</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>The injection DC current exceeded the standard value</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;immissione di CC ha superato il valore ammesso dalla norma</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>The leakage current measurement selftest failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Autotest della misura della corrente di dispersione non riuscito</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The leakage current measurement function failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto della funzione di misura della corrente di dispersione</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The insulation resistance measurement selftest failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Autotest della misura della resistenza di isolamento non riuscito</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>Offset check for grid monitoring failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllo dell&apos;offset del monitoraggio di rete non riuscito</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The internal temperature sensor failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto del sensore di temperatura interno</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>Autotest fail</source>
-        <translation type="unfinished"></translation>
+        <translation>Autotest non riuscito</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delta CPU error, Fac, Vac, Idc, Zac, If, Riso</source>
-        <translation type="unfinished"></translation>
+        <translation>Discordanza tra le CPU, Fac, Vac, Idc, Zac, If, Riso</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+70"/>
         <source>Debug(GridNA in wait mode)</source>
-        <translation type="unfinished"></translation>
+        <translation>Debug (rete assente in modalità attesa)</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Debug(Grid out of range in wait mode)</source>
-        <translation type="unfinished"></translation>
+        <translation>Debug (rete fuori limiti in modalità attesa)</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>No output current</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna corrente in uscita</translation>
     </message>
     <message>
         <location line="-68"/>
         <location line="+70"/>
         <source>Over current of input current IpvA</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovracorrente in ingresso IpvA</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>Over current of input current IpvB</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovracorrente in ingresso IpvB</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Over current of input current IpvC</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovracorrente in ingresso IpvC</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+70"/>
         <source>AC grid impedance out of range, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>Impedenza di rete fuori dall&apos;intervallo ammesso, in modo persistente</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>The rate of change of aC grid impedance out of range, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>Variazione dell&apos;impedenza di rete fuori dall&apos;intervallo ammesso, in modo persistente</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The drastic change of leakage current has been detected, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>Variazione brusca della corrente di dispersione rilevata in modo persistente</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The leakage current has exceeded a safe operationg limit, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>La corrente di dispersione ha superato il limite di funzionamento sicuro, in modo persistente</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+70"/>
         <source>AC over current, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovracorrente CA, in modo persistente</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <location line="+69"/>
         <source>Relay test failed, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>Test dei relè non riuscito, in modo persistente</translation>
     </message>
     <message>
         <location line="-138"/>
         <location line="+70"/>
         <source>Memory self test failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Autotest della memoria non riuscito</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Calibrate value is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore di calibrazione fuori dall&apos;intervallo ammesso</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Self test error(EEPROM data loss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di autotest (perdita dei dati EEPROM)</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The firmware version error</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione del firmware errata</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Internal measurement comparison error or defective hardware</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore nel confronto delle misure interne o hardware difettoso</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>Internal watchdog function triggered</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervento del watchdog interno</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>The system failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto del sistema</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <source>SPI test failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Test SPI non riuscito</translation>
     </message>
     <message>
         <location line="-69"/>
         <location line="+70"/>
         <location line="+66"/>
         <source>Calibration data is lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Dati di calibrazione persi</translation>
     </message>
     <message>
         <location line="-132"/>
         <source>No  AC voltage is detected on the grid side</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna tensione CA rilevata sul lato rete</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The frequency of AC voltage of the utility is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>La frequenza della rete elettrica è sotto il limite inferiore</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Auto test failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Autotest non riuscito</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The internal temperature of the inverter is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>La temperatura interna dell&apos;inverter è sotto il limite inferiore</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The DC voltage of PV array is over the upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>La tensione CC del generatore FV supera il limite superiore</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The DC voltage of PV array is under the lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>La tensione CC del generatore FV è sotto il limite inferiore</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DC/DC HW Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto hardware CC/CC</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>GFDI fault</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto GFDI</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+29"/>
         <source>Ibuck over current</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovracorrente Ibuck</translation>
     </message>
     <message>
         <location line="-28"/>
         <source>MOV AC side fault</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto MOV lato CA</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MOV DC side fault</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto MOV lato CC</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>FAN blocking</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventola bloccata</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Vrms of L1-N out of maximum value</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrms L1-N oltre il valore massimo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Vrms of L1-N out of minimum value</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrms L1-N sotto il valore minimo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vrms of L2-N out of maximum value</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrms L2-N oltre il valore massimo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver fault</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto del driver</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Vrms of L2-N out of minimum value</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrms L2-N sotto il valore minimo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delta CPU error Fac, Vac, Idc, Zac, If, Riso</source>
-        <translation type="unfinished"></translation>
+        <translation>Discordanza tra le CPU, Fac, Vac, Idc, Zac, If, Riso</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Input limit by Ibuck(average or peak</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresso limitato da Ibuck (valore medio o di picco)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Buck not work, Vdcbus not enough</source>
-        <translation type="unfinished"></translation>
+        <translation>Buck non funzionante, Vdcbus insufficiente</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The rate of change of the AC grid impedance out of range, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>Variazione dell&apos;impedenza di rete fuori dall&apos;intervallo ammesso, in modo persistente</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver fault, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto del driver, in modo persistente</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DC/DC H/W Failure, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto hardware CC/CC, in modo persistente</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The AC voltage of utility grid is over the upper limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tensione CA della rete elettrica supera il limite superiore.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The AC voltage of utility grid is under the lower limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tensione CA della rete elettrica è sotto il limite inferiore.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The frequency of AC voltage of the utility is over the upper limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>La frequenza della rete elettrica supera il limite superiore.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The frequency of AC voltage of the utility is under the lower limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>La frequenza della rete elettrica è sotto il limite inferiore.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>One/Two phase disconnection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una o due fasi scollegate.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>L2, L3 reversed phase sequence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sequenza delle fasi L2, L3 invertita.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Islanding is detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilevato funzionamento in isola.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The drastic change of the leakage current has been detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilevata una variazione brusca della corrente di dispersione.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The leakage current has exceeded a safe operating limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>La corrente di dispersione ha superato il limite di funzionamento sicuro.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Over DC current injected into the AC grid is detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilevata un&apos;immissione eccessiva di CC nella rete elettrica.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Over current on the grid side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovracorrente sul lato rete.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The AC current is over the upper limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>La corrente CA supera il limite superiore.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The insulation resistance between PV array and the ground is below the safe operating limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>La resistenza di isolamento tra generatore FV e terra è sotto il limite di funzionamento sicuro.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The DC voltage of PV array is over the upper limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tensione CC del generatore FV supera il limite superiore.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Over current on the DC side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovracorrente sul lato CC.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Over power on the DC side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza eccessiva sul lato CC.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal DC bus voltage is over the upper limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tensione del bus CC interno supera il limite superiore.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal DC bus voltage is below the lower limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tensione del bus CC interno è sotto il limite inferiore.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The internal temperature of the inverter exceeded the safe operating limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>La temperatura interna dell&apos;inverter ha superato il limite di funzionamento sicuro.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal measurement comparison error or defective hardware.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore nel confronto delle misure interne o hardware difettoso.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+38"/>
         <source>The system is failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto del sistema.</translation>
     </message>
     <message>
         <location line="-37"/>
         <source>Auto test is failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Autotest non riuscito</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The internal temperature of the inverter below the safe operating limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>La temperatura interna dell&apos;inverter è sotto il limite di funzionamento sicuro.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The output relay is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il relè di uscita è aperto.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The output relay is short.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il relè di uscita è in cortocircuito.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+17"/>
         <source>The leakage current measurement device is failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto del dispositivo di misura della corrente di dispersione.</translation>
     </message>
     <message>
         <location line="-16"/>
         <source>Input current sensor is failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto del sensore della corrente di ingresso.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output current sensor is failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto del sensore della corrente di uscita.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+16"/>
         <source>The DC injection current monitoring function failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto della funzione di monitoraggio dell&apos;immissione di CC.</translation>
     </message>
     <message>
         <location line="-15"/>
         <source>Internal communication is failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di comunicazione interna.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>EEPROM test failed. *waring message</source>
-        <translation type="unfinished"></translation>
+        <translation>Test EEPROM non riuscito. *messaggio di avviso</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>The fan is lock.  *waring message</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventola bloccata.  *messaggio di avviso</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>External communication failed  *waring message</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di comunicazione esterna  *messaggio di avviso</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal reference voltage failed, +1.5VA,+1.5VB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto della tensione di riferimento interna, +1.5VA,+1.5VB.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Internal reference voltage failed, +1.5VA,+1.5VB</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto della tensione di riferimento interna, +1.5VA,+1.5VB</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The DC/DC converter is failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto del convertitore CC/CC.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Hall sensor failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto del sensore Hall</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>EEPROM test failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Test EEPROM non riuscito</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The firmware version is not correct</source>
-        <translation type="unfinished"></translation>
+        <translation>La versione del firmware non è corretta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal measurement comparison error or defective hardware, continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore nel confronto delle misure interne o hardware difettoso, in modo persistente</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The mismatch of hardware MODEL setting and CPU setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;impostazione MODEL dell&apos;hardware non corrisponde a quella della CPU.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal communication test failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Test della comunicazione interna non riuscito</translation>
     </message>
 </context>
 <context>
@@ -1208,72 +1210,72 @@
     <message>
         <location filename="../src/ui/views/eventlistview.ui" line="+11"/>
         <source>SN_Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>SN/Nome:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anno:</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Month:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mese:</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Date / Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Data / ora</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error_Code_1</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice errore 1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error_Code_2</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice errore 2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error_Code_3</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice errore 3</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error_Code_4</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice errore 4</translation>
     </message>
     <message>
         <location filename="../src/ui/views/eventlistview.cpp" line="+94"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No error events happened!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun evento di errore registrato.</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Error Code %1-&gt; </source>
-        <translation type="unfinished"></translation>
+        <translation>Codice errore %1-&gt; </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>State code-&gt; </source>
-        <translation type="unfinished"></translation>
+        <translation>Codice di stato-&gt; </translation>
     </message>
 </context>
 <context>
@@ -1281,12 +1283,12 @@
     <message>
         <location filename="../src/ui/views/keyparametersview.ui" line="+11"/>
         <source>Columns:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne:</translation>
     </message>
     <message>
         <location line="+44"/>
         <source>Inverter</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverter</translation>
     </message>
 </context>
 <context>
@@ -1294,7 +1296,7 @@
     <message>
         <location filename="../src/ui/languagedialog.cpp" line="+14"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
 </context>
 <context>
@@ -1302,17 +1304,17 @@
     <message>
         <location filename="../src/ui/languagemenus.cpp" line="+48"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>Language change</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio lingua</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The language changes will take effect when you restart the application.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nuova lingua sarà attiva al prossimo avvio dell&apos;applicazione.</translation>
     </message>
 </context>
 <context>
@@ -1320,42 +1322,42 @@
     <message>
         <location filename="../src/base/languages.cpp" line="+10"/>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglese</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiano</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Traditional Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinese tradizionale</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spagnolo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Francese</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Tedesco</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Simplified Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinese semplificato</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Coreano</translation>
     </message>
 </context>
 <context>
@@ -1363,23 +1365,23 @@
     <message>
         <location filename="../src/monitor/mailsettings.cpp" line="+54"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please input all fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilare tutti i campi.</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+10"/>
         <source>Fail</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare le impostazioni.</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni salvate.</translation>
     </message>
 </context>
 <context>
@@ -1387,55 +1389,55 @@
     <message>
         <location filename="../src/monitor/mailtester.cpp" line="+22"/>
         <source>Please waiting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendere...</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+11"/>
         <location line="+4"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <location line="-14"/>
         <location line="+10"/>
         <source>Some fields is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcuni campi non sono validi.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Please type at least one recipient.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire almeno un destinatario.</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Test Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Test della connessione</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Test success</source>
-        <translation type="unfinished"></translation>
+        <translation>Test riuscito</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Test fail</source>
-        <translation type="unfinished"></translation>
+        <translation>Test non riuscito</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Send Test Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia e-mail di prova</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Send success.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invio riuscito.</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Send failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invio non riuscito.</translation>
     </message>
 </context>
 <context>
@@ -1443,43 +1445,43 @@
     <message>
         <location filename="../src/ui/monitorcontrol.cpp" line="+58"/>
         <source>Communication Testing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Test della comunicazione...</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The last monitoring has not ended yet. Please try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il monitoraggio precedente non è ancora terminato. Riprovare tra qualche istante.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Starting monitoring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio del monitoraggio...</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Stopping monitoring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Arresto del monitoraggio...</translation>
     </message>
     <message>
         <location line="+89"/>
         <source>Not ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Non pronto</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Ready for monitoring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto per il monitoraggio...</translation>
     </message>
     <message>
         <location line="+3"/>
         <location filename="../src/ui/tour/wizardshots.cpp" line="+87"/>
         <source>Monitoring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitoraggio in corso...</translation>
     </message>
 </context>
 <context>
@@ -1487,22 +1489,22 @@
     <message>
         <location filename="../src/device/monitortables.cpp" line="+115"/>
         <source>Sensor 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensore 1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sensor 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensore 2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sensor 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensore 3</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sensor 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensore 4</translation>
     </message>
 </context>
 <context>
@@ -1511,17 +1513,17 @@
         <location filename="../src/monitor/monitoringsession.cpp" line="+61"/>
         <location line="+10"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>COM%1 is not available!</source>
-        <translation type="unfinished"></translation>
+        <translation>COM%1 non è disponibile.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Communication fail! Please check out your COM Port settings, then search inverters again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di comunicazione. Verificare le impostazioni della porta COM, quindi ripetere la ricerca degli inverter.</translation>
     </message>
 </context>
 <context>
@@ -1529,37 +1531,37 @@
     <message>
         <location filename="../src/ui/pageoutput.cpp" line="+16"/>
         <source>Print Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa documento</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva file</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Images (*.bmp *.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagini (*.bmp *.jpg)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Save OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvataggio completato.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Can not save image file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il file immagine.</translation>
     </message>
 </context>
 <context>
@@ -1567,17 +1569,17 @@
     <message>
         <location filename="../src/device/paramtables.cpp" line="+266"/>
         <source>Language (LCD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua (LCD)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Allarme</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>N/D</translation>
     </message>
 </context>
 <context>
@@ -1585,59 +1587,59 @@
     <message>
         <location filename="../src/ui/views/parameterview.ui" line="+28"/>
         <source>Parameter Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome parametro</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Input new value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo valore:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallo:</translation>
     </message>
     <message>
         <location filename="../src/ui/views/parameterview.cpp" line="+132"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>The value is not valid!</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore non è valido.</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Setting parameter, please waiting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazione del parametro in corso, attendere...</translation>
     </message>
     <message>
         <location line="+15"/>
         <location line="+34"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso</translation>
     </message>
     <message>
         <location line="-34"/>
         <location line="+34"/>
         <source>Save fail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvataggio non riuscito.</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>continue to monitoring, please waiting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripresa del monitoraggio, attendere...</translation>
     </message>
 </context>
 <context>
@@ -1645,22 +1647,22 @@
     <message>
         <location filename="../src/ui/dialogs/qabout.cpp" line="+17"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&lt;b&gt;Supported inverters:&lt;/b&gt; the Lumora families %1, among them the models %2; up to four Modbus RTU sensors on the same line.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Inverter supportati:&lt;/b&gt; le famiglie Lumora %1, tra cui i modelli %2; fino a quattro sensori Modbus RTU sulla stessa linea.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&lt;b&gt;Built with:&lt;/b&gt; Qt %1, Qwt %2, SQLite %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Realizzato con:&lt;/b&gt; Qt %1, Qwt %2, SQLite %3.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&lt;b&gt;Icons:&lt;/b&gt; Silk icon set by Mark James, &lt;a href=&quot;http://www.famfamfam.com/lab/icons/silk/&quot;&gt;famfamfam.com&lt;/a&gt;, licensed under the &lt;a href=&quot;https://creativecommons.org/licenses/by/2.5/&quot;&gt;Creative Commons Attribution 2.5&lt;/a&gt; licence (Debian package famfamfam-silk). Flag icons by Mark James, &lt;a href=&quot;http://www.famfamfam.com/lab/icons/flags/&quot;&gt;famfamfam.com&lt;/a&gt; (Debian package famfamfam-flag-png).</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Icone:&lt;/b&gt; set di icone Silk di Mark James, &lt;a href=&quot;http://www.famfamfam.com/lab/icons/silk/&quot;&gt;famfamfam.com&lt;/a&gt;, distribuito con licenza &lt;a href=&quot;https://creativecommons.org/licenses/by/2.5/&quot;&gt;Creative Commons Attribution 2.5&lt;/a&gt; (pacchetto Debian famfamfam-silk). Icone delle bandiere di Mark James, &lt;a href=&quot;http://www.famfamfam.com/lab/icons/flags/&quot;&gt;famfamfam.com&lt;/a&gt; (pacchetto Debian famfamfam-flag-png).</translation>
     </message>
 </context>
 <context>
@@ -1668,12 +1670,12 @@
     <message>
         <location filename="../src/ui/dialogs/qabout.ui" line="+6"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <location line="+75"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1681,28 +1683,28 @@
     <message>
         <location filename="../src/ui/dialogs/qbackgrounddlg.cpp" line="+115"/>
         <source>Select Image File</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona file immagine</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Image Files (*.png *.jpg *.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>File immagine (*.png *.jpg *.bmp)</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+4"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>This file name exists already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esiste già un file con questo nome.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Can not copy the image file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile copiare il file immagine.</translation>
     </message>
 </context>
 <context>
@@ -1710,42 +1712,42 @@
     <message>
         <location filename="../src/ui/dialogs/qbackgrounddlg.ui" line="+6"/>
         <source>Background Graphics</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagini di sfondo</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Graphics List</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco immagini</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Add external image</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi immagine esterna</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Clear Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi sfondo</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -1753,12 +1755,12 @@
     <message>
         <location filename="../src/monitor/qburnsearch.cpp" line="+69"/>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Auto change the duplicate Inverter ID?</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificare automaticamente l&apos;ID duplicato dell&apos;inverter?</translation>
     </message>
 </context>
 <context>
@@ -1766,27 +1768,27 @@
     <message>
         <location filename="../src/ui/dialogs/qconfigwizard.cpp" line="+113"/>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun risultato</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No inverters found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun inverter trovato</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>This COM port is not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa porta COM non è disponibile</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>%1 inverters found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverter trovati: %1.</translation>
     </message>
 </context>
 <context>
@@ -1794,87 +1796,87 @@
     <message>
         <location filename="../src/ui/dialogs/qconfigwizard.ui" line="+14"/>
         <source>Configuration Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Procedura guidata di configurazione</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzione</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Welcome to use the configuration wizard. This wizard will help you to set up the Lumora Data Manager.</source>
-        <translation type="unfinished"></translation>
+        <translation>Benvenuti nella procedura guidata di configurazione, che vi aiuterà a configurare Lumora Data Manager.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Serial Port Settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni porta seriale:</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>COM Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta COM:</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiorna</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Baudrate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità (baud):</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Search  for inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca inverter</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>You can search inverters using the previous settings now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora è possibile cercare gli inverter con le impostazioni della pagina precedente.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Search for inverters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca inverter:</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Search </source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca </translation>
     </message>
     <message>
         <location line="+38"/>
         <source>0 inverters found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverter trovati: 0.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Auto search:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca automatica:</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minuti</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Congratulation!</source>
-        <translation type="unfinished"></translation>
+        <translation>Congratulazioni!</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>You have completed the wizard, you can start monitoring right now.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configurazione guidata è completata: è possibile avviare subito il monitoraggio.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Start monitoring now</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia subito il monitoraggio</translation>
     </message>
 </context>
 <context>
@@ -1882,17 +1884,17 @@
     <message>
         <location filename="../src/ui/dialogs/qdiagnostics.ui" line="+17"/>
         <source>Direct Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando diretto</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Slave Addr</source>
-        <translation type="unfinished"></translation>
+        <translation>Indir. slave</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -1902,55 +1904,55 @@
         <location line="+26"/>
         <location line="+19"/>
         <source>&gt;HH;_</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;HH;_</translation>
     </message>
     <message>
         <location line="-113"/>
         <location line="+71"/>
         <location line="+45"/>
         <source>01</source>
-        <translation type="unfinished"></translation>
+        <translation>01</translation>
     </message>
     <message>
         <location line="-106"/>
         <source>Function Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice funzione</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>03</source>
-        <translation type="unfinished"></translation>
+        <translation>03</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Data Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo dati</translation>
     </message>
     <message>
         <location line="+16"/>
         <location line="+45"/>
         <source>00</source>
-        <translation type="unfinished"></translation>
+        <translation>00</translation>
     </message>
     <message>
         <location line="-16"/>
         <source>Data Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunghezza dati</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Output command:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando inviato:</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Response message:</source>
-        <translation type="unfinished"></translation>
+        <translation>Messaggio di risposta:</translation>
     </message>
 </context>
 <context>
@@ -1958,48 +1960,48 @@
     <message>
         <location filename="../src/ui/dialogs/qfontsettings.ui" line="+6"/>
         <source>Fonts and Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Caratteri e colori</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo:</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+34"/>
         <location line="+28"/>
         <source>font...</source>
-        <translation type="unfinished"></translation>
+        <translation>carattere...</translation>
     </message>
     <message>
         <location line="-55"/>
         <location line="+34"/>
         <location line="+28"/>
         <source>color...</source>
-        <translation type="unfinished"></translation>
+        <translation>colore...</translation>
     </message>
     <message>
         <location line="-49"/>
         <location line="+28"/>
         <location line="+28"/>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Esempio</translation>
     </message>
     <message>
         <location line="-49"/>
         <source>Information:</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni:</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>Message:</source>
-        <translation type="unfinished"></translation>
+        <translation>Messaggio:</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -2007,27 +2009,27 @@
     <message>
         <location filename="../src/ui/views/qlogdata.cpp" line="+171"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Data/ora</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>SN_Name</source>
-        <translation type="unfinished"></translation>
+        <translation>SN/Nome</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Err%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Err%1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>N/D</translation>
     </message>
 </context>
 <context>
@@ -2035,12 +2037,12 @@
     <message>
         <location filename="../src/ui/dialogs/qmainviewconfig.cpp" line="+147"/>
         <source>Start/Stop Record Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora di inizio/fine registrazione</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The Settings of start record time and stop record time is error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le ore di inizio e di fine registrazione non sono valide.</translation>
     </message>
 </context>
 <context>
@@ -2048,138 +2050,138 @@
     <message>
         <location filename="../src/ui/dialogs/qmainviewconfig.ui" line="+6"/>
         <source>Main View Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione vista principale</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Main View </source>
-        <translation type="unfinished"></translation>
+        <translation>Vista principale </translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Save interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallo di salvataggio</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minuti</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>CO2/kWh </source>
-        <translation type="unfinished"></translation>
+        <translation>CO2/kWh </translation>
     </message>
     <message>
         <location line="+23"/>
         <source>kg / kWh</source>
-        <translation type="unfinished"></translation>
+        <translation>kg / kWh</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>System record time</source>
-        <translation type="unfinished"></translation>
+        <translation>Orario di registrazione</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatico</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuale</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Start record time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio registrazione:</translation>
     </message>
     <message>
         <location line="+17"/>
         <location line="+27"/>
         <source>o&apos;clock</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <location line="-17"/>
         <source>Stop record time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine registrazione:</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Earning Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni ricavo</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Earning:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricavo:</translation>
     </message>
     <message>
         <location line="+29"/>
         <source> / kWh</source>
-        <translation type="unfinished"></translation>
+        <translation> / kWh</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Message Display:</source>
-        <translation type="unfinished"></translation>
+        <translation>Messaggio visualizzato:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Title Display:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo visualizzato:</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Advanced Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni avanzate</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona tutto</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseleziona tutto</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predefinito</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>&lt;b&gt;Arrangement: (press mouse to move)&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Disposizione: (tenere premuto il mouse per spostare)&lt;/b&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Click and Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare clic e trascinare</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Default Sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordine predefinito</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica</translation>
     </message>
 </context>
 <context>
@@ -2187,17 +2189,17 @@
     <message>
         <location filename="../src/ui/views/qmytreewidget.cpp" line="+28"/>
         <source>Inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>You can use &apos;Drag and Drop&apos; to move inverter to the group.</source>
-        <translation type="unfinished"></translation>
+        <translation>È possibile trascinare un inverter su un gruppo per spostarlo.</translation>
     </message>
     <message>
         <location line="+89"/>
         <source>UnGrouped</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza gruppo</translation>
     </message>
 </context>
 <context>
@@ -2205,12 +2207,12 @@
     <message>
         <location filename="../src/ui/dialogs/qpassword.cpp" line="+32"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Password is wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>Password errata</translation>
     </message>
 </context>
 <context>
@@ -2218,17 +2220,17 @@
     <message>
         <location filename="../src/ui/dialogs/qpassword.ui" line="+14"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Password</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -2236,7 +2238,7 @@
     <message>
         <location filename="../src/ui/qprogresswin.ui" line="+14"/>
         <source>Progressing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Operazione in corso...</translation>
     </message>
 </context>
 <context>
@@ -2244,58 +2246,58 @@
     <message>
         <location filename="../src/ui/dialogs/qsensorsettings.cpp" line="+112"/>
         <source>No response</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna risposta</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Register Value(HEX: Lo-Hi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore registro (HEX: Lo-Hi)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Register Value(HEX: Hi-Lo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore registro (HEX: Hi-Lo)</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Append CRC...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordine dei byte del CRC</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Although Modbus protocol defines the CRC part of RTU to low byte first, High byte after, but some devices require Modbus RTU messages that appends CRC high byte first. If so, please check this to enable this kind of behavior.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il protocollo Modbus RTU prevede che il CRC sia trasmesso con il byte basso per primo e il byte alto dopo, ma alcuni dispositivi richiedono messaggi Modbus RTU con il byte alto del CRC per primo. In tal caso, selezionare questa opzione.</translation>
     </message>
     <message>
         <location line="+16"/>
         <location line="+11"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <location line="-10"/>
         <source>Please input the header field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilare il campo Intestazione.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please input the unit field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilare il campo Unità.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Can not add new record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aggiungere il nuovo record.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Save OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvataggio completato</translation>
     </message>
 </context>
 <context>
@@ -2303,40 +2305,40 @@
     <message>
         <location filename="../src/ui/dialogs/qsensorsettings.ui" line="+14"/>
         <source>Sensor Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni sensori</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Step 1: Query one register</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo 1: lettura di un registro</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+209"/>
         <source>Slave address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo slave</translation>
     </message>
     <message>
         <location line="-202"/>
         <location line="+209"/>
         <location line="+335"/>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Funzione</translation>
     </message>
     <message>
         <location line="-537"/>
         <source>Starting address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo iniziale</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Number of registers</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di registri</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -2345,240 +2347,240 @@
         <location line="+23"/>
         <location line="+19"/>
         <source>&gt;HH;_</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;HH;_</translation>
     </message>
     <message>
         <location line="-98"/>
         <location line="+40"/>
         <location line="+42"/>
         <source>00</source>
-        <translation type="unfinished"></translation>
+        <translation>00</translation>
     </message>
     <message>
         <location line="-63"/>
         <source>03</source>
-        <translation type="unfinished"></translation>
+        <translation>03</translation>
     </message>
     <message>
         <location line="+40"/>
         <location line="+42"/>
         <source>01</source>
-        <translation type="unfinished"></translation>
+        <translation>01</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggi</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>CRC high byte append first</source>
-        <translation type="unfinished"></translation>
+        <translation>Byte alto del CRC per primo</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Step 2: Response</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo 2: risposta</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Byte Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di byte</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Register Value(HEX: Hi-Lo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore registro (HEX: Hi-Lo)</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>Register value(DEC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore registro (DEC)</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Low byte first</source>
-        <translation type="unfinished"></translation>
+        <translation>Byte basso per primo</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Step 3: Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo 3: calcolo</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Register value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore registro</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+271"/>
         <source>Operator</source>
-        <translation type="unfinished"></translation>
+        <translation>Operatore</translation>
     </message>
     <message>
         <location line="-264"/>
         <location line="+269"/>
         <source>Factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Fattore</translation>
     </message>
     <message>
         <location line="-262"/>
         <source>After operation(DEC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Risultato (DEC)</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>*</source>
-        <translation type="unfinished"></translation>
+        <translation>*</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>/</source>
-        <translation type="unfinished"></translation>
+        <translation>/</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>+</source>
-        <translation type="unfinished"></translation>
+        <translation>+</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Operate</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcola</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Step 4: Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo 4: salvataggio</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+187"/>
         <source>Header</source>
-        <translation type="unfinished"></translation>
+        <translation>Intestazione</translation>
     </message>
     <message>
         <location line="-177"/>
         <location line="+182"/>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unità</translation>
     </message>
     <message>
         <location line="-171"/>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>W/m2</source>
-        <translation type="unfinished"></translation>
+        <translation>W/m2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>℉</source>
-        <translation type="unfinished"></translation>
+        <translation>℉</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>kW</source>
-        <translation type="unfinished"></translation>
+        <translation>kW</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>kWh</source>
-        <translation type="unfinished"></translation>
+        <translation>kWh</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>°</source>
-        <translation type="unfinished"></translation>
+        <translation>°</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>m/s</source>
-        <translation type="unfinished"></translation>
+        <translation>m/s</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>mA</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>V</source>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <location line="+31"/>
         <location line="+110"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <location line="-97"/>
         <source>View all</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra tutti</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Slave</source>
-        <translation type="unfinished"></translation>
+        <translation>Slave</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Start Hi</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio Hi</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Start Lo</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio Lo</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Regs Hi</source>
-        <translation type="unfinished"></translation>
+        <translation>Reg. Hi</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Regs Lo</source>
-        <translation type="unfinished"></translation>
+        <translation>Reg. Lo</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
 </context>
 <context>
@@ -2586,42 +2588,42 @@
     <message>
         <location filename="../src/ui/dialogs/qviewsize.ui" line="+21"/>
         <source>View Size Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni della vista</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>    pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>    pixel</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Expanding</source>
-        <translation type="unfinished"></translation>
+        <translation>Espansione</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Message:</source>
-        <translation type="unfinished"></translation>
+        <translation>Messaggio:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>   pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>   pixel</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predefinito</translation>
     </message>
 </context>
 <context>
@@ -2629,17 +2631,17 @@
     <message>
         <location filename="../src/ui/dialogs/qalarmconfig.cpp" line="+136"/>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>N/D</translation>
     </message>
     <message>
         <location line="+85"/>
         <source>Add recipient</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi destinatario</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Email address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo e-mail:</translation>
     </message>
 </context>
 <context>
@@ -2647,148 +2649,148 @@
     <message>
         <location filename="../src/ui/dialogs/qalarmconfig.ui" line="+6"/>
         <source>Alarm Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione allarmi</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Mail Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni e-mail</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Mail account</source>
-        <translation type="unfinished"></translation>
+        <translation>Account e-mail</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Account:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Password:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Mail server (IP address):</source>
-        <translation type="unfinished"></translation>
+        <translation>Server di posta (indirizzo IP):</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>192.168.1.10</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.10</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Sender:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittente:</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+6"/>
         <source>Recipients</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinatari</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi...</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Test Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica connessione</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Send Test Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia e-mail di prova</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Error Codes</source>
-        <translation type="unfinished"></translation>
+        <translation>Codici di errore</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Inverter type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di inverter:</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Error code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice di errore:</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Error Code 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice errore 1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error Code 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice errore 2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error Code 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice errore 3</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error Code 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice errore 4</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Send an alarm mail for these errors</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia un&apos;e-mail di allarme per questi errori</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona tutto</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseleziona tutto</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventi</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Inverter states</source>
-        <translation type="unfinished"></translation>
+        <translation>Stati dell&apos;inverter</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Inverter states (M83)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stati dell&apos;inverter (M83)</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
@@ -2796,84 +2798,84 @@
     <message>
         <location filename="../src/ui/views/realtimedisplay.cpp" line="+163"/>
         <source>Total Yield(Eac)</source>
-        <translation type="unfinished"></translation>
+        <translation>Produzione totale (Eac)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Total Yield</source>
-        <translation type="unfinished"></translation>
+        <translation>Produzione totale</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <source>Total Output Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo totale di immissione</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza di uscita</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensione di uscita</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output current</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrente di uscita</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza di uscita</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <source>DC Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza CC</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DC Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensione CC</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DC Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrente CC</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Total input energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Energia totale in ingresso</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output time today</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di immissione odierno</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Heatsink temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura dissipatore</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>AC impedance</source>
-        <translation type="unfinished"></translation>
+        <translation>Impedenza CA</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Trip voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Soglia di intervento in tensione</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Trip frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Soglia di intervento in frequenza</translation>
     </message>
 </context>
 <context>
@@ -2881,153 +2883,153 @@
     <message>
         <location filename="../src/ui/views/realtimeview.ui" line="+11"/>
         <source>UP</source>
-        <translation type="unfinished"></translation>
+        <translation>Su</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Giù</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Add Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi gruppo</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Del Inverter</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina inverter</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Del Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina gruppo</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Gropu name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome gruppo:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Device type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di dispositivo:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Device S/N:</source>
-        <translation type="unfinished"></translation>
+        <translation>N. di serie:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Devie address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo dispositivo:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>DSP1 version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione DSP1:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>DSP2 version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione DSP2:</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Real time display</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualizzazione in tempo reale</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Parameter Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome parametro</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Status code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice di stato:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Error Code 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice errore 1:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Error Code 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice errore 2:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Error Code 3:</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice errore 3:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Error Code 4:</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice errore 4:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Parameter configuration for devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione parametri dei dispositivi</translation>
     </message>
     <message>
         <location filename="../src/ui/views/realtimeview.cpp" line="+152"/>
         <source>add Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi gruppo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Group name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome gruppo:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Lumora Data Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumora Data Manager</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>This group name existed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Esiste già un gruppo con questo nome.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Add fail!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aggiungere il gruppo.</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+18"/>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma</translation>
     </message>
     <message>
         <location line="-18"/>
         <source>Delete this group and all children?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare questo gruppo e tutti gli inverter che contiene?</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Inverter</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverter</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Delete this inverter?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare questo inverter?</translation>
     </message>
 </context>
 <context>
@@ -3036,17 +3038,17 @@
         <location filename="../src/ui/dialogs/searchinverterfrm.cpp" line="+72"/>
         <location line="+70"/>
         <source>%1 inverters found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverter trovati: %1.</translation>
     </message>
     <message>
         <location line="-48"/>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun risultato</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No inverters found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun inverter trovato</translation>
     </message>
 </context>
 <context>
@@ -3054,57 +3056,57 @@
     <message>
         <location filename="../src/ui/dialogs/searchinverterfrm.ui" line="+14"/>
         <source>Search Inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca inverter</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Search for Inverters</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca inverter</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>0 inverters found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverter trovati: 0.</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Automatically search for inverters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca automatica degli inverter:</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minuti</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompi</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>detail...</source>
-        <translation type="unfinished"></translation>
+        <translation>dettagli...</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Addr</source>
-        <translation type="unfinished"></translation>
+        <translation>Indir.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di serie</translation>
     </message>
 </context>
 <context>
@@ -3112,27 +3114,27 @@
     <message>
         <location filename="../src/app/startup.cpp" line="+25"/>
         <source>Error -- %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore -- %1</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>Database is broken, please reinstall the application!</source>
-        <translation type="unfinished"></translation>
+        <translation>Il database è danneggiato: reinstallare l&apos;applicazione.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Database init fail, please reinstall the application!</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizializzazione del database non riuscita: reinstallare l&apos;applicazione.</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No COM ports found in this computer!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna porta COM trovata su questo computer.</translation>
     </message>
 </context>
 <context>
@@ -3141,116 +3143,116 @@
         <location filename="../src/device/statetables.cpp" line="+18"/>
         <location line="+15"/>
         <source>LCD Initialize mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità inizializzazione LCD</translation>
     </message>
     <message>
         <location line="-14"/>
         <source>Utility frequency detect mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità rilevamento frequenza di rete</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Renew mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità ripristino</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wait mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità attesa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Monitoring mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità monitoraggio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità immissione in rete</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+17"/>
         <source>Fault mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità guasto</translation>
     </message>
     <message>
         <location line="-16"/>
         <source>IDLE mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità inattiva</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+17"/>
         <source>Default mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità predefinita</translation>
     </message>
     <message>
         <location line="-16"/>
         <location line="+17"/>
         <source>Stop mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità arresto</translation>
     </message>
     <message>
         <location line="-16"/>
         <location line="+18"/>
         <source>Calibrate mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità calibrazione</translation>
     </message>
     <message>
         <location line="-14"/>
         <source>Program Initialize mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità inizializzazione programma</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Check Riso</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllo Riso</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Low Illumination mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità irraggiamento insufficiente</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Auto Test mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità autotest</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica in corso</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Count Down mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità conto alla rovescia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Check Relay mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità controllo relè</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Grid/MPP mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità rete/MPP</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Idle mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità inattiva</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Upgrade Flash mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità aggiornamento flash</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Setting Parameter mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità impostazione parametri</translation>
     </message>
 </context>
 </TS>
