@@ -111,7 +111,7 @@ int Startup::setupTranslation(AppSettings &settings, Prompter &prompter, QTransl
         settings.setValue(Setting::LANG, language);
         settings.sync();
     }
-    const QString file = AppDir::file(QStringLiteral("%1.qm").arg(Languages::code(language)));
+    const QString file = AppDir::shippedFile(QStringLiteral("%1.qm").arg(Languages::code(language)));
     if (QFileInfo::exists(file) && translator.load(file))
         QCoreApplication::installTranslator(&translator);
     return language;

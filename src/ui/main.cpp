@@ -4,6 +4,7 @@
 // each stop of the tour (default "tabs") into the directory and exits.
 
 #include "app/startup.h"
+#include "base/appdir.h"
 #include "base/appsettings.h"
 #include "base/programinfo.h"
 #include "monitor/monitoringsession.h"
@@ -19,6 +20,7 @@
 #include <QSettings>
 #include <QTranslator>
 
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -36,6 +38,9 @@ int main(int argc, char *argv[])
         QStringLiteral("name"), QStringLiteral("tabs"));
     options.addOptions({screenshots, tourName});
     options.process(*app);
+    const QString appDirProblem = AppDir::prepare();
+    if (!appDirProblem.isEmpty())
+        std::fprintf(stderr, "lumora: %s\n", qPrintable(appDirProblem));
 
     ProgramState &state = ProgramState::instance();
     WidgetPrompter prompter;
