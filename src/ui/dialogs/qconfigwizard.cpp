@@ -144,7 +144,7 @@ bool QConfigWizard::acceptLine()
     }
     ProgramState::instance().setLineSettings(port, baud);
     AppSettings settings;
-    settings.setValue(Setting::COMPortFrm_com_name, m_ui->cbCOM->currentText());
+    settings.setValue(Setting::COMPortFrm_com_name, LineChoice::portName(m_ui->cbCOM));
     settings.setValue(Setting::COMPortFrm_baud_index, m_ui->cbBaudRate->currentIndex());
     return true;
 }
