@@ -2,7 +2,9 @@
 
 #include "base/portlist.h"
 #include "base/prompter.h"
+#include "link/cserial.h"
 #include "link/sensorlist.h"
+#include "monitor/portrefusal.h"
 #include "monitor/programstate.h"
 #include "monitor/sensorsettings.h"
 #include "ui/dialogs/dialogplacement.h"
@@ -111,6 +113,8 @@ void QSensorSettings::on_btnQuery_clicked()
     const LineExchange::Result result = LineExchange::run(exchange);
     if (result.opened)
         showReply(result.reply);
+    else if (ProgramState::instance().sharedPort().openDenied())
+        prompter().message(Prompter::Level::Warning, tr("Error"), PortRefusal::permissionText(exchange.line.port));
     m_ui->btnQuery->setEnabled(true);
 }
 
