@@ -71,7 +71,6 @@ int main(int argc, char *argv[])
         refuse(appDirProblem);
 
     QTextStream out(stdout);
-    out << "Application directory: " << AppDir::path() << Qt::endl;
     ProgramState &state = ProgramState::instance();
     ConsolePrompter prompter;
     state.setPrompter(&prompter);
