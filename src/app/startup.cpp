@@ -111,7 +111,7 @@ int Startup::setupTranslation(AppSettings &settings, Prompter &prompter, Transla
         settings.setValue(Setting::LANG, language);
         settings.sync();
     }
-    const QString file = AppDir::file(QStringLiteral("%1.qm").arg(Languages::code(language)));
+    const QString file = AppDir::shippedFile(QStringLiteral("%1.qm").arg(Languages::code(language)));
     if (!QFileInfo::exists(file) || !translators.program.load(file))
         return language;
     QCoreApplication::installTranslator(&translators.program);

@@ -4,6 +4,7 @@
 // each stop of the tour (default "tabs") into the directory and exits.
 
 #include "app/startup.h"
+#include "base/appdir.h"
 #include "base/appsettings.h"
 #include "base/programinfo.h"
 #include "monitor/monitoringsession.h"
@@ -18,6 +19,7 @@
 #include <QScreen>
 #include <QSettings>
 
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -35,6 +37,9 @@ int main(int argc, char *argv[])
         QStringLiteral("name"), QStringLiteral("tabs"));
     options.addOptions({screenshots, tourName});
     options.process(*app);
+    const QString appDirProblem = AppDir::prepare();
+    if (!appDirProblem.isEmpty())
+        std::fprintf(stderr, "lumora: %s\n", qPrintable(appDirProblem));
 
     ProgramState &state = ProgramState::instance();
     WidgetPrompter prompter;

@@ -2,6 +2,7 @@
 
 #include "db/database.h"
 #include "linesimulator.h"
+#include "support/permissionsenforced.h"
 #include "support/tempappdir.h"
 
 #include <QDir>
@@ -156,6 +157,9 @@ void TestLogger::refusesToStart_data()
                                  << QStringLiteral("No serial port is set: COMPortFrm_com_name in ") << 1;
     QTest::newRow("no such port") << QByteArray("COM96") << QByteArray("1") << QStringList()
                                   << QStringLiteral("Error: COM96 is not available!") << 2;
+    QTest::newRow("port that may not be opened")
+        << QByteArray("COM9") << QByteArray("1") << QStringList()
+        << QStringLiteral("is there, but this user may not open it. Add the user to the dialout group") << 2;
     QTest::newRow("cycles not a number") << QByteArray("COM7") << QByteArray("1") << QStringList{"--cycles", "abc"}
                                          << QStringLiteral("--cycles \"abc\" is not a number of cycles.") << 2;
 }
@@ -169,7 +173,10 @@ void TestLogger::refusesToStart()
     QFETCH(int, exitCode);
     TempAppDir dir;
     writeSettings(dir, port, addresses);
-    QProcess logger;
+    // COM9 is there, but nobody may open it.
+    dir.write(QStringLiteral("ports/COM9"), "");
+    QVERIFY(QFile::setPermissions(dir.file(QStringLiteral("ports/COM9")), QFileDevice::Permissions()));
+    PermissionsEnforcedProcess logger;
     logger.setProcessChannelMode(QProcess::MergedChannels);
     startLogger(logger, dir, arguments);
     QVERIFY(logger.waitForFinished(20000));
