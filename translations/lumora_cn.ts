@@ -1361,6 +1361,14 @@
     </message>
 </context>
 <context>
+    <name>LineChoice</name>
+    <message>
+        <location filename="../src/ui/dialogs/linechoice.cpp" line="+18"/>
+        <source>%1 (not present)</source>
+        <translation>%1 (不存在)</translation>
+    </message>
+</context>
+<context>
     <name>MailSettings</name>
     <message>
         <location filename="../src/monitor/mailsettings.cpp" line="+54"/>
@@ -1510,8 +1518,8 @@
 <context>
     <name>MonitoringSession</name>
     <message>
-        <location filename="../src/monitor/monitoringsession.cpp" line="+61"/>
-        <location line="+10"/>
+        <location filename="../src/monitor/monitoringsession.cpp" line="+63"/>
+        <location line="+11"/>
         <source>Error</source>
         <translation>错误</translation>
     </message>
@@ -1643,9 +1651,32 @@
     </message>
 </context>
 <context>
+    <name>PortRefusal</name>
+    <message>
+        <location filename="../src/monitor/portrefusal.cpp" line="+30"/>
+        <source>COM%1 (%2) is there, but this user may not open it. Add the user to the dialout group (sudo adduser %3 dialout), then log out and in again.</source>
+        <translation>COM%1 (%2) 存在，但当前用户无权打开。请将该用户加入 dialout 组 (sudo adduser %3 dialout)，然后注销并重新登录。</translation>
+    </message>
+</context>
+<context>
     <name>QAbout</name>
     <message>
-        <location filename="../src/ui/dialogs/qabout.cpp" line="+17"/>
+        <location filename="../src/ui/dialogs/qabout.cpp" line="+18"/>
+        <source>set by LUMORA_HOME</source>
+        <translation>由 LUMORA_HOME 指定</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the program&apos;s own folder</source>
+        <translation>程序自身的文件夹</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>your data folder</source>
+        <translation>您的数据文件夹</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Version %1</source>
         <translation>版本 %1</translation>
     </message>
@@ -1658,6 +1689,11 @@
         <location line="+4"/>
         <source>&lt;b&gt;Built with:&lt;/b&gt; Qt %1, Qwt %2, SQLite %3.</source>
         <translation>&lt;b&gt;使用的库：&lt;/b&gt;Qt %1、Qwt %2、SQLite %3。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&lt;b&gt;Application directory:&lt;/b&gt; %1 (%2)</source>
+        <translation>&lt;b&gt;应用程序目录：&lt;/b&gt; %1 (%2)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1673,7 +1709,7 @@
         <translation>关于</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+88"/>
         <source>OK</source>
         <translation>确定</translation>
     </message>
@@ -1766,7 +1802,7 @@
 <context>
     <name>QConfigWizard</name>
     <message>
-        <location filename="../src/ui/dialogs/qconfigwizard.cpp" line="+113"/>
+        <location filename="../src/ui/dialogs/qconfigwizard.cpp" line="+114"/>
         <source>Not found</source>
         <translation>未找到</translation>
     </message>
@@ -1781,7 +1817,7 @@
         <translation>错误</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>This COM port is not available</source>
         <translation>该串口不可用</translation>
     </message>
@@ -2244,7 +2280,7 @@
 <context>
     <name>QSensorSettings</name>
     <message>
-        <location filename="../src/ui/dialogs/qsensorsettings.cpp" line="+112"/>
+        <location filename="../src/ui/dialogs/qsensorsettings.cpp" line="+124"/>
         <source>No response</source>
         <translation>无响应</translation>
     </message>
@@ -2269,13 +2305,24 @@
         <translation>虽然 Modbus 协议规定 RTU 报文的 CRC 部分低字节在前、高字节在后，但有些设备要求 Modbus RTU 报文先附加 CRC 高字节。如果是这种情况，请勾选此项以启用这种方式。</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="-62"/>
+        <location line="+78"/>
         <location line="+11"/>
         <source>Error</source>
         <translation>错误</translation>
     </message>
     <message>
-        <location line="-10"/>
+        <location line="-145"/>
+        <source>Line: %1, %2 baud</source>
+        <translation>线路：%1，%2 波特</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Line: no port set</source>
+        <translation>线路：未设置串口</translation>
+    </message>
+    <message>
+        <location line="+132"/>
         <source>Please input the header field.</source>
         <translation>请输入标题字段。</translation>
     </message>
@@ -2319,19 +2366,19 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+209"/>
+        <location line="+216"/>
         <source>Slave address</source>
         <translation>从站地址</translation>
     </message>
     <message>
-        <location line="-202"/>
-        <location line="+209"/>
+        <location line="-209"/>
+        <location line="+216"/>
         <location line="+335"/>
         <source>Function</source>
         <translation>功能码</translation>
     </message>
     <message>
-        <location line="-537"/>
+        <location line="-544"/>
         <source>Starting address</source>
         <translation>起始地址</translation>
     </message>
@@ -2383,7 +2430,7 @@
         <translation>?</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+41"/>
         <source>Step 2: Response</source>
         <translation>第 2 步：响应</translation>
     </message>

@@ -1361,6 +1361,14 @@
     </message>
 </context>
 <context>
+    <name>LineChoice</name>
+    <message>
+        <location filename="../src/ui/dialogs/linechoice.cpp" line="+18"/>
+        <source>%1 (not present)</source>
+        <translation>%1 (no presente)</translation>
+    </message>
+</context>
+<context>
     <name>MailSettings</name>
     <message>
         <location filename="../src/monitor/mailsettings.cpp" line="+54"/>
@@ -1510,8 +1518,8 @@
 <context>
     <name>MonitoringSession</name>
     <message>
-        <location filename="../src/monitor/monitoringsession.cpp" line="+61"/>
-        <location line="+10"/>
+        <location filename="../src/monitor/monitoringsession.cpp" line="+63"/>
+        <location line="+11"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
@@ -1643,9 +1651,32 @@
     </message>
 </context>
 <context>
+    <name>PortRefusal</name>
+    <message>
+        <location filename="../src/monitor/portrefusal.cpp" line="+30"/>
+        <source>COM%1 (%2) is there, but this user may not open it. Add the user to the dialout group (sudo adduser %3 dialout), then log out and in again.</source>
+        <translation>COM%1 (%2) existe, pero este usuario no puede abrirlo. Añada el usuario al grupo dialout (sudo adduser %3 dialout) y después cierre la sesión y vuelva a iniciarla.</translation>
+    </message>
+</context>
+<context>
     <name>QAbout</name>
     <message>
-        <location filename="../src/ui/dialogs/qabout.cpp" line="+17"/>
+        <location filename="../src/ui/dialogs/qabout.cpp" line="+18"/>
+        <source>set by LUMORA_HOME</source>
+        <translation>definido por LUMORA_HOME</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the program&apos;s own folder</source>
+        <translation>la carpeta del propio programa</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>your data folder</source>
+        <translation>su carpeta de datos</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Version %1</source>
         <translation>Versión %1</translation>
     </message>
@@ -1658,6 +1689,11 @@
         <location line="+4"/>
         <source>&lt;b&gt;Built with:&lt;/b&gt; Qt %1, Qwt %2, SQLite %3.</source>
         <translation>&lt;b&gt;Desarrollado con:&lt;/b&gt; Qt %1, Qwt %2, SQLite %3.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&lt;b&gt;Application directory:&lt;/b&gt; %1 (%2)</source>
+        <translation>&lt;b&gt;Directorio de la aplicación:&lt;/b&gt; %1 (%2)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1673,7 +1709,7 @@
         <translation>Acerca de</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+88"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -1766,7 +1802,7 @@
 <context>
     <name>QConfigWizard</name>
     <message>
-        <location filename="../src/ui/dialogs/qconfigwizard.cpp" line="+113"/>
+        <location filename="../src/ui/dialogs/qconfigwizard.cpp" line="+114"/>
         <source>Not found</source>
         <translation>Sin resultados</translation>
     </message>
@@ -1781,7 +1817,7 @@
         <translation>Error</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>This COM port is not available</source>
         <translation>Este puerto COM no está disponible</translation>
     </message>
@@ -2244,7 +2280,7 @@
 <context>
     <name>QSensorSettings</name>
     <message>
-        <location filename="../src/ui/dialogs/qsensorsettings.cpp" line="+112"/>
+        <location filename="../src/ui/dialogs/qsensorsettings.cpp" line="+124"/>
         <source>No response</source>
         <translation>Sin respuesta</translation>
     </message>
@@ -2269,13 +2305,24 @@
         <translation>Aunque el protocolo Modbus RTU define que el CRC se transmite con el byte bajo primero y el byte alto después, algunos dispositivos requieren mensajes Modbus RTU con el byte alto del CRC primero. En ese caso, marque esta opción.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="-62"/>
+        <location line="+78"/>
         <location line="+11"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-10"/>
+        <location line="-145"/>
+        <source>Line: %1, %2 baud</source>
+        <translation>Línea: %1, %2 baudios</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Line: no port set</source>
+        <translation>Línea: no hay puerto configurado</translation>
+    </message>
+    <message>
+        <location line="+132"/>
         <source>Please input the header field.</source>
         <translation>Rellene el campo Encabezado.</translation>
     </message>
@@ -2319,19 +2366,19 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+209"/>
+        <location line="+216"/>
         <source>Slave address</source>
         <translation>Dirección de esclavo</translation>
     </message>
     <message>
-        <location line="-202"/>
-        <location line="+209"/>
+        <location line="-209"/>
+        <location line="+216"/>
         <location line="+335"/>
         <source>Function</source>
         <translation>Función</translation>
     </message>
     <message>
-        <location line="-537"/>
+        <location line="-544"/>
         <source>Starting address</source>
         <translation>Dirección inicial</translation>
     </message>
@@ -2383,7 +2430,7 @@
         <translation>?</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+41"/>
         <source>Step 2: Response</source>
         <translation>Paso 2: respuesta</translation>
     </message>

@@ -6,7 +6,7 @@
     <message>
         <location filename="../src/ui/cmain.cpp" line="+138"/>
         <source>Active: %1  </source>
-        <translation>Actifs : %1  </translation>
+        <translation>Actifs&#xa0;: %1  </translation>
     </message>
     <message>
         <location line="+13"/>
@@ -36,7 +36,7 @@
     <message>
         <location line="+0"/>
         <source>Confirm to exit?</source>
-        <translation>Voulez-vous quitter le programme ?</translation>
+        <translation>Voulez-vous quitter le programme&#xa0;?</translation>
     </message>
     <message>
         <location filename="../src/ui/windowparts.cpp" line="+65"/>
@@ -282,7 +282,7 @@
     <message>
         <location line="+12"/>
         <source>Port:</source>
-        <translation>Port :</translation>
+        <translation>Port&#xa0;:</translation>
     </message>
     <message>
         <location line="+20"/>
@@ -292,7 +292,7 @@
     <message>
         <location line="+10"/>
         <source>Baudrate:</source>
-        <translation>Débit (bauds) :</translation>
+        <translation>Débit (bauds)&#xa0;:</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -362,7 +362,7 @@
     <message>
         <location line="-9"/>
         <source>Date range error!</source>
-        <translation>Plage de dates non valide !</translation>
+        <translation>Plage de dates non valide&#xa0;!</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -490,17 +490,17 @@
     <message>
         <location filename="../src/ui/views/datalogview.ui" line="+11"/>
         <source>SN_Name:</source>
-        <translation>SN/Nom :</translation>
+        <translation>SN/Nom&#xa0;:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Month:</source>
-        <translation>Mois :</translation>
+        <translation>Mois&#xa0;:</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Year:</source>
-        <translation>Année :</translation>
+        <translation>Année&#xa0;:</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1210,17 +1210,17 @@
     <message>
         <location filename="../src/ui/views/eventlistview.ui" line="+11"/>
         <source>SN_Name:</source>
-        <translation>SN/Nom :</translation>
+        <translation>SN/Nom&#xa0;:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Year:</source>
-        <translation>Année :</translation>
+        <translation>Année&#xa0;:</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Month:</source>
-        <translation>Mois :</translation>
+        <translation>Mois&#xa0;:</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1283,7 +1283,7 @@
     <message>
         <location filename="../src/ui/views/keyparametersview.ui" line="+11"/>
         <source>Columns:</source>
-        <translation>Colonnes :</translation>
+        <translation>Colonnes&#xa0;:</translation>
     </message>
     <message>
         <location line="+44"/>
@@ -1358,6 +1358,14 @@
         <location line="+1"/>
         <source>Korean</source>
         <translation>Coréen</translation>
+    </message>
+</context>
+<context>
+    <name>LineChoice</name>
+    <message>
+        <location filename="../src/ui/dialogs/linechoice.cpp" line="+18"/>
+        <source>%1 (not present)</source>
+        <translation>%1 (absent)</translation>
     </message>
 </context>
 <context>
@@ -1510,20 +1518,20 @@
 <context>
     <name>MonitoringSession</name>
     <message>
-        <location filename="../src/monitor/monitoringsession.cpp" line="+61"/>
-        <location line="+10"/>
+        <location filename="../src/monitor/monitoringsession.cpp" line="+63"/>
+        <location line="+11"/>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>COM%1 is not available!</source>
-        <translation>COM%1 n&apos;est pas disponible !</translation>
+        <translation>COM%1 n&apos;est pas disponible&#xa0;!</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Communication fail! Please check out your COM Port settings, then search inverters again.</source>
-        <translation>Échec de la communication ! Veuillez vérifier les paramètres du port COM, puis relancer la recherche des onduleurs.</translation>
+        <translation>Échec de la communication&#xa0;! Veuillez vérifier les paramètres du port COM, puis relancer la recherche des onduleurs.</translation>
     </message>
 </context>
 <context>
@@ -1561,7 +1569,7 @@
     <message>
         <location line="+0"/>
         <source>Can not save image file!</source>
-        <translation>Impossible d&apos;enregistrer le fichier image !</translation>
+        <translation>Impossible d&apos;enregistrer le fichier image&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -1597,7 +1605,7 @@
     <message>
         <location line="+10"/>
         <source>Input new value:</source>
-        <translation>Nouvelle valeur :</translation>
+        <translation>Nouvelle valeur&#xa0;:</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -1607,7 +1615,7 @@
     <message>
         <location line="+7"/>
         <source>Range:</source>
-        <translation>Plage :</translation>
+        <translation>Plage&#xa0;:</translation>
     </message>
     <message>
         <location filename="../src/ui/views/parameterview.cpp" line="+132"/>
@@ -1617,7 +1625,7 @@
     <message>
         <location line="+0"/>
         <source>The value is not valid!</source>
-        <translation>La valeur n&apos;est pas valide !</translation>
+        <translation>La valeur n&apos;est pas valide&#xa0;!</translation>
     </message>
     <message>
         <location line="+34"/>
@@ -1643,26 +1651,54 @@
     </message>
 </context>
 <context>
+    <name>PortRefusal</name>
+    <message>
+        <location filename="../src/monitor/portrefusal.cpp" line="+30"/>
+        <source>COM%1 (%2) is there, but this user may not open it. Add the user to the dialout group (sudo adduser %3 dialout), then log out and in again.</source>
+        <translation>COM%1 (%2) est présent, mais cet utilisateur n&apos;a pas le droit de l&apos;ouvrir. Ajoutez l&apos;utilisateur au groupe dialout (sudo adduser %3 dialout), puis fermez la session et rouvrez-la.</translation>
+    </message>
+</context>
+<context>
     <name>QAbout</name>
     <message>
-        <location filename="../src/ui/dialogs/qabout.cpp" line="+17"/>
+        <location filename="../src/ui/dialogs/qabout.cpp" line="+18"/>
+        <source>set by LUMORA_HOME</source>
+        <translation>défini par LUMORA_HOME</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the program&apos;s own folder</source>
+        <translation>le dossier du programme</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>your data folder</source>
+        <translation>votre dossier de données</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&lt;b&gt;Supported inverters:&lt;/b&gt; the Lumora families %1, among them the models %2; up to four Modbus RTU sensors on the same line.</source>
-        <translation>&lt;b&gt;Onduleurs pris en charge :&lt;/b&gt; les familles Lumora %1, dont les modèles %2 ; jusqu&apos;à quatre capteurs Modbus RTU sur la même ligne.</translation>
+        <translation>&lt;b&gt;Onduleurs pris en charge&#xa0;:&lt;/b&gt; les familles Lumora %1, dont les modèles %2&#xa0;; jusqu&apos;à quatre capteurs Modbus RTU sur la même ligne.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&lt;b&gt;Built with:&lt;/b&gt; Qt %1, Qwt %2, SQLite %3.</source>
-        <translation>&lt;b&gt;Réalisé avec :&lt;/b&gt; Qt %1, Qwt %2, SQLite %3.</translation>
+        <translation>&lt;b&gt;Réalisé avec&#xa0;:&lt;/b&gt; Qt %1, Qwt %2, SQLite %3.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&lt;b&gt;Application directory:&lt;/b&gt; %1 (%2)</source>
+        <translation>&lt;b&gt;Dossier de l&apos;application :&lt;/b&gt; %1 (%2)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&lt;b&gt;Icons:&lt;/b&gt; Silk icon set by Mark James, &lt;a href=&quot;http://www.famfamfam.com/lab/icons/silk/&quot;&gt;famfamfam.com&lt;/a&gt;, licensed under the &lt;a href=&quot;https://creativecommons.org/licenses/by/2.5/&quot;&gt;Creative Commons Attribution 2.5&lt;/a&gt; licence (Debian package famfamfam-silk). Flag icons by Mark James, &lt;a href=&quot;http://www.famfamfam.com/lab/icons/flags/&quot;&gt;famfamfam.com&lt;/a&gt; (Debian package famfamfam-flag-png).</source>
-        <translation>&lt;b&gt;Icônes :&lt;/b&gt; jeu d&apos;icônes Silk de Mark James, &lt;a href=&quot;http://www.famfamfam.com/lab/icons/silk/&quot;&gt;famfamfam.com&lt;/a&gt;, sous licence &lt;a href=&quot;https://creativecommons.org/licenses/by/2.5/&quot;&gt;Creative Commons Attribution 2.5&lt;/a&gt; (paquet Debian famfamfam-silk). Icônes de drapeaux de Mark James, &lt;a href=&quot;http://www.famfamfam.com/lab/icons/flags/&quot;&gt;famfamfam.com&lt;/a&gt; (paquet Debian famfamfam-flag-png).</translation>
+        <translation>&lt;b&gt;Icônes&#xa0;:&lt;/b&gt; jeu d&apos;icônes Silk de Mark James, &lt;a href=&quot;http://www.famfamfam.com/lab/icons/silk/&quot;&gt;famfamfam.com&lt;/a&gt;, sous licence &lt;a href=&quot;https://creativecommons.org/licenses/by/2.5/&quot;&gt;Creative Commons Attribution 2.5&lt;/a&gt; (paquet Debian famfamfam-silk). Icônes de drapeaux de Mark James, &lt;a href=&quot;http://www.famfamfam.com/lab/icons/flags/&quot;&gt;famfamfam.com&lt;/a&gt; (paquet Debian famfamfam-flag-png).</translation>
     </message>
 </context>
 <context>
@@ -1673,7 +1709,7 @@
         <translation>À propos</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+88"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1760,13 +1796,13 @@
     <message>
         <location line="+0"/>
         <source>Auto change the duplicate Inverter ID?</source>
-        <translation>Modifier automatiquement l&apos;ID d&apos;onduleur en double ?</translation>
+        <translation>Modifier automatiquement l&apos;ID d&apos;onduleur en double&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>QConfigWizard</name>
     <message>
-        <location filename="../src/ui/dialogs/qconfigwizard.cpp" line="+113"/>
+        <location filename="../src/ui/dialogs/qconfigwizard.cpp" line="+114"/>
         <source>Not found</source>
         <translation>Aucun résultat</translation>
     </message>
@@ -1781,14 +1817,14 @@
         <translation>Erreur</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>This COM port is not available</source>
         <translation>Ce port COM n&apos;est pas disponible</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>%1 inverters found.</source>
-        <translation>Onduleurs trouvés : %1.</translation>
+        <translation>Onduleurs trouvés&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -1811,12 +1847,12 @@
     <message>
         <location line="+16"/>
         <source>Serial Port Settings:</source>
-        <translation>Paramètres du port série :</translation>
+        <translation>Paramètres du port série&#xa0;:</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>COM Port:</source>
-        <translation>Port COM :</translation>
+        <translation>Port COM&#xa0;:</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1826,7 +1862,7 @@
     <message>
         <location line="+10"/>
         <source>Baudrate:</source>
-        <translation>Débit (bauds) :</translation>
+        <translation>Débit (bauds)&#xa0;:</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -1841,7 +1877,7 @@
     <message>
         <location line="+12"/>
         <source>Search for inverters:</source>
-        <translation>Rechercher les onduleurs :</translation>
+        <translation>Rechercher les onduleurs&#xa0;:</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1851,12 +1887,12 @@
     <message>
         <location line="+38"/>
         <source>0 inverters found.</source>
-        <translation>Onduleurs trouvés : 0.</translation>
+        <translation>Onduleurs trouvés&#xa0;: 0.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Auto search:</source>
-        <translation>Recherche automatique :</translation>
+        <translation>Recherche automatique&#xa0;:</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -1866,12 +1902,12 @@
     <message>
         <location line="+36"/>
         <source>Congratulation!</source>
-        <translation>Félicitations !</translation>
+        <translation>Félicitations&#xa0;!</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>You have completed the wizard, you can start monitoring right now.</source>
-        <translation>Vous avez terminé l&apos;assistant ; vous pouvez démarrer la surveillance dès maintenant.</translation>
+        <translation>Vous avez terminé l&apos;assistant&#xa0;; vous pouvez démarrer la surveillance dès maintenant.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1947,12 +1983,12 @@
     <message>
         <location line="+13"/>
         <source>Output command:</source>
-        <translation>Commande envoyée :</translation>
+        <translation>Commande envoyée&#xa0;:</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Response message:</source>
-        <translation>Message de réponse :</translation>
+        <translation>Message de réponse&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1965,7 +2001,7 @@
     <message>
         <location line="+11"/>
         <source>Title:</source>
-        <translation>Titre :</translation>
+        <translation>Titre&#xa0;:</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1991,12 +2027,12 @@
     <message>
         <location line="-49"/>
         <source>Information:</source>
-        <translation>Informations :</translation>
+        <translation>Informations&#xa0;:</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>Message:</source>
-        <translation>Message :</translation>
+        <translation>Message&#xa0;:</translation>
     </message>
     <message>
         <location line="+39"/>
@@ -2042,7 +2078,7 @@
     <message>
         <location line="+1"/>
         <source>The Settings of start record time and stop record time is error!</source>
-        <translation>Les heures de début et de fin d&apos;enregistrement ne sont pas valides !</translation>
+        <translation>Les heures de début et de fin d&apos;enregistrement ne sont pas valides&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -2095,7 +2131,7 @@
     <message>
         <location line="+10"/>
         <source>Start record time:</source>
-        <translation>Début d&apos;enregistrement :</translation>
+        <translation>Début d&apos;enregistrement&#xa0;:</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -2106,7 +2142,7 @@
     <message>
         <location line="-17"/>
         <source>Stop record time:</source>
-        <translation>Fin d&apos;enregistrement :</translation>
+        <translation>Fin d&apos;enregistrement&#xa0;:</translation>
     </message>
     <message>
         <location line="+27"/>
@@ -2116,7 +2152,7 @@
     <message>
         <location line="+9"/>
         <source>Earning:</source>
-        <translation>Gain :</translation>
+        <translation>Gain&#xa0;:</translation>
     </message>
     <message>
         <location line="+29"/>
@@ -2126,12 +2162,12 @@
     <message>
         <location line="+20"/>
         <source>Message Display:</source>
-        <translation>Message affiché :</translation>
+        <translation>Message affiché&#xa0;:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Title Display:</source>
-        <translation>Titre affiché :</translation>
+        <translation>Titre affiché&#xa0;:</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -2156,7 +2192,7 @@
     <message>
         <location line="+19"/>
         <source>&lt;b&gt;Arrangement: (press mouse to move)&lt;/b&gt;</source>
-        <translation>&lt;b&gt;Disposition : (maintenez le bouton de la souris enfoncé pour déplacer)&lt;/b&gt;</translation>
+        <translation>&lt;b&gt;Disposition&#xa0;: (maintenez le bouton de la souris enfoncé pour déplacer)&lt;/b&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -2244,19 +2280,19 @@
 <context>
     <name>QSensorSettings</name>
     <message>
-        <location filename="../src/ui/dialogs/qsensorsettings.cpp" line="+112"/>
+        <location filename="../src/ui/dialogs/qsensorsettings.cpp" line="+124"/>
         <source>No response</source>
         <translation>Aucune réponse</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Register Value(HEX: Lo-Hi)</source>
-        <translation>Valeur du registre (HEX : Lo-Hi)</translation>
+        <translation>Valeur du registre (HEX&#xa0;: Lo-Hi)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Register Value(HEX: Hi-Lo)</source>
-        <translation>Valeur du registre (HEX : Hi-Lo)</translation>
+        <translation>Valeur du registre (HEX&#xa0;: Hi-Lo)</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -2269,13 +2305,24 @@
         <translation>Le protocole Modbus RTU prévoit que le CRC soit transmis octet de poids faible en premier, octet de poids fort ensuite, mais certains appareils exigent des messages Modbus RTU dont le CRC commence par l&apos;octet de poids fort. Dans ce cas, cochez cette option.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="-62"/>
+        <location line="+78"/>
         <location line="+11"/>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
     <message>
-        <location line="-10"/>
+        <location line="-145"/>
+        <source>Line: %1, %2 baud</source>
+        <translation>Ligne : %1, %2 bauds</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Line: no port set</source>
+        <translation>Ligne : aucun port défini</translation>
+    </message>
+    <message>
+        <location line="+132"/>
         <source>Please input the header field.</source>
         <translation>Veuillez renseigner le champ En-tête.</translation>
     </message>
@@ -2315,23 +2362,23 @@
     <message>
         <location line="+6"/>
         <source>Step 1: Query one register</source>
-        <translation>Étape 1 : lecture d&apos;un registre</translation>
+        <translation>Étape 1&#xa0;: lecture d&apos;un registre</translation>
     </message>
     <message>
         <location line="+6"/>
-        <location line="+209"/>
+        <location line="+216"/>
         <source>Slave address</source>
         <translation>Adresse esclave</translation>
     </message>
     <message>
-        <location line="-202"/>
-        <location line="+209"/>
+        <location line="-209"/>
+        <location line="+216"/>
         <location line="+335"/>
         <source>Function</source>
         <translation>Fonction</translation>
     </message>
     <message>
-        <location line="-537"/>
+        <location line="-544"/>
         <source>Starting address</source>
         <translation>Adresse de départ</translation>
     </message>
@@ -2383,9 +2430,9 @@
         <translation>?</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+41"/>
         <source>Step 2: Response</source>
-        <translation>Étape 2 : réponse</translation>
+        <translation>Étape 2&#xa0;: réponse</translation>
     </message>
     <message>
         <location line="+20"/>
@@ -2395,7 +2442,7 @@
     <message>
         <location line="+7"/>
         <source>Register Value(HEX: Hi-Lo)</source>
-        <translation>Valeur du registre (HEX : Hi-Lo)</translation>
+        <translation>Valeur du registre (HEX&#xa0;: Hi-Lo)</translation>
     </message>
     <message>
         <location line="+35"/>
@@ -2410,7 +2457,7 @@
     <message>
         <location line="+13"/>
         <source>Step 3: Operation</source>
-        <translation>Étape 3 : opération</translation>
+        <translation>Étape 3&#xa0;: opération</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -2462,7 +2509,7 @@
     <message>
         <location line="+23"/>
         <source>Step 4: Save</source>
-        <translation>Étape 4 : enregistrement</translation>
+        <translation>Étape 4&#xa0;: enregistrement</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -2593,7 +2640,7 @@
     <message>
         <location line="+9"/>
         <source>Title:</source>
-        <translation>Titre :</translation>
+        <translation>Titre&#xa0;:</translation>
     </message>
     <message>
         <location line="+20"/>
@@ -2613,7 +2660,7 @@
     <message>
         <location line="+10"/>
         <source>Message:</source>
-        <translation>Message :</translation>
+        <translation>Message&#xa0;:</translation>
     </message>
     <message>
         <location line="+20"/>
@@ -2641,7 +2688,7 @@
     <message>
         <location line="+0"/>
         <source>Email address:</source>
-        <translation>Adresse e-mail :</translation>
+        <translation>Adresse e-mail&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -2664,17 +2711,17 @@
     <message>
         <location line="+9"/>
         <source>Account:</source>
-        <translation>Compte :</translation>
+        <translation>Compte&#xa0;:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Password:</source>
-        <translation>Mot de passe :</translation>
+        <translation>Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Mail server (IP address):</source>
-        <translation>Serveur de messagerie (adresse IP) :</translation>
+        <translation>Serveur de messagerie (adresse IP)&#xa0;:</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -2684,12 +2731,12 @@
     <message>
         <location line="+10"/>
         <source>Port:</source>
-        <translation>Port :</translation>
+        <translation>Port&#xa0;:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Sender:</source>
-        <translation>Expéditeur :</translation>
+        <translation>Expéditeur&#xa0;:</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -2730,12 +2777,12 @@
     <message>
         <location line="+11"/>
         <source>Inverter type:</source>
-        <translation>Type d&apos;onduleur :</translation>
+        <translation>Type d&apos;onduleur&#xa0;:</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Error code:</source>
-        <translation>Code d&apos;erreur :</translation>
+        <translation>Code d&apos;erreur&#xa0;:</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -2913,32 +2960,32 @@
     <message>
         <location line="+8"/>
         <source>Gropu name:</source>
-        <translation>Nom du groupe :</translation>
+        <translation>Nom du groupe&#xa0;:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Device type:</source>
-        <translation>Type d&apos;appareil :</translation>
+        <translation>Type d&apos;appareil&#xa0;:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Device S/N:</source>
-        <translation>N° de série :</translation>
+        <translation>N° de série&#xa0;:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Devie address:</source>
-        <translation>Adresse de l&apos;appareil :</translation>
+        <translation>Adresse de l&apos;appareil&#xa0;:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>DSP1 version:</source>
-        <translation>Version DSP1 :</translation>
+        <translation>Version DSP1&#xa0;:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>DSP2 version:</source>
-        <translation>Version DSP2 :</translation>
+        <translation>Version DSP2&#xa0;:</translation>
     </message>
     <message>
         <location line="+27"/>
@@ -2958,27 +3005,27 @@
     <message>
         <location line="+10"/>
         <source>Status code:</source>
-        <translation>Code d&apos;état :</translation>
+        <translation>Code d&apos;état&#xa0;:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Error Code 1:</source>
-        <translation>Code d&apos;erreur 1 :</translation>
+        <translation>Code d&apos;erreur 1&#xa0;:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Error Code 2:</source>
-        <translation>Code d&apos;erreur 2 :</translation>
+        <translation>Code d&apos;erreur 2&#xa0;:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Error Code 3:</source>
-        <translation>Code d&apos;erreur 3 :</translation>
+        <translation>Code d&apos;erreur 3&#xa0;:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Error Code 4:</source>
-        <translation>Code d&apos;erreur 4 :</translation>
+        <translation>Code d&apos;erreur 4&#xa0;:</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -2993,7 +3040,7 @@
     <message>
         <location line="+0"/>
         <source>Group name:</source>
-        <translation>Nom du groupe :</translation>
+        <translation>Nom du groupe&#xa0;:</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -3003,12 +3050,12 @@
     <message>
         <location line="+2"/>
         <source>This group name existed!</source>
-        <translation>Ce nom de groupe existe déjà !</translation>
+        <translation>Ce nom de groupe existe déjà&#xa0;!</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Add fail!</source>
-        <translation>Impossible d&apos;ajouter le groupe !</translation>
+        <translation>Impossible d&apos;ajouter le groupe&#xa0;!</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -3019,7 +3066,7 @@
     <message>
         <location line="-18"/>
         <source>Delete this group and all children?</source>
-        <translation>Supprimer ce groupe et tous les onduleurs qu&apos;il contient ?</translation>
+        <translation>Supprimer ce groupe et tous les onduleurs qu&apos;il contient&#xa0;?</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -3029,7 +3076,7 @@
     <message>
         <location line="+2"/>
         <source>Delete this inverter?</source>
-        <translation>Supprimer cet onduleur ?</translation>
+        <translation>Supprimer cet onduleur&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -3038,7 +3085,7 @@
         <location filename="../src/ui/dialogs/searchinverterfrm.cpp" line="+72"/>
         <location line="+70"/>
         <source>%1 inverters found.</source>
-        <translation>Onduleurs trouvés : %1.</translation>
+        <translation>Onduleurs trouvés&#xa0;: %1.</translation>
     </message>
     <message>
         <location line="-48"/>
@@ -3066,12 +3113,12 @@
     <message>
         <location line="+7"/>
         <source>0 inverters found.</source>
-        <translation>Onduleurs trouvés : 0.</translation>
+        <translation>Onduleurs trouvés&#xa0;: 0.</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Automatically search for inverters:</source>
-        <translation>Recherche automatique des onduleurs :</translation>
+        <translation>Recherche automatique des onduleurs&#xa0;:</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -3119,12 +3166,12 @@
     <message>
         <location line="+59"/>
         <source>Database is broken, please reinstall the application!</source>
-        <translation>La base de données est endommagée, veuillez réinstaller l&apos;application !</translation>
+        <translation>La base de données est endommagée, veuillez réinstaller l&apos;application&#xa0;!</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Database init fail, please reinstall the application!</source>
-        <translation>Échec de l&apos;initialisation de la base de données, veuillez réinstaller l&apos;application !</translation>
+        <translation>Échec de l&apos;initialisation de la base de données, veuillez réinstaller l&apos;application&#xa0;!</translation>
     </message>
     <message>
         <location line="+59"/>
@@ -3134,7 +3181,7 @@
     <message>
         <location line="+0"/>
         <source>No COM ports found in this computer!</source>
-        <translation>Aucun port COM trouvé sur cet ordinateur !</translation>
+        <translation>Aucun port COM trouvé sur cet ordinateur&#xa0;!</translation>
     </message>
 </context>
 <context>

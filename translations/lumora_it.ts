@@ -1361,6 +1361,14 @@
     </message>
 </context>
 <context>
+    <name>LineChoice</name>
+    <message>
+        <location filename="../src/ui/dialogs/linechoice.cpp" line="+18"/>
+        <source>%1 (not present)</source>
+        <translation>%1 (non presente)</translation>
+    </message>
+</context>
+<context>
     <name>MailSettings</name>
     <message>
         <location filename="../src/monitor/mailsettings.cpp" line="+54"/>
@@ -1510,8 +1518,8 @@
 <context>
     <name>MonitoringSession</name>
     <message>
-        <location filename="../src/monitor/monitoringsession.cpp" line="+61"/>
-        <location line="+10"/>
+        <location filename="../src/monitor/monitoringsession.cpp" line="+63"/>
+        <location line="+11"/>
         <source>Error</source>
         <translation>Errore</translation>
     </message>
@@ -1643,9 +1651,32 @@
     </message>
 </context>
 <context>
+    <name>PortRefusal</name>
+    <message>
+        <location filename="../src/monitor/portrefusal.cpp" line="+30"/>
+        <source>COM%1 (%2) is there, but this user may not open it. Add the user to the dialout group (sudo adduser %3 dialout), then log out and in again.</source>
+        <translation>COM%1 (%2) è presente, ma questo utente non può aprirla. Aggiungere l&apos;utente al gruppo dialout (sudo adduser %3 dialout), quindi uscire e accedere di nuovo.</translation>
+    </message>
+</context>
+<context>
     <name>QAbout</name>
     <message>
-        <location filename="../src/ui/dialogs/qabout.cpp" line="+17"/>
+        <location filename="../src/ui/dialogs/qabout.cpp" line="+18"/>
+        <source>set by LUMORA_HOME</source>
+        <translation>impostata da LUMORA_HOME</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the program&apos;s own folder</source>
+        <translation>la cartella del programma</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>your data folder</source>
+        <translation>la cartella dei dati dell&apos;utente</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Version %1</source>
         <translation>Versione %1</translation>
     </message>
@@ -1658,6 +1689,11 @@
         <location line="+4"/>
         <source>&lt;b&gt;Built with:&lt;/b&gt; Qt %1, Qwt %2, SQLite %3.</source>
         <translation>&lt;b&gt;Realizzato con:&lt;/b&gt; Qt %1, Qwt %2, SQLite %3.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&lt;b&gt;Application directory:&lt;/b&gt; %1 (%2)</source>
+        <translation>&lt;b&gt;Cartella dell&apos;applicazione:&lt;/b&gt; %1 (%2)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1673,7 +1709,7 @@
         <translation>Informazioni</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+88"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1766,7 +1802,7 @@
 <context>
     <name>QConfigWizard</name>
     <message>
-        <location filename="../src/ui/dialogs/qconfigwizard.cpp" line="+113"/>
+        <location filename="../src/ui/dialogs/qconfigwizard.cpp" line="+114"/>
         <source>Not found</source>
         <translation>Nessun risultato</translation>
     </message>
@@ -1781,7 +1817,7 @@
         <translation>Errore</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>This COM port is not available</source>
         <translation>Questa porta COM non è disponibile</translation>
     </message>
@@ -2244,7 +2280,7 @@
 <context>
     <name>QSensorSettings</name>
     <message>
-        <location filename="../src/ui/dialogs/qsensorsettings.cpp" line="+112"/>
+        <location filename="../src/ui/dialogs/qsensorsettings.cpp" line="+124"/>
         <source>No response</source>
         <translation>Nessuna risposta</translation>
     </message>
@@ -2269,13 +2305,24 @@
         <translation>Il protocollo Modbus RTU prevede che il CRC sia trasmesso con il byte basso per primo e il byte alto dopo, ma alcuni dispositivi richiedono messaggi Modbus RTU con il byte alto del CRC per primo. In tal caso, selezionare questa opzione.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="-62"/>
+        <location line="+78"/>
         <location line="+11"/>
         <source>Error</source>
         <translation>Errore</translation>
     </message>
     <message>
-        <location line="-10"/>
+        <location line="-145"/>
+        <source>Line: %1, %2 baud</source>
+        <translation>Linea: %1, %2 baud</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Line: no port set</source>
+        <translation>Linea: nessuna porta impostata</translation>
+    </message>
+    <message>
+        <location line="+132"/>
         <source>Please input the header field.</source>
         <translation>Compilare il campo Intestazione.</translation>
     </message>
@@ -2319,19 +2366,19 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+209"/>
+        <location line="+216"/>
         <source>Slave address</source>
         <translation>Indirizzo slave</translation>
     </message>
     <message>
-        <location line="-202"/>
-        <location line="+209"/>
+        <location line="-209"/>
+        <location line="+216"/>
         <location line="+335"/>
         <source>Function</source>
         <translation>Funzione</translation>
     </message>
     <message>
-        <location line="-537"/>
+        <location line="-544"/>
         <source>Starting address</source>
         <translation>Indirizzo iniziale</translation>
     </message>
@@ -2383,7 +2430,7 @@
         <translation>?</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+41"/>
         <source>Step 2: Response</source>
         <translation>Passo 2: risposta</translation>
     </message>

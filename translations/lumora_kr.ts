@@ -1361,6 +1361,14 @@
     </message>
 </context>
 <context>
+    <name>LineChoice</name>
+    <message>
+        <location filename="../src/ui/dialogs/linechoice.cpp" line="+18"/>
+        <source>%1 (not present)</source>
+        <translation>%1 (없음)</translation>
+    </message>
+</context>
+<context>
     <name>MailSettings</name>
     <message>
         <location filename="../src/monitor/mailsettings.cpp" line="+54"/>
@@ -1510,8 +1518,8 @@
 <context>
     <name>MonitoringSession</name>
     <message>
-        <location filename="../src/monitor/monitoringsession.cpp" line="+61"/>
-        <location line="+10"/>
+        <location filename="../src/monitor/monitoringsession.cpp" line="+63"/>
+        <location line="+11"/>
         <source>Error</source>
         <translation>오류</translation>
     </message>
@@ -1643,9 +1651,32 @@
     </message>
 </context>
 <context>
+    <name>PortRefusal</name>
+    <message>
+        <location filename="../src/monitor/portrefusal.cpp" line="+30"/>
+        <source>COM%1 (%2) is there, but this user may not open it. Add the user to the dialout group (sudo adduser %3 dialout), then log out and in again.</source>
+        <translation>COM%1 (%2) 포트가 있지만 이 사용자는 열 수 없습니다. 사용자를 dialout 그룹에 추가한 후 (sudo adduser %3 dialout) 로그아웃했다가 다시 로그인하십시오.</translation>
+    </message>
+</context>
+<context>
     <name>QAbout</name>
     <message>
-        <location filename="../src/ui/dialogs/qabout.cpp" line="+17"/>
+        <location filename="../src/ui/dialogs/qabout.cpp" line="+18"/>
+        <source>set by LUMORA_HOME</source>
+        <translation>LUMORA_HOME으로 지정됨</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the program&apos;s own folder</source>
+        <translation>프로그램 자체 폴더</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>your data folder</source>
+        <translation>사용자 데이터 폴더</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Version %1</source>
         <translation>버전 %1</translation>
     </message>
@@ -1658,6 +1689,11 @@
         <location line="+4"/>
         <source>&lt;b&gt;Built with:&lt;/b&gt; Qt %1, Qwt %2, SQLite %3.</source>
         <translation>&lt;b&gt;사용 라이브러리:&lt;/b&gt; Qt %1, Qwt %2, SQLite %3.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&lt;b&gt;Application directory:&lt;/b&gt; %1 (%2)</source>
+        <translation>&lt;b&gt;응용 프로그램 디렉터리:&lt;/b&gt; %1 (%2)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1673,7 +1709,7 @@
         <translation>프로그램 정보</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+88"/>
         <source>OK</source>
         <translation>확인</translation>
     </message>
@@ -1766,7 +1802,7 @@
 <context>
     <name>QConfigWizard</name>
     <message>
-        <location filename="../src/ui/dialogs/qconfigwizard.cpp" line="+113"/>
+        <location filename="../src/ui/dialogs/qconfigwizard.cpp" line="+114"/>
         <source>Not found</source>
         <translation>찾을 수 없음</translation>
     </message>
@@ -1781,7 +1817,7 @@
         <translation>오류</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>This COM port is not available</source>
         <translation>이 COM 포트를 사용할 수 없습니다</translation>
     </message>
@@ -2244,7 +2280,7 @@
 <context>
     <name>QSensorSettings</name>
     <message>
-        <location filename="../src/ui/dialogs/qsensorsettings.cpp" line="+112"/>
+        <location filename="../src/ui/dialogs/qsensorsettings.cpp" line="+124"/>
         <source>No response</source>
         <translation>응답 없음</translation>
     </message>
@@ -2269,13 +2305,24 @@
         <translation>Modbus 프로토콜은 RTU 메시지의 CRC를 하위 바이트 먼저, 상위 바이트 나중 순서로 규정하지만, 일부 장치는 CRC 상위 바이트를 먼저 붙인 Modbus RTU 메시지를 요구합니다. 이러한 장치라면 이 항목을 선택하여 해당 방식을 사용하십시오.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="-62"/>
+        <location line="+78"/>
         <location line="+11"/>
         <source>Error</source>
         <translation>오류</translation>
     </message>
     <message>
-        <location line="-10"/>
+        <location line="-145"/>
+        <source>Line: %1, %2 baud</source>
+        <translation>회선: %1, %2 보드</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Line: no port set</source>
+        <translation>회선: 포트가 설정되지 않음</translation>
+    </message>
+    <message>
+        <location line="+132"/>
         <source>Please input the header field.</source>
         <translation>표시 이름 항목을 입력하십시오.</translation>
     </message>
@@ -2319,19 +2366,19 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+209"/>
+        <location line="+216"/>
         <source>Slave address</source>
         <translation>슬레이브 주소</translation>
     </message>
     <message>
-        <location line="-202"/>
-        <location line="+209"/>
+        <location line="-209"/>
+        <location line="+216"/>
         <location line="+335"/>
         <source>Function</source>
         <translation>기능 코드</translation>
     </message>
     <message>
-        <location line="-537"/>
+        <location line="-544"/>
         <source>Starting address</source>
         <translation>시작 주소</translation>
     </message>
@@ -2383,7 +2430,7 @@
         <translation>?</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+41"/>
         <source>Step 2: Response</source>
         <translation>2단계: 응답</translation>
     </message>
