@@ -34,7 +34,8 @@ public:
     bool mailAllowed();
 
     // Starts one alarm mail on the first idle thread. False when nothing was
-    // started: incomplete settings, the failure limit reached, all threads busy.
+    // started: incomplete settings, the failure limit reached (logged), all
+    // threads busy.
     bool send(const QString &subject, const QString &body);
 
     // After every polling cycle: for each device, the alarmed bits of its region

@@ -62,6 +62,15 @@ bool MailTester::begin(const MailSettings &settings, const QStringList &recipien
     return true;
 }
 
+QString MailTester::sendFailure() const
+{
+    if (!m_thread.refusedByCounter())
+        return tr("Send failed.");
+    return tr("Send failed.\n%1 mails failed since the mail settings were applied: no mail is sent until they "
+              "are applied again.")
+        .arg(ProgramState::instance().alarmMailCounter());
+}
+
 void MailTester::threadEnded()
 {
     m_limit.stop();
@@ -75,6 +84,6 @@ void MailTester::threadEnded()
         ProgramState::instance().prompter().message(level, tr("Test Connect"),
                                                     success ? tr("Test success") : tr("Test fail"));
     else
-        ProgramState::instance().prompter().message(level, tr("Send Test Mail"),
-                                                    success ? tr("Send success.") : tr("Send failed."));
+        ProgramState::instance().prompter().message(level, tr("Send Test Mail"), success ? tr("Send success.")
+                                                                                 : sendFailure());
 }

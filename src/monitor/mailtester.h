@@ -50,6 +50,8 @@ signals:
 private:
     bool begin(const MailSettings &settings, const QStringList &recipients, int mode);
     void threadEnded();
+    // What the user is told of a test mail that failed.
+    QString sendFailure() const;
 
     QMailThread m_thread;
     QTimer m_limit;

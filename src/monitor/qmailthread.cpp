@@ -90,12 +90,24 @@ QByteArray QMailThread::wireBody(const QString &body)
     return wire;
 }
 
+void QMailThread::logCounterRefusal()
+{
+    write_log(QStringLiteral("Mail not sent: %1 mails failed since the mail settings were applied; "
+                             "apply them again to send mail")
+                  .arg(ProgramState::instance().alarmMailCounter()));
+}
+
 void QMailThread::run()
 {
     m_done = false;
     m_success = false;
-    if (m_mode != TestConnection && !ProgramState::instance().alarmMailBelowLimit())
+    // Alarm mails stop at the limit; a test mail is still tried once more.
+    m_refusedByCounter =
+        m_mode != TestConnection && ProgramState::instance().alarmMailCounter() > ProgramState::kAlarmMailLimit;
+    if (m_refusedByCounter) {
+        logCounterRefusal();
         return;
+    }
     if (!m_mutex.tryLock(kLockWaitMs))
         return;
     converse();

@@ -39,6 +39,11 @@ public:
     // Both clear while a dialogue runs; both set once the server took the message.
     bool isDone() const { return m_done.load(); }
     bool isSuccess() const { return m_success.load(); }
+    // The last run sent nothing because more mails had failed than the limit allows.
+    bool refusedByCounter() const { return m_refusedByCounter.load(); }
+
+    // Logs that a mail is not sent because of the failure counter.
+    static void logCounterRefusal();
 
     // The message body as it goes on the wire: CRLF line ends, lines that begin
     // with "." doubled, lines longer than SMTP allows broken after a "<br>".
@@ -67,6 +72,7 @@ private:
 
     std::atomic<bool> m_done{false};
     std::atomic<bool> m_success{false};
+    std::atomic<bool> m_refusedByCounter{false};
     QByteArray m_reply; // the last reply, all its lines
     QString m_account;
     QString m_password;

@@ -260,9 +260,11 @@ void TestMailThread::limitStopsAlarmMailsUntilApplied()
     QCOMPARE(ProgramState::instance().alarmMailCounter(), 3);
     QVERIFY(!mailer.mailAllowed());
     QVERIFY(!mailer.send(QStringLiteral("Alarm"), QStringLiteral("x")));
-    QMailThread direct;
-    runMail(direct, stored, QMailThread::SendMail); // refused before it connects
     QCOMPARE(connectFailures(dir), 3);
+    QVERIFY(dir.read(QStringLiteral("log.txt"))
+                .contains("]- Mail not sent: 3 mails failed since the mail settings were applied; "
+                          "apply them again to send mail\n"));
+    QMailThread direct;
     runMail(direct, stored, QMailThread::TestConnection); // tries, does not count
     QCOMPARE(connectFailures(dir), 4);
     QCOMPARE(ProgramState::instance().alarmMailCounter(), 3);
@@ -279,4 +281,31 @@ void TestMailThread::limitStopsAlarmMailsUntilApplied()
     QVERIFY(mailer.send(QStringLiteral("Alarm"), QStringLiteral("x")));
     QVERIFY(mailer.waitForMails(QDeadlineTimer(30000)));
     QCOMPARE(server.messages().first()[QStringLiteral("rcpt_tos")].toVariant().toStringList(), stored.recipients);
+}
+
+void TestMailThread::testMailTriedUntilAboveLimit()
+{
+    TempAppDir dir;
+    ScriptedPrompter prompter;
+    const MailSettings settings = settingsFor(closedPort());
+    for (int i = 0; i < ProgramState::kAlarmMailLimit; ++i)
+        ProgramState::instance().countAlarmMailFailure(); // three failed alarm mails
+    MailTester tester;
+    QSignalSpy finished(&tester, &MailTester::finished);
+
+    // At the limit a test mail still tries the server, and its failure counts.
+    QVERIFY(tester.sendTestMail(settings));
+    QVERIFY(finished.wait(30000));
+    QCOMPARE(prompter.messages().last().text, QStringLiteral("Send failed."));
+    QCOMPARE(connectFailures(dir), 1);
+    QCOMPARE(ProgramState::instance().alarmMailCounter(), 4);
+
+    // Above it, the next one is refused without trying, and both the user and the log are told why.
+    QVERIFY(tester.sendTestMail(settings));
+    QVERIFY(finished.wait(30000));
+    QCOMPARE(connectFailures(dir), 1);
+    QCOMPARE(prompter.messages().last().text,
+             QStringLiteral("Send failed.\n4 mails failed since the mail settings were applied: no mail is sent "
+                            "until they are applied again."));
+    QVERIFY(dir.read(QStringLiteral("log.txt")).contains("]- Mail not sent: 4 mails failed"));
 }

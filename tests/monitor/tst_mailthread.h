@@ -18,4 +18,5 @@ private slots:
     void hangUpCounts();
     void silentServerEndsAndCounts();
     void limitStopsAlarmMailsUntilApplied();
+    void testMailTriedUntilAboveLimit();
 };
