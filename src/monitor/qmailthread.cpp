@@ -4,10 +4,12 @@
 #include "monitor/programstate.h"
 #include "monitor/winsockerror.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QTcpSocket>
+#include <QTimer>
 #include <algorithm>
 
 namespace {
@@ -140,9 +142,14 @@ void QMailThread::converse()
 bool QMailThread::connectToServer(QTcpSocket &socket)
 {
     socket.connectToHost(m_mailServer, m_port); // a host name is looked up first
-    if (socket.waitForConnected(kConnectTimeoutMs))
+    const Wait wait =
+        await(socket, kConnectTimeoutMs, [&] { return socket.state() == QAbstractSocket::ConnectedState; });
+    if (wait == Wait::Reached)
         return true;
-    const QAbstractSocket::SocketError error = socket.error();
+    if (wait == Wait::Stopped)
+        return false;
+    const QAbstractSocket::SocketError error =
+        wait == Wait::TimedOut ? QAbstractSocket::SocketTimeoutError : socket.error();
     if (error == QAbstractSocket::SocketResourceError || error == QAbstractSocket::UnsupportedSocketOperationError) {
         write_log(QStringLiteral("[ERROR] can not create socket "));
         return false;
@@ -231,6 +238,26 @@ QMailThread::Reply QMailThread::expect(QTcpSocket &socket, int code, const QStri
     const bool holdsText =
         std::any_of(texts.begin(), texts.end(), [&](const QString &t) { return text.contains(t, cs); });
     return holdsText ? Reply::Accepted : Reply::Refused;
+}
+
+QMailThread::Wait QMailThread::await(const QAbstractSocket &socket, int ms, const std::function<bool()> &reached)
+{
+    // The socket gets on through this thread's events; the timer wakes the wait
+    // in time to see a stop request.
+    QTimer tick;
+    tick.start(kWaitSliceMs);
+    const QDeadlineTimer deadline(ms);
+    while (!reached()) {
+        if (isInterruptionRequested())
+            return Wait::Stopped;
+        const QAbstractSocket::SocketState state = socket.state();
+        if (state == QAbstractSocket::UnconnectedState || state == QAbstractSocket::ClosingState)
+            return Wait::Failed;
+        if (deadline.hasExpired())
+            return Wait::TimedOut;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    return Wait::Reached;
 }
 
 bool QMailThread::waitStep(QTcpSocket &socket, const QDeadlineTimer &deadline, bool forWrite)

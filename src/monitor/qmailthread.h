@@ -6,8 +6,10 @@
 #include <QStringList>
 #include <QThread>
 #include <atomic>
+#include <functional>
 
 class QDeadlineTimer;
+class QAbstractSocket;
 class QTcpSocket;
 
 // Sends one HTML mail over SMTP with AUTH LOGIN, one dialogue per start().
@@ -54,6 +56,7 @@ protected:
 
 private:
     enum class Reply { Accepted, Refused, Missing };
+    enum class Wait { Reached, Failed, TimedOut, Stopped };
 
     void converse();
     bool connectToServer(QTcpSocket &socket);
@@ -65,6 +68,8 @@ private:
     // holds one of the texts, but never when its code says refusal (4xx, 5xx).
     Reply expect(QTcpSocket &socket, int code, const QStringList &texts = {},
                  Qt::CaseSensitivity cs = Qt::CaseInsensitive);
+    // Lets the socket work until reached() holds, it fails, ms pass or stopping is asked.
+    Wait await(const QAbstractSocket &socket, int ms, const std::function<bool()> &reached);
     bool waitStep(QTcpSocket &socket, const QDeadlineTimer &deadline, bool forWrite);
     int replyCode() const;
     QByteArray message() const;

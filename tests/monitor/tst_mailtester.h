@@ -9,4 +9,5 @@ class TestMailTester : public QObject
 
 private slots:
     void overlongTestIsCutAndReported();
+    void stoppingEndsConnectAtOnce();
 };
