@@ -28,7 +28,10 @@ void AlarmMailer::changeSettings(const QString &account, const QString &password
     m_settings.port = port;
     m_settings.server = server;
     m_settings.sender = sender;
-    m_settings.recipients = MailSettings::load().recipients;
+    const MailSettings stored = MailSettings::load();
+    m_settings.recipients = stored.recipients;
+    m_settings.encryption = stored.encryption;
+    m_settings.caFile = stored.caFile;
     ProgramState::instance().resetAlarmMailCounter();
 }
 

@@ -23,7 +23,7 @@ public:
     // Reads the stored settings and recipients (at start).
     void loadSettings();
     // The mail settings were applied: take the five fields, read the stored
-    // recipients again and let alarm mails be tried again.
+    // recipients and encryption again and let alarm mails be tried again.
     void changeSettings(const QString &account, const QString &password, const QString &port, const QString &server,
                         const QString &sender);
     const MailSettings &settings() const { return m_settings; }

@@ -24,7 +24,7 @@ QString MailTester::progressText()
 
 bool MailTester::testConnection(const MailSettings &settings)
 {
-    if (!settings.hasServerAddress()) {
+    if (!settings.hasValidServer()) {
         ProgramState::instance().prompter().message(Prompter::Level::Critical, tr("Error"),
                                                     tr("Some fields is not valid."));
         return false;
@@ -35,7 +35,7 @@ bool MailTester::testConnection(const MailSettings &settings)
 bool MailTester::sendTestMail(const MailSettings &settings)
 {
     Prompter &prompter = ProgramState::instance().prompter();
-    if (!settings.isComplete() || !settings.hasServerAddress() || settings.portNumber() == 0) {
+    if (!settings.isComplete() || !settings.hasValidServer() || settings.portNumber() == 0) {
         prompter.message(Prompter::Level::Critical, tr("Error"), tr("Some fields is not valid."));
         return false;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "monitor/mailencryption.h"
+
 #include <QByteArray>
 #include <QMutex>
 #include <QString>
@@ -10,10 +12,14 @@
 
 class QDeadlineTimer;
 class QAbstractSocket;
+class QSslSocket;
 class QTcpSocket;
 
-// Sends one HTML mail over SMTP with AUTH LOGIN, one dialogue per start().
-// The socket lives inside run(); the fields are set while the thread is idle.
+// Sends one HTML mail over SMTP, one dialogue per start(): in the clear, with
+// STARTTLS or over TLS from the first byte (the server's certificate always
+// verified), logging in with AUTH LOGIN, or AUTH PLAIN where the server offers
+// only that. The socket lives inside run(); the fields are set while the
+// thread is idle.
 class QMailThread : public QThread
 {
 public:
@@ -37,6 +43,9 @@ public:
     void setBody(const QString &body) { m_body = body; }
     // SendMail (an alarm or test mail, counted when it fails) or TestConnection (never counted).
     void setMode(int mode) { m_mode = mode; }
+    void setEncryption(MailEncryption encryption) { m_encryption = encryption; }
+    // A PEM file of CA certificates trusted besides the system's; empty: none.
+    void setCaFile(const QString &caFile) { m_caFile = caFile; }
 
     // Both clear while a dialogue runs; both set once the server took the message.
     bool isDone() const { return m_done.load(); }
@@ -59,9 +68,16 @@ private:
     enum class Wait { Reached, Failed, TimedOut, Stopped };
 
     void converse();
-    bool connectToServer(QTcpSocket &socket);
+    bool connectToServer(QSslSocket &socket);
+    // The TLS handshake, begun by the connect or here; a failure is logged and counted.
+    bool encrypt(QSslSocket &socket);
+    // STARTTLS, the handshake and a new EHLO.
+    bool startTls(QSslSocket &socket);
     bool authenticate(QTcpSocket &socket);
-    bool greet(QTcpSocket &socket);
+    // EHLO (or HELO where EHLO is refused), after the server's greeting when readGreeting.
+    bool greet(QTcpSocket &socket, bool readGreeting);
+    // The last EHLO reply lists the keyword (with this parameter, when given).
+    bool offers(const QByteArray &keyword, const QByteArray &parameter = QByteArray()) const;
     bool sendLine(QTcpSocket &socket, const QByteArray &line);
     bool readReply(QTcpSocket &socket);
     // Reads the reply and judges it: accepted when it has the expected code or
@@ -78,7 +94,8 @@ private:
     std::atomic<bool> m_done{false};
     std::atomic<bool> m_success{false};
     std::atomic<bool> m_refusedByCounter{false};
-    QByteArray m_reply; // the last reply, all its lines
+    QByteArray m_reply;      // the last reply, all its lines
+    QByteArray m_extensions; // the reply to the last EHLO, empty after HELO
     QString m_account;
     QString m_password;
     QString m_mailServer;
@@ -88,5 +105,7 @@ private:
     QString m_subject;
     QString m_body;
     int m_mode = SendMail;
+    MailEncryption m_encryption = MailEncryption::None;
+    QString m_caFile;
     QMutex m_mutex;
 };

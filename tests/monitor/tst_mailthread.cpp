@@ -7,11 +7,14 @@
 #include "monitor/qmailthread.h"
 #include "support/scriptedprompter.h"
 #include "support/smtptestserver.h"
+#include "support/testcertificates.h"
 #include "support/tempappdir.h"
 
 #include <QElapsedTimer>
 #include <QTcpServer>
 #include <QtTest>
+
+Q_DECLARE_METATYPE(MailEncryption)
 
 namespace {
 const QStringList kRecipients{QStringLiteral("ops@plant.test"), QStringLiteral("owner@plant.test")};
@@ -25,6 +28,16 @@ MailSettings settingsFor(quint16 port, const QString &password = QString::fromUt
     settings.server = QStringLiteral("127.0.0.1");
     settings.sender = QStringLiteral("logger@plant.test");
     settings.recipients = kRecipients;
+    return settings;
+}
+
+// The settings of a TLS server on loopback, reached by name and trusted through the tests' CA.
+MailSettings tlsSettingsFor(quint16 port, MailEncryption encryption)
+{
+    MailSettings settings = settingsFor(port);
+    settings.server = QStringLiteral("localhost");
+    settings.encryption = encryption;
+    settings.caFile = TestCertificates::caFile();
     return settings;
 }
 
@@ -136,6 +149,79 @@ void TestMailThread::bodyAndHeadersArriveIntact()
     QCOMPARE(unfolded, expected);
 }
 
+void TestMailThread::deliversOverTls_data()
+{
+    QTest::addColumn<int>("options");
+    QTest::addColumn<MailEncryption>("encryption");
+    QTest::addColumn<QString>("mechanism");
+    QTest::newRow("STARTTLS, LOGIN and PLAIN offered") << int(SmtpTestServer::StartTls) << MailEncryption::StartTls
+                                                       << QStringLiteral("LOGIN");
+    QTest::newRow("STARTTLS, PLAIN alone offered")
+        << int(SmtpTestServer::StartTls | SmtpTestServer::PlainOnly) << MailEncryption::StartTls
+        << QStringLiteral("PLAIN");
+    QTest::newRow("TLS from the first byte, PLAIN alone offered")
+        << int(SmtpTestServer::ImplicitTls | SmtpTestServer::PlainOnly) << MailEncryption::Tls
+        << QStringLiteral("PLAIN");
+}
+
+void TestMailThread::deliversOverTls()
+{
+    QFETCH(int, options);
+    QFETCH(MailEncryption, encryption);
+    QFETCH(QString, mechanism);
+    TempAppDir dir;
+    SmtpTestServer server(options);
+    QMailThread thread;
+    runMail(thread, tlsSettingsFor(server.port(), encryption), QMailThread::SendMail);
+    QVERIFY(thread.isSuccess());
+    const QJsonObject mail = server.messages().first();
+    QVERIFY(mail[QStringLiteral("tls")].toBool());
+    QCOMPARE(mail[QStringLiteral("mechanism")].toString(), mechanism);
+    QCOMPARE(mail[QStringLiteral("login")].toString(), QString::fromUtf8(SmtpTestServer::kUser));
+    QCOMPARE(mail[QStringLiteral("rcpt_tos")].toVariant().toStringList(), kRecipients);
+}
+
+void TestMailThread::tlsFailuresCount_data()
+{
+    QTest::addColumn<int>("options");
+    QTest::addColumn<QString>("certificateHost");
+    QTest::addColumn<bool>("trustedIssuer");
+    QTest::addColumn<MailEncryption>("encryption");
+    QTest::addColumn<QString>("logged");
+    QTest::newRow("certificate for another host")
+        << int(SmtpTestServer::StartTls) << QStringLiteral("mail.other.test") << true << MailEncryption::StartTls
+        << QStringLiteral("Certificate of mail server localhost refused (for mail.other.test, issued by Lumora "
+                          "trusted-ca): The host name did not match any of the valid hosts for this certificate");
+    QTest::newRow("untrusted issuer") << int(SmtpTestServer::ImplicitTls) << QStringLiteral("localhost") << false
+                                      << MailEncryption::Tls
+                                      << QStringLiteral("Certificate of mail server localhost refused (for "
+                                                        "localhost, issued by Lumora untrusted-ca): The issuer "
+                                                        "certificate of a locally looked up certificate could not "
+                                                        "be found");
+    QTest::newRow("STARTTLS asked for, not offered")
+        << 0 << QString() << true << MailEncryption::StartTls
+        << QStringLiteral("Mail not sent: the mail server does not offer STARTTLS");
+}
+
+void TestMailThread::tlsFailuresCount()
+{
+    QFETCH(int, options);
+    QFETCH(QString, certificateHost);
+    QFETCH(bool, trustedIssuer);
+    QFETCH(MailEncryption, encryption);
+    QFETCH(QString, logged);
+    TempAppDir dir;
+    SmtpTestServer server(options, certificateHost, trustedIssuer);
+    QMailThread thread;
+    runMail(thread, tlsSettingsFor(server.port(), encryption), QMailThread::SendMail);
+    QVERIFY(!thread.isDone() && !thread.isSuccess());
+    QVERIFY(server.messages(1, 300).isEmpty());
+    const QString log = QString::fromUtf8(dir.read(QStringLiteral("log.txt")));
+    QVERIFY2(log.contains(logged), qPrintable(log));
+    QVERIFY(!log.contains(QString::fromUtf8(SmtpTestServer::kPassword)));
+    QCOMPARE(ProgramState::instance().alarmMailCounter(), 1);
+}
+
 void TestMailThread::refusalsFailWithoutCounting()
 {
     TempAppDir dir;
@@ -152,6 +238,16 @@ void TestMailThread::refusalsFailWithoutCounting()
         runMail(thread, settingsFor(server.port()), QMailThread::SendMail);
         QVERIFY(server.messages().first()[QStringLiteral("rejected")].toBool()); // it got through DATA
         QVERIFY(!thread.isDone() && !thread.isSuccess());
+    }
+    {
+        // An encryption setting of no meaning is never taken for the clear.
+        QMailThread thread;
+        MailSettings settings = settingsFor(closedPort());
+        settings.encryption = MailEncryption::Unknown;
+        runMail(thread, settings, QMailThread::SendMail);
+        QCOMPARE(connectFailures(dir), 0);
+        QVERIFY(dir.read(QStringLiteral("log.txt"))
+                    .contains("]- Mail not sent: MAIL_ENCRYPTION is none of none, starttls, tls\n"));
     }
     QCOMPARE(ProgramState::instance().alarmMailCounter(), 0);
 }

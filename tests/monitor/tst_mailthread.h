@@ -12,6 +12,10 @@ private slots:
     void deliversTestMail_data();
     void deliversTestMail();
     void bodyAndHeadersArriveIntact();
+    void deliversOverTls_data();
+    void deliversOverTls();
+    void tlsFailuresCount_data();
+    void tlsFailuresCount();
     void refusalsFailWithoutCounting();
     void unreachableServerCounts();
     void hangUpCounts_data();

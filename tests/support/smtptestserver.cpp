@@ -7,7 +7,7 @@
 const char *const SmtpTestServer::kUser = "alarm@plant.test";
 const char *const SmtpTestServer::kPassword = "s3cret'密";
 
-SmtpTestServer::SmtpTestServer(int options)
+SmtpTestServer::SmtpTestServer(int options, const QString &certificateHost, bool trustedIssuer)
 {
     QStringList arguments{QStringLiteral(LUMORA_SOURCE_DIR "/tests/support/smtpserver.py"),
                           QStringLiteral("--user"),
@@ -20,6 +20,14 @@ SmtpTestServer::SmtpTestServer(int options)
         arguments << QStringLiteral("--reject");
     if (options & RefuseEhlo)
         arguments << QStringLiteral("--refuse-ehlo");
+    if (options & PlainOnly)
+        arguments << QStringLiteral("--plain-only");
+    if (options & (StartTls | ImplicitTls)) {
+        const TestCertificates::Server files = TestCertificates::server(certificateHost, trustedIssuer);
+        arguments << QStringLiteral("--tls")
+                  << ((options & StartTls) ? QStringLiteral("starttls") : QStringLiteral("implicit"))
+                  << QStringLiteral("--cert") << files.certificate << QStringLiteral("--key") << files.key;
+    }
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     // The system interpreter: it has python3-aiosmtpd, whatever python3 is on PATH.
     m_process.start(QStringLiteral("/usr/bin/python3"), arguments);
