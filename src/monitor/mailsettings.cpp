@@ -28,10 +28,14 @@ MailSettings MailSettings::load()
         settings.recipients.append(row.value(QStringLiteral("mail")));
     const AppSettings app;
     settings.encryption = mailEncryptionFromText(app.text(Setting::MAIL_ENCRYPTION));
-    const QString caFile = app.text(Setting::MAIL_CA_FILE).trimmed();
-    if (!caFile.isEmpty()) // a relative path from the application directory
-        settings.caFile = QDir(AppDir::path()).absoluteFilePath(caFile);
+    settings.caFile = storedCaFile();
     return settings;
+}
+
+QString MailSettings::storedCaFile()
+{
+    const QString caFile = AppSettings().text(Setting::MAIL_CA_FILE).trimmed();
+    return caFile.isEmpty() ? caFile : QDir(AppDir::path()).absoluteFilePath(caFile);
 }
 
 bool MailSettings::isComplete() const

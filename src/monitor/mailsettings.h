@@ -26,6 +26,8 @@ public:
 
     // From the database and app.ini; empty fields when nothing is stored.
     static MailSettings load();
+    // MAIL_CA_FILE, a relative path taken from the application directory.
+    static QString storedCaFile();
 
     // All five fields filled in.
     bool isComplete() const;
