@@ -264,6 +264,16 @@ void TestMailThread::unreachableServerCounts()
     QVERIFY(dir.read(QStringLiteral("log.txt")).contains("]- Failed to connect mail server, err code 10061\n"));
     QCOMPARE(ProgramState::instance().alarmMailCounter(), 1);
 
+    // A name that does not resolve fails the same way, and the log says why.
+    MailSettings unknownHost = settings;
+    unknownHost.server = QStringLiteral("nowhere.invalid");
+    runMail(thread, unknownHost, QMailThread::SendMail);
+    const QByteArray log = dir.read(QStringLiteral("log.txt"));
+    QVERIFY2(log.contains("]- Failed to connect mail server, err code 11001\n") &&
+                 log.contains("]- Mail server nowhere.invalid port " + settings.port.toUtf8() + ": Host not found\n"),
+             log.constData());
+    QCOMPARE(ProgramState::instance().alarmMailCounter(), 2);
+
     // The connection test tries, logs, reports, and never counts.
     MailTester tester;
     QSignalSpy finished(&tester, &MailTester::finished);
@@ -272,8 +282,8 @@ void TestMailThread::unreachableServerCounts()
     QCOMPARE(finished.first().first(), QVariant(false));
     QCOMPARE(prompter.messages().last().title, QStringLiteral("Test Connect"));
     QCOMPARE(prompter.messages().last().text, QStringLiteral("Test fail"));
-    QCOMPARE(connectFailures(dir), 2);
-    QCOMPARE(ProgramState::instance().alarmMailCounter(), 1);
+    QCOMPARE(connectFailures(dir), 3);
+    QCOMPARE(ProgramState::instance().alarmMailCounter(), 2);
 }
 
 void TestMailThread::hangUpCounts_data()
