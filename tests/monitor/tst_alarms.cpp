@@ -10,7 +10,6 @@
 #include "monitor/programstate.h"
 #include "support/golden.h"
 #include "support/smtptestserver.h"
-#include "support/testcertificates.h"
 #include "support/tempappdir.h"
 
 #include <QProcess>
@@ -216,7 +215,7 @@ void TestAlarms::loggerMailsScheduledError()
         settings.setValue(Setting::INV_ADDR, QStringLiteral("1,2,3,4"));
         AlarmSelection::setBits(settings, 1, 0, {3}); // USA0_ERR0: FacH
         settings.setValue(Setting::MAIL_ENCRYPTION, QStringLiteral("starttls"));
-        settings.setValue(Setting::MAIL_CA_FILE, TestCertificates::caFile());
+        settings.setValue(Setting::MAIL_CA_FILE, server.caFile());
     }
     // The scenario schedules err1 = 8 on its USA0 inverter (address 3) from its 60th second on: start there.
     sim.setTimeOffset(60);

@@ -66,17 +66,6 @@ void TestMailSettings::applyAndLoadRoundTrip()
     QVERIFY(!badPort.apply());
     QCOMPARE(lastText(prompter), QStringLiteral("Fail"));
     compareSettings(MailSettings::load(), settings);
-
-    // Set by hand in app.ini: the CA file is found from the application directory.
-    AppSettings app;
-    app.setValue(Setting::MAIL_ENCRYPTION, QStringLiteral(" TLS"));
-    app.setValue(Setting::MAIL_CA_FILE, QStringLiteral("certs/private-ca.pem"));
-    app.sync();
-    QCOMPARE(MailSettings::load().encryption, MailEncryption::Tls);
-    QCOMPARE(MailSettings::load().caFile, dir.file(QStringLiteral("certs/private-ca.pem")));
-    app.setValue(Setting::MAIL_ENCRYPTION, QStringLiteral("ssl"));
-    app.sync();
-    QCOMPARE(MailSettings::load().encryption, MailEncryption::Unknown);
 }
 
 void TestMailSettings::testsRefuseInvalidFields()

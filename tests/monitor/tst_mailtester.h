@@ -9,5 +9,4 @@ class TestMailTester : public QObject
 
 private slots:
     void overlongTestIsCutAndReported();
-    void stoppingEndsConnectAtOnce();
 };

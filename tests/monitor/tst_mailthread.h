@@ -12,15 +12,13 @@ private slots:
     void deliversTestMail_data();
     void deliversTestMail();
     void bodyAndHeadersArriveIntact();
-    void deliversOverTls_data();
-    void deliversOverTls();
-    void tlsFailuresCount_data();
-    void tlsFailuresCount();
+    void tls_data();
+    void tls();
     void refusalsFailWithoutCounting();
     void unreachableServerCounts();
+    void stoppingEndsConnectAtOnce();
     void hangUpCounts_data();
     void hangUpCounts();
     void silentServerEndsAndCounts();
     void limitStopsAlarmMailsUntilApplied();
-    void testMailTriedUntilAboveLimit();
 };

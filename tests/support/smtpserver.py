@@ -2,15 +2,19 @@
 """A real SMTP server on loopback for the tests (aiosmtpd).
 
 AUTH LOGIN and PLAIN for one user; in the clear, or with STARTTLS required before AUTH, or TLS from the
-first byte. Prints "PORT <n>" once it listens, then one JSON object per line for every message that
-reached the end of DATA. Ends when its standard input closes.
+first byte, with a certificate made here by the openssl command. Prints "CA <file>" (with TLS: the CA
+that clients are to trust) and "PORT <n>" once it listens, then one JSON object per line for every
+message that reached the end of DATA. Ends when its standard input closes.
 """
 import argparse
 import asyncio
 import json
 import logging
+import os
 import ssl
+import subprocess
 import sys
+import tempfile
 import threading
 
 from aiosmtpd.smtp import SMTP, AuthResult
@@ -57,6 +61,26 @@ class Login:
         self.mechanism = mechanism
 
 
+def make_certificates(folder, host, trusted_issuer):
+    """A CA for the clients to trust, and the server's certificate for host, issued by that CA or by
+    one that nobody trusts. Returns the files of the CA, the certificate and its key."""
+    def openssl(*args):
+        subprocess.run(["openssl", *args], cwd=folder, check=True, capture_output=True)
+
+    new_key = ["-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes"]  # made in milliseconds
+    issuer = "trusted" if trusted_issuer else "untrusted"
+    for ca in {"trusted", issuer}:
+        openssl("req", "-x509", *new_key, "-keyout", f"{ca}.key", "-out", f"{ca}.pem", "-days", "2",
+                "-subj", f"/CN=Lumora {ca} CA", "-addext", "basicConstraints=critical,CA:TRUE",
+                "-addext", "keyUsage=critical,keyCertSign,cRLSign")
+    with open(os.path.join(folder, "server.ext"), "w", encoding="utf-8") as extensions:
+        extensions.write(f"subjectAltName=DNS:{host}\nbasicConstraints=CA:FALSE\nextendedKeyUsage=serverAuth\n")
+    openssl("req", "-new", *new_key, "-keyout", "server.key", "-out", "server.csr", "-subj", f"/CN={host}")
+    openssl("x509", "-req", "-in", "server.csr", "-CA", f"{issuer}.pem", "-CAkey", f"{issuer}.key",
+            "-set_serial", "2", "-days", "2", "-extfile", "server.ext", "-out", "server.pem")
+    return [os.path.join(folder, name) for name in ("trusted.pem", "server.pem", "server.key")]
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--user", required=True)
@@ -66,8 +90,8 @@ def main():
     parser.add_argument("--reject", action="store_true", help="refuse every message after its data")
     parser.add_argument("--tls", choices=["none", "starttls", "implicit"], default="none",
                         help="starttls: offered, and required before AUTH; implicit: TLS from the first byte")
-    parser.add_argument("--cert", help="the server's certificate (PEM), for --tls")
-    parser.add_argument("--key", help="its private key (PEM)")
+    parser.add_argument("--certificate-host", default="localhost", help="the host its certificate is for")
+    parser.add_argument("--untrusted-issuer", action="store_true", help="a certificate from an unknown CA")
     parser.add_argument("--plain-only", action="store_true", help="offer AUTH PLAIN, not LOGIN")
     args = parser.parse_args()
     # aiosmtpd logs a warning about its own use of a deprecated session field, and every
@@ -80,9 +104,12 @@ def main():
         return AuthResult(success=ok, handled=False, auth_data=Login(auth_data.login, mechanism))
 
     tls_context = None
+    folder = tempfile.TemporaryDirectory()
     if args.tls != "none":
+        ca, certificate, key = make_certificates(folder.name, args.certificate_host, not args.untrusted_issuer)
         tls_context = ssl.create_default_context(ssl.Purpose.CLIENT_AUTH)
-        tls_context.load_cert_chain(args.cert, args.key)
+        tls_context.load_cert_chain(certificate, key)
+        print("CA", ca, flush=True)
     server_class = RefusesEhlo if args.refuse_ehlo else CommonWording if args.wording == "common" else SMTP
     handler = Handler(args.reject)
     starttls = args.tls == "starttls"
@@ -104,6 +131,7 @@ def main():
         await stdin_closed.wait()
 
     asyncio.run(serve())
+    folder.cleanup()
 
 
 if __name__ == "__main__":

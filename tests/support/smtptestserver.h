@@ -1,7 +1,5 @@
 #pragma once
 
-#include "support/testcertificates.h"
-
 #include <QJsonObject>
 #include <QList>
 #include <QProcess>
@@ -23,12 +21,14 @@ public:
     static const char *const kUser;
     static const char *const kPassword;
 
-    // With TLS, the server shows a certificate for certificateHost, issued by the tests' CA or one nobody trusts.
+    // With TLS, the server shows a certificate for certificateHost, issued by caFile() or a CA nobody trusts.
     explicit SmtpTestServer(int options = 0, const QString &certificateHost = QStringLiteral("localhost"),
                             bool trustedIssuer = true);
     ~SmtpTestServer();
 
     quint16 port() const { return m_port; }
+    // With TLS: the CA that clients are to trust (a PEM file that lasts as long as the server).
+    QString caFile() const { return m_caFile; }
     // The messages that reached the end of DATA so far (waits a little for the next one):
     // helo, login, mechanism, tls, mail_from, rcpt_tos, data, rejected.
     QList<QJsonObject> messages(int atLeast = 1, int timeoutMs = 5000);
@@ -36,5 +36,6 @@ public:
 private:
     QProcess m_process;
     quint16 m_port = 0;
+    QString m_caFile;
     QList<QJsonObject> m_messages;
 };

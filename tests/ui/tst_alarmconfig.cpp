@@ -3,7 +3,6 @@
 #include "device/errortables.h"
 #include "support/scriptedprompter.h"
 #include "support/smtptestserver.h"
-#include "support/testcertificates.h"
 #include "support/tempappdir.h"
 #include "ui/dialogs/qalarmconfig.h"
 #include "ui/qprogresswin.h"
@@ -103,8 +102,8 @@ void TestAlarmConfig::settingsAppliedAndTestMailSent()
     TempAppDir dir;
     dir.openDatabase();
     ScriptedPrompter prompter;
-    AppSettings().setValue(Setting::MAIL_CA_FILE, TestCertificates::caFile());
     SmtpTestServer server(SmtpTestServer::StartTls);
+    AppSettings().setValue(Setting::MAIL_CA_FILE, server.caFile());
     QalarmConfig dialog;
     QSignalSpy changes(&dialog, &QalarmConfig::mail_setting_change);
     dialog.show();
