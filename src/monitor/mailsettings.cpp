@@ -26,8 +26,7 @@ MailSettings MailSettings::load()
     }
     for (const DbRow &row : db_query(QStringLiteral("select * from mail_recipient")))
         settings.recipients.append(row.value(QStringLiteral("mail")));
-    const AppSettings app;
-    settings.encryption = mailEncryptionFromText(app.text(Setting::MAIL_ENCRYPTION));
+    settings.encryption = mailEncryptionFromText(AppSettings().text(Setting::MAIL_ENCRYPTION));
     settings.caFile = storedCaFile();
     return settings;
 }

@@ -84,6 +84,6 @@ void MailTester::threadEnded()
         ProgramState::instance().prompter().message(level, tr("Test Connect"),
                                                     success ? tr("Test success") : tr("Test fail"));
     else
-        ProgramState::instance().prompter().message(level, tr("Send Test Mail"), success ? tr("Send success.")
-                                                                                 : sendFailure());
+        ProgramState::instance().prompter().message(level, tr("Send Test Mail"),
+                                                    success ? tr("Send success.") : sendFailure());
 }

@@ -121,15 +121,14 @@ void QMailThread::run()
 void QMailThread::converse()
 {
     if (m_encryption == MailEncryption::Unknown) {
-        write_log(QStringLiteral("Mail not sent: %1 is none of none, starttls, tls").arg(Setting::MAIL_ENCRYPTION.key()));
+        write_log(QStringLiteral("Mail not sent: %1 is not none, starttls or tls").arg(Setting::MAIL_ENCRYPTION.key()));
         return;
     }
     QSslSocket socket;
     if (m_encryption != MailEncryption::None)
         MailTls::configure(socket, m_caFile);
-    if (!connectToServer(socket) || (m_encryption == MailEncryption::Tls && !encrypt(socket)) ||
-        !greet(socket, true) || (m_encryption == MailEncryption::StartTls && !startTls(socket)) ||
-        !authenticate(socket))
+    if (!connectToServer(socket) || (m_encryption == MailEncryption::Tls && !encrypt(socket)) || !greet(socket, true) ||
+        (m_encryption == MailEncryption::StartTls && !startTls(socket)) || !authenticate(socket))
         return;
     if (!sendLine(socket, "MAIL FROM:" + oneLine(m_sender)) ||
         expect(socket, 250, {QStringLiteral("250"), QStringLiteral("OK")}) != Reply::Accepted)

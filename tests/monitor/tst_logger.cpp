@@ -135,7 +135,7 @@ void TestLogger::sleepingInverterAndBadSettings()
          {QStringLiteral("COMPortFrm_baud_index \"99\" is not a baud index 0 to 5: 9600 baud used.\n"),
           QStringLiteral("INV_ADDR: \"abc\", \"999\" skipped (not bus addresses 1 to 255); monitoring 1,2.\n"),
           QStringLiteral("log.txt cannot be written ("),
-          QStringLiteral("MAIL_ENCRYPTION \"ssl\" is none of none, starttls, tls: no alarm mail is sent.\n"),
+          QStringLiteral("MAIL_ENCRYPTION \"ssl\" is not none, starttls or tls: no alarm mail is sent.\n"),
           QStringLiteral("MAIL_CA_FILE \"%1\" holds no certificate: only the system's CAs are trusted.\n")
               .arg(dir.file(QStringLiteral("ca.pem"))),
           QStringLiteral("Not answering yet: 2 (asleep or switched off); polled until they answer.\n")})

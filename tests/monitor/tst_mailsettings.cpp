@@ -85,8 +85,8 @@ void TestMailSettings::testsRefuseInvalidFields()
     QCOMPARE(prompter.messages().last().title, QStringLiteral("Error"));
     QVERIFY(!tester.sendTestMail(settings));
     QCOMPARE(lastText(prompter), QStringLiteral("Some fields is not valid."));
-    for (const char *server : {"localhost", "smtp.plant.test", "mail-1.example.org.", "bücher.example", "10.0.0.1",
-                               "::1"}) {
+    for (const char *server :
+         {"localhost", "smtp.plant.test", "mail-1.example.org.", "bücher.example", "10.0.0.1", "::1"}) {
         settings.server = QString::fromUtf8(server);
         QVERIFY2(settings.hasValidServer(), server);
     }

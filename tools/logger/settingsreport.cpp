@@ -53,7 +53,7 @@ void SettingsReport::checkMail(const AppSettings &settings)
 {
     const QString encryption = settings.text(Setting::MAIL_ENCRYPTION);
     if (mailEncryptionFromText(encryption) == MailEncryption::Unknown)
-        m_out << tr("%1 \"%2\" is none of none, starttls, tls: no alarm mail is sent.")
+        m_out << tr("%1 \"%2\" is not none, starttls or tls: no alarm mail is sent.")
                      .arg(Setting::MAIL_ENCRYPTION.key(), encryption)
               << Qt::endl;
     const QString caFile = MailSettings::storedCaFile();

@@ -312,10 +312,11 @@ void QalarmConfig::on_cbEncryption_currentIndexChanged(int index)
 {
     // An empty port, or the usual port of another choice, becomes this choice's usual port.
     QLineEdit *port = m_ui->lePort;
-    const quint16 typed = port->text().trimmed().toUShort();
+    const QString typed = port->text().trimmed();
     const MailEncryption choices[] = {MailEncryption::None, MailEncryption::StartTls, MailEncryption::Tls};
-    if (port->text().trimmed().isEmpty() ||
-        std::any_of(std::begin(choices), std::end(choices), [&](MailEncryption e) { return usualMailPort(e) == typed; }))
+    if (typed.isEmpty() || std::any_of(std::begin(choices), std::end(choices), [&](MailEncryption choice) {
+            return QString::number(usualMailPort(choice)) == typed;
+        }))
         port->setText(QString::number(usualMailPort(MailEncryption(index))));
     editMade();
 }
