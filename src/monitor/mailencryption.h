@@ -16,3 +16,5 @@ QString mailEncryptionText(MailEncryption encryption);
 MailEncryption mailEncryptionFromText(const QString &text);
 // The port mail servers usually take it on: 25, 587, 465 (0 for Unknown).
 quint16 usualMailPort(MailEncryption encryption);
+// The port is the usual port of one of them.
+bool isUsualMailPort(quint16 port);

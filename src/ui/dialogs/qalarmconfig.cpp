@@ -12,8 +12,6 @@
 
 #include <QCheckBox>
 #include <QSignalBlocker>
-#include <algorithm>
-#include <iterator>
 
 namespace {
 // The state codes of an event_type text: numbers joined by ",".
@@ -313,10 +311,7 @@ void QalarmConfig::on_cbEncryption_currentIndexChanged(int index)
     // An empty port, or the usual port of another choice, becomes this choice's usual port.
     QLineEdit *port = m_ui->lePort;
     const QString typed = port->text().trimmed();
-    const MailEncryption choices[] = {MailEncryption::None, MailEncryption::StartTls, MailEncryption::Tls};
-    if (typed.isEmpty() || std::any_of(std::begin(choices), std::end(choices), [&](MailEncryption choice) {
-            return QString::number(usualMailPort(choice)) == typed;
-        }))
+    if (typed.isEmpty() || isUsualMailPort(typed.toUShort()))
         port->setText(QString::number(usualMailPort(MailEncryption(index))));
     editMade();
 }
