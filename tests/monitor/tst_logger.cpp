@@ -111,7 +111,8 @@ void TestLogger::sleepingInverterAndBadSettings()
     TempAppDir dir;
     dir.installCleanDatabase();
     dir.write(QStringLiteral("app.ini"), "[General]\nLANG=0\nCOMPortFrm_com_name=COM7\nCOMPortFrm_baud_index=99\n"
-                                         "INV_ADDR=\"1,2,abc,999\"\nsbSaveInterval=1\nrbAuto=1\n");
+                                         "INV_ADDR=\"1,2,abc,999\"\nsbSaveInterval=1\nrbAuto=1\n"
+                                         "MAIL_ENCRYPTION=ssl\nMAIL_CA_FILE=ca.pem\n");
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("log.txt")));
     LineSimulator sim;
     // The second inverter sleeps through the first seconds of the run.
@@ -135,6 +136,9 @@ void TestLogger::sleepingInverterAndBadSettings()
          {QStringLiteral("COMPortFrm_baud_index \"99\" is not a baud index 0 to 5: 9600 baud used.\n"),
           QStringLiteral("INV_ADDR: \"abc\", \"999\" skipped (not bus addresses 1 to 255); monitoring 1,2.\n"),
           QStringLiteral("log.txt cannot be written ("),
+          QStringLiteral("MAIL_ENCRYPTION \"ssl\" is not none, starttls or tls: no alarm mail is sent.\n"),
+          QStringLiteral("MAIL_CA_FILE \"%1\" holds no certificate: only the system's CAs are trusted.\n")
+              .arg(dir.file(QStringLiteral("ca.pem"))),
           QStringLiteral("Not answering yet: 2 (asleep or switched off); polled until they answer.\n")})
         QCOMPARE(text.count(line), 1);
     // Once awake, it has its row and its reading of the running interval.

@@ -103,6 +103,7 @@ int main(int argc, char *argv[])
     }
     state.setLineSettings(port, report.baudRate(settings));
     report.fillAddresses(settings, state.addressTable());
+    report.checkMail(settings);
 
     HeadlessLogger logger(out, maxCycles);
     TerminationSignals terminations;
