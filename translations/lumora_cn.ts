@@ -1371,7 +1371,7 @@
 <context>
     <name>MailSettings</name>
     <message>
-        <location filename="../src/monitor/mailsettings.cpp" line="+54"/>
+        <location filename="../src/monitor/mailsettings.cpp" line="+79"/>
         <source>Apply</source>
         <translation>应用</translation>
     </message>
@@ -1418,7 +1418,14 @@
         <translation>请至少输入一个收件人。</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+26"/>
+        <source>Send failed.
+%1 mails failed since the mail settings were applied: no mail is sent until they are applied again.</source>
+        <translation>发送失败。
+自应用邮件设置以来已有 %1 封邮件发送失败：在重新应用设置之前不会再发送邮件。</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Test Connect</source>
         <translation>测试连接</translation>
     </message>
@@ -1443,7 +1450,7 @@
         <translation>发送成功。</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-20"/>
         <source>Send failed.</source>
         <translation>发送失败。</translation>
     </message>
@@ -2676,7 +2683,7 @@
 <context>
     <name>QalarmConfig</name>
     <message>
-        <location filename="../src/ui/dialogs/qalarmconfig.cpp" line="+136"/>
+        <location filename="../src/ui/dialogs/qalarmconfig.cpp" line="+144"/>
         <source>N/A</source>
         <translation>不适用</translation>
     </message>
@@ -2720,13 +2727,13 @@
     </message>
     <message>
         <location line="+17"/>
-        <source>Mail server (IP address):</source>
-        <translation>邮件服务器 (IP 地址)：</translation>
+        <source>Mail server:</source>
+        <translation>邮件服务器：</translation>
     </message>
     <message>
         <location line="+7"/>
-        <source>192.168.1.10</source>
-        <translation>192.168.1.10</translation>
+        <source>smtp.example.com</source>
+        <translation>smtp.example.com</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -2734,7 +2741,17 @@
         <translation>端口：</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+22"/>
+        <source>Encryption:</source>
+        <translation>加密：</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>Sender:</source>
         <translation>发件人：</translation>
     </message>

@@ -1371,7 +1371,7 @@
 <context>
     <name>MailSettings</name>
     <message>
-        <location filename="../src/monitor/mailsettings.cpp" line="+54"/>
+        <location filename="../src/monitor/mailsettings.cpp" line="+79"/>
         <source>Apply</source>
         <translation>Appliquer</translation>
     </message>
@@ -1418,7 +1418,14 @@
         <translation>Veuillez saisir au moins un destinataire.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+26"/>
+        <source>Send failed.
+%1 mails failed since the mail settings were applied: no mail is sent until they are applied again.</source>
+        <translation>Échec de l&apos;envoi.
+%1 e-mails ont échoué depuis l&apos;application des paramètres de messagerie&#xa0;: aucun e-mail ne sera envoyé tant qu&apos;ils ne seront pas appliqués à nouveau.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Test Connect</source>
         <translation>Test de connexion</translation>
     </message>
@@ -1443,7 +1450,7 @@
         <translation>Envoi réussi.</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-20"/>
         <source>Send failed.</source>
         <translation>Échec de l&apos;envoi.</translation>
     </message>
@@ -1693,7 +1700,7 @@
     <message>
         <location line="+2"/>
         <source>&lt;b&gt;Application directory:&lt;/b&gt; %1 (%2)</source>
-        <translation>&lt;b&gt;Dossier de l&apos;application :&lt;/b&gt; %1 (%2)</translation>
+        <translation>&lt;b&gt;Dossier de l&apos;application&#xa0;:&lt;/b&gt; %1 (%2)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2314,12 +2321,12 @@
     <message>
         <location line="-145"/>
         <source>Line: %1, %2 baud</source>
-        <translation>Ligne : %1, %2 bauds</translation>
+        <translation>Ligne&#xa0;: %1, %2 bauds</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Line: no port set</source>
-        <translation>Ligne : aucun port défini</translation>
+        <translation>Ligne&#xa0;: aucun port défini</translation>
     </message>
     <message>
         <location line="+132"/>
@@ -2676,7 +2683,7 @@
 <context>
     <name>QalarmConfig</name>
     <message>
-        <location filename="../src/ui/dialogs/qalarmconfig.cpp" line="+136"/>
+        <location filename="../src/ui/dialogs/qalarmconfig.cpp" line="+144"/>
         <source>N/A</source>
         <translation>N/D</translation>
     </message>
@@ -2720,13 +2727,13 @@
     </message>
     <message>
         <location line="+17"/>
-        <source>Mail server (IP address):</source>
-        <translation>Serveur de messagerie (adresse IP)&#xa0;:</translation>
+        <source>Mail server:</source>
+        <translation>Serveur de messagerie&#xa0;:</translation>
     </message>
     <message>
         <location line="+7"/>
-        <source>192.168.1.10</source>
-        <translation>192.168.1.10</translation>
+        <source>smtp.example.com</source>
+        <translation>smtp.example.com</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -2734,7 +2741,17 @@
         <translation>Port&#xa0;:</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+22"/>
+        <source>Encryption:</source>
+        <translation>Chiffrement&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>Sender:</source>
         <translation>Expéditeur&#xa0;:</translation>
     </message>

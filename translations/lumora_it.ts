@@ -1371,7 +1371,7 @@
 <context>
     <name>MailSettings</name>
     <message>
-        <location filename="../src/monitor/mailsettings.cpp" line="+54"/>
+        <location filename="../src/monitor/mailsettings.cpp" line="+79"/>
         <source>Apply</source>
         <translation>Applica</translation>
     </message>
@@ -1418,7 +1418,14 @@
         <translation>Inserire almeno un destinatario.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+26"/>
+        <source>Send failed.
+%1 mails failed since the mail settings were applied: no mail is sent until they are applied again.</source>
+        <translation>Invio non riuscito.
+%1 e-mail non sono state inviate da quando sono state applicate le impostazioni di posta: nessuna e-mail viene inviata finché non vengono applicate di nuovo.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Test Connect</source>
         <translation>Test della connessione</translation>
     </message>
@@ -1443,7 +1450,7 @@
         <translation>Invio riuscito.</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-20"/>
         <source>Send failed.</source>
         <translation>Invio non riuscito.</translation>
     </message>
@@ -2676,7 +2683,7 @@
 <context>
     <name>QalarmConfig</name>
     <message>
-        <location filename="../src/ui/dialogs/qalarmconfig.cpp" line="+136"/>
+        <location filename="../src/ui/dialogs/qalarmconfig.cpp" line="+144"/>
         <source>N/A</source>
         <translation>N/D</translation>
     </message>
@@ -2720,13 +2727,13 @@
     </message>
     <message>
         <location line="+17"/>
-        <source>Mail server (IP address):</source>
-        <translation>Server di posta (indirizzo IP):</translation>
+        <source>Mail server:</source>
+        <translation>Server di posta:</translation>
     </message>
     <message>
         <location line="+7"/>
-        <source>192.168.1.10</source>
-        <translation>192.168.1.10</translation>
+        <source>smtp.example.com</source>
+        <translation>smtp.example.com</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -2734,7 +2741,17 @@
         <translation>Porta:</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+22"/>
+        <source>Encryption:</source>
+        <translation>Crittografia:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>Sender:</source>
         <translation>Mittente:</translation>
     </message>

@@ -1371,7 +1371,7 @@
 <context>
     <name>MailSettings</name>
     <message>
-        <location filename="../src/monitor/mailsettings.cpp" line="+54"/>
+        <location filename="../src/monitor/mailsettings.cpp" line="+79"/>
         <source>Apply</source>
         <translation>적용</translation>
     </message>
@@ -1418,7 +1418,14 @@
         <translation>받는 사람을 한 명 이상 입력하십시오.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+26"/>
+        <source>Send failed.
+%1 mails failed since the mail settings were applied: no mail is sent until they are applied again.</source>
+        <translation>보내기에 실패했습니다.
+메일 설정을 적용한 후 %1개의 메일이 실패했습니다. 설정을 다시 적용할 때까지 메일을 보내지 않습니다.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Test Connect</source>
         <translation>연결 테스트</translation>
     </message>
@@ -1443,7 +1450,7 @@
         <translation>메일을 보냈습니다.</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-20"/>
         <source>Send failed.</source>
         <translation>메일을 보내지 못했습니다.</translation>
     </message>
@@ -2676,7 +2683,7 @@
 <context>
     <name>QalarmConfig</name>
     <message>
-        <location filename="../src/ui/dialogs/qalarmconfig.cpp" line="+136"/>
+        <location filename="../src/ui/dialogs/qalarmconfig.cpp" line="+144"/>
         <source>N/A</source>
         <translation>N/A</translation>
     </message>
@@ -2720,13 +2727,13 @@
     </message>
     <message>
         <location line="+17"/>
-        <source>Mail server (IP address):</source>
-        <translation>메일 서버 (IP 주소):</translation>
+        <source>Mail server:</source>
+        <translation>메일 서버:</translation>
     </message>
     <message>
         <location line="+7"/>
-        <source>192.168.1.10</source>
-        <translation>192.168.1.10</translation>
+        <source>smtp.example.com</source>
+        <translation>smtp.example.com</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -2734,7 +2741,17 @@
         <translation>포트:</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+22"/>
+        <source>Encryption:</source>
+        <translation>암호화:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>None</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>Sender:</source>
         <translation>보내는 사람:</translation>
     </message>
