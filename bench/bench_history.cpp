@@ -12,8 +12,8 @@
 #include "ui/views/chartview.h"
 #include "ui/views/datalogview.h"
 #include "ui/views/eventlistview.h"
-#include "ui/views/poweraverages.h"
-#include "ui/views/qlogdata.h"
+#include "history/poweraverages.h"
+#include "history/qlogdata.h"
 #include "ui/views/qmytreewidget.h"
 
 #include <QApplication>

@@ -1,24 +1,22 @@
-#include "ui/numbertext.h"
+#include "base/numbertext.h"
 
-#include "monitor/programstate.h"
-
-QString numberText(const QString &text)
+QString NumberText::format(const QString &text) const
 {
-    if (!ProgramState::instance().decimalComma())
+    if (!decimalComma())
         return text;
     QString comma = text;
     return comma.replace(QLatin1Char('.'), QLatin1Char(','));
 }
 
-QString numberText(double value, char format, int precision)
+QString NumberText::format(double value, char format, int precision) const
 {
-    return numberText(QString::number(value, format, precision));
+    return this->format(QString::number(value, format, precision));
 }
 
-double numberFromText(const QString &text, bool *ok)
+double NumberText::parse(const QString &text, bool *ok) const
 {
     QString point = text.trimmed();
-    if (ProgramState::instance().decimalComma())
+    if (decimalComma())
         point.replace(QLatin1Char(','), QLatin1Char('.'));
     return point.toDouble(ok);
 }

@@ -1,4 +1,4 @@
-#include "ui/views/keyparametercodes.h"
+#include "device/keyparametercodes.h"
 
 #include "device/devicerecord.h"
 #include "device/monitortables.h"

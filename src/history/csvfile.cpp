@@ -1,19 +1,19 @@
-#include "ui/views/csvfile.h"
+#include "history/csvfile.h"
 
 #include "base/log.h"
 #include "base/prompter.h"
-#include "monitor/programstate.h"
 
 CsvFile::CsvFile(const QString &path)
     : m_file(path)
 {}
 
-std::unique_ptr<CsvFile> CsvFile::chooseForExport()
+std::unique_ptr<CsvFile> CsvFile::chooseForExport(Prompter &prompter)
 {
-    const QString name = ProgramState::instance().prompter().saveFileName(tr("Save *.csv File"), tr("Excel (*.csv)"));
+    const QString name = prompter.saveFileName(tr("Save *.csv File"), tr("Excel (*.csv)"));
     if (name.isEmpty())
         return nullptr;
     auto file = std::make_unique<CsvFile>(name);
+    file->m_prompter = &prompter;
     return file->open() ? std::move(file) : nullptr;
 }
 
@@ -50,8 +50,8 @@ bool CsvFile::close()
 
 void CsvFile::closeExport(bool complete)
 {
-    if (close() && complete)
-        ProgramState::instance().prompter().message(Prompter::Level::Information, tr("OK"), tr("Export OK"));
+    if (close() && complete && m_prompter)
+        m_prompter->message(Prompter::Level::Information, tr("OK"), tr("Export OK"));
 }
 
 QString CsvFile::field(const QString &value)

@@ -6,6 +6,8 @@
 #include <QTextStream>
 #include <memory>
 
+class Prompter;
+
 // A CSV file of the exports and the daily debug files: UTF-8, "\n" line ends,
 // each field followed by ",". A field that holds a comma, a quote or a line
 // break is quoted, with its quotes doubled; every other field is written as it is.
@@ -16,9 +18,10 @@ class CsvFile
 public:
     explicit CsvFile(const QString &path);
 
-    // An export's file: asks for its name ("Save *.csv File") and opens it.
-    // Nothing when the user cancels or the file cannot be written, which is not reported.
-    static std::unique_ptr<CsvFile> chooseForExport();
+    // An export's file: asks the prompter for its name ("Save *.csv File") and
+    // opens it. Nothing when the user cancels or the file cannot be written,
+    // which is not reported.
+    static std::unique_ptr<CsvFile> chooseForExport(Prompter &prompter);
 
     // Replaces the file's contents; false when it cannot be written.
     bool open();
@@ -28,7 +31,8 @@ public:
     void writeLine(const QString &line);
     // Flushes and closes; false when something could not be written.
     bool close();
-    // Closes an export's file and tells "Export OK" when all of it was written.
+    // Closes an export's file and tells "Export OK" when all of it was written
+    // (a file of chooseForExport only).
     void closeExport(bool complete = true);
 
     static QString field(const QString &value);
@@ -36,4 +40,5 @@ public:
 private:
     QFile m_file;
     QTextStream m_stream;
+    Prompter *m_prompter = nullptr; // who chose the export's file
 };

@@ -1,4 +1,4 @@
-#include "ui/dailydebugfiles.h"
+#include "history/dailydebugfiles.h"
 
 #include "base/appdir.h"
 #include "base/clock.h"
@@ -6,7 +6,7 @@
 #include "db/readconnection.h"
 #include "device/devicefamily.h"
 #include "device/monitortables.h"
-#include "ui/views/csvfile.h"
+#include "history/csvfile.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "ui/views/groupstore.h"
+#include "history/groupstore.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/views/poweraverages.h"
+#include "history/poweraverages.h"
 
 #include "db/historyschema.h"
 #include "db/readconnection.h"

@@ -1,4 +1,4 @@
-#include "ui/views/qlogdata.h"
+#include "history/qlogdata.h"
 
 #include "db/readconnection.h"
 #include "device/devicefamily.h"

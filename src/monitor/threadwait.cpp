@@ -1,4 +1,4 @@
-#include "ui/threadwait.h"
+#include "monitor/threadwait.h"
 
 #include "base/log.h"
 

@@ -8,7 +8,7 @@
 #include "monitor/monitoringsession.h"
 #include "monitor/programstate.h"
 #include "monitor/qpollingthread.h"
-#include "ui/dailydebugfiles.h"
+#include "history/dailydebugfiles.h"
 #include "ui/dataexporter.h"
 #include "ui/dialogs/comportfrm.h"
 #include "ui/dialogs/qabout.h"

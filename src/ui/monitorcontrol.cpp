@@ -6,7 +6,7 @@
 #include "monitor/programstate.h"
 #include "ui/dialogs/searchinverterfrm.h"
 #include "ui/qprogresswin.h"
-#include "ui/threadwait.h"
+#include "monitor/threadwait.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -51,7 +51,7 @@ void TestStartup::firstStartThenLaterStart()
         QCOMPARE(settings.text(Setting::VIEW_SEQ), QStringLiteral("0,7,1,8,2,3,9,10,6,13,20,27"));
         settings.setValue(Setting::ShowField, QStringLiteral("0,9,10"));
     }
-    QVERIFY(ProgramState::instance().decimalComma()); // German
+    QVERIFY(ProgramState::instance().numberText().decimalComma()); // German
 
     startOnce(prompter);
     QCOMPARE(prompter.languageRequests(), 1);
@@ -131,7 +131,7 @@ void TestStartup::translationAndDecimalComma()
     QTranslator translator;
     Startup::run(settings, prompter, translator);
     QCOMPARE(prompter.languageRequests(), 0);
-    QCOMPARE(ProgramState::instance().decimalComma(), comma);
+    QCOMPARE(ProgramState::instance().numberText().decimalComma(), comma);
     QCOMPARE(Startup::tr("Error"), QStringLiteral("Translated"));
     QCoreApplication::removeTranslator(&translator);
     QCOMPARE(Startup::tr("Error"), QStringLiteral("Error"));

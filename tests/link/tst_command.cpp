@@ -2,7 +2,7 @@
 
 #include "device/devicereader.h"
 #include "device/devicerecord.h"
-#include "linepeer.h"
+#include "support/linepeer.h"
 #include "link/ccommand.h"
 #include "link/crc16.h"
 #include "link/cserial.h"

@@ -1,10 +1,10 @@
 #include "tst_sensors.h"
 
 #include "db/database.h"
-#include "linepeer.h"
+#include "support/linepeer.h"
 #include "link/crc16.h"
 #include "link/sensorlist.h"
-#include "modbusslave.h"
+#include "support/modbusslave.h"
 #include "monitor/programstate.h"
 #include "monitor/sensorsettings.h"
 #include "support/manualclock.h"

@@ -2,7 +2,7 @@
 
 #include "monitor/databasewriter.h"
 #include "monitor/monitorrecorder.h"
-#include "pollingrig.h"
+#include "support/pollingrig.h"
 #include "support/golden.h"
 
 #include <QtTest>

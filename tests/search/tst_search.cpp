@@ -5,7 +5,7 @@
 #include "lineframes.h"
 #include "linesimulator.h"
 #include "loggerexit.h"
-#include "memoryline.h"
+#include "support/memoryline.h"
 #include "monitor/programstate.h"
 #include "monitor/qburnsearch.h"
 #include "monitor/searchresult.h"

@@ -1,4 +1,4 @@
-#include "linepeer.h"
+#include "support/linepeer.h"
 
 #include "link/crc16.h"
 

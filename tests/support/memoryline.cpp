@@ -1,4 +1,4 @@
-#include "memoryline.h"
+#include "support/memoryline.h"
 
 #include "inverterreplies.h"
 #include "lineframes.h"

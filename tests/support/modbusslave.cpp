@@ -1,4 +1,4 @@
-#include "modbusslave.h"
+#include "support/modbusslave.h"
 
 #include <QDir>
 

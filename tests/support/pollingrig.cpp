@@ -1,4 +1,4 @@
-#include "pollingrig.h"
+#include "support/pollingrig.h"
 
 #include "base/appsettings.h"
 #include "monitor/programstate.h"

@@ -4,13 +4,13 @@
 #include "support/scriptedprompter.h"
 #include "support/tempappdir.h"
 #include "ui/cmain.h"
-#include "ui/dailydebugfiles.h"
+#include "history/dailydebugfiles.h"
 #include "ui/views/chartview.h"
 #include "ui/views/datalogview.h"
 #include "ui/views/eventlistview.h"
 #include "ui/views/histogramitem.h"
-#include "ui/views/poweraverages.h"
-#include "ui/views/qlogdata.h"
+#include "history/poweraverages.h"
+#include "history/qlogdata.h"
 #include "ui/views/qmytreewidget.h"
 
 #include <QComboBox>

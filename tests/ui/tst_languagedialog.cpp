@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <QtTest>
 
-class TestUi : public QObject
+class TestLanguageDialog : public QObject
 {
     Q_OBJECT
 
@@ -14,7 +14,7 @@ private slots:
     void languageDialogAnswersTheChosenIndex();
 };
 
-void TestUi::languageDialogAnswersTheChosenIndex()
+void TestLanguageDialog::languageDialogAnswersTheChosenIndex()
 {
     // OK and the title bar's close button both give the language shown in the box.
     for (bool viaClose : {false, true}) {
@@ -34,5 +34,5 @@ void TestUi::languageDialogAnswersTheChosenIndex()
     }
 }
 
-QTEST_MAIN(TestUi)
-#include "tst_ui.moc"
+QTEST_MAIN(TestLanguageDialog)
+#include "tst_languagedialog.moc"

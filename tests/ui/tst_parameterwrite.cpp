@@ -3,7 +3,7 @@
 #include "base/appsettings.h"
 #include "monitor/monitoringsession.h"
 #include "monitor/programstate.h"
-#include "pollingrig.h"
+#include "support/pollingrig.h"
 #include "support/scriptedprompter.h"
 #include "ui/cmain.h"
 #include "ui/qprogresswin.h"

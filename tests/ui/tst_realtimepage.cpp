@@ -107,7 +107,7 @@ void TestRealTimePage::rowsAndValuesPerFamily()
     QCOMPARE(view.findChild<QLineEdit *>(QStringLiteral("leDSP1Ver"))->text(), QStringLiteral("2.14"));
     QCOMPARE(ProgramState::instance().todayEnergy(), 21.5); // the dashboard's kWh, from tenths
 
-    ProgramState::instance().setDecimalComma(true);
+    ProgramState::instance().numberText().setDecimalComma(true);
     view.showRealtimeData();
     QCOMPARE(valueOf(table, "Fac"), QStringLiteral("50,02 Hz"));
 

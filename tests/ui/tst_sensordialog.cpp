@@ -1,6 +1,6 @@
 #include "tst_sensordialog.h"
 
-#include "modbusslave.h"
+#include "support/modbusslave.h"
 #include "monitor/programstate.h"
 #include "monitor/sensorsettings.h"
 #include "setuprig.h"

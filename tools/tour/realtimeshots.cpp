@@ -1,4 +1,4 @@
-#include "ui/tour/tourshots.h"
+#include "tourshots.h"
 
 #include "ui/cmain.h"
 #include "ui/dialogs/qpassword.h"

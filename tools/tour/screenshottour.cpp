@@ -1,8 +1,8 @@
-#include "ui/tour/screenshottour.h"
+#include "screenshottour.h"
 
 #include "monitor/monitoringsession.h"
 #include "ui/cmain.h"
-#include "ui/tour/tourshots.h"
+#include "tourshots.h"
 
 #include <QApplication>
 #include <QDialog>

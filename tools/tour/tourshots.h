@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/tour/screenshottour.h"
+#include "screenshottour.h"
 
 #include <QApplication>
 #include <QList>

@@ -3,10 +3,10 @@
 #include "base/clock.h"
 #include "base/prompter.h"
 #include "monitor/programstate.h"
-#include "ui/views/csvfile.h"
+#include "history/csvfile.h"
 #include "ui/views/histogramitem.h"
 #include "ui/views/historyselectors.h"
-#include "ui/views/poweraverages.h"
+#include "history/poweraverages.h"
 #include "ui/views/qmytreewidget.h"
 #include "ui_chartview.h"
 
@@ -200,7 +200,7 @@ void ChartView::exportData()
         prompter().message(Prompter::Level::Information, tr("Info"), tr("Please query data first"));
         return;
     }
-    const std::unique_ptr<CsvFile> file = CsvFile::chooseForExport();
+    const std::unique_ptr<CsvFile> file = CsvFile::chooseForExport(prompter());
     if (!file)
         return;
     static const char *const keyNames[] = {"Hour", "Day", "Month"};

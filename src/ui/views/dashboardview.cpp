@@ -3,7 +3,7 @@
 #include "base/appsettings.h"
 #include "monitor/programstate.h"
 #include "monitor/sensorsettings.h"
-#include "ui/numbertext.h"
+#include "base/numbertext.h"
 #include "ui/views/dashboardappearance.h"
 #include "ui/views/dashboardfields.h"
 #include "ui/views/qmylabel.h"
@@ -123,7 +123,7 @@ void DashboardView::showCo2Reduction(const QString &text)
 void DashboardView::refreshSensorFields()
 {
     const auto sensorSlots = ProgramState::instance().sensors().mainViewSlots(
-        m_showFieldText, [](const QString &text) { return numberText(text); });
+        m_showFieldText, [](const QString &text) { return ProgramState::instance().numberText().format(text); });
     for (int i = 0; i < int(sensorSlots.size()); ++i) {
         const SensorSlot &slot = sensorSlots[size_t(i)];
         QMyLabel *label = m_fields[DashboardFields::Sensor1 + i];

@@ -2,10 +2,10 @@
 
 #include "base/prompter.h"
 #include "monitor/programstate.h"
-#include "ui/views/csvfile.h"
+#include "history/csvfile.h"
 #include "ui/views/historyselectors.h"
 #include "ui/views/plaintextdelegate.h"
-#include "ui/views/qlogdata.h"
+#include "history/qlogdata.h"
 #include "ui_datalogview.h"
 
 #include <QHeaderView>
@@ -75,7 +75,7 @@ bool DataLogView::hasRows() const
 
 void DataLogView::exportData()
 {
-    const std::unique_ptr<CsvFile> file = CsvFile::chooseForExport();
+    const std::unique_ptr<CsvFile> file = CsvFile::chooseForExport(ProgramState::instance().prompter());
     if (!file)
         return;
     QStringList cells;

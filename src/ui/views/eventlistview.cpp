@@ -5,7 +5,7 @@
 #include "device/errortables.h"
 #include "device/statetables.h"
 #include "monitor/programstate.h"
-#include "ui/views/csvfile.h"
+#include "history/csvfile.h"
 #include "ui/views/historyselectors.h"
 #include "ui_eventlistview.h"
 
@@ -131,7 +131,7 @@ bool EventListView::hasRows() const
 
 void EventListView::exportData()
 {
-    const std::unique_ptr<CsvFile> file = CsvFile::chooseForExport();
+    const std::unique_ptr<CsvFile> file = CsvFile::chooseForExport(ProgramState::instance().prompter());
     if (!file)
         return;
     const QTableWidget *table = m_ui->tableEvent;

@@ -1,8 +1,8 @@
 #include "ui/views/keyparametersview.h"
 
 #include "monitor/programstate.h"
-#include "ui/numbertext.h"
-#include "ui/views/keyparametercodes.h"
+#include "base/numbertext.h"
+#include "device/keyparametercodes.h"
 #include "ui_keyparametersview.h"
 
 #include <QScrollBar>
@@ -123,7 +123,7 @@ void KeyParametersView::display()
         for (int k = 0; k < kSelectors; ++k) {
             auto *cell = readOnly(new ValueItem);
             if (const std::optional<Value> value = valueOf(*device, codes[size_t(k)])) {
-                cell->setText(QStringLiteral("%1 %2").arg(numberText(value->value), value->unit).trimmed());
+                cell->setText(QStringLiteral("%1 %2").arg(ProgramState::instance().numberText().format(value->value), value->unit).trimmed());
                 cell->setData(NumberRole, value->value);
             }
             table->setItem(row, k + 1, cell);

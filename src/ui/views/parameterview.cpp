@@ -5,7 +5,7 @@
 #include "device/paramtables.h"
 #include "monitor/programstate.h"
 #include "monitor/qpollingthread.h"
-#include "ui/numbertext.h"
+#include "base/numbertext.h"
 #include "ui/qprogresswin.h"
 #include "ui/views/parameterwriter.h"
 #include "ui_parameterview.h"
@@ -101,7 +101,7 @@ void ParameterView::showValues()
             continue;
         const double value = paramShownValue(m_family, index, infoWord(*device, index), device->nominal_fac);
         cell->setText(item->name == notAvailable() ? QStringLiteral("0")
-                                                   : numberText(value, 'f', 2) + QLatin1Char(' ') + item->unit);
+                                                   : ProgramState::instance().numberText().format(value, 'f', 2) + QLatin1Char(' ') + item->unit);
     }
 }
 
@@ -124,7 +124,7 @@ void ParameterView::itemClick(QTableWidgetItem *item)
     if (setting)
         m_ui->lblRange->setText(
             QStringLiteral("%1 ~ %2 %3")
-                .arg(numberText(setting->minimum, 'f', 2), numberText(setting->maximum, 'f', 2), setting->unit));
+                .arg(ProgramState::instance().numberText().format(setting->minimum, 'f', 2), ProgramState::instance().numberText().format(setting->maximum, 'f', 2), setting->unit));
 }
 
 void ParameterView::invalidValue()
@@ -139,7 +139,7 @@ void ParameterView::save()
     if (m_address <= 0 || !table->currentItem() || m_saving)
         return;
     bool ok = false;
-    const double value = numberFromText(m_ui->edNewValue->text(), &ok);
+    const double value = ProgramState::instance().numberText().parse(m_ui->edNewValue->text(), &ok);
     if (!ok) {
         invalidValue();
         return;
@@ -226,7 +226,7 @@ void ParameterView::showWritten(const PendingWrite &pending)
 {
     QTableWidgetItem *cell = m_ui->table_para->item(pending.row, 1);
     if (pending.address == m_address && cell)
-        cell->setText(numberText(pending.value) + QLatin1Char(' ') + pending.unit);
+        cell->setText(ProgramState::instance().numberText().format(pending.value) + QLatin1Char(' ') + pending.unit);
 }
 
 void ParameterView::abandonSave()

@@ -1,6 +1,7 @@
 #include "ui/views/qmylabel.h"
 
-#include "ui/numbertext.h"
+#include "base/numbertext.h"
+#include "monitor/programstate.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -31,7 +32,7 @@ void QMyLabel::setName(const QString &name)
 
 void QMyLabel::setValue(const QString &value, const QString &unit)
 {
-    const QString text = numberText(value);
+    const QString text = ProgramState::instance().numberText().format(value);
     m_value->setText(unit.isEmpty() ? text : text + QLatin1Char(' ') + unit);
 }
 

@@ -2,7 +2,7 @@
 
 #include "base/log.h"
 #include "monitor/programstate.h"
-#include "ui/views/groupstore.h"
+#include "history/groupstore.h"
 
 #include <QDropEvent>
 #include <QHeaderView>

@@ -5,7 +5,7 @@
 #include "device/monitortables.h"
 #include "device/statetables.h"
 #include "monitor/programstate.h"
-#include "ui/numbertext.h"
+#include "base/numbertext.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,13 +22,13 @@ QTableWidgetItem *readOnlyItem()
 
 QString number(double value)
 {
-    return numberText(value);
+    return ProgramState::instance().numberText().format(value);
 }
 
 // formatValue: two decimals.
 QString fixed(double value)
 {
-    return numberText(value, 'f', 2);
+    return ProgramState::instance().numberText().format(value, 'f', 2);
 }
 
 void showLines(QListWidget *list, const QStringList &lines)

@@ -2,8 +2,8 @@
 
 #include "base/prompter.h"
 #include "monitor/programstate.h"
-#include "ui/numbertext.h"
-#include "ui/views/groupstore.h"
+#include "base/numbertext.h"
+#include "history/groupstore.h"
 #include "ui/views/parameterview.h"
 #include "ui/views/qmytreewidget.h"
 #include "ui/views/realtimedisplay.h"
@@ -19,7 +19,7 @@ Prompter &prompter()
 // A firmware version stored as version x 100: 123 shows 1.23.
 QString versionText(const QString &stored)
 {
-    return numberText(QString::asprintf("%#.2f", double(float(stored.toInt() * 0.01))));
+    return ProgramState::instance().numberText().format(QString::asprintf("%#.2f", double(float(stored.toInt() * 0.01))));
 }
 
 } // namespace
