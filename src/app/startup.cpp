@@ -119,7 +119,8 @@ int Startup::setupTranslation(AppSettings &settings, Prompter &prompter, QTransl
 
 void Startup::applyDecimalComma(const AppSettings &settings)
 {
-    ProgramState::instance().numberText().setDecimalComma(Languages::usesDecimalComma(settings.intValue(Setting::LANG, 0)));
+    ProgramState::instance().numberText().setDecimalComma(
+        Languages::usesDecimalComma(settings.intValue(Setting::LANG, 0)));
 }
 
 void Startup::buildStaticTables()

@@ -1,5 +1,7 @@
 #include "history/groupstore.h"
 
+#include "db/readconnection.h"
+
 namespace {
 
 GroupStore::Inverter inverterOf(const DbRow &row)
@@ -44,6 +46,14 @@ QList<GroupStore::Inverter> GroupStore::ungrouped()
 {
     return invertersOf(db_query(QStringLiteral("SELECT * FROM orva_inverter WHERE id not in(SELECT DISTINCT "
                                                "inverter_id FROM orva_group_inverters) ORDER BY id")));
+}
+
+QStringList GroupStore::serialNames()
+{
+    QStringList names;
+    for (const DbRow &row : ReadConnection::query(QStringLiteral("SELECT DISTINCT sn_name FROM orva_inverter")))
+        names << row.value(QStringLiteral("sn_name"));
+    return names;
 }
 
 std::optional<int> GroupStore::groupId(const QString &name)
@@ -126,4 +136,9 @@ bool GroupStore::deleteInverter(const QString &serial)
                 {QStringLiteral("DELETE FROM orva_debug WHERE inverter_id IN %1").arg(ids), {serial}},
                 {QStringLiteral("DELETE FROM orva_monitor_log WHERE inverter_id IN %1").arg(ids), {serial}},
                 {QStringLiteral("DELETE FROM orva_inverter WHERE sn_name = ?"), {serial}}}) == 0;
+}
+
+bool GroupStore::markAllOffline()
+{
+    return db_exec(QStringLiteral("update orva_inverter set online = 0")) == 0;
 }

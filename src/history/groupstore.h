@@ -33,6 +33,9 @@ public:
     static QList<Group> groups();
     // The inverters in no group.
     static QList<Inverter> ungrouped();
+    // The serial name of every orva_inverter row, asked on the read connection
+    // (the history pages ask while the polling writes).
+    static QStringList serialNames();
 
     static std::optional<int> groupId(const QString &name);
     static bool groupExists(int groupId);
@@ -57,4 +60,7 @@ public:
     // The inverters with this serial number, their memberships, debug rows and
     // readings, all in one transaction.
     static bool deleteInverter(const QString &serial);
+
+    // Every orva_inverter row offline: nothing answers while the program is away.
+    static bool markAllOffline();
 };

@@ -1,8 +1,8 @@
 #include "screenshottour.h"
 
 #include "monitor/monitoringsession.h"
-#include "ui/cmain.h"
 #include "tourshots.h"
+#include "ui/cmain.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,16 +1,14 @@
 #include "db/database.h"
-#include "db/historyschema.h"
+#include "support/golden.h"
+#include "support/historyrows.h"
 #include "support/manualclock.h"
 #include "support/scriptedprompter.h"
 #include "support/tempappdir.h"
 #include "ui/cmain.h"
-#include "history/dailydebugfiles.h"
 #include "ui/views/chartview.h"
 #include "ui/views/datalogview.h"
 #include "ui/views/eventlistview.h"
 #include "ui/views/histogramitem.h"
-#include "history/poweraverages.h"
-#include "history/qlogdata.h"
 #include "ui/views/qmytreewidget.h"
 
 #include <QComboBox>
@@ -18,7 +16,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRandomGenerator>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTreeWidget>
@@ -26,42 +23,9 @@
 #include <qwt_plot.h>
 #include <qwt_plot_canvas.h>
 
+using namespace HistoryRows;
+
 namespace {
-
-QString golden(const QString &name)
-{
-    QFile file(QStringLiteral(LUMORA_SOURCE_DIR "/tests/data/history/") + name);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QStringLiteral("missing ") + name;
-}
-
-int addInverter(const QString &serial, int versionw3)
-{
-    db_exec(QStringLiteral("INSERT INTO orva_inverter (brand_name, sn_name, versionw3) VALUES ('LUMORA', ?, ?)"),
-            {serial, versionw3});
-    int id = 0;
-    db_query_int(QStringLiteral("SELECT max(id) AS id FROM orva_inverter"), QStringLiteral("id"), id);
-    return id;
-}
-
-// A monitoring text of count registers from 186: register r holds r * 10 + step.
-QString monitorText(int count, int step)
-{
-    QStringList parts;
-    for (int i = 0; i < count; ++i)
-        parts << QString::number((186 + i) * 10 + step);
-    return parts.join(QLatin1Char(','));
-}
-
-void addReading(int inverter, int versionw3, const QString &time, const QList<int> &errors, const QString &monitor,
-                const QString &sensors = QString())
-{
-    QCOMPARE(db_exec(QStringLiteral("INSERT INTO orva_monitor_log (versionw3, log_time, inverter_id, state_code, err1, "
-                                    "err2, err3, err4, monitor_data, efficiency, sensor_value) "
-                                    "VALUES (?, ?, ?, 5, ?, ?, ?, ?, ?, 96.5, ?)"),
-                     {versionw3, time, inverter, errors.value(0), errors.value(1), errors.value(2), errors.value(3),
-                      monitor, sensors}),
-             0);
-}
 
 template<typename T>
 T *child(QWidget *parent, const char *name)
@@ -94,20 +58,18 @@ QStringList tableRow(const QTableWidget *table, int row)
 
 } // namespace
 
-class TestHistory : public QObject
+class TestHistoryPages : public QObject
 {
     Q_OBJECT
 
 private slots:
     void eventListQueryExplanationAndExport();
     void dataLogColumnsFamiliesAndExport();
-    void dataLogPagesThroughAMonth();
-    void chartAveragesMatchTheReadings();
     void chartPageDrawsAndExports();
-    void debugFilesAtClosingAndAtMidnight();
+    void closingWritesTheDebugFiles();
 };
 
-void TestHistory::eventListQueryExplanationAndExport()
+void TestHistoryPages::eventListQueryExplanationAndExport()
 {
     TempAppDir dir;
     dir.openDatabase();
@@ -121,7 +83,7 @@ void TestHistory::eventListQueryExplanationAndExport()
     addReading(eur, 0, QStringLiteral("2011-02-28 23:59:59"), {0x8000, 0, 0, 0}, monitor);
     addReading(eur, 0, QStringLiteral("2011-03-01 00:00:00"), {2, 0, 0, 0}, monitor); // March
 
-    EventListView page;
+    EventListView page(prompter);
     QCOMPARE(child<QComboBox>(&page, "cbYear_event")->currentText(), QStringLiteral("2011"));
     QCOMPARE(child<QComboBox>(&page, "cbMonth_event")->currentText(), QStringLiteral("3"));
     choose(&page, "cbMonth_event", QStringLiteral("2"));
@@ -142,7 +104,7 @@ void TestHistory::eventListQueryExplanationAndExport()
 
     prompter.setSaveFileName(dir.file(QStringLiteral("events.csv")));
     page.exportData();
-    QCOMPARE(QString::fromUtf8(dir.read(QStringLiteral("events.csv"))), golden(QStringLiteral("events.csv")));
+    COMPARE_GOLDEN("history/events.csv", QString::fromUtf8(dir.read(QStringLiteral("events.csv"))));
     QCOMPARE(lastMessage(prompter), QStringLiteral("OK|Export OK"));
     // A file that takes nothing (a full disk) is not reported as exported.
     const int messages = prompter.messages().size();
@@ -158,7 +120,7 @@ void TestHistory::eventListQueryExplanationAndExport()
     QCOMPARE(lastMessage(prompter), QStringLiteral("Info|No error events happened!"));
 }
 
-void TestHistory::dataLogColumnsFamiliesAndExport()
+void TestHistoryPages::dataLogColumnsFamiliesAndExport()
 {
     TempAppDir dir;
     dir.openDatabase();
@@ -176,7 +138,7 @@ void TestHistory::dataLogColumnsFamiliesAndExport()
     addReading(usa1, 303, QStringLiteral("2011-02-05 10:00:00"), {0, 0, 0, 0}, monitorText(30, 5),
                QStringLiteral("3.5"));
 
-    DataLogView page;
+    DataLogView page(prompter);
     auto *table = child<QTableView>(&page, "tableViewDataLog");
     QAbstractItemModel *model = table->model();
     const auto cell = [&](int row, int column) { return model->index(row, column).data().toString(); };
@@ -209,7 +171,7 @@ void TestHistory::dataLogColumnsFamiliesAndExport()
     QCOMPARE(model->headerData(1, Qt::Vertical).toInt(), 2);
     prompter.setSaveFileName(dir.file(QStringLiteral("log.csv")));
     page.exportData();
-    QCOMPARE(QString::fromUtf8(dir.read(QStringLiteral("log.csv"))), golden(QStringLiteral("datalog.csv")));
+    COMPARE_GOLDEN("history/datalog.csv", QString::fromUtf8(dir.read(QStringLiteral("log.csv"))));
 
     choose(&page, "cbMonth", QStringLiteral("1"));
     QTest::mouseClick(child<QPushButton>(&page, "btnQueryDataLog"), Qt::LeftButton);
@@ -217,130 +179,7 @@ void TestHistory::dataLogColumnsFamiliesAndExport()
     QCOMPARE(lastMessage(prompter), QStringLiteral("info|No data found!"));
 }
 
-void TestHistory::dataLogPagesThroughAMonth()
-{
-    TempAppDir dir;
-    dir.openDatabase();
-    ScriptedPrompter prompter;
-    const int eur = addInverter(QStringLiteral("SN1"), 0);
-    // Three readings a minute share their time, so that pages end inside a run of equal times.
-    QList<QVariantList> rows;
-    const int minutes = 700;
-    for (int minute = 0; minute < minutes; ++minute) {
-        const QString time = QDateTime(QDate(2024, 5, 1), QTime(0, 0))
-                                 .addSecs(minute * 60)
-                                 .toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
-        for (int i = 0; i < 3; ++i)
-            rows << QVariantList{time, eur, QString::number(minute * 3 + i)};
-    }
-    db_exec_each(QStringLiteral("INSERT INTO orva_monitor_log (log_time, inverter_id, monitor_data, err1, err2, err3, "
-                                "err4) VALUES (?, ?, ?, 0, 0, 0, 0)"),
-                 rows);
-
-    QLogData model;
-    model.query(QStringLiteral("SN1"), QStringLiteral("2024-05-01 00:00:00"), QStringLiteral("2024-05-31 23:59:59"));
-    QCOMPARE(model.rowCount(), QLogData::kPageRows);
-    int fetches = 0;
-    while (model.canFetchMore(QModelIndex())) {
-        model.fetchMore(QModelIndex());
-        ++fetches;
-    }
-    QCOMPARE(model.rowCount(), minutes * 3);
-    QCOMPARE(fetches, minutes * 3 / QLogData::kPageRows);
-    for (int row = 0; row < model.rowCount(); ++row)
-        QCOMPARE(model.index(row, 7).data().toString().section(QLatin1Char(' '), 0, 0).toDouble(), row * 0.1);
-
-    // The export writes the whole month, not only the rows fetched.
-    model.query(QStringLiteral("SN1"), QStringLiteral("2024-05-01 00:00:00"), QStringLiteral("2024-05-31 23:59:59"));
-    int exported = 0;
-    QVERIFY(model.forEachReading([&](const QLogData::Reading &) { ++exported; }));
-    QCOMPARE(exported, minutes * 3);
-}
-
-void TestHistory::chartAveragesMatchTheReadings()
-{
-    TempAppDir dir;
-    dir.openDatabase();
-    const int eur = addInverter(QStringLiteral("SN1"), 0);
-    const int usa1 = addInverter(QStringLiteral("SN10"), 400); // holds the other's serial
-    QRandomGenerator random(7);
-    QList<QVariantList> rows;
-    for (int i = 0; i < 3000; ++i) {
-        const bool three = random.bounded(2) == 1;
-        const QDateTime time = QDateTime(QDate(2023, 11, 20), QTime(0, 0)).addSecs(random.bounded(86400 * 120));
-        QStringList parts;
-        for (int part = 0; part < (three ? 30 : 85); ++part)
-            parts << (random.bounded(4) == 0 ? QStringLiteral("%1.9").arg(random.bounded(500))
-                                             : QString::number(random.bounded(6000)));
-        rows << QVariantList{three ? 400 : 0, time.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")), three ? usa1 : eur,
-                             parts.join(QLatin1Char(','))};
-    }
-    db_exec_each(QStringLiteral("INSERT INTO orva_monitor_log (versionw3, log_time, inverter_id, monitor_data) "
-                                "VALUES (?, ?, ?, ?)"),
-                 rows);
-    // A 99.9 W reading counts 99: (99 + 100) / 2.
-    addReading(eur, 0, QStringLiteral("2025-06-01 10:00:00"), {}, QStringLiteral("0,0,0,99.9"));
-    addReading(eur, 0, QStringLiteral("2025-06-03 10:30:00"), {}, QStringLiteral("0,0,0,100"));
-    QCOMPARE(PowerAverages::compute(PowerAverages::Hours, QStringLiteral("SN1"), QStringLiteral("2025-06-01 00:00:00"),
-                                    QStringLiteral("2025-06-03 23:59:59"))
-                 .value(10),
-             99.5);
-    // The serial is matched exactly: "SN" is a part of both names, but neither's.
-    QCOMPARE(PowerAverages::compute(PowerAverages::Hours, QStringLiteral("SN"), QStringLiteral("2025-06-01 00:00:00"),
-                                    QStringLiteral("2025-06-03 23:59:59"))
-                 .value(10),
-             0.0);
-
-    // Changed readings are counted again in their old and new hours.
-    QCOMPARE(db_exec(QStringLiteral("UPDATE orva_monitor_log SET monitor_data = '0,0,0,7,0,0,0,0,8,0,0,9', "
-                                    "log_time = datetime(log_time, '+90 minutes') WHERE id % 7 = 0")),
-             0);
-    struct Period
-    {
-        PowerAverages::Kind kind;
-        const char *start;
-        const char *end;
-    };
-    const Period periods[] = {{PowerAverages::Hours, "2023-12-01 00:00:00", "2024-01-15 23:59:59"},
-                              {PowerAverages::Days, "2024-02-00 00:00:00", "2024-02-31 23:59:59"},
-                              {PowerAverages::Days, "2023-11-00 00:00:00", "2024-03-31 23:59:59"},
-                              {PowerAverages::Months, "2024-01-00 00:00:00", "2024-12-31 23:59:59"},
-                              {PowerAverages::Months, "2022-01-00 00:00:00", "2022-12-31 23:59:59"}};
-    for (const QString serial : {"SN1", "SN10"}) {
-        for (const Period &period : periods) {
-            const QString start = QLatin1String(period.start);
-            const QString end = QLatin1String(period.end);
-            const QVector<double> summary = PowerAverages::fromSummary(period.kind, serial, start, end);
-            QCOMPARE(summary.size(), PowerAverages::barCount(period.kind));
-            QCOMPARE(summary, PowerAverages::fromReadings(period.kind, serial, start, end));
-        }
-    }
-    // February 2024 has 29 days: the day positions after it stay at zero.
-    const QVector<double> february =
-        PowerAverages::fromSummary(PowerAverages::Days, QStringLiteral("SN10"), QStringLiteral("2024-02-00 00:00:00"),
-                                   QStringLiteral("2024-02-31 23:59:59"));
-    QVERIFY(february.value(29) > 0);
-    QCOMPARE(february.mid(30), (QVector<double>{0, 0}));
-
-    // A database made before the summary gets the same one at start-up.
-    const auto summary = [] {
-        return db_query(QStringLiteral("SELECT * FROM orva_power_hour ORDER BY inverter_id, hour"));
-    };
-    const DbRows kept = summary();
-    QCOMPARE(db_exec(QStringLiteral("DROP TRIGGER orva_power_hour_insert; DROP TRIGGER orva_power_hour_delete; "
-                                    "DROP TRIGGER orva_power_hour_update; "
-                                    "DROP VIEW orva_monitor_power; DROP TABLE orva_power_hour; "
-                                    "DROP INDEX orva_monitor_log_errors")),
-             0);
-    QVERIFY(HistorySchema::ensure(1000)); // a chunk at a time
-    QCOMPARE(summary(), kept);
-
-    // Deleting an inverter's readings empties its summary.
-    db_exec(QStringLiteral("DELETE FROM orva_monitor_log WHERE inverter_id = ?"), {usa1});
-    QCOMPARE(db_query(QStringLiteral("SELECT * FROM orva_power_hour WHERE inverter_id = ?"), {usa1}).size(), 0);
-}
-
-void TestHistory::chartPageDrawsAndExports()
+void TestHistoryPages::chartPageDrawsAndExports()
 {
     TempAppDir dir;
     dir.openDatabase();
@@ -353,7 +192,7 @@ void TestHistory::chartPageDrawsAndExports()
     addReading(eur, 0, QStringLiteral("2011-02-03 10:20:00"), {}, QStringLiteral("0,0,0,2001"));
     addReading(eur, 0, QStringLiteral("2011-02-03 13:00:00"), {}, QStringLiteral("0,0,0,3000"));
 
-    ChartView page;
+    ChartView page(prompter);
     page.resize(900, 600);
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
@@ -374,7 +213,7 @@ void TestHistory::chartPageDrawsAndExports()
     QCOMPARE(bars->barColour(), QColor(Qt::yellow));
     prompter.setSaveFileName(dir.file(QStringLiteral("chart.csv")));
     page.exportData();
-    QCOMPARE(QString::fromUtf8(dir.read(QStringLiteral("chart.csv"))), golden(QStringLiteral("chart-hours.csv")));
+    COMPARE_GOLDEN("history/chart-hours.csv", QString::fromUtf8(dir.read(QStringLiteral("chart.csv"))));
 
     // The bars are drawn where they stand, with gaps of canvas between them.
     QWidget *canvas = page.plot()->canvas();
@@ -411,31 +250,16 @@ void TestHistory::chartPageDrawsAndExports()
     QCOMPARE(lastMessage(prompter), QStringLiteral("Error|Click some one inverter first."));
 }
 
-void TestHistory::debugFilesAtClosingAndAtMidnight()
+void TestHistoryPages::closingWritesTheDebugFiles()
 {
     TempAppDir dir;
     dir.openDatabase();
-    ManualClock clock(QDateTime(QDate(2011, 2, 3), QTime(23, 58)));
+    ManualClock clock(QDateTime(QDate(2011, 2, 3), QTime(15, 0)));
     ScriptedPrompter prompter;
     const int eur = addInverter(QStringLiteral("S/N LE44A0012345"), 0);
-    const int usa1 = addInverter(QStringLiteral("../../LT15"), 303);
     addReading(eur, 0, QStringLiteral("2011-02-03 08:00:00"), {4096, 0, 0, 0}, monitorText(85, 1),
                QStringLiteral("21.5,812"));
     addReading(eur, 0, QStringLiteral("2011-02-02 08:00:00"), {}, monitorText(85, 2)); // yesterday
-    addReading(usa1, 303, QStringLiteral("2011-02-03 09:00:00"), {}, monitorText(30, 3));
-    const QString eurFile = QStringLiteral("debug/LE44A0012345/2011/2/20110203.csv");
-    const QString usa1File = QStringLiteral("debug/.._.._LT15/2011/2/20110203.csv");
-
-    DailyDebugFiles::saveIfDue(false);
-    QVERIFY(!QFileInfo::exists(dir.file(QStringLiteral("debug"))));
-    clock.advance(60 * 1000);
-    DailyDebugFiles::saveIfDue(false);
-    QCOMPARE(QString::fromUtf8(dir.read(eurFile)), golden(QStringLiteral("debug-eur.csv")));
-    QCOMPARE(QString::fromUtf8(dir.read(usa1File)), golden(QStringLiteral("debug-usa1.csv")));
-
-    // Closing the window writes them at once, whatever the time.
-    QDir(dir.file(QStringLiteral("debug"))).removeRecursively();
-    clock.setNow(QDateTime(QDate(2011, 2, 3), QTime(15, 0)));
     {
         CMain window;
         window.show();
@@ -445,16 +269,16 @@ void TestHistory::debugFilesAtClosingAndAtMidnight()
         window.queryDataLog();
         QCOMPARE(child<QTableView>(&window, "tableViewDataLog")->model()->rowCount(), 2);
         window.jump_view3();
-        QCOMPARE(child<QTreeWidget>(&window, "treeGraphic")->topLevelItem(0)->childCount(), 2);
+        QCOMPARE(child<QTreeWidget>(&window, "treeGraphic")->topLevelItem(0)->childCount(), 1);
+        // Before 23:59 nothing is written but at closing, whatever the time.
+        window.saveDebug();
+        QVERIFY(!QFileInfo::exists(dir.file(QStringLiteral("debug"))));
         prompter.setAnswer(true);
         window.close();
     }
-    QCOMPARE(QString::fromUtf8(dir.read(eurFile)), golden(QStringLiteral("debug-eur.csv")));
-    // The serial with "../" stays inside debug/.
-    QCOMPARE(QDir(dir.file(QStringLiteral("debug"))).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot),
-             (QStringList{".._.._LT15", "LE44A0012345"}));
-    QCOMPARE(DailyDebugFiles::folderName(QStringLiteral(" .. ")), QStringLiteral("__"));
+    COMPARE_GOLDEN("history/debug-eur.csv",
+                   QString::fromUtf8(dir.read(QStringLiteral("debug/LE44A0012345/2011/2/20110203.csv"))));
 }
 
-QTEST_MAIN(TestHistory)
-#include "tst_history.moc"
+QTEST_MAIN(TestHistoryPages)
+#include "tst_historypages.moc"
