@@ -75,8 +75,9 @@ void QConfigWizard::search()
     m_found.clear();
     showFoundCount(0);
     m_ui->progressBar->setValue(0);
+    const ProgramState &state = ProgramState::instance();
     if (!m_search) {
-        m_search = new QBurnSearch(this);
+        m_search = new QBurnSearch(state.portNumber(), QBurnSearch::kReadTimeoutConstant, state.baudRate(), this);
         connect(m_search, &QBurnSearch::send_finding, this, &QConfigWizard::finding_num);
         connect(m_search, &QBurnSearch::progress, this, &QConfigWizard::search_progress);
         connect(m_search, &QBurnSearch::search_end, this, &QConfigWizard::search_end);
@@ -84,7 +85,6 @@ void QConfigWizard::search()
     m_ui->btnSearch->setEnabled(false);
     button(BackButton)->setEnabled(false);
     button(NextButton)->setEnabled(false);
-    const ProgramState &state = ProgramState::instance();
     m_search->setPortBaud(state.portNumber(), state.baudRate());
     m_search->askToResolveCollisions();
     m_search->start();

@@ -11,10 +11,6 @@
 
 #include <QShowEvent>
 
-namespace {
-constexpr int kReadTimeoutConstant = 50;
-}
-
 SearchInverterFrm::SearchInverterFrm(QWidget *parent)
     : QDialog(parent)
     , m_ui(new Ui::SearchInverterFrmClass)
@@ -46,7 +42,7 @@ void SearchInverterFrm::search()
     m_found.clear();
     clearResult();
     free_thread();
-    m_search = new QBurnSearch(m_port, kReadTimeoutConstant, m_baud, this);
+    m_search = new QBurnSearch(m_port, QBurnSearch::kReadTimeoutConstant, m_baud, this);
     connect(m_search, &QBurnSearch::send_finding, this, &SearchInverterFrm::finding_num);
     connect(m_search, &QBurnSearch::progress, this, &SearchInverterFrm::search_progress);
     connect(m_search, &QBurnSearch::search_end, this, &SearchInverterFrm::search_end);
