@@ -58,11 +58,10 @@ void QBurnSearch::setPortBaud(int port, int baud)
     m_baud = baud;
 }
 
-bool QBurnSearch::askToResolveCollisions()
+bool QBurnSearch::askToResolveCollisions(Prompter &prompter)
 {
     Q_ASSERT(QThread::currentThread() != this);
-    m_resolveCollisions =
-        ProgramState::instance().prompter().question(tr("Confirm"), tr("Auto change the duplicate Inverter ID?"));
+    m_resolveCollisions = prompter.question(tr("Confirm"), tr("Auto change the duplicate Inverter ID?"));
     return m_resolveCollisions;
 }
 

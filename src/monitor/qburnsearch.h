@@ -11,6 +11,8 @@
 #include <atomic>
 #include <set>
 
+class Prompter;
+
 // The search of the line for inverters. Scans bus addresses 1 to 255 on its
 // line (the shared port unless it is given another), reports every inverter that answers cleanly, and finds the
 // addresses where replies collide. When the user agreed beforehand, it gives
@@ -42,9 +44,9 @@ public:
     // For a reused search object; only while it does not run.
     void setPortBaud(int port, int baud);
 
-    // Asks the program's prompter on the calling thread (the GUI thread, before
-    // start()) whether collisions shall be resolved, and keeps the answer.
-    bool askToResolveCollisions();
+    // Asks the prompter on the calling thread (the GUI thread, before start())
+    // whether collisions shall be resolved, and keeps the answer.
+    bool askToResolveCollisions(Prompter &prompter);
     void setResolveCollisions(bool resolve) { m_resolveCollisions = resolve; }
     bool resolveCollisions() const { return m_resolveCollisions; }
 

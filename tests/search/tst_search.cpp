@@ -218,7 +218,7 @@ void TestSearch::collisionsOnlyLoggedWithNo()
     // The window asks before the search starts; the answer No reaches the search.
     ScriptedPrompter prompter;
     prompter.setAnswer(false);
-    QVERIFY(!run.search.askToResolveCollisions());
+    QVERIFY(!run.search.askToResolveCollisions(prompter));
     QCOMPARE(prompter.questions(), QStringList({"Confirm|Auto change the duplicate Inverter ID?"}));
     QVERIFY(run.run());
 
