@@ -18,7 +18,6 @@ void ProgramState::reset()
     m_sharedPort.set_port_baud(1, 9600);
     m_sensors.clear();
     m_numberText.setDecimalComma(false);
-    m_todayEnergy.store(0);
     m_pollingThread.store(nullptr);
     m_prompter.store(nullptr);
     resetAlarmMailCounter();

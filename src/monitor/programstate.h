@@ -45,12 +45,6 @@ public:
     // Number texts, with the decimal comma of the language when it has one.
     NumberText &numberText() { return m_numberText; }
 
-    // Today's energy in kWh of the inverter the real-time view last showed (its
-    // register 217 with the register's scale); the dashboard's "Power Generation".
-    // 0 until then.
-    double todayEnergy() const { return m_todayEnergy.load(); }
-    void setTodayEnergy(double energy) { m_todayEnergy.store(energy); }
-
     // The program-wide polling thread, or nullptr before start-up made it.
     QPollingThread *pollingThread() const { return m_pollingThread.load(); }
     void setPollingThread(QPollingThread *thread) { m_pollingThread.store(thread); }
@@ -79,7 +73,6 @@ private:
     CSerial m_sharedPort;
     SensorList m_sensors;
     NumberText m_numberText;
-    std::atomic<double> m_todayEnergy{0};
     std::atomic<QPollingThread *> m_pollingThread{nullptr};
     std::atomic<Prompter *> m_prompter{nullptr};
     std::atomic<int> m_alarmMailCounter{0};
