@@ -124,7 +124,8 @@ int Startup::setupTranslation(AppSettings &settings, Prompter &prompter, Transla
 
 void Startup::applyDecimalComma(const AppSettings &settings)
 {
-    ProgramState::instance().setDecimalComma(Languages::usesDecimalComma(settings.intValue(Setting::LANG, 0)));
+    ProgramState::instance().numberText().setDecimalComma(
+        Languages::usesDecimalComma(settings.intValue(Setting::LANG, 0)));
 }
 
 void Startup::buildStaticTables()

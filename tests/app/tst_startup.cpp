@@ -50,7 +50,7 @@ void TestStartup::firstStartThenLaterStart()
         QCOMPARE(settings.text(Setting::VIEW_SEQ), QStringLiteral("0,7,1,8,2,3,9,10,6,13,20,27"));
         settings.setValue(Setting::ShowField, QStringLiteral("0,9,10"));
     }
-    QVERIFY(ProgramState::instance().decimalComma()); // German
+    QVERIFY(ProgramState::instance().numberText().decimalComma()); // German
 
     startOnce(prompter);
     QCOMPARE(prompter.languageRequests(), 1);
@@ -130,7 +130,7 @@ void TestStartup::translationAndDecimalComma()
     Translators translators;
     Startup::run(settings, prompter, translators);
     QCOMPARE(prompter.languageRequests(), 0);
-    QCOMPARE(ProgramState::instance().decimalComma(), comma);
+    QCOMPARE(ProgramState::instance().numberText().decimalComma(), comma);
     QCOMPARE(Startup::tr("Error"), QStringLiteral("Translated"));
     // Qt's own texts follow, from Qt's translations.
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel") != QLatin1String("Cancel"), language != 0);

@@ -1,11 +1,10 @@
 #include "ui/views/realtimedisplay.h"
 
+#include "base/numbertext.h"
 #include "device/devicerecord.h"
 #include "device/errortables.h"
 #include "device/monitortables.h"
 #include "device/statetables.h"
-#include "monitor/programstate.h"
-#include "ui/numbertext.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,17 +17,6 @@ QTableWidgetItem *readOnlyItem()
     auto *item = new QTableWidgetItem;
     item->setFlags(item->flags() & ~Qt::ItemIsEditable);
     return item;
-}
-
-QString number(double value)
-{
-    return numberText(value);
-}
-
-// formatValue: two decimals.
-QString fixed(double value)
-{
-    return numberText(value, 'f', 2);
 }
 
 void showLines(QListWidget *list, const QStringList &lines)
@@ -45,13 +33,24 @@ void showLines(QListWidget *list, const QStringList &lines)
 } // namespace
 
 RealTimeDisplay::RealTimeDisplay(QTableWidget *table, QLineEdit *statusCode,
-                                 const std::array<QListWidget *, 4> &errorLists)
+                                 const std::array<QListWidget *, 4> &errorLists, const NumberText &numbers)
     : m_table(table)
     , m_statusCode(statusCode)
     , m_errorLists(errorLists)
+    , m_numbers(numbers)
 {
     m_table->setRowCount(kTableRows);
     clear();
+}
+
+QString RealTimeDisplay::number(double value) const
+{
+    return m_numbers.format(value);
+}
+
+QString RealTimeDisplay::fixed(double value) const
+{
+    return m_numbers.format(value, 'f', 2);
 }
 
 void RealTimeDisplay::setRow(int row, const QString &label, const QString &value, const QString &tooltip)
@@ -105,6 +104,13 @@ void RealTimeDisplay::appendText(const QString &text, const QString &tooltip)
     addRow(text.left(colon).trimmed(), text.mid(colon + 1).trimmed(), tooltip);
 }
 
+std::optional<double> RealTimeDisplay::todayEnergy(const DeviceRecord &device)
+{
+    if (device.isUSA1Family())
+        return std::nullopt;
+    return device.word(217) * 0.1;
+}
+
 void RealTimeDisplay::show(const DeviceRecord &device)
 {
     m_rowCounter = 0;
@@ -140,9 +146,6 @@ void RealTimeDisplay::showUSA1(const DeviceRecord &device)
 
 void RealTimeDisplay::showClassic(const DeviceRecord &device)
 {
-    // The dashboard's "Power Generation": today's energy of the inverter shown last, in kWh
-    // (the register counts tenths of a kWh).
-    ProgramState::instance().setTodayEnergy(device.word(217) * 0.1);
     const quint8 *block = device.monitorBlock().data();
     const bool eur = device.isEURFamily();
     const bool threeStrings = eur && device.isThreeString();
