@@ -44,6 +44,20 @@ extern const SettingKey sbMoney;
 extern const SettingKey co2symbol;
 extern const SettingKey event_type;
 extern const SettingKey event_type_83;
+// The MQTT publisher (off unless MQTT_ENABLED is 1 and MQTT_HOST is set).
+extern const SettingKey MQTT_ENABLED;
+extern const SettingKey MQTT_HOST;
+extern const SettingKey MQTT_PORT;
+extern const SettingKey MQTT_TLS;
+extern const SettingKey MQTT_CA_FILE;
+extern const SettingKey MQTT_USER;
+extern const SettingKey MQTT_PASSWORD;
+extern const SettingKey MQTT_CLIENT_ID;
+extern const SettingKey MQTT_SITE;
+extern const SettingKey MQTT_TOPIC_PREFIX;
+extern const SettingKey MQTT_QOS;
+extern const SettingKey MQTT_RETAIN;
+extern const SettingKey MQTT_DISCOVERY_PREFIX;
 
 // The alarm-mail error selection of one family (0 EUR, 1 USA0, 2 USA1) and
 // error word index (0 to 3): EUR_ERR0 ... USA1_ERR3.
