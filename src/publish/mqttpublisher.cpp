@@ -35,18 +35,25 @@ bool MqttPublisher::configure(const MqttSettings &settings)
     }
     const MqttTopics topics(settings);
     m_states = std::make_unique<StateMessages>(topics, settings.retain);
-    const PlantFactors factors = plantFactors();
-    m_states->setPlantFactors(factors);
     m_discovery = std::make_unique<DiscoveryMessages>(topics, settings.siteName);
     m_connection = std::make_unique<MqttConnection>(settings);
     m_connection->setQueueLimits(m_spanMs, m_maxBytes);
     connect(m_connection.get(), &MqttConnection::connected, this,
             [this] { emit connected(m_settings.address()); });
     connect(m_connection.get(), &MqttConnection::failed, this, &MqttPublisher::problem);
-    if (!settings.discoveryPrefix.isEmpty())
-        m_connection->announce(QStringLiteral("plant"), m_discovery->plant(factors.currency));
+    reloadPlantFactors();
     m_connection->start();
     return true;
+}
+
+void MqttPublisher::reloadPlantFactors()
+{
+    if (!m_connection)
+        return;
+    const PlantFactors factors = plantFactors();
+    m_states->setPlantFactors(factors);
+    if (!m_settings.discoveryPrefix.isEmpty()) // the earning's unit is the currency
+        m_connection->announce(QStringLiteral("plant"), m_discovery->plant(factors.currency));
 }
 
 void MqttPublisher::stop(int drainMs)

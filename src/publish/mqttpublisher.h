@@ -47,6 +47,8 @@ public slots:
     void publishCycle(const DeviceSnapshot &devices);
     // The user deleted the inverter: its discovery and its retained state go.
     void removeInverter(const QString &serial);
+    // The CO2 and money factors and the currency of app.ini changed.
+    void reloadPlantFactors();
 
 signals:
     void connected(const QString &address);

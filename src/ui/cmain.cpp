@@ -82,6 +82,7 @@ CMain::CMain(QWidget *parent, MonitoringSession *session)
 
     createMonitorControl();
     m_parts->connectActions(*this, *m_ui);
+    m_parts->connectPublisher(*this, *m_session, *m_ui);
     m_ui->tabWidget->setCurrentIndex(MainTab);
     m_ui->actionExportData->setEnabled(false);
 }

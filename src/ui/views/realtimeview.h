@@ -57,6 +57,10 @@ public:
     // of records changed): the live values and the parameter values.
     void pollingCycleDone();
 
+signals:
+    // The user deleted the inverter with this serial number and its history.
+    void inverterDeleted(const QString &serial);
+
 private:
     void showInformation(const QTreeWidgetItem *item, const DbRow &row);
     void clearSelection(const QTreeWidgetItem *item);
