@@ -48,7 +48,7 @@ int logLines(const TempAppDir &dir, const QString &part)
 void TestMqttProblems::refusedLogin()
 {
     TempAppDir dir;
-    MosquittoBroker broker(true);
+    MosquittoBroker broker(MosquittoBroker::Login);
     MqttSettings settings = settingsFor(QStringLiteral("127.0.0.1"), broker.port());
     settings.user = QString::fromLatin1(MosquittoBroker::kUser);
     settings.password = QString::fromLatin1(MosquittoBroker::kPassword);
@@ -122,6 +122,27 @@ void TestMqttProblems::badSettings()
     settings.enabled = false; // switched off, nothing is wrong
     QVERIFY(publisher.configure(settings));
     QVERIFY(!publisher.isActive());
+}
+
+void TestMqttProblems::tlsVerifiesTheBroker()
+{
+    TempAppDir dir;
+    MosquittoBroker broker(MosquittoBroker::Tls);
+    MqttSettings settings = settingsFor(QStringLiteral("127.0.0.1"), broker.port());
+    settings.tls = true;
+    settings.caFile = broker.caFile();
+    QCOMPARE(probe(settings), QString());
+
+    const QString untrusted = QStringLiteral("The TLS connection to the MQTT broker at 127.0.0.1:%1 failed: its "
+                                             "certificate is not trusted (check the CA file and the host name) or it "
+                                             "does not speak TLS on this port.")
+                                  .arg(broker.port());
+    settings.caFile = broker.otherCaFile();
+    QCOMPARE(probe(settings), untrusted);
+    settings.caFile.clear(); // the system's certificates do not know the broker's CA
+    QCOMPARE(probe(settings), untrusted);
+    settings.tls = false; // plain MQTT to a TLS port gets no answer it understands
+    QVERIFY(!probe(settings).isEmpty());
 }
 
 void TestMqttProblems::queueKeepsADay()

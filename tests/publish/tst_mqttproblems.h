@@ -11,5 +11,6 @@ private slots:
     void unreachable_data();
     void unreachable();
     void badSettings();
+    void tlsVerifiesTheBroker();
     void queueKeepsADay();
 };

@@ -22,7 +22,7 @@ quint16 freePort()
 
 } // namespace
 
-MosquittoBroker::MosquittoBroker(bool login)
+MosquittoBroker::MosquittoBroker(int options)
     : m_port(freePort())
 {
     QVERIFY2(m_dir.isValid(), "cannot make the broker's directory");
@@ -33,7 +33,12 @@ MosquittoBroker::MosquittoBroker(bool login)
                        QStringLiteral("persistence_location %1/").arg(m_dir.path()),
                        QStringLiteral("max_queued_messages 100000"),
                        QStringLiteral("user %1").arg(QString::fromLocal8Bit(user ? user->pw_name : "root"))};
-    if (login) {
+    if (options & Tls) {
+        QVERIFY2(makeCertificates(), "openssl could not make the certificates");
+        config << QStringLiteral("cafile ") + caFile() << QStringLiteral("certfile ") + m_dir.filePath("server.pem")
+               << QStringLiteral("keyfile ") + m_dir.filePath("server.key");
+    }
+    if (options & Login) {
         const QString passwords = m_dir.filePath(QStringLiteral("passwords"));
         QCOMPARE(QProcess::execute(QStringLiteral("/usr/bin/mosquitto_passwd"),
                                    {QStringLiteral("-c"), QStringLiteral("-b"), passwords, QString::fromLatin1(kUser),
@@ -55,6 +60,39 @@ MosquittoBroker::MosquittoBroker(bool login)
 MosquittoBroker::~MosquittoBroker()
 {
     stop();
+}
+
+bool MosquittoBroker::makeCertificates()
+{
+    const auto openssl = [this](const QStringList &arguments) {
+        QProcess run;
+        run.setWorkingDirectory(m_dir.path());
+        run.setProcessChannelMode(QProcess::MergedChannels);
+        run.start(QStringLiteral("/usr/bin/openssl"), arguments);
+        return run.waitForFinished(20000) && run.exitCode() == 0;
+    };
+    const QStringList key{QStringLiteral("-newkey"), QStringLiteral("ec"), QStringLiteral("-pkeyopt"),
+                          QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes")};
+    const auto ca = [&](const QString &name) {
+        return openssl(QStringList{QStringLiteral("req"), QStringLiteral("-x509")} + key +
+                       QStringList{QStringLiteral("-keyout"), name + QStringLiteral(".key"), QStringLiteral("-out"),
+                                   name + QStringLiteral(".pem"), QStringLiteral("-days"), QStringLiteral("2"),
+                                   QStringLiteral("-subj"), QStringLiteral("/CN=") + name});
+    };
+    QFile names(m_dir.filePath(QStringLiteral("names.ext")));
+    if (!names.open(QIODevice::WriteOnly))
+        return false;
+    names.write("subjectAltName=DNS:localhost,IP:127.0.0.1\n");
+    names.close();
+    return ca(QStringLiteral("ca")) && ca(QStringLiteral("other-ca")) &&
+           openssl(QStringList{QStringLiteral("req")} + key +
+                   QStringList{QStringLiteral("-keyout"), QStringLiteral("server.key"), QStringLiteral("-out"),
+                               QStringLiteral("server.csr"), QStringLiteral("-subj"), QStringLiteral("/CN=localhost")}) &&
+           openssl({QStringLiteral("x509"), QStringLiteral("-req"), QStringLiteral("-in"), QStringLiteral("server.csr"),
+                    QStringLiteral("-CA"), QStringLiteral("ca.pem"), QStringLiteral("-CAkey"), QStringLiteral("ca.key"),
+                    QStringLiteral("-CAcreateserial"), QStringLiteral("-out"), QStringLiteral("server.pem"),
+                    QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-extfile"),
+                    QStringLiteral("names.ext")});
 }
 
 bool MosquittoBroker::start()

@@ -7,23 +7,34 @@
 // A real Mosquitto broker (Debian's /usr/sbin/mosquitto) on a free loopback
 // port with a configuration file of its own. It keeps its sessions in its own
 // directory, so that a subscriber's session outlives a stop and a start. With
-// a login, only kUser with kPassword may connect. Ends with the object.
+// a login, only kUser with kPassword may connect; with TLS it speaks only TLS,
+// with a certificate for 127.0.0.1 and localhost from a CA of its own (made
+// with openssl). Ends with the object.
 class MosquittoBroker
 {
 public:
+    enum Option {
+        Login = 1,
+        Tls = 2,
+    };
     static const char *const kUser;
     static const char *const kPassword;
 
-    explicit MosquittoBroker(bool login = false);
+    explicit MosquittoBroker(int options = 0);
     ~MosquittoBroker();
 
     quint16 port() const { return m_port; }
+    // With TLS: the CA that signed its certificate, and one that did not.
+    QString caFile() const { return m_dir.filePath(QStringLiteral("ca.pem")); }
+    QString otherCaFile() const { return m_dir.filePath(QStringLiteral("other-ca.pem")); }
     // Starts it (again, on the same port) and waits until it takes connections.
     bool start();
     // Stops it as a service manager would (SIGTERM), saving the sessions.
     void stop();
 
 private:
+    bool makeCertificates();
+
     QTemporaryDir m_dir;
     QProcess m_process;
     quint16 m_port = 0;

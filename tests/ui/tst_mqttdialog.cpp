@@ -38,7 +38,7 @@ void TestMqttDialog::testedRefusedAndSaved()
 {
     TempAppDir dir;
     ScriptedPrompter prompter;
-    MosquittoBroker broker(true);
+    MosquittoBroker broker(MosquittoBroker::Login);
     AppSettings().setValue(Setting::leTitle, QStringLiteral("Hill Farm"));
     MqttDialog dialog;
     QSignalSpy saved(&dialog, &MqttDialog::settingsSaved);
