@@ -33,11 +33,11 @@ MqttDialog::~MqttDialog()
 
 void MqttDialog::showEvent(QShowEvent *event)
 {
-    show(MqttSettings::load(AppSettings()));
+    showSettings(MqttSettings::load(AppSettings()));
     QDialog::showEvent(event);
 }
 
-void MqttDialog::show(const MqttSettings &settings)
+void MqttDialog::showSettings(const MqttSettings &settings)
 {
     m_shown = settings;
     m_ui->cbEnabled->setChecked(settings.enabled);

@@ -39,7 +39,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void show(const MqttSettings &settings);
+    void showSettings(const MqttSettings &settings);
     void updateFields();
     // False, after telling the user, when the fields cannot work.
     bool acceptable(const MqttSettings &settings);
