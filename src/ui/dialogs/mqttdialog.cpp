@@ -87,8 +87,9 @@ void MqttDialog::updateFields()
     m_ui->btnCaFile->setEnabled(on && tls);
     m_ui->btnTest->setEnabled(on && !m_test);
     const MqttTopics topics(settings());
-    QString text = tr("Topics: %1, %2, %3.")
-                       .arg(topics.status(), topics.inverterState(QStringLiteral("<serial>")), topics.plantState());
+    const QString inverter = topics.inverterState(QStringLiteral("SERIAL")).replace(QLatin1String("SERIAL"),
+                                                                                     QLatin1String("<serial>"));
+    QString text = tr("Topics: %1, %2, %3.").arg(topics.status(), inverter, topics.plantState());
     if (!m_ui->leDiscoveryPrefix->text().trimmed().isEmpty())
         text += QLatin1Char(' ') + tr("Home Assistant finds the inverters under %1/sensor/.")
                                        .arg(m_ui->leDiscoveryPrefix->text().trimmed());
