@@ -27,15 +27,8 @@ void TestMqttOutage::everyCycleArrivesInOrder()
                                    QStringLiteral("outage-watch"));
     QVERIFY(subscriber.waitUntilSubscribed(broker.port(), QStringLiteral("lumora/probe/inverter/x/state")));
 
-    MqttSettings settings;
-    settings.enabled = true;
-    settings.host = QStringLiteral("127.0.0.1");
-    settings.port = broker.port();
-    settings.site = QStringLiteral("outage");
-    settings.clientId = settings.defaultClientId();
-    settings.topicPrefix = settings.defaultTopicPrefix();
     MqttPublisher publisher(ProgramState::instance().sensors());
-    QVERIFY(publisher.configure(settings));
+    QVERIFY(publisher.configure(broker.clientSettings(QStringLiteral("outage"))));
 
     // A cycle every 200 ms; each one's reading carries its number as the total energy.
     DeviceRecord inverter;

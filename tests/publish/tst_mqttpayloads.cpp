@@ -13,20 +13,6 @@
 
 namespace {
 
-MqttSettings brokerSettings(quint16 port)
-{
-    MqttSettings settings;
-    settings.enabled = true;
-    settings.host = QStringLiteral("127.0.0.1");
-    settings.port = port;
-    settings.site = QStringLiteral("test-plant");
-    settings.siteName = QStringLiteral("Test plant");
-    settings.clientId = settings.defaultClientId();
-    settings.topicPrefix = settings.defaultTopicPrefix();
-    settings.discoveryPrefix = QStringLiteral("homeassistant");
-    return settings;
-}
-
 // Every retained message a newcomer gets, by topic.
 QStringList retained(quint16 port, int expected)
 {
@@ -82,7 +68,10 @@ void TestMqttPayloads::mixedPlantAndItsDiscovery()
 
     MosquittoBroker broker;
     MqttPublisher publisher(ProgramState::instance().sensors());
-    QVERIFY(publisher.configure(brokerSettings(broker.port())));
+    MqttSettings settings = broker.clientSettings(QStringLiteral("test-plant"));
+    settings.siteName = QStringLiteral("Test plant");
+    settings.discoveryPrefix = QStringLiteral("homeassistant");
+    QVERIFY(publisher.configure(settings));
     publisher.publishCycle(snapshot);
     QTRY_COMPARE_WITH_TIMEOUT(publisher.waitingMessages(), 0, 10000);
 

@@ -49,7 +49,7 @@ void TestMqttProblems::refusedLogin()
 {
     TempAppDir dir;
     MosquittoBroker broker(MosquittoBroker::Login);
-    MqttSettings settings = settingsFor(QStringLiteral("127.0.0.1"), broker.port());
+    MqttSettings settings = broker.clientSettings(QStringLiteral("test-plant"));
     settings.user = QString::fromLatin1(MosquittoBroker::kUser);
     settings.password = QString::fromLatin1(MosquittoBroker::kPassword);
     QCOMPARE(probe(settings), QString());
@@ -128,7 +128,7 @@ void TestMqttProblems::tlsVerifiesTheBroker()
 {
     TempAppDir dir;
     MosquittoBroker broker(MosquittoBroker::Tls);
-    MqttSettings settings = settingsFor(QStringLiteral("127.0.0.1"), broker.port());
+    MqttSettings settings = broker.clientSettings(QStringLiteral("test-plant"));
     settings.tls = true;
     settings.caFile = broker.caFile();
     QCOMPARE(probe(settings), QString());

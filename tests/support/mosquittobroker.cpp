@@ -62,6 +62,19 @@ MosquittoBroker::~MosquittoBroker()
     stop();
 }
 
+MqttSettings MosquittoBroker::clientSettings(const QString &site) const
+{
+    MqttSettings settings;
+    settings.enabled = true;
+    settings.host = QStringLiteral("127.0.0.1");
+    settings.port = m_port;
+    settings.site = site;
+    settings.siteName = site;
+    settings.clientId = settings.defaultClientId();
+    settings.topicPrefix = settings.defaultTopicPrefix();
+    return settings;
+}
+
 bool MosquittoBroker::makeCertificates()
 {
     const auto openssl = [this](const QStringList &arguments) {

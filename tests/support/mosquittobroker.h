@@ -1,5 +1,7 @@
 #pragma once
 
+#include "publish/mqttsettings.h"
+
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -24,6 +26,8 @@ public:
     ~MosquittoBroker();
 
     quint16 port() const { return m_port; }
+    // Publishing to it, switched on, as the plant "site" with the default client id and topics.
+    MqttSettings clientSettings(const QString &site) const;
     // With TLS: the CA that signed its certificate, and one that did not.
     QString caFile() const { return m_dir.filePath(QStringLiteral("ca.pem")); }
     QString otherCaFile() const { return m_dir.filePath(QStringLiteral("other-ca.pem")); }
