@@ -155,11 +155,9 @@ bool MqttConnection::startConnect()
         mosquitto_will_set(m_mosq, topic.constData(), 7, "offline", m_settings.qos, true);
     }
     if (m_settings.tls) {
-        // The broker's certificate is always verified, against the CA file or the system's certificates.
-        int rc = MOSQ_ERR_SUCCESS;
-        if (m_settings.caFile.isEmpty())
-            rc = mosquitto_int_option(m_mosq, MOSQ_OPT_TLS_USE_OS_CERTS, 1);
-        else
+        // The broker's certificate is always verified: against the system's certificates and the CA file's.
+        int rc = mosquitto_int_option(m_mosq, MOSQ_OPT_TLS_USE_OS_CERTS, 1);
+        if (rc == MOSQ_ERR_SUCCESS && !m_settings.caFile.isEmpty())
             rc = mosquitto_tls_set(m_mosq, QFile::encodeName(m_settings.caFile).constData(), nullptr, nullptr,
                                    nullptr, nullptr);
         if (rc == MOSQ_ERR_SUCCESS)

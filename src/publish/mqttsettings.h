@@ -19,7 +19,7 @@ public:
     QString host;
     int port = kPlainPort;
     bool tls = false;
-    QString caFile; // empty: the system's certificates
+    QString caFile; // CA certificates trusted besides the system's
     QString user;   // empty: no login
     QString password;
     QString clientId;

@@ -4,6 +4,7 @@
 // each stop of the tour (default "tabs") into the directory and exits.
 
 #include "app/startup.h"
+#include "base/appdir.h"
 #include "base/appsettings.h"
 #include "base/programinfo.h"
 #include "monitor/monitoringsession.h"
@@ -17,8 +18,8 @@
 #include <QCommandLineParser>
 #include <QScreen>
 #include <QSettings>
-#include <QTranslator>
 
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -36,6 +37,9 @@ int main(int argc, char *argv[])
         QStringLiteral("name"), QStringLiteral("tabs"));
     options.addOptions({screenshots, tourName});
     options.process(*app);
+    const QString appDirProblem = AppDir::prepare();
+    if (!appDirProblem.isEmpty())
+        std::fprintf(stderr, "lumora: %s\n", qPrintable(appDirProblem));
 
     ProgramState &state = ProgramState::instance();
     WidgetPrompter prompter;
@@ -45,8 +49,8 @@ int main(int argc, char *argv[])
     state.setSettings(settingsFile.get());
     AppSettings settings(*settingsFile);
 
-    QTranslator translator;
-    Startup::run(settings, prompter, translator);
+    Translators translators;
+    Startup::run(settings, prompter, translators);
 
     // The polling thread, inside the monitoring session, exists before the window; it is not started here.
     auto session = std::make_unique<MonitoringSession>();

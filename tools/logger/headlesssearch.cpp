@@ -3,6 +3,8 @@
 #include "base/appsettings.h"
 #include "base/portlist.h"
 #include "loggerexit.h"
+#include "monitor/portrefusal.h"
+#include "monitor/programstate.h"
 #include "monitor/searchresult.h"
 #include "settingsreport.h"
 
@@ -38,7 +40,9 @@ int HeadlessSearch::run(SettingsReport &report)
     m_search.wait();
 
     if (!m_search.portOpened()) {
-        m_out << tr("COM%1 is not available!").arg(port) << Qt::endl;
+        m_out << PortRefusal::text(ProgramState::instance().sharedPort(), port,
+                                   tr("COM%1 is not available!").arg(port))
+              << Qt::endl;
         return LoggerExit::PortUnavailable;
     }
     // A line that hung up or failed is not a silent one: the saved list stays.

@@ -3,6 +3,7 @@
 #include "base/appsettings.h"
 #include "base/prompter.h"
 #include "link/cserial.h"
+#include "monitor/portrefusal.h"
 #include "monitor/programstate.h"
 #include "monitor/qburnsearch.h"
 #include "monitor/searchresult.h"
@@ -139,12 +140,13 @@ bool QConfigWizard::acceptLine()
     const bool opened = line.open(port, baud) == 1;
     line.close();
     if (!opened) {
-        prompter().message(Prompter::Level::Warning, tr("Error"), tr("This COM port is not available"));
+        prompter().message(Prompter::Level::Warning, tr("Error"),
+                           PortRefusal::text(line, port, tr("This COM port is not available")));
         return false;
     }
     ProgramState::instance().setLineSettings(port, baud);
     AppSettings settings;
-    settings.setValue(Setting::COMPortFrm_com_name, m_ui->cbCOM->currentText());
+    settings.setValue(Setting::COMPortFrm_com_name, LineChoice::portName(m_ui->cbCOM));
     settings.setValue(Setting::COMPortFrm_baud_index, m_ui->cbBaudRate->currentIndex());
     return true;
 }

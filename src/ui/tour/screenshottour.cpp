@@ -70,10 +70,11 @@ ScreenshotTour::ScreenshotTour(CMain &window, MonitoringSession &session, QObjec
 {
     m_timeout.setSingleShot(true);
     connect(&m_timeout, &QTimer::timeout, this, [this] {
-        printLine(stderr, tr("Screenshots: %1 of %2 polling cycles within %3 s; the shots are taken as it stands.")
-                              .arg(m_cycles)
-                              .arg(m_tour->cycles)
-                              .arg(kCycleTimeoutMs / 1000));
+        printLine(stderr,
+                  QStringLiteral("Screenshots: %1 of %2 polling cycles within %3 s; the shots are taken as it stands.")
+                      .arg(m_cycles)
+                      .arg(m_tour->cycles)
+                      .arg(kCycleTimeoutMs / 1000));
         m_exitCode = 1;
         takeShots();
     });
@@ -86,14 +87,13 @@ bool ScreenshotTour::prepare(const QString &tourName, const QString &directory)
             m_tour = &tour;
     }
     if (!m_tour) {
-        printLine(
-            stderr,
-            tr("Screenshots: no tour \"%1\"; the tours are: %2").arg(tourName, tourNames().join(QStringLiteral(", "))));
+        printLine(stderr, QStringLiteral("Screenshots: no tour \"%1\"; the tours are: %2")
+                              .arg(tourName, tourNames().join(QStringLiteral(", "))));
         return false;
     }
     m_directory = QDir(directory).absolutePath();
     if (!QDir().mkpath(m_directory)) {
-        printLine(stderr, tr("Screenshots: cannot make the directory %1").arg(m_directory));
+        printLine(stderr, QStringLiteral("Screenshots: cannot make the directory %1").arg(m_directory));
         return false;
     }
     return true;
@@ -143,7 +143,7 @@ void ScreenshotTour::waitUntilReady(int waitedMs)
             QTimer::singleShot(kReadyPollMs, this, [this, waitedMs] { waitUntilReady(waitedMs + kReadyPollMs); });
             return;
         }
-        printLine(stderr, tr("Screenshots: %1 did not come within %2 s; the shot is taken as it stands.")
+        printLine(stderr, QStringLiteral("Screenshots: %1 did not come within %2 s; the shot is taken as it stands.")
                               .arg(shot.name)
                               .arg(kReadyTimeoutMs / 1000));
         m_exitCode = 1;
@@ -168,7 +168,7 @@ bool ScreenshotTour::save(const Shot &shot, int number)
     const QString path =
         QStringLiteral("%1/%2-%3.png").arg(m_directory).arg(number, 2, 10, QLatin1Char('0')).arg(shot.name);
     if (!grabScreenArea(m_window).save(path, "PNG")) {
-        printLine(stderr, tr("Screenshots: cannot save %1").arg(path));
+        printLine(stderr, QStringLiteral("Screenshots: cannot save %1").arg(path));
         return false;
     }
     printLine(stdout, path);

@@ -118,10 +118,10 @@ void EventListView::explainRow(int row, int column)
                               .value(QStringLiteral("versionw3"))
                               .toInt();
     for (const DecodedError &error : decodeErrors(versionw3, words[0], words[1], words[2], words[3]))
-        m_ui->listErrDesc->addItem(tr("Error Code %1-> ").arg(error.word) + error.info->description);
+        m_ui->listErrDesc->addItem(tr("Error Code %1-> ").arg(error.word) + translatedDescription(*error.info));
     const QString name = stateName(versionw3, state);
     if (!name.isEmpty())
-        m_ui->listErrDesc->addItem(tr("State code-> ") + name);
+        m_ui->listErrDesc->addItem(tr("State code-> ") + translatedStateName(name));
 }
 
 bool EventListView::hasRows() const

@@ -81,7 +81,7 @@ void ParameterView::display()
         table->setColumnWidth(1, table->viewport()->width() - table->columnWidth(0));
     for (int row = 0; row < m_items.size(); ++row) {
         const EEPromSet *item = paramItem(m_items, paramRowToIndex(row));
-        table->setItem(row, 0, new QTableWidgetItem(item ? item->name : QString()));
+        table->setItem(row, 0, new QTableWidgetItem(item ? translatedName(*item) : QString()));
         table->setItem(row, 1, new QTableWidgetItem);
     }
     showValues();

@@ -180,9 +180,9 @@ QString QLogData::headerText(int column) const
         return tr("Err%1").arg(column - kFirstErrorColumn + 1);
     const MonitorData *entry = columnRegister(column);
     if (!entry)
-        return QStringLiteral("N/A");
+        return tr("N/A");
     const int sensor = column - kFirstSensorColumn;
-    return sensor >= 0 && sensor < m_sensorHeaders.size() ? m_sensorHeaders.at(sensor) : entry->name;
+    return sensor >= 0 && sensor < m_sensorHeaders.size() ? m_sensorHeaders.at(sensor) : translatedName(*entry);
 }
 
 QString QLogData::cellText(const Reading &reading, int column) const

@@ -115,10 +115,10 @@ void RealTimeDisplay::show(const DeviceRecord &device)
     for (int row = m_rowCounter; row < m_table->rowCount(); ++row)
         setRow(row, QString(), QString(), QString());
 
-    m_statusCode->setText(stateName(device.versionw3, device.state_code));
+    m_statusCode->setText(translatedStateName(stateName(device.versionw3, device.state_code)));
     std::array<QStringList, 4> errors;
     for (const DecodedError &error : decodeErrors(device.versionw3, device.err1, device.err2, device.err3, device.err4))
-        errors[size_t(error.word - 1)] << error.info->description;
+        errors[size_t(error.word - 1)] << translatedDescription(*error.info);
     for (size_t word = 0; word < errors.size(); ++word)
         showLines(m_errorLists[word], errors[word]);
 }
@@ -160,19 +160,19 @@ void RealTimeDisplay::showClassic(const DeviceRecord &device)
         }
     };
 
-    appendText(QStringLiteral("Total Yield(Eac): %1 kWh").arg(number(device.total_power)), tr("Total Yield"));
-    appendText(
-        QString::asprintf("Total Output Time: %02d:%02d:%02d", device.word(209), device.word(210), device.word(211)),
-        tr("Total Output Time"));
+    addRow(tr("Total Yield(Eac)"), number(device.total_power) + QStringLiteral(" kWh"), tr("Total Yield"));
+    addRow(tr("Total Output Time"),
+           QString::asprintf("%02d:%02d:%02d", device.word(209), device.word(210), device.word(211)),
+           tr("Total Output Time"));
     appendRegister(block, 193, 1.0, QStringLiteral("Pac: "), QStringLiteral(" W"), tr("Output power"));
     appendRegister(block, 192, 0.1, QStringLiteral("Vac: "), QStringLiteral(" V"), tr("Output voltage"));
     appendRegister(block, 194, 0.1, QStringLiteral("Iac: "), QStringLiteral(" A"), tr("Output current"));
     appendRegister(block, 195, 0.01, QStringLiteral("Fac: "), QStringLiteral(" Hz"), tr("Output frequency"));
-    appendRegister(block, 247, 1.0, QStringLiteral("Pdc: "), QStringLiteral(" W"), QStringLiteral("DC Power"));
+    appendRegister(block, 247, 1.0, QStringLiteral("Pdc: "), QStringLiteral(" W"), tr("DC Power"));
 
-    const QString power = QStringLiteral("DC Power");
-    const QString voltage = QStringLiteral("DC Voltage");
-    const QString current = QStringLiteral("DC Current");
+    const QString power = tr("DC Power");
+    const QString voltage = tr("DC Voltage");
+    const QString current = tr("DC Current");
     double inputEnergy = word(198) + word(199) * 0.1;
     if (eur) {
         strings("Ppv", 189, 1.0, "W", power);
