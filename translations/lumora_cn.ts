@@ -4,7 +4,7 @@
 <context>
     <name>CMain</name>
     <message>
-        <location filename="../src/ui/cmain.cpp" line="+138"/>
+        <location filename="../src/ui/cmain.cpp" line="+139"/>
         <source>Active: %1  </source>
         <translation>在线：%1  </translation>
     </message>
@@ -39,7 +39,7 @@
         <translation>确定要退出程序吗？</translation>
     </message>
     <message>
-        <location filename="../src/ui/windowparts.cpp" line="+65"/>
+        <location filename="../src/ui/windowparts.cpp" line="+71"/>
         <source>Not ready</source>
         <translation>未就绪</translation>
     </message>
@@ -127,7 +127,7 @@
         <translation>语言(&amp;L)</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>&amp;Window</source>
         <translation>窗口(&amp;W)</translation>
     </message>
@@ -210,6 +210,11 @@
         <location line="+8"/>
         <source>&amp;Sensor Settings</source>
         <translation>传感器设置(&amp;N)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>M&amp;QTT...</source>
+        <translation>MQTT(&amp;Q)...</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1539,6 +1544,269 @@
         <location line="+10"/>
         <source>Communication fail! Please check out your COM Port settings, then search inverters again.</source>
         <translation>通信失败！请检查串口设置，然后重新搜索逆变器。</translation>
+    </message>
+</context>
+<context>
+    <name>MqttConnection</name>
+    <message>
+        <location filename="../src/publish/mqttconnection.cpp" line="+112"/>
+        <source>The MQTT broker at %1 does not answer.</source>
+        <translation>位于 %1 的 MQTT 代理服务器没有响应。</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The MQTT client could not be set up (out of memory).</source>
+        <translation>无法创建 MQTT 客户端（内存不足）。</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>The CA file &quot;%1&quot; cannot be read.</source>
+        <translation>无法读取 CA 文件“%1”。</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>The connection to the MQTT broker at %1 was lost.</source>
+        <translation>与位于 %1 的 MQTT 代理服务器的连接已断开。</translation>
+    </message>
+    <message>
+        <location line="+146"/>
+        <source>The MQTT broker &quot;%1&quot; cannot be found: there is no such host.</source>
+        <translation>找不到 MQTT 代理服务器“%1”：没有这个主机。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The TLS connection to the MQTT broker at %1 failed: its certificate is not trusted (check the CA file and the host name) or it does not speak TLS on this port.</source>
+        <translation>与位于 %1 的 MQTT 代理服务器的 TLS 连接失败：其证书不受信任（请检查 CA 文件和主机名），或此端口不使用 TLS。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The MQTT broker at %1 refuses connections: is it running, and is the port right?</source>
+        <translation>位于 %1 的 MQTT 代理服务器拒绝连接：它是否在运行？端口是否正确？</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The MQTT broker at %1 cannot be reached: %2.</source>
+        <translation>无法连接到位于 %1 的 MQTT 代理服务器：%2。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The MQTT broker at %1 closed the connection before it was set up.</source>
+        <translation>位于 %1 的 MQTT 代理服务器在连接建立前关闭了连接。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The connection to the MQTT broker at %1 failed: %2</source>
+        <translation>与位于 %1 的 MQTT 代理服务器连接失败：%2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The MQTT broker at %1 refused the client id &quot;%2&quot;.</source>
+        <translation>位于 %1 的 MQTT 代理服务器拒绝了客户端 ID“%2”。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The MQTT broker at %1 refused the connection without a login: please enter a user name and password.</source>
+        <translation>位于 %1 的 MQTT 代理服务器拒绝未登录的连接：请输入用户名和密码。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The MQTT broker at %1 refused the login of &quot;%2&quot;: wrong user name or password, or the user may not connect.</source>
+        <translation>位于 %1 的 MQTT 代理服务器拒绝了“%2”的登录：用户名或密码错误，或该用户不允许连接。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The MQTT broker at %1 refused the connection: %2</source>
+        <translation>位于 %1 的 MQTT 代理服务器拒绝了连接：%2</translation>
+    </message>
+</context>
+<context>
+    <name>MqttDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/mqttdialog.cpp" line="+92"/>
+        <source>Topics: %1, %2, %3.</source>
+        <translation>主题：%1、%2、%3。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Home Assistant finds the inverters under %1/sensor/.</source>
+        <translation>Home Assistant 会在 %1/sensor/ 下找到逆变器。</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>CA file</source>
+        <translation>CA 文件</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Certificates (*.pem *.crt *.cer);;All files (*)</source>
+        <translation>证书 (*.pem *.crt *.cer);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+27"/>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Info</source>
+        <translation>信息</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connected to the MQTT broker at %1.</source>
+        <translation>已连接到位于 %1 的 MQTT 代理服务器。</translation>
+    </message>
+</context>
+<context>
+    <name>MqttDialogClass</name>
+    <message>
+        <location filename="../src/ui/dialogs/mqttdialog.ui" line="+6"/>
+        <source>MQTT</source>
+        <translation>MQTT</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Publish every polling cycle to an MQTT broker</source>
+        <translation>将每个轮询周期发布到 MQTT 代理服务器</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Broker host:</source>
+        <translation>代理服务器主机：</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Port:</source>
+        <translation>端口：</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>User:</source>
+        <translation>用户：</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Password:</source>
+        <translation>密码：</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Client id:</source>
+        <translation>客户端 ID：</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Topic prefix:</source>
+        <translation>主题前缀：</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>QoS:</source>
+        <translation>QoS：</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>0: at most once</source>
+        <translation>0：最多一次</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1: at least once</source>
+        <translation>1：至少一次</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>2: exactly once</source>
+        <translation>2：恰好一次</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Home Assistant discovery prefix:</source>
+        <translation>Home Assistant 发现前缀：</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>empty: no discovery</source>
+        <translation>留空：不使用发现</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Retain the state messages for newcomers</source>
+        <translation>为新订阅者保留状态消息 (retain)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>TLS (the broker&apos;s certificate is always verified)</source>
+        <translation>TLS（始终验证代理服务器的证书）</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>CA file:</source>
+        <translation>CA 文件：</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>trusted besides the system&apos;s certificates</source>
+        <translation>除系统证书外另行信任</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>&amp;Test connection</source>
+        <translation>测试连接(&amp;T)</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>&amp;OK</source>
+        <translation>确定(&amp;O)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>MqttSettings</name>
+    <message>
+        <location filename="../src/publish/mqttsettings.cpp" line="+62"/>
+        <source>Please enter the host name or address of the MQTT broker.</source>
+        <translation>请输入 MQTT 代理服务器的主机名或地址。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The MQTT port must be a number from 1 to 65535.</source>
+        <translation>MQTT 端口必须是 1 到 65535 之间的数字。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The MQTT QoS must be 0, 1 or 2.</source>
+        <translation>MQTT QoS 必须是 0、1 或 2。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please enter an MQTT client id.</source>
+        <translation>请输入 MQTT 客户端 ID。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Topic prefixes must not be empty or contain &quot;+&quot; or &quot;#&quot;.</source>
+        <translation>主题前缀不能为空，也不能包含“+”或“#”。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A password needs a user name.</source>
+        <translation>密码需要搭配用户名。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The CA file &quot;%1&quot; cannot be read.</source>
+        <translation>无法读取 CA 文件“%1”。</translation>
     </message>
 </context>
 <context>

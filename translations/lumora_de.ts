@@ -4,7 +4,7 @@
 <context>
     <name>CMain</name>
     <message>
-        <location filename="../src/ui/cmain.cpp" line="+138"/>
+        <location filename="../src/ui/cmain.cpp" line="+139"/>
         <source>Active: %1  </source>
         <translation>Aktiv: %1  </translation>
     </message>
@@ -39,7 +39,7 @@
         <translation>Möchten Sie das Programm beenden?</translation>
     </message>
     <message>
-        <location filename="../src/ui/windowparts.cpp" line="+65"/>
+        <location filename="../src/ui/windowparts.cpp" line="+71"/>
         <source>Not ready</source>
         <translation>Nicht bereit</translation>
     </message>
@@ -127,7 +127,7 @@
         <translation>&amp;Sprache</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>&amp;Window</source>
         <translation>&amp;Fenster</translation>
     </message>
@@ -210,6 +210,11 @@
         <location line="+8"/>
         <source>&amp;Sensor Settings</source>
         <translation>Se&amp;nsoreinstellungen</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>M&amp;QTT...</source>
+        <translation>M&amp;QTT...</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1539,6 +1544,269 @@
         <location line="+10"/>
         <source>Communication fail! Please check out your COM Port settings, then search inverters again.</source>
         <translation>Kommunikationsfehler! Bitte prüfen Sie die COM-Port-Einstellungen und suchen Sie dann erneut nach Wechselrichtern.</translation>
+    </message>
+</context>
+<context>
+    <name>MqttConnection</name>
+    <message>
+        <location filename="../src/publish/mqttconnection.cpp" line="+112"/>
+        <source>The MQTT broker at %1 does not answer.</source>
+        <translation>Der MQTT-Broker unter %1 antwortet nicht.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The MQTT client could not be set up (out of memory).</source>
+        <translation>Der MQTT-Client konnte nicht eingerichtet werden (kein Speicher frei).</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>The CA file &quot;%1&quot; cannot be read.</source>
+        <translation>Die CA-Datei „%1“ kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>The connection to the MQTT broker at %1 was lost.</source>
+        <translation>Die Verbindung zum MQTT-Broker unter %1 ist abgebrochen.</translation>
+    </message>
+    <message>
+        <location line="+146"/>
+        <source>The MQTT broker &quot;%1&quot; cannot be found: there is no such host.</source>
+        <translation>Der MQTT-Broker „%1“ wurde nicht gefunden: Diesen Host gibt es nicht.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The TLS connection to the MQTT broker at %1 failed: its certificate is not trusted (check the CA file and the host name) or it does not speak TLS on this port.</source>
+        <translation>Die TLS-Verbindung zum MQTT-Broker unter %1 ist fehlgeschlagen: Seinem Zertifikat wird nicht vertraut (CA-Datei und Hostnamen prüfen), oder er spricht auf diesem Port kein TLS.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The MQTT broker at %1 refuses connections: is it running, and is the port right?</source>
+        <translation>Der MQTT-Broker unter %1 lehnt Verbindungen ab: Läuft er, und stimmt der Port?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The MQTT broker at %1 cannot be reached: %2.</source>
+        <translation>Der MQTT-Broker unter %1 ist nicht erreichbar: %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The MQTT broker at %1 closed the connection before it was set up.</source>
+        <translation>Der MQTT-Broker unter %1 hat die Verbindung geschlossen, bevor sie aufgebaut war.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The connection to the MQTT broker at %1 failed: %2</source>
+        <translation>Die Verbindung zum MQTT-Broker unter %1 ist fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The MQTT broker at %1 refused the client id &quot;%2&quot;.</source>
+        <translation>Der MQTT-Broker unter %1 hat die Client-ID „%2“ abgelehnt.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The MQTT broker at %1 refused the connection without a login: please enter a user name and password.</source>
+        <translation>Der MQTT-Broker unter %1 hat die Verbindung ohne Anmeldung abgelehnt: Bitte Benutzernamen und Passwort eingeben.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The MQTT broker at %1 refused the login of &quot;%2&quot;: wrong user name or password, or the user may not connect.</source>
+        <translation>Der MQTT-Broker unter %1 hat die Anmeldung von „%2“ abgelehnt: Benutzername oder Passwort falsch, oder der Benutzer darf sich nicht verbinden.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The MQTT broker at %1 refused the connection: %2</source>
+        <translation>Der MQTT-Broker unter %1 hat die Verbindung abgelehnt: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MqttDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/mqttdialog.cpp" line="+92"/>
+        <source>Topics: %1, %2, %3.</source>
+        <translation>Topics: %1, %2, %3.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Home Assistant finds the inverters under %1/sensor/.</source>
+        <translation>Home Assistant findet die Wechselrichter unter %1/sensor/.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>CA file</source>
+        <translation>CA-Datei</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Certificates (*.pem *.crt *.cer);;All files (*)</source>
+        <translation>Zertifikate (*.pem *.crt *.cer);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+27"/>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Info</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connected to the MQTT broker at %1.</source>
+        <translation>Mit dem MQTT-Broker unter %1 verbunden.</translation>
+    </message>
+</context>
+<context>
+    <name>MqttDialogClass</name>
+    <message>
+        <location filename="../src/ui/dialogs/mqttdialog.ui" line="+6"/>
+        <source>MQTT</source>
+        <translation>MQTT</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Publish every polling cycle to an MQTT broker</source>
+        <translation>Jeden Abfragezyklus an einen MQTT-Broker senden</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Broker host:</source>
+        <translation>Broker-Host:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>User:</source>
+        <translation>Benutzer:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Client id:</source>
+        <translation>Client-ID:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Topic prefix:</source>
+        <translation>Topic-Präfix:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>QoS:</source>
+        <translation>QoS:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>0: at most once</source>
+        <translation>0: höchstens einmal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1: at least once</source>
+        <translation>1: mindestens einmal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>2: exactly once</source>
+        <translation>2: genau einmal</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Home Assistant discovery prefix:</source>
+        <translation>Home-Assistant-Discovery-Präfix:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>empty: no discovery</source>
+        <translation>leer: keine Discovery</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Retain the state messages for newcomers</source>
+        <translation>Zustandsmeldungen für Neuankömmlinge aufbewahren (retain)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>TLS (the broker&apos;s certificate is always verified)</source>
+        <translation>TLS (das Zertifikat des Brokers wird immer geprüft)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>CA file:</source>
+        <translation>CA-Datei:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>trusted besides the system&apos;s certificates</source>
+        <translation>zusätzlich zu den Zertifikaten des Systems vertraut</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>&amp;Test connection</source>
+        <translation>Verbindung &amp;testen</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>MqttSettings</name>
+    <message>
+        <location filename="../src/publish/mqttsettings.cpp" line="+62"/>
+        <source>Please enter the host name or address of the MQTT broker.</source>
+        <translation>Bitte Hostnamen oder Adresse des MQTT-Brokers eingeben.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The MQTT port must be a number from 1 to 65535.</source>
+        <translation>Der MQTT-Port muss eine Zahl von 1 bis 65535 sein.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The MQTT QoS must be 0, 1 or 2.</source>
+        <translation>Die MQTT-QoS muss 0, 1 oder 2 sein.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please enter an MQTT client id.</source>
+        <translation>Bitte eine MQTT-Client-ID eingeben.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Topic prefixes must not be empty or contain &quot;+&quot; or &quot;#&quot;.</source>
+        <translation>Topic-Präfixe dürfen nicht leer sein und kein „+“ oder „#“ enthalten.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A password needs a user name.</source>
+        <translation>Ein Passwort braucht einen Benutzernamen.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The CA file &quot;%1&quot; cannot be read.</source>
+        <translation>Die CA-Datei „%1“ kann nicht gelesen werden.</translation>
     </message>
 </context>
 <context>

@@ -4,7 +4,7 @@
 <context>
     <name>CMain</name>
     <message>
-        <location filename="../src/ui/cmain.cpp" line="+138"/>
+        <location filename="../src/ui/cmain.cpp" line="+139"/>
         <source>Active: %1  </source>
         <translation>Activos: %1  </translation>
     </message>
@@ -39,7 +39,7 @@
         <translation>¿Desea salir del programa?</translation>
     </message>
     <message>
-        <location filename="../src/ui/windowparts.cpp" line="+65"/>
+        <location filename="../src/ui/windowparts.cpp" line="+71"/>
         <source>Not ready</source>
         <translation>No preparado</translation>
     </message>
@@ -127,7 +127,7 @@
         <translation>&amp;Idioma</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>&amp;Window</source>
         <translation>Ve&amp;ntana</translation>
     </message>
@@ -210,6 +210,11 @@
         <location line="+8"/>
         <source>&amp;Sensor Settings</source>
         <translation>Configuración de &amp;sensores</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>M&amp;QTT...</source>
+        <translation>M&amp;QTT...</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1539,6 +1544,269 @@
         <location line="+10"/>
         <source>Communication fail! Please check out your COM Port settings, then search inverters again.</source>
         <translation>Error de comunicación. Compruebe la configuración del puerto COM y vuelva a buscar los inversores.</translation>
+    </message>
+</context>
+<context>
+    <name>MqttConnection</name>
+    <message>
+        <location filename="../src/publish/mqttconnection.cpp" line="+112"/>
+        <source>The MQTT broker at %1 does not answer.</source>
+        <translation>El broker MQTT en %1 no responde.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The MQTT client could not be set up (out of memory).</source>
+        <translation>No se pudo preparar el cliente MQTT (memoria agotada).</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>The CA file &quot;%1&quot; cannot be read.</source>
+        <translation>No se puede leer el archivo CA &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>The connection to the MQTT broker at %1 was lost.</source>
+        <translation>Se perdió la conexión con el broker MQTT en %1.</translation>
+    </message>
+    <message>
+        <location line="+146"/>
+        <source>The MQTT broker &quot;%1&quot; cannot be found: there is no such host.</source>
+        <translation>No se encuentra el broker MQTT &quot;%1&quot;: ese host no existe.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The TLS connection to the MQTT broker at %1 failed: its certificate is not trusted (check the CA file and the host name) or it does not speak TLS on this port.</source>
+        <translation>Falló la conexión TLS con el broker MQTT en %1: su certificado no es de confianza (revise el archivo CA y el nombre de host) o no usa TLS en este puerto.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The MQTT broker at %1 refuses connections: is it running, and is the port right?</source>
+        <translation>El broker MQTT en %1 rechaza las conexiones: ¿está en marcha y el puerto es correcto?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The MQTT broker at %1 cannot be reached: %2.</source>
+        <translation>No se puede llegar al broker MQTT en %1: %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The MQTT broker at %1 closed the connection before it was set up.</source>
+        <translation>El broker MQTT en %1 cerró la conexión antes de establecerla.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The connection to the MQTT broker at %1 failed: %2</source>
+        <translation>Falló la conexión con el broker MQTT en %1: %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The MQTT broker at %1 refused the client id &quot;%2&quot;.</source>
+        <translation>El broker MQTT en %1 rechazó el id de cliente &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The MQTT broker at %1 refused the connection without a login: please enter a user name and password.</source>
+        <translation>El broker MQTT en %1 rechazó la conexión sin inicio de sesión: introduzca un usuario y una contraseña.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The MQTT broker at %1 refused the login of &quot;%2&quot;: wrong user name or password, or the user may not connect.</source>
+        <translation>El broker MQTT en %1 rechazó el inicio de sesión de &quot;%2&quot;: usuario o contraseña incorrectos, o el usuario no puede conectarse.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The MQTT broker at %1 refused the connection: %2</source>
+        <translation>El broker MQTT en %1 rechazó la conexión: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MqttDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/mqttdialog.cpp" line="+92"/>
+        <source>Topics: %1, %2, %3.</source>
+        <translation>Temas: %1, %2, %3.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Home Assistant finds the inverters under %1/sensor/.</source>
+        <translation>Home Assistant encuentra los inversores en %1/sensor/.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>CA file</source>
+        <translation>Archivo CA</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Certificates (*.pem *.crt *.cer);;All files (*)</source>
+        <translation>Certificados (*.pem *.crt *.cer);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+27"/>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Info</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connected to the MQTT broker at %1.</source>
+        <translation>Conectado al broker MQTT en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MqttDialogClass</name>
+    <message>
+        <location filename="../src/ui/dialogs/mqttdialog.ui" line="+6"/>
+        <source>MQTT</source>
+        <translation>MQTT</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Publish every polling cycle to an MQTT broker</source>
+        <translation>Publicar cada ciclo de lectura en un broker MQTT</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Broker host:</source>
+        <translation>Host del broker:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Port:</source>
+        <translation>Puerto:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>User:</source>
+        <translation>Usuario:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Password:</source>
+        <translation>Contraseña:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Client id:</source>
+        <translation>Id de cliente:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Topic prefix:</source>
+        <translation>Prefijo de temas:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>QoS:</source>
+        <translation>QoS:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>0: at most once</source>
+        <translation>0: como máximo una vez</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1: at least once</source>
+        <translation>1: al menos una vez</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>2: exactly once</source>
+        <translation>2: exactamente una vez</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Home Assistant discovery prefix:</source>
+        <translation>Prefijo de descubrimiento de Home Assistant:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>empty: no discovery</source>
+        <translation>vacío: sin descubrimiento</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Retain the state messages for newcomers</source>
+        <translation>Retener los mensajes de estado para los nuevos suscriptores</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>TLS (the broker&apos;s certificate is always verified)</source>
+        <translation>TLS (el certificado del broker se verifica siempre)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>CA file:</source>
+        <translation>Archivo CA:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>trusted besides the system&apos;s certificates</source>
+        <translation>de confianza además de los certificados del sistema</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>&amp;Test connection</source>
+        <translation>&amp;Probar conexión</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>MqttSettings</name>
+    <message>
+        <location filename="../src/publish/mqttsettings.cpp" line="+62"/>
+        <source>Please enter the host name or address of the MQTT broker.</source>
+        <translation>Introduzca el nombre de host o la dirección del broker MQTT.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The MQTT port must be a number from 1 to 65535.</source>
+        <translation>El puerto MQTT debe ser un número de 1 a 65535.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The MQTT QoS must be 0, 1 or 2.</source>
+        <translation>La QoS de MQTT debe ser 0, 1 o 2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please enter an MQTT client id.</source>
+        <translation>Introduzca un id de cliente MQTT.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Topic prefixes must not be empty or contain &quot;+&quot; or &quot;#&quot;.</source>
+        <translation>Los prefijos de temas no pueden estar vacíos ni contener &quot;+&quot; o &quot;#&quot;.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A password needs a user name.</source>
+        <translation>Una contraseña necesita un nombre de usuario.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The CA file &quot;%1&quot; cannot be read.</source>
+        <translation>No se puede leer el archivo CA &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>

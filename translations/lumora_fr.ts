@@ -4,7 +4,7 @@
 <context>
     <name>CMain</name>
     <message>
-        <location filename="../src/ui/cmain.cpp" line="+138"/>
+        <location filename="../src/ui/cmain.cpp" line="+139"/>
         <source>Active: %1  </source>
         <translation>Actifs&#xa0;: %1  </translation>
     </message>
@@ -39,7 +39,7 @@
         <translation>Voulez-vous quitter le programme&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../src/ui/windowparts.cpp" line="+65"/>
+        <location filename="../src/ui/windowparts.cpp" line="+71"/>
         <source>Not ready</source>
         <translation>Pas prêt</translation>
     </message>
@@ -127,7 +127,7 @@
         <translation>La&amp;ngue</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>&amp;Window</source>
         <translation>Fe&amp;nêtre</translation>
     </message>
@@ -210,6 +210,11 @@
         <location line="+8"/>
         <source>&amp;Sensor Settings</source>
         <translation>&amp;Paramètres des capteurs</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>M&amp;QTT...</source>
+        <translation>M&amp;QTT...</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1539,6 +1544,269 @@
         <location line="+10"/>
         <source>Communication fail! Please check out your COM Port settings, then search inverters again.</source>
         <translation>Échec de la communication&#xa0;! Veuillez vérifier les paramètres du port COM, puis relancer la recherche des onduleurs.</translation>
+    </message>
+</context>
+<context>
+    <name>MqttConnection</name>
+    <message>
+        <location filename="../src/publish/mqttconnection.cpp" line="+112"/>
+        <source>The MQTT broker at %1 does not answer.</source>
+        <translation>Le broker MQTT à %1 ne répond pas.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The MQTT client could not be set up (out of memory).</source>
+        <translation>Le client MQTT n&apos;a pas pu être préparé (mémoire épuisée).</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>The CA file &quot;%1&quot; cannot be read.</source>
+        <translation>Le fichier CA «&#xa0;%1&#xa0;» ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>The connection to the MQTT broker at %1 was lost.</source>
+        <translation>La connexion au broker MQTT à %1 a été perdue.</translation>
+    </message>
+    <message>
+        <location line="+146"/>
+        <source>The MQTT broker &quot;%1&quot; cannot be found: there is no such host.</source>
+        <translation>Le broker MQTT «&#xa0;%1&#xa0;» est introuvable&#xa0;: cet hôte n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The TLS connection to the MQTT broker at %1 failed: its certificate is not trusted (check the CA file and the host name) or it does not speak TLS on this port.</source>
+        <translation>La connexion TLS au broker MQTT à %1 a échoué&#xa0;: son certificat n&apos;est pas reconnu (vérifiez le fichier CA et le nom d&apos;hôte) ou il ne parle pas TLS sur ce port.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The MQTT broker at %1 refuses connections: is it running, and is the port right?</source>
+        <translation>Le broker MQTT à %1 refuse les connexions&#xa0;: est-il démarré, et le port est-il le bon&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The MQTT broker at %1 cannot be reached: %2.</source>
+        <translation>Le broker MQTT à %1 est injoignable&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The MQTT broker at %1 closed the connection before it was set up.</source>
+        <translation>Le broker MQTT à %1 a fermé la connexion avant qu&apos;elle ne soit établie.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The connection to the MQTT broker at %1 failed: %2</source>
+        <translation>La connexion au broker MQTT à %1 a échoué&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The MQTT broker at %1 refused the client id &quot;%2&quot;.</source>
+        <translation>Le broker MQTT à %1 a refusé l&apos;identifiant client «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The MQTT broker at %1 refused the connection without a login: please enter a user name and password.</source>
+        <translation>Le broker MQTT à %1 a refusé la connexion sans identification&#xa0;: saisissez un nom d&apos;utilisateur et un mot de passe.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The MQTT broker at %1 refused the login of &quot;%2&quot;: wrong user name or password, or the user may not connect.</source>
+        <translation>Le broker MQTT à %1 a refusé l&apos;identification de «&#xa0;%2&#xa0;»&#xa0;: nom d&apos;utilisateur ou mot de passe erroné, ou l&apos;utilisateur n&apos;a pas le droit de se connecter.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The MQTT broker at %1 refused the connection: %2</source>
+        <translation>Le broker MQTT à %1 a refusé la connexion&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MqttDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/mqttdialog.cpp" line="+92"/>
+        <source>Topics: %1, %2, %3.</source>
+        <translation>Sujets&#xa0;: %1, %2, %3.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Home Assistant finds the inverters under %1/sensor/.</source>
+        <translation>Home Assistant trouve les onduleurs sous %1/sensor/.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>CA file</source>
+        <translation>Fichier CA</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Certificates (*.pem *.crt *.cer);;All files (*)</source>
+        <translation>Certificats (*.pem *.crt *.cer);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+27"/>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Info</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connected to the MQTT broker at %1.</source>
+        <translation>Connecté au broker MQTT à %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MqttDialogClass</name>
+    <message>
+        <location filename="../src/ui/dialogs/mqttdialog.ui" line="+6"/>
+        <source>MQTT</source>
+        <translation>MQTT</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Publish every polling cycle to an MQTT broker</source>
+        <translation>Publier chaque cycle d&apos;interrogation sur un broker MQTT</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Broker host:</source>
+        <translation>Hôte du broker&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Port:</source>
+        <translation>Port&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>User:</source>
+        <translation>Utilisateur&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Password:</source>
+        <translation>Mot de passe&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Client id:</source>
+        <translation>Identifiant client&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Topic prefix:</source>
+        <translation>Préfixe des sujets&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>QoS:</source>
+        <translation>QoS&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>0: at most once</source>
+        <translation>0&#xa0;: au plus une fois</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1: at least once</source>
+        <translation>1&#xa0;: au moins une fois</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>2: exactly once</source>
+        <translation>2&#xa0;: exactement une fois</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Home Assistant discovery prefix:</source>
+        <translation>Préfixe de découverte Home Assistant&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>empty: no discovery</source>
+        <translation>vide&#xa0;: pas de découverte</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Retain the state messages for newcomers</source>
+        <translation>Conserver les messages d&apos;état pour les nouveaux abonnés (retain)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>TLS (the broker&apos;s certificate is always verified)</source>
+        <translation>TLS (le certificat du broker est toujours vérifié)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>CA file:</source>
+        <translation>Fichier CA&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>trusted besides the system&apos;s certificates</source>
+        <translation>reconnu en plus des certificats du système</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>&amp;Test connection</source>
+        <translation>&amp;Tester la connexion</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;nnuler</translation>
+    </message>
+</context>
+<context>
+    <name>MqttSettings</name>
+    <message>
+        <location filename="../src/publish/mqttsettings.cpp" line="+62"/>
+        <source>Please enter the host name or address of the MQTT broker.</source>
+        <translation>Saisissez le nom d&apos;hôte ou l&apos;adresse du broker MQTT.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The MQTT port must be a number from 1 to 65535.</source>
+        <translation>Le port MQTT doit être un nombre de 1 à 65535.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The MQTT QoS must be 0, 1 or 2.</source>
+        <translation>La QoS MQTT doit valoir 0, 1 ou 2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please enter an MQTT client id.</source>
+        <translation>Saisissez un identifiant client MQTT.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Topic prefixes must not be empty or contain &quot;+&quot; or &quot;#&quot;.</source>
+        <translation>Les préfixes de sujets ne doivent pas être vides ni contenir «&#xa0;+&#xa0;» ou «&#xa0;#&#xa0;».</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A password needs a user name.</source>
+        <translation>Un mot de passe demande un nom d&apos;utilisateur.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The CA file &quot;%1&quot; cannot be read.</source>
+        <translation>Le fichier CA «&#xa0;%1&#xa0;» ne peut pas être lu.</translation>
     </message>
 </context>
 <context>

@@ -72,6 +72,7 @@ CMain::CMain(QWidget *parent, MonitoringSession *session)
     m_monitor = new MonitorControl(m_parts->monitorWidgets(*this, *m_ui), *m_session, m_program, this);
     m_parts->connectMonitor(*this, *m_ui, *m_monitor, *m_session);
     m_parts->connectActions(*this, *m_ui);
+    m_parts->connectPublisher(*this, *m_session, *m_ui);
     m_ui->tabWidget->setCurrentIndex(MainTab);
     m_ui->actionExportData->setEnabled(false);
 }

@@ -13,6 +13,8 @@ class DataLogView;
 class EventListView;
 class KeyParametersView;
 class MonitoringSession;
+class MqttDialog;
+class MqttPublisher;
 class ParameterView;
 class ProgramState;
 class QAbout;
@@ -46,6 +48,9 @@ struct WindowParts
                         MonitoringSession &session) const;
     // The menu and tool-bar actions, the tabs and the dialogs' signals to the window's slots.
     void connectActions(CMain &window, const Ui::CMainClass &ui) const;
+    // The MQTT publisher: every cycle of the session, the inverters deleted in
+    // the window, the dialog's settings; started with those of app.ini.
+    void connectPublisher(CMain &window, MonitoringSession &session, const Ui::CMainClass &ui) const;
 
     // The owned dialogs, in the order they are made.
     QalarmConfig *alarmConfig;
@@ -59,6 +64,8 @@ struct WindowParts
     QPassword *password;
     QConfigWizard *configWizard;
     QFontSettings *fontSettings;
+    MqttDialog *mqtt;
+    MqttPublisher *publisher;
 
     QLabel *stateLabel;
     QLabel *aliveLabel;

@@ -28,6 +28,8 @@ public:
     // Lets the running cycle finish, then ends monitoring; finished() follows.
     void stop();
 
+    MonitoringSession &session() { return m_session; }
+
 signals:
     void finished();
 

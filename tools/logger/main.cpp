@@ -9,6 +9,7 @@
 #include "headlesssearch.h"
 #include "loggerexit.h"
 #include "monitor/programstate.h"
+#include "publish/mqttpublisher.h"
 #include "settingsreport.h"
 #include "terminationsignals.h"
 
@@ -106,6 +107,14 @@ int main(int argc, char *argv[])
     report.checkMail(settings);
 
     HeadlessLogger logger(out, maxCycles);
+    // Every cycle to the MQTT broker too, when app.ini sets one up.
+    MqttPublisher publisher(state.sensors());
+    QObject::connect(&publisher, &MqttPublisher::connected,
+                     [&out](const QString &address) { out << "MQTT: publishing to " << address << Qt::endl; });
+    QObject::connect(&publisher, &MqttPublisher::problem,
+                     [&out](const QString &message) { out << "MQTT: " << message << Qt::endl; });
+    QObject::connect(&logger.session(), &MonitoringSession::cycleFinished, &publisher, &MqttPublisher::publishCycle);
+    publisher.configure(MqttSettings::load(settings));
     TerminationSignals terminations;
     QObject::connect(&terminations, &TerminationSignals::received, &logger, &HeadlessLogger::stop);
     QObject::connect(&logger, &HeadlessLogger::finished, &app, &QCoreApplication::quit);
