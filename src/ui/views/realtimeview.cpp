@@ -32,7 +32,10 @@ RealTimeView::RealTimeView(QProgressWin *progress, PasswordCheck passwordCheck, 
     m_ui->setupUi(this);
     m_tree = new QMyTreeWidget(this);
     m_ui->realTimeGrid->addWidget(m_tree, 0, 0);
-    m_parameters = new ParameterView(progress, m_ui->tab_parameter);
+    // Made before it goes into its page: a widget made inside a disabled one
+    // (the page's tab widget waits for an inverter) gets a role-less accessible
+    // interface, as Qt asks for it before the widget's own class is built.
+    m_parameters = new ParameterView(progress);
     m_ui->parameterPageLayout->addWidget(m_parameters);
     m_display = std::make_unique<RealTimeDisplay>(
         m_ui->tbParameter, m_ui->textStatusCode,
