@@ -15,6 +15,7 @@
 #include "ui/dialogs/qalarmconfig.h"
 #include "ui/dialogs/qbackgrounddlg.h"
 #include "ui/dialogs/qconfigwizard.h"
+#include "ui/dialogs/qdiagnostics.h"
 #include "ui/dialogs/qfontsettings.h"
 #include "ui/dialogs/qmainviewconfig.h"
 #include "ui/dialogs/qpassword.h"
@@ -111,6 +112,7 @@ void CMain::createMonitorControl()
     connect(&totals, &QDisplayThread::dispaly_co2Reduction, this, &CMain::dispaly_co2Reduction);
     connect(this, &CMain::display_change, &totals, &QDisplayThread::loadSetting);
     connect(m_parts->alarmConfig, &QalarmConfig::mail_setting_change, this, &CMain::mail_change);
+    m_parts->comPort->diagnostics()->setLineLender(m_monitor);
 
     // The pages' parts in the steps of monitoring.
     MonitorControl::PageHooks &hooks = m_monitor->pageHooks();

@@ -7,12 +7,14 @@
 #include "support/scriptedprompter.h"
 #include "ui/cmain.h"
 #include "ui/dialogs/qconfigwizard.h"
+#include "ui/dialogs/qdiagnostics.h"
 #include "ui/monitorcontrol.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QTextEdit>
 #include <QtTest>
 
 namespace {
@@ -104,6 +106,15 @@ bool pollingRuns()
     return polling && polling->isRunning();
 }
 
+// The frames that ask inverter 1 for register 1, as the direct command does.
+int directCommandsHeard(const LineSimulator &sim)
+{
+    int count = 0;
+    for (const HeardRequest &request : sim.requests())
+        count += request.bytes.startsWith(QByteArray::fromHex("0a010300010001"));
+    return count;
+}
+
 int rowsOnline()
 {
     int count = -1;
@@ -132,6 +143,7 @@ private slots:
     void failedStartsOpenTheWizard();
     void exitQuestionDecidesWhetherMonitoringEnds();
     void automaticSearchPausesMonitoring();
+    void directCommandPausesMonitoring();
 };
 
 void TestMonitoring::statesFollowStartAndStop()
@@ -291,6 +303,46 @@ void TestMonitoring::automaticSearchPausesMonitoring()
     QTRY_COMPARE(aliveText(window), QStringLiteral("Active: 4  "));
     QVERIFY(timer.isActive());
     QVERIFY(prompter.messages().isEmpty());
+}
+
+void TestMonitoring::directCommandPausesMonitoring()
+{
+    SimulatedLine line;
+    QVERIFY(line.startFile(QStringLiteral("mixed-plant.json")));
+    ScriptedPrompter prompter;
+    setUpLine(QStringLiteral("1,2"));
+    MonitoringSession session;
+    CMain window(nullptr, &session);
+    window.show();
+    window.start_monitor();
+    auto *diagnostics = window.findChild<QDiagnostics *>();
+    auto *response = diagnostics->findChild<QTextEdit *>(QStringLiteral("teResponse"));
+    diagnostics->show();
+
+    // Polling waits between two cycles for the command, then goes on.
+    QSignalSpy waits(&session, &MonitoringSession::waitModeEntered);
+    QSignalSpy cycles(&session, &MonitoringSession::cycleFinished);
+    clickButton(diagnostics, "btnSend");
+    QVERIFY(response->toPlainText().startsWith(QLatin1String("0A 01 03 02 ")));
+    QCOMPARE(waits.size(), 1);
+    QVERIFY(pollingRuns());
+    QVERIFY(!session.isWaitRequested());
+    const int cyclesBefore = int(cycles.size());
+    QTRY_VERIFY(cycles.size() > cyclesBefore);
+    QCOMPARE(marksOf(window).state, QStringLiteral("Monitoring..."));
+    QVERIFY(prompter.messages().isEmpty());
+
+    // While an automatic search has the line, the command is refused and the line left alone.
+    window.autoSearchHandler();
+    const int commandsHeard = directCommandsHeard(line.sim);
+    response->clear();
+    clickButton(diagnostics, "btnSend");
+    QCOMPARE(prompter.messages().size(), 1);
+    QCOMPARE(prompter.messages().last().text,
+             QStringLiteral("The line is being searched for inverters. Please try again when the search has ended."));
+    QVERIFY(response->toPlainText().isEmpty());
+    QCOMPARE(directCommandsHeard(line.sim), commandsHeard);
+    clickButton(window.findChild<QWidget *>(QStringLiteral("SearchInverterFrmClass")), "btnStop");
 }
 
 QTEST_MAIN(TestMonitoring)
