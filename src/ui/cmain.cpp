@@ -40,6 +40,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QStatusBar>
 #include <qwt_plot.h>
 
 // The icons live in a static library: their resource is registered by hand.
@@ -138,6 +139,12 @@ KeyParametersView *CMain::keyParametersView() const
 QString CMain::aliveText(int num)
 {
     return tr("Active: %1  ").arg(num);
+}
+
+void CMain::showHistoryFill(qint64 counted, qint64 total)
+{
+    statusBar()->showMessage(
+        tr("Preparing the history for the charts: %1 %").arg(total > 0 ? counted * 100 / total : 0));
 }
 
 void CMain::setDataExporter(Tab tab, DataExporter *exporter)

@@ -6,6 +6,7 @@
 #include "app/startup.h"
 #include "base/appsettings.h"
 #include "base/programinfo.h"
+#include "db/historyfill.h"
 #include "monitor/monitoringsession.h"
 #include "monitor/programstate.h"
 #include "ui/cmain.h"
@@ -17,6 +18,7 @@
 #include <QCommandLineParser>
 #include <QScreen>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTranslator>
 
 #include <cstdlib>
@@ -59,6 +61,11 @@ int main(int argc, char *argv[])
                      desktop.y() + desktop.height() / 2 - mainWindow->height() / 2);
     mainWindow->show();
     prompter.setParentWidget(mainWindow.get());
+    // A database of an earlier installation gets its history summary behind the shown window.
+    auto historyFill = std::make_unique<HistoryFill>();
+    QObject::connect(historyFill.get(), &HistoryFill::progress, mainWindow.get(), &CMain::showHistoryFill);
+    QObject::connect(historyFill.get(), &HistoryFill::ended, mainWindow->statusBar(), &QStatusBar::clearMessage);
+    historyFill->startIfNeeded();
 
     std::unique_ptr<ScreenshotTour> tour;
     if (options.isSet(screenshots)) {
@@ -76,6 +83,7 @@ int main(int argc, char *argv[])
     std::atexit(Startup::exitCleanup);
 
     const int result = app->exec();
+    historyFill.reset(); // after the chunk being counted; the next start goes on
     tour.reset();
     mainWindow.reset();
     session.reset();

@@ -1,4 +1,6 @@
+#include "app/startup.h"
 #include "db/database.h"
+#include "db/historyfill.h"
 #include "db/historyschema.h"
 #include "support/manualclock.h"
 #include "support/scriptedprompter.h"
@@ -25,6 +27,7 @@
 #include <QtTest>
 #include <qwt_plot.h>
 #include <qwt_plot_canvas.h>
+#include <sqlite3.h>
 
 namespace {
 
@@ -50,6 +53,16 @@ QString monitorText(int count, int step)
     for (int i = 0; i < count; ++i)
         parts << QString::number((186 + i) * 10 + step);
     return parts.join(QLatin1Char(','));
+}
+
+// The open database as an earlier installation left it: without the history summary.
+void dropSummary()
+{
+    QCOMPARE(db_exec(QStringLiteral("DROP TRIGGER orva_power_hour_insert; DROP TRIGGER orva_power_hour_delete; "
+                                    "DROP TRIGGER orva_power_hour_update; "
+                                    "DROP VIEW orva_monitor_power; DROP TABLE orva_power_hour; "
+                                    "DROP INDEX orva_monitor_log_errors")),
+             0);
 }
 
 void addReading(int inverter, int versionw3, const QString &time, const QList<int> &errors, const QString &monitor,
@@ -104,6 +117,7 @@ private slots:
     void dataLogPagesThroughAMonth();
     void chartAveragesMatchTheReadings();
     void chartPageDrawsAndExports();
+    void summaryMadeBehindTheWindow();
     void debugFilesAtClosingAndAtMidnight();
 };
 
@@ -327,17 +341,49 @@ void TestHistory::chartAveragesMatchTheReadings()
         return db_query(QStringLiteral("SELECT * FROM orva_power_hour ORDER BY inverter_id, hour"));
     };
     const DbRows kept = summary();
-    QCOMPARE(db_exec(QStringLiteral("DROP TRIGGER orva_power_hour_insert; DROP TRIGGER orva_power_hour_delete; "
-                                    "DROP TRIGGER orva_power_hour_update; "
-                                    "DROP VIEW orva_monitor_power; DROP TABLE orva_power_hour; "
-                                    "DROP INDEX orva_monitor_log_errors")),
-             0);
+    dropSummary();
     QVERIFY(HistorySchema::ensure(1000)); // a chunk at a time
     QCOMPARE(summary(), kept);
 
     // Deleting an inverter's readings empties its summary.
     db_exec(QStringLiteral("DELETE FROM orva_monitor_log WHERE inverter_id = ?"), {usa1});
     QCOMPARE(db_query(QStringLiteral("SELECT * FROM orva_power_hour WHERE inverter_id = ?"), {usa1}).size(), 0);
+}
+
+// A database of an earlier installation gets its summary behind the window:
+// while another program holds the file the summary cannot be made, yet the
+// start-up and the window are done; it is made once the file is free.
+void TestHistory::summaryMadeBehindTheWindow()
+{
+    TempAppDir dir;
+    dir.openDatabase();
+    ScriptedPrompter prompter;
+    const int eur = addInverter(QStringLiteral("LE44A0012345"), 0);
+    for (int minute = 0; minute < 120; ++minute)
+        addReading(eur, 0, QStringLiteral("2025-06-01 %1:%2:00").arg(10 + minute / 60).arg(minute % 60, 2, 10, QLatin1Char('0')),
+                   {}, QStringLiteral("0,0,0,%1").arg(minute));
+    dropSummary();
+    db_close();
+    sqlite3 *other = nullptr;
+    QCOMPARE(sqlite3_open(QFile::encodeName(dir.file(QStringLiteral("lumora.db"))).constData(), &other), SQLITE_OK);
+    QCOMPARE(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+
+    QVERIFY(Startup::checkDatabase(prompter));
+    HistoryFill fill;
+    QSignalSpy ended(&fill, &HistoryFill::ended);
+    QVERIFY(fill.startIfNeeded());
+    CMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(!HistorySchema::hasPowerSummary());
+
+    QCOMPARE(sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(other);
+    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 20000);
+    QVERIFY(ended.first().first().toBool());
+    QVERIFY(HistorySchema::hasPowerSummary());
+    QCOMPARE(db_query(QStringLiteral("SELECT sum(samples) AS n, sum(power_sum) AS p FROM orva_power_hour")),
+             (DbRows{{{QStringLiteral("n"), QStringLiteral("120")}, {QStringLiteral("p"), QStringLiteral("7140")}}}));
 }
 
 void TestHistory::chartPageDrawsAndExports()
