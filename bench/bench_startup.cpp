@@ -157,8 +157,8 @@ int main(int argc, char *argv[])
     db_query_int(QStringLiteral("SELECT count(*) AS n FROM orva_monitor_log"), QStringLiteral("n"), readings);
     db_close();
     std::printf("%d readings without a summary, median of %d runs:\n", readings, runs);
-    std::printf("  %-46s %7.0f ms (ratio %.2f to the %.0f ms goal)\n", "start-up to the shown window",
-                median(windowMs), median(windowMs) / kGoalMs, kGoalMs);
+    std::printf("  %-46s %7.0f ms (ratio %.2f to the %.0f ms goal)\n", "start-up to the shown window", median(windowMs),
+                median(windowMs) / kGoalMs, kGoalMs);
     std::printf("  %-46s %7.1f s (what the window waited for before)\n", "history summary made behind the window",
                 median(fillMs) / 1000);
     ProgramState::instance().setPrompter(nullptr);

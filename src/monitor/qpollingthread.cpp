@@ -130,8 +130,8 @@ void QPollingThread::cycles()
             m_waiting.store(false);
             emit polling_ok();
         }
-        const bool rested = m_line.isLost() ? waitForLine()
-                                            : sleepUnlessStopped(firstCycle ? kFirstCycleSleepMs : kCycleSleepMs);
+        const bool rested =
+            m_line.isLost() ? waitForLine() : sleepUnlessStopped(firstCycle ? kFirstCycleSleepMs : kCycleSleepMs);
         firstCycle = false;
         if (!rested)
             return;

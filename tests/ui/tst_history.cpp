@@ -359,9 +359,10 @@ void TestHistory::summaryMadeBehindTheWindow()
     dir.openDatabase();
     ScriptedPrompter prompter;
     const int eur = addInverter(QStringLiteral("LE44A0012345"), 0);
+    const QDateTime ten(QDate(2025, 6, 1), QTime(10, 0));
     for (int minute = 0; minute < 120; ++minute)
-        addReading(eur, 0, QStringLiteral("2025-06-01 %1:%2:00").arg(10 + minute / 60).arg(minute % 60, 2, 10, QLatin1Char('0')),
-                   {}, QStringLiteral("0,0,0,%1").arg(minute));
+        addReading(eur, 0, ten.addSecs(minute * 60).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")), {},
+                   QStringLiteral("0,0,0,%1").arg(minute));
     dropSummary();
     db_close();
     sqlite3 *other = nullptr;

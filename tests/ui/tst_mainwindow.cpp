@@ -7,17 +7,17 @@
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QTextEdit>
 #include <QAccessible>
 #include <QActionGroup>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextEdit>
 #include <QToolButton>
 #include <QtTest>
 
