@@ -13,6 +13,7 @@
 #include "base/consoleprompter.h"
 #include "db/database.h"
 #include "db/historyfill.h"
+#include "historydatabase.h"
 #include "monitor/programstate.h"
 #include "ui/cmain.h"
 
@@ -20,7 +21,6 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -106,27 +106,13 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ? qgetenv("QT_QPA_PLATFORM") : "offscreen");
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    const int daysAt = args.indexOf(QStringLiteral("--days"));
-    const int dbAt = args.indexOf(QStringLiteral("--db"));
-    const int runsAt = args.indexOf(QStringLiteral("--runs"));
-    const int days = daysAt > 0 ? args.value(daysAt + 1).toInt() : 31;
-    const int runs = qMax(1, runsAt > 0 ? args.value(runsAt + 1).toInt() : 3);
-
     QTemporaryDir home;
-    QString path = dbAt > 0 ? args.value(dbAt + 1) : home.filePath(QStringLiteral("readings.db"));
-    if (!QFile::exists(path)) {
-        std::printf("making %d days of readings in %s\n", days, qPrintable(path));
-        std::fflush(stdout);
-        if (QProcess::execute(QStringLiteral(LUMORA_SOURCE_DIR "/bench/make_history_db.sh"),
-                              {path, QString::number(days)}) != 0) {
-            std::fprintf(stderr, "cannot make the database\n");
-            return 1;
-        }
-    }
+    const HistoryDatabase database = HistoryDatabase::fromArguments(app.arguments(), home, 3);
+    if (!database.make())
+        return 1;
     // The application directory: the database linked in, English chosen, no port.
     qputenv("LUMORA_HOME", QFile::encodeName(home.path()));
-    QFile::link(path, home.filePath(QStringLiteral("lumora.db")));
+    QFile::link(database.path, home.filePath(QStringLiteral("lumora.db")));
     QFile::link(QStringLiteral(LUMORA_APP_DIR "/cln"), home.filePath(QStringLiteral("cln")));
     QSettings(home.filePath(QStringLiteral("app.ini")), QSettings::IniFormat).setValue(QStringLiteral("LANG"), 0);
     ConsolePrompter prompter;
@@ -134,9 +120,9 @@ int main(int argc, char *argv[])
 
     std::vector<double> windowMs;
     std::vector<double> fillMs;
-    for (int i = 0; i < runs; ++i) {
-        if (!dropSummary(path)) {
-            std::fprintf(stderr, "cannot open %s\n", qPrintable(path));
+    for (int i = 0; i < database.runs; ++i) {
+        if (!dropSummary(database.path)) {
+            std::fprintf(stderr, "cannot open %s\n", qPrintable(database.path));
             return 1;
         }
         const Run run = startOnce(prompter);
@@ -152,11 +138,11 @@ int main(int argc, char *argv[])
         fillMs.push_back(run.fillMs);
     }
     int readings = 0;
-    db_set_path(path);
+    db_set_path(database.path);
     db_open();
     db_query_int(QStringLiteral("SELECT count(*) AS n FROM orva_monitor_log"), QStringLiteral("n"), readings);
     db_close();
-    std::printf("%d readings without a summary, median of %d runs:\n", readings, runs);
+    std::printf("%d readings without a summary, median of %d runs:\n", readings, database.runs);
     std::printf("  %-46s %7.0f ms (ratio %.2f to the %.0f ms goal)\n", "start-up to the shown window", median(windowMs),
                 median(windowMs) / kGoalMs, kGoalMs);
     std::printf("  %-46s %7.1f s (what the window waited for before)\n", "history summary made behind the window",

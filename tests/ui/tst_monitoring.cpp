@@ -106,6 +106,26 @@ bool pollingRuns()
     return polling && polling->isRunning();
 }
 
+// A window monitoring inverters 1 and 2 of the mixed plant, through a session of the test's own.
+struct MonitoringWindow
+{
+    SimulatedLine line;
+    ScriptedPrompter prompter;
+    MonitoringSession session;
+    std::unique_ptr<CMain> window;
+
+    bool start()
+    {
+        if (!line.startFile(QStringLiteral("mixed-plant.json")))
+            return false;
+        setUpLine(QStringLiteral("1,2"));
+        window = std::make_unique<CMain>(nullptr, &session);
+        window->show();
+        window->start_monitor();
+        return true;
+    }
+};
+
 // The frames that ask inverter 1 for register 1, as the direct command does.
 int directCommandsHeard(const LineSimulator &sim)
 {
@@ -241,14 +261,10 @@ void TestMonitoring::failedStartsOpenTheWizard()
 
 void TestMonitoring::exitQuestionDecidesWhetherMonitoringEnds()
 {
-    SimulatedLine line;
-    QVERIFY(line.startFile(QStringLiteral("mixed-plant.json")));
-    ScriptedPrompter prompter;
-    setUpLine(QStringLiteral("1,2"));
-    MonitoringSession session;
-    CMain window(nullptr, &session);
-    window.show();
-    window.start_monitor();
+    MonitoringWindow monitoring;
+    QVERIFY(monitoring.start());
+    CMain &window = *monitoring.window;
+    ScriptedPrompter &prompter = monitoring.prompter;
     QTRY_COMPARE(rowsOnline(), 2);
     QTRY_VERIFY(window.monitorControl().totalsThread().isRunning());
 
@@ -265,7 +281,7 @@ void TestMonitoring::exitQuestionDecidesWhetherMonitoringEnds()
     QVERIFY(!window.isVisible());
     QVERIFY(!pollingRuns());
     QVERIFY(!window.monitorControl().totalsThread().isRunning());
-    QVERIFY(session.alarmMailer().waitForMails(QDeadlineTimer(0)));
+    QVERIFY(monitoring.session.alarmMailer().waitForMails(QDeadlineTimer(0)));
     QCOMPARE(rowsOnline(), 0);
 }
 
@@ -307,14 +323,11 @@ void TestMonitoring::automaticSearchPausesMonitoring()
 
 void TestMonitoring::directCommandPausesMonitoring()
 {
-    SimulatedLine line;
-    QVERIFY(line.startFile(QStringLiteral("mixed-plant.json")));
-    ScriptedPrompter prompter;
-    setUpLine(QStringLiteral("1,2"));
-    MonitoringSession session;
-    CMain window(nullptr, &session);
-    window.show();
-    window.start_monitor();
+    MonitoringWindow monitoring;
+    QVERIFY(monitoring.start());
+    CMain &window = *monitoring.window;
+    MonitoringSession &session = monitoring.session;
+    const ScriptedPrompter &prompter = monitoring.prompter;
     auto *diagnostics = window.findChild<QDiagnostics *>();
     auto *response = diagnostics->findChild<QTextEdit *>(QStringLiteral("teResponse"));
     diagnostics->show();
@@ -334,14 +347,14 @@ void TestMonitoring::directCommandPausesMonitoring()
 
     // While an automatic search has the line, the command is refused and the line left alone.
     window.autoSearchHandler();
-    const int commandsHeard = directCommandsHeard(line.sim);
+    const int commandsHeard = directCommandsHeard(monitoring.line.sim);
     response->clear();
     clickButton(diagnostics, "btnSend");
     QCOMPARE(prompter.messages().size(), 1);
     QCOMPARE(prompter.messages().last().text,
              QStringLiteral("The line is being searched for inverters. Please try again when the search has ended."));
     QVERIFY(response->toPlainText().isEmpty());
-    QCOMPARE(directCommandsHeard(line.sim), commandsHeard);
+    QCOMPARE(directCommandsHeard(monitoring.line.sim), commandsHeard);
     clickButton(window.findChild<QWidget *>(QStringLiteral("SearchInverterFrmClass")), "btnStop");
 }
 
