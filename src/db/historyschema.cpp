@@ -123,8 +123,10 @@ int makeSummary(FillConnection &connection)
 {
     WriteTransaction transaction(connection);
     int rc = transaction.result();
-    if (rc != SQLITE_OK || isTrue(connection.query(kSummaryState, &rc), "made") || rc != SQLITE_OK)
-        return rc; // made by another program meanwhile
+    if (rc != SQLITE_OK)
+        return rc;
+    if (isTrue(connection.query(kSummaryState, &rc), "made") || rc != SQLITE_OK)
+        return rc; // made by another program meanwhile, or the state unreadable
     rc = connection.exec(QString::fromUtf8(kHistorySql));
     if (rc == SQLITE_OK)
         rc = connection.exec(QStringLiteral("CREATE TABLE %1 (next_id INTEGER, last_id INTEGER)").arg(kFillTable));
@@ -182,8 +184,10 @@ bool HistorySchema::ensure(int chunk, const Progress &progress)
     if (!needsFill())
         return db_is_open();
     FillConnection connection;
-    if (!connection.isOpen())
+    if (!connection.isOpen()) {
+        write_log(QStringLiteral("[DB] history summary not made: the database cannot be opened for it"));
         return false;
+    }
     QElapsedTimer timer;
     timer.start();
     qint64 counted = 0;
