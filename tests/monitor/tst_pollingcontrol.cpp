@@ -81,6 +81,7 @@ void TestPollingControl::lostPortComesBackAtOnce()
     // Nothing recorded while the line was lost; the reading that fell due meanwhile once it is back.
     QVERIFY(rig.written());
     QCOMPARE(PollingRig::column(rig.logRows(), "log_time"), recordingTimes);
+    QCOMPARE(PollingRig::column(rig.inverterRows(), "online"), (QStringList{"1", "1"}));
 }
 
 void TestPollingControl::waitModeAfterTheInverterBeingRead()
