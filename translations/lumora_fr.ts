@@ -4,9 +4,14 @@
 <context>
     <name>CMain</name>
     <message>
-        <location filename="../src/ui/cmain.cpp" line="+139"/>
+        <location filename="../src/ui/cmain.cpp" line="+97"/>
         <source>Active: %1  </source>
         <translation>Actifs&#xa0;: %1  </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Preparing the history for the charts: %1 %</source>
+        <translation>Préparation de l&apos;historique pour les graphiques : %1 %</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -14,12 +19,12 @@
         <translation>Erreur</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Please complete COM port settings first.</source>
         <translation>Veuillez d&apos;abord compléter les paramètres du port COM.</translation>
     </message>
     <message>
-        <location line="+277"/>
+        <location line="+271"/>
         <source>Info</source>
         <translation>Information</translation>
     </message>
@@ -29,7 +34,7 @@
         <translation>Aucune donnée</translation>
     </message>
     <message>
-        <location line="+157"/>
+        <location line="+152"/>
         <source>Confirm</source>
         <translation>Confirmation</translation>
     </message>
@@ -39,7 +44,7 @@
         <translation>Voulez-vous quitter le programme&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../src/ui/windowparts.cpp" line="+71"/>
+        <location filename="../src/ui/windowparts.cpp" line="+73"/>
         <source>Not ready</source>
         <translation>Pas prêt</translation>
     </message>
@@ -324,14 +329,19 @@
     </message>
     <message>
         <location line="+10"/>
-        <location line="+48"/>
+        <location line="+54"/>
         <source>Year</source>
         <translation>Année</translation>
     </message>
     <message>
-        <location line="-36"/>
+        <location line="-42"/>
         <source>Range of date</source>
         <translation>Plage de dates</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>From</source>
+        <translation>Du</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -359,7 +369,7 @@
         <translation>Afficher</translation>
     </message>
     <message>
-        <location filename="../src/ui/views/chartview.cpp" line="+118"/>
+        <location filename="../src/ui/views/chartview.cpp" line="+105"/>
         <location line="+9"/>
         <source>Error</source>
         <translation>Erreur</translation>
@@ -375,7 +385,7 @@
         <translation>Veuillez d&apos;abord sélectionner un onduleur.</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+39"/>
         <source>AC Power
 %1 ~ %2
 </source>
@@ -417,7 +427,7 @@
 <context>
     <name>CsvFile</name>
     <message>
-        <location filename="../src/ui/views/csvfile.cpp" line="+13"/>
+        <location filename="../src/history/csvfile.cpp" line="+12"/>
         <source>Save *.csv File</source>
         <translation>Enregistrer le fichier *.csv</translation>
     </message>
@@ -427,7 +437,7 @@
         <translation>Excel (*.csv)</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -493,17 +503,17 @@
 <context>
     <name>DataLogView</name>
     <message>
-        <location filename="../src/ui/views/datalogview.ui" line="+11"/>
+        <location filename="../src/ui/views/datalogview.ui" line="+14"/>
         <source>SN_Name:</source>
         <translation>SN/Nom&#xa0;:</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>Month:</source>
         <translation>Mois&#xa0;:</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Year:</source>
         <translation>Année&#xa0;:</translation>
     </message>
@@ -511,6 +521,11 @@
         <location line="+10"/>
         <source>Query</source>
         <translation>Afficher</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Readings</source>
+        <translation>Relevés</translation>
     </message>
     <message>
         <location filename="../src/ui/views/datalogview.cpp" line="+66"/>
@@ -1213,17 +1228,17 @@
 <context>
     <name>EventListView</name>
     <message>
-        <location filename="../src/ui/views/eventlistview.ui" line="+11"/>
+        <location filename="../src/ui/views/eventlistview.ui" line="+14"/>
         <source>SN_Name:</source>
         <translation>SN/Nom&#xa0;:</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>Year:</source>
         <translation>Année&#xa0;:</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Month:</source>
         <translation>Mois&#xa0;:</translation>
     </message>
@@ -1233,7 +1248,12 @@
         <translation>Afficher</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+20"/>
+        <source>Events</source>
+        <translation>Événements</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Date / Time</source>
         <translation>Date / heure</translation>
     </message>
@@ -1263,17 +1283,22 @@
         <translation>Code d&apos;erreur 4</translation>
     </message>
     <message>
-        <location filename="../src/ui/views/eventlistview.cpp" line="+94"/>
+        <location line="+6"/>
+        <source>Error description</source>
+        <translation>Description de l&apos;erreur</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/views/eventlistview.cpp" line="+66"/>
         <source>Info</source>
         <translation>Information</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>No error events happened!</source>
         <translation>Aucun événement d&apos;erreur ne s&apos;est produit.</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+21"/>
         <source>Error Code %1-&gt; </source>
         <translation>Code d&apos;erreur %1-&gt; </translation>
     </message>
@@ -1291,7 +1316,12 @@
         <translation>Colonnes&#xa0;:</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+31"/>
+        <source>Key parameters</source>
+        <translation>Paramètres clés</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Inverter</source>
         <translation>Onduleur</translation>
     </message>
@@ -1312,7 +1342,7 @@
         <translation>Langue</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+38"/>
         <source>Language change</source>
         <translation>Changement de langue</translation>
     </message>
@@ -1463,12 +1493,12 @@
 <context>
     <name>MonitorControl</name>
     <message>
-        <location filename="../src/ui/monitorcontrol.cpp" line="+58"/>
+        <location filename="../src/ui/monitorcontrol.cpp" line="+54"/>
         <source>Communication Testing...</source>
         <translation>Test de la communication...</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Info</source>
         <translation>Information</translation>
     </message>
@@ -1478,17 +1508,27 @@
         <translation>La surveillance précédente n&apos;est pas encore terminée. Veuillez réessayer dans un instant.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>Starting monitoring...</source>
         <translation>Démarrage de la surveillance...</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Stopping monitoring...</source>
         <translation>Arrêt de la surveillance...</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+82"/>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The line is being searched for inverters. Please try again when the search has ended.</source>
+        <translation>La recherche d&apos;onduleurs sur la ligne est en cours. Veuillez réessayer une fois la recherche terminée.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>Not ready</source>
         <translation>Pas prêt</translation>
     </message>
@@ -1499,7 +1539,6 @@
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../src/ui/tour/wizardshots.cpp" line="+87"/>
         <source>Monitoring...</source>
         <translation>Surveillance en cours...</translation>
     </message>
@@ -1622,7 +1661,7 @@
 <context>
     <name>MqttDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/mqttdialog.cpp" line="+92"/>
+        <location filename="../src/ui/dialogs/mqttdialog.cpp" line="+85"/>
         <source>Topics: %1, %2, %3.</source>
         <translation>Sujets&#xa0;: %1, %2, %3.</translation>
     </message>
@@ -1817,7 +1856,7 @@
         <translation>Imprimer le document</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Save File</source>
         <translation>Enregistrer le fichier</translation>
     </message>
@@ -1868,7 +1907,12 @@
 <context>
     <name>ParameterView</name>
     <message>
-        <location filename="../src/ui/views/parameterview.ui" line="+28"/>
+        <location filename="../src/ui/views/parameterview.ui" line="+9"/>
+        <source>Parameters</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Parameter Name</source>
         <translation>Nom du paramètre</translation>
     </message>
@@ -1893,7 +1937,7 @@
         <translation>Plage&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/views/parameterview.cpp" line="+132"/>
+        <location filename="../src/ui/views/parameterview.cpp" line="+135"/>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
@@ -1908,14 +1952,14 @@
         <translation>Réglage du paramètre, veuillez patienter...</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location line="+34"/>
+        <location line="+14"/>
+        <location line="+33"/>
         <source>Warning</source>
         <translation>Avertissement</translation>
     </message>
     <message>
-        <location line="-34"/>
-        <location line="+34"/>
+        <location line="-33"/>
+        <location line="+33"/>
         <source>Save fail.</source>
         <translation>Échec de l&apos;enregistrement.</translation>
     </message>
@@ -1992,7 +2036,7 @@
 <context>
     <name>QBackgroundDlg</name>
     <message>
-        <location filename="../src/ui/dialogs/qbackgrounddlg.cpp" line="+115"/>
+        <location filename="../src/ui/dialogs/qbackgrounddlg.cpp" line="+110"/>
         <source>Select Image File</source>
         <translation>Sélectionner un fichier image</translation>
     </message>
@@ -2031,7 +2075,12 @@
         <translation>Liste des images</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+7"/>
+        <source>Background pictures</source>
+        <translation>Images d&apos;arrière-plan</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Add external image</source>
         <translation>Ajouter une image externe</translation>
     </message>
@@ -2064,7 +2113,7 @@
 <context>
     <name>QBurnSearch</name>
     <message>
-        <location filename="../src/monitor/qburnsearch.cpp" line="+69"/>
+        <location filename="../src/monitor/qburnsearch.cpp" line="+64"/>
         <source>Confirm</source>
         <translation>Confirmation</translation>
     </message>
@@ -2077,7 +2126,7 @@
 <context>
     <name>QConfigWizard</name>
     <message>
-        <location filename="../src/ui/dialogs/qconfigwizard.cpp" line="+114"/>
+        <location filename="../src/ui/dialogs/qconfigwizard.cpp" line="+110"/>
         <source>Not found</source>
         <translation>Aucun résultat</translation>
     </message>
@@ -2125,7 +2174,7 @@
         <translation>Paramètres du port série&#xa0;:</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>COM Port:</source>
         <translation>Port COM&#xa0;:</translation>
     </message>
@@ -2135,7 +2184,7 @@
         <translation>Actualiser</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Baudrate:</source>
         <translation>Débit (bauds)&#xa0;:</translation>
     </message>
@@ -2165,12 +2214,17 @@
         <translation>Onduleurs trouvés&#xa0;: 0.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>Auto search:</source>
         <translation>Recherche automatique&#xa0;:</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+14"/>
+        <source>Minutes between automatic searches</source>
+        <translation>Minutes entre les recherches automatiques</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>minutes</source>
         <translation>minutes</translation>
     </message>
@@ -2256,12 +2310,12 @@
         <translation>Envoyer</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+16"/>
         <source>Output command:</source>
         <translation>Commande envoyée&#xa0;:</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Response message:</source>
         <translation>Message de réponse&#xa0;:</translation>
     </message>
@@ -2318,7 +2372,7 @@
 <context>
     <name>QLogData</name>
     <message>
-        <location filename="../src/ui/views/qlogdata.cpp" line="+171"/>
+        <location filename="../src/history/qlogdata.cpp" line="+171"/>
         <source>Time</source>
         <translation>Date/heure</translation>
     </message>
@@ -2346,7 +2400,7 @@
 <context>
     <name>QMainViewConfig</name>
     <message>
-        <location filename="../src/ui/dialogs/qmainviewconfig.cpp" line="+147"/>
+        <location filename="../src/ui/dialogs/qmainviewconfig.cpp" line="+146"/>
         <source>Start/Stop Record Time</source>
         <translation>Heure de début/fin d&apos;enregistrement</translation>
     </message>
@@ -2471,6 +2525,11 @@
     </message>
     <message>
         <location line="+9"/>
+        <source>Arrangement</source>
+        <translation>Disposition</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Click and Move</source>
         <translation>Cliquer et déplacer</translation>
     </message>
@@ -2498,7 +2557,8 @@
 <context>
     <name>QMyTreeWidget</name>
     <message>
-        <location filename="../src/ui/views/qmytreewidget.cpp" line="+28"/>
+        <location filename="../src/ui/views/qmytreewidget.cpp" line="+27"/>
+        <location line="+1"/>
         <source>Inverters</source>
         <translation>Onduleurs</translation>
     </message>
@@ -2530,11 +2590,12 @@
     <name>QPasswordClass</name>
     <message>
         <location filename="../src/ui/dialogs/qpassword.ui" line="+14"/>
+        <location line="+6"/>
         <source>Password</source>
         <translation>Mot de passe</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+25"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -2648,12 +2709,12 @@
     <message>
         <location line="-209"/>
         <location line="+216"/>
-        <location line="+335"/>
+        <location line="+338"/>
         <source>Function</source>
         <translation>Fonction</translation>
     </message>
     <message>
-        <location line="-544"/>
+        <location line="-547"/>
         <source>Starting address</source>
         <translation>Adresse de départ</translation>
     </message>
@@ -2741,18 +2802,18 @@
     </message>
     <message>
         <location line="+7"/>
-        <location line="+271"/>
+        <location line="+274"/>
         <source>Operator</source>
         <translation>Opérateur</translation>
     </message>
     <message>
-        <location line="-264"/>
-        <location line="+269"/>
+        <location line="-267"/>
+        <location line="+272"/>
         <source>Factor</source>
         <translation>Facteur</translation>
     </message>
     <message>
-        <location line="-262"/>
+        <location line="-265"/>
         <source>After operation(DEC)</source>
         <translation>Résultat (DEC)</translation>
     </message>
@@ -2788,18 +2849,18 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+187"/>
+        <location line="+190"/>
         <source>Header</source>
         <translation>En-tête</translation>
     </message>
     <message>
-        <location line="-177"/>
-        <location line="+182"/>
+        <location line="-180"/>
+        <location line="+185"/>
         <source>Unit</source>
         <translation>Unité</translation>
     </message>
     <message>
-        <location line="-171"/>
+        <location line="-174"/>
         <source>...</source>
         <translation>...</translation>
     </message>
@@ -2865,17 +2926,22 @@
     </message>
     <message>
         <location line="+31"/>
-        <location line="+110"/>
+        <location line="+113"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location line="-97"/>
+        <location line="-100"/>
         <source>View all</source>
         <translation>Tout afficher</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+6"/>
+        <source>Saved sensors</source>
+        <translation>Capteurs enregistrés</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Slave</source>
         <translation>Esclave</translation>
     </message>
@@ -3128,7 +3194,7 @@
 <context>
     <name>RealTimeDisplay</name>
     <message>
-        <location filename="../src/ui/views/realtimedisplay.cpp" line="+163"/>
+        <location filename="../src/ui/views/realtimedisplay.cpp" line="+166"/>
         <source>Total Yield(Eac)</source>
         <translation>Production totale (Eac)</translation>
     </message>
@@ -3278,7 +3344,12 @@
         <translation>Affichage en temps réel</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+6"/>
+        <source>Real time values</source>
+        <translation>Valeurs en temps réel</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Parameter Name</source>
         <translation>Nom du paramètre</translation>
     </message>
@@ -3298,27 +3369,47 @@
         <translation>Code d&apos;erreur 1&#xa0;:</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
+        <source>Error Code 1</source>
+        <translation>Code d&apos;erreur 1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Error Code 2:</source>
         <translation>Code d&apos;erreur 2&#xa0;:</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
+        <source>Error Code 2</source>
+        <translation>Code d&apos;erreur 2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Error Code 3:</source>
         <translation>Code d&apos;erreur 3&#xa0;:</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
+        <source>Error Code 3</source>
+        <translation>Code d&apos;erreur 3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Error Code 4:</source>
         <translation>Code d&apos;erreur 4&#xa0;:</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+10"/>
+        <source>Error Code 4</source>
+        <translation>Code d&apos;erreur 4</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Parameter configuration for devices</source>
         <translation>Configuration des paramètres des appareils</translation>
     </message>
     <message>
-        <location filename="../src/ui/views/realtimeview.cpp" line="+152"/>
+        <location filename="../src/ui/views/realtimeview.cpp" line="+153"/>
         <source>add Group</source>
         <translation>Ajouter un groupe</translation>
     </message>
@@ -3367,18 +3458,18 @@
 <context>
     <name>SearchInverterFrm</name>
     <message>
-        <location filename="../src/ui/dialogs/searchinverterfrm.cpp" line="+72"/>
-        <location line="+70"/>
+        <location filename="../src/ui/dialogs/searchinverterfrm.cpp" line="+67"/>
+        <location line="+69"/>
         <source>%1 inverters found.</source>
         <translation>Onduleurs trouvés&#xa0;: %1.</translation>
     </message>
     <message>
-        <location line="-48"/>
+        <location line="-47"/>
         <source>Not found</source>
         <translation>Aucun résultat</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>No inverters found</source>
         <translation>Aucun onduleur trouvé</translation>
     </message>
@@ -3406,7 +3497,12 @@
         <translation>Recherche automatique des onduleurs&#xa0;:</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+7"/>
+        <source>Minutes between automatic searches</source>
+        <translation>Minutes entre les recherches automatiques</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>minutes</source>
         <translation>minutes</translation>
     </message>
@@ -3431,7 +3527,12 @@
         <translation>Fermer</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+12"/>
+        <source>Inverters found</source>
+        <translation>Onduleurs trouvés</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Addr</source>
         <translation>Adr.</translation>
     </message>
@@ -3444,7 +3545,7 @@
 <context>
     <name>Startup</name>
     <message>
-        <location filename="../src/app/startup.cpp" line="+25"/>
+        <location filename="../src/app/startup.cpp" line="+24"/>
         <source>Error -- %1</source>
         <translation>Erreur -- %1</translation>
     </message>

@@ -4,9 +4,14 @@
 <context>
     <name>CMain</name>
     <message>
-        <location filename="../src/ui/cmain.cpp" line="+139"/>
+        <location filename="../src/ui/cmain.cpp" line="+97"/>
         <source>Active: %1  </source>
         <translation>연결됨: %1  </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Preparing the history for the charts: %1 %</source>
+        <translation>차트용 이력 데이터를 준비하는 중: %1 %</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -14,12 +19,12 @@
         <translation>오류</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Please complete COM port settings first.</source>
         <translation>먼저 COM 포트 설정을 완료하십시오.</translation>
     </message>
     <message>
-        <location line="+277"/>
+        <location line="+271"/>
         <source>Info</source>
         <translation>정보</translation>
     </message>
@@ -29,7 +34,7 @@
         <translation>데이터가 없습니다</translation>
     </message>
     <message>
-        <location line="+157"/>
+        <location line="+152"/>
         <source>Confirm</source>
         <translation>확인</translation>
     </message>
@@ -39,7 +44,7 @@
         <translation>프로그램을 종료하시겠습니까?</translation>
     </message>
     <message>
-        <location filename="../src/ui/windowparts.cpp" line="+71"/>
+        <location filename="../src/ui/windowparts.cpp" line="+73"/>
         <source>Not ready</source>
         <translation>준비 안 됨</translation>
     </message>
@@ -324,14 +329,19 @@
     </message>
     <message>
         <location line="+10"/>
-        <location line="+48"/>
+        <location line="+54"/>
         <source>Year</source>
         <translation>연도</translation>
     </message>
     <message>
-        <location line="-36"/>
+        <location line="-42"/>
         <source>Range of date</source>
         <translation>기간</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>From</source>
+        <translation>시작</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -359,7 +369,7 @@
         <translation>조회</translation>
     </message>
     <message>
-        <location filename="../src/ui/views/chartview.cpp" line="+118"/>
+        <location filename="../src/ui/views/chartview.cpp" line="+105"/>
         <location line="+9"/>
         <source>Error</source>
         <translation>오류</translation>
@@ -375,7 +385,7 @@
         <translation>먼저 인버터를 하나 선택하십시오.</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+39"/>
         <source>AC Power
 %1 ~ %2
 </source>
@@ -417,7 +427,7 @@
 <context>
     <name>CsvFile</name>
     <message>
-        <location filename="../src/ui/views/csvfile.cpp" line="+13"/>
+        <location filename="../src/history/csvfile.cpp" line="+12"/>
         <source>Save *.csv File</source>
         <translation>*.csv 파일 저장</translation>
     </message>
@@ -427,7 +437,7 @@
         <translation>Excel (*.csv)</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>OK</source>
         <translation>완료</translation>
     </message>
@@ -493,17 +503,17 @@
 <context>
     <name>DataLogView</name>
     <message>
-        <location filename="../src/ui/views/datalogview.ui" line="+11"/>
+        <location filename="../src/ui/views/datalogview.ui" line="+14"/>
         <source>SN_Name:</source>
         <translation>일련번호/이름:</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>Month:</source>
         <translation>월:</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Year:</source>
         <translation>연도:</translation>
     </message>
@@ -511,6 +521,11 @@
         <location line="+10"/>
         <source>Query</source>
         <translation>조회</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Readings</source>
+        <translation>측정값</translation>
     </message>
     <message>
         <location filename="../src/ui/views/datalogview.cpp" line="+66"/>
@@ -1213,17 +1228,17 @@
 <context>
     <name>EventListView</name>
     <message>
-        <location filename="../src/ui/views/eventlistview.ui" line="+11"/>
+        <location filename="../src/ui/views/eventlistview.ui" line="+14"/>
         <source>SN_Name:</source>
         <translation>일련번호/이름:</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>Year:</source>
         <translation>연도:</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Month:</source>
         <translation>월:</translation>
     </message>
@@ -1233,7 +1248,12 @@
         <translation>조회</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+20"/>
+        <source>Events</source>
+        <translation>이벤트</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Date / Time</source>
         <translation>날짜 / 시간</translation>
     </message>
@@ -1263,17 +1283,22 @@
         <translation>오류 코드 4</translation>
     </message>
     <message>
-        <location filename="../src/ui/views/eventlistview.cpp" line="+94"/>
+        <location line="+6"/>
+        <source>Error description</source>
+        <translation>오류 설명</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/views/eventlistview.cpp" line="+66"/>
         <source>Info</source>
         <translation>정보</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>No error events happened!</source>
         <translation>발생한 오류 이벤트가 없습니다!</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+21"/>
         <source>Error Code %1-&gt; </source>
         <translation>오류 코드 %1-&gt; </translation>
     </message>
@@ -1291,7 +1316,12 @@
         <translation>표시 열:</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+31"/>
+        <source>Key parameters</source>
+        <translation>주요 파라미터</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Inverter</source>
         <translation>인버터</translation>
     </message>
@@ -1312,7 +1342,7 @@
         <translation>언어</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+38"/>
         <source>Language change</source>
         <translation>언어 변경</translation>
     </message>
@@ -1463,12 +1493,12 @@
 <context>
     <name>MonitorControl</name>
     <message>
-        <location filename="../src/ui/monitorcontrol.cpp" line="+58"/>
+        <location filename="../src/ui/monitorcontrol.cpp" line="+54"/>
         <source>Communication Testing...</source>
         <translation>통신 테스트 중...</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Info</source>
         <translation>정보</translation>
     </message>
@@ -1478,17 +1508,27 @@
         <translation>이전 모니터링이 아직 종료되지 않았습니다. 잠시 후 다시 시도하십시오.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>Starting monitoring...</source>
         <translation>모니터링을 시작하는 중...</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Stopping monitoring...</source>
         <translation>모니터링을 중지하는 중...</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+82"/>
+        <source>Warning</source>
+        <translation>경고</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The line is being searched for inverters. Please try again when the search has ended.</source>
+        <translation>회선에서 인버터를 검색하는 중입니다. 검색이 끝난 후 다시 시도하십시오.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>Not ready</source>
         <translation>준비 안 됨</translation>
     </message>
@@ -1499,7 +1539,6 @@
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../src/ui/tour/wizardshots.cpp" line="+87"/>
         <source>Monitoring...</source>
         <translation>모니터링 중...</translation>
     </message>
@@ -1622,7 +1661,7 @@
 <context>
     <name>MqttDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/mqttdialog.cpp" line="+92"/>
+        <location filename="../src/ui/dialogs/mqttdialog.cpp" line="+85"/>
         <source>Topics: %1, %2, %3.</source>
         <translation>토픽: %1, %2, %3.</translation>
     </message>
@@ -1817,7 +1856,7 @@
         <translation>문서 인쇄</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Save File</source>
         <translation>파일 저장</translation>
     </message>
@@ -1868,7 +1907,12 @@
 <context>
     <name>ParameterView</name>
     <message>
-        <location filename="../src/ui/views/parameterview.ui" line="+28"/>
+        <location filename="../src/ui/views/parameterview.ui" line="+9"/>
+        <source>Parameters</source>
+        <translation>파라미터</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Parameter Name</source>
         <translation>파라미터 이름</translation>
     </message>
@@ -1893,7 +1937,7 @@
         <translation>범위:</translation>
     </message>
     <message>
-        <location filename="../src/ui/views/parameterview.cpp" line="+132"/>
+        <location filename="../src/ui/views/parameterview.cpp" line="+135"/>
         <source>Error</source>
         <translation>오류</translation>
     </message>
@@ -1908,14 +1952,14 @@
         <translation>파라미터를 설정하는 중입니다. 잠시 기다려 주십시오...</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location line="+34"/>
+        <location line="+14"/>
+        <location line="+33"/>
         <source>Warning</source>
         <translation>경고</translation>
     </message>
     <message>
-        <location line="-34"/>
-        <location line="+34"/>
+        <location line="-33"/>
+        <location line="+33"/>
         <source>Save fail.</source>
         <translation>저장에 실패했습니다.</translation>
     </message>
@@ -1992,7 +2036,7 @@
 <context>
     <name>QBackgroundDlg</name>
     <message>
-        <location filename="../src/ui/dialogs/qbackgrounddlg.cpp" line="+115"/>
+        <location filename="../src/ui/dialogs/qbackgrounddlg.cpp" line="+110"/>
         <source>Select Image File</source>
         <translation>이미지 파일 선택</translation>
     </message>
@@ -2031,7 +2075,12 @@
         <translation>이미지 목록</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+7"/>
+        <source>Background pictures</source>
+        <translation>배경 그림</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Add external image</source>
         <translation>외부 이미지 추가</translation>
     </message>
@@ -2064,7 +2113,7 @@
 <context>
     <name>QBurnSearch</name>
     <message>
-        <location filename="../src/monitor/qburnsearch.cpp" line="+69"/>
+        <location filename="../src/monitor/qburnsearch.cpp" line="+64"/>
         <source>Confirm</source>
         <translation>확인</translation>
     </message>
@@ -2077,7 +2126,7 @@
 <context>
     <name>QConfigWizard</name>
     <message>
-        <location filename="../src/ui/dialogs/qconfigwizard.cpp" line="+114"/>
+        <location filename="../src/ui/dialogs/qconfigwizard.cpp" line="+110"/>
         <source>Not found</source>
         <translation>찾을 수 없음</translation>
     </message>
@@ -2125,7 +2174,7 @@
         <translation>시리얼 포트 설정:</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>COM Port:</source>
         <translation>COM 포트:</translation>
     </message>
@@ -2135,7 +2184,7 @@
         <translation>새로 고침</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Baudrate:</source>
         <translation>보드레이트:</translation>
     </message>
@@ -2165,12 +2214,17 @@
         <translation>인버터 0대를 찾았습니다.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>Auto search:</source>
         <translation>자동 검색:</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+14"/>
+        <source>Minutes between automatic searches</source>
+        <translation>자동 검색 간격(분)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>minutes</source>
         <translation>분</translation>
     </message>
@@ -2256,12 +2310,12 @@
         <translation>보내기</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+16"/>
         <source>Output command:</source>
         <translation>송신 명령:</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Response message:</source>
         <translation>응답 메시지:</translation>
     </message>
@@ -2318,7 +2372,7 @@
 <context>
     <name>QLogData</name>
     <message>
-        <location filename="../src/ui/views/qlogdata.cpp" line="+171"/>
+        <location filename="../src/history/qlogdata.cpp" line="+171"/>
         <source>Time</source>
         <translation>시간</translation>
     </message>
@@ -2346,7 +2400,7 @@
 <context>
     <name>QMainViewConfig</name>
     <message>
-        <location filename="../src/ui/dialogs/qmainviewconfig.cpp" line="+147"/>
+        <location filename="../src/ui/dialogs/qmainviewconfig.cpp" line="+146"/>
         <source>Start/Stop Record Time</source>
         <translation>기록 시작/종료 시각</translation>
     </message>
@@ -2471,6 +2525,11 @@
     </message>
     <message>
         <location line="+9"/>
+        <source>Arrangement</source>
+        <translation>배치</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Click and Move</source>
         <translation>클릭하여 이동</translation>
     </message>
@@ -2498,7 +2557,8 @@
 <context>
     <name>QMyTreeWidget</name>
     <message>
-        <location filename="../src/ui/views/qmytreewidget.cpp" line="+28"/>
+        <location filename="../src/ui/views/qmytreewidget.cpp" line="+27"/>
+        <location line="+1"/>
         <source>Inverters</source>
         <translation>인버터</translation>
     </message>
@@ -2530,11 +2590,12 @@
     <name>QPasswordClass</name>
     <message>
         <location filename="../src/ui/dialogs/qpassword.ui" line="+14"/>
+        <location line="+6"/>
         <source>Password</source>
         <translation>비밀번호</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+25"/>
         <source>OK</source>
         <translation>확인</translation>
     </message>
@@ -2648,12 +2709,12 @@
     <message>
         <location line="-209"/>
         <location line="+216"/>
-        <location line="+335"/>
+        <location line="+338"/>
         <source>Function</source>
         <translation>기능 코드</translation>
     </message>
     <message>
-        <location line="-544"/>
+        <location line="-547"/>
         <source>Starting address</source>
         <translation>시작 주소</translation>
     </message>
@@ -2741,18 +2802,18 @@
     </message>
     <message>
         <location line="+7"/>
-        <location line="+271"/>
+        <location line="+274"/>
         <source>Operator</source>
         <translation>연산자</translation>
     </message>
     <message>
-        <location line="-264"/>
-        <location line="+269"/>
+        <location line="-267"/>
+        <location line="+272"/>
         <source>Factor</source>
         <translation>계수</translation>
     </message>
     <message>
-        <location line="-262"/>
+        <location line="-265"/>
         <source>After operation(DEC)</source>
         <translation>연산 결과(DEC)</translation>
     </message>
@@ -2788,18 +2849,18 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+187"/>
+        <location line="+190"/>
         <source>Header</source>
         <translation>표시 이름</translation>
     </message>
     <message>
-        <location line="-177"/>
-        <location line="+182"/>
+        <location line="-180"/>
+        <location line="+185"/>
         <source>Unit</source>
         <translation>단위</translation>
     </message>
     <message>
-        <location line="-171"/>
+        <location line="-174"/>
         <source>...</source>
         <translation>...</translation>
     </message>
@@ -2865,17 +2926,22 @@
     </message>
     <message>
         <location line="+31"/>
-        <location line="+110"/>
+        <location line="+113"/>
         <source>Close</source>
         <translation>닫기</translation>
     </message>
     <message>
-        <location line="-97"/>
+        <location line="-100"/>
         <source>View all</source>
         <translation>전체 보기</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+6"/>
+        <source>Saved sensors</source>
+        <translation>저장된 센서</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Slave</source>
         <translation>슬레이브</translation>
     </message>
@@ -3128,7 +3194,7 @@
 <context>
     <name>RealTimeDisplay</name>
     <message>
-        <location filename="../src/ui/views/realtimedisplay.cpp" line="+163"/>
+        <location filename="../src/ui/views/realtimedisplay.cpp" line="+166"/>
         <source>Total Yield(Eac)</source>
         <translation>누적 발전량(Eac)</translation>
     </message>
@@ -3278,7 +3344,12 @@
         <translation>실시간 표시</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+6"/>
+        <source>Real time values</source>
+        <translation>실시간 값</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Parameter Name</source>
         <translation>파라미터 이름</translation>
     </message>
@@ -3298,27 +3369,47 @@
         <translation>오류 코드 1:</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
+        <source>Error Code 1</source>
+        <translation>오류 코드 1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Error Code 2:</source>
         <translation>오류 코드 2:</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
+        <source>Error Code 2</source>
+        <translation>오류 코드 2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Error Code 3:</source>
         <translation>오류 코드 3:</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
+        <source>Error Code 3</source>
+        <translation>오류 코드 3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Error Code 4:</source>
         <translation>오류 코드 4:</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+10"/>
+        <source>Error Code 4</source>
+        <translation>오류 코드 4</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Parameter configuration for devices</source>
         <translation>장치 파라미터 설정</translation>
     </message>
     <message>
-        <location filename="../src/ui/views/realtimeview.cpp" line="+152"/>
+        <location filename="../src/ui/views/realtimeview.cpp" line="+153"/>
         <source>add Group</source>
         <translation>그룹 추가</translation>
     </message>
@@ -3367,18 +3458,18 @@
 <context>
     <name>SearchInverterFrm</name>
     <message>
-        <location filename="../src/ui/dialogs/searchinverterfrm.cpp" line="+72"/>
-        <location line="+70"/>
+        <location filename="../src/ui/dialogs/searchinverterfrm.cpp" line="+67"/>
+        <location line="+69"/>
         <source>%1 inverters found.</source>
         <translation>인버터 %1대를 찾았습니다.</translation>
     </message>
     <message>
-        <location line="-48"/>
+        <location line="-47"/>
         <source>Not found</source>
         <translation>찾을 수 없음</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>No inverters found</source>
         <translation>인버터를 찾지 못했습니다</translation>
     </message>
@@ -3406,7 +3497,12 @@
         <translation>인버터 자동 검색:</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+7"/>
+        <source>Minutes between automatic searches</source>
+        <translation>자동 검색 간격(분)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>minutes</source>
         <translation>분</translation>
     </message>
@@ -3431,7 +3527,12 @@
         <translation>닫기</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+12"/>
+        <source>Inverters found</source>
+        <translation>찾은 인버터</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Addr</source>
         <translation>주소</translation>
     </message>
@@ -3444,7 +3545,7 @@
 <context>
     <name>Startup</name>
     <message>
-        <location filename="../src/app/startup.cpp" line="+25"/>
+        <location filename="../src/app/startup.cpp" line="+24"/>
         <source>Error -- %1</source>
         <translation>오류 -- %1</translation>
     </message>

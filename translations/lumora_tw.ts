@@ -4,9 +4,14 @@
 <context>
     <name>CMain</name>
     <message>
-        <location filename="../src/ui/cmain.cpp" line="+139"/>
+        <location filename="../src/ui/cmain.cpp" line="+97"/>
         <source>Active: %1  </source>
         <translation>連線中: %1  </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Preparing the history for the charts: %1 %</source>
+        <translation>正在準備圖表的歷史資料: %1 %</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -14,12 +19,12 @@
         <translation>錯誤</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Please complete COM port settings first.</source>
         <translation>請先完成 COM 埠設定。</translation>
     </message>
     <message>
-        <location line="+277"/>
+        <location line="+271"/>
         <source>Info</source>
         <translation>訊息</translation>
     </message>
@@ -29,7 +34,7 @@
         <translation>沒有資料</translation>
     </message>
     <message>
-        <location line="+157"/>
+        <location line="+152"/>
         <source>Confirm</source>
         <translation>確認</translation>
     </message>
@@ -39,7 +44,7 @@
         <translation>確定要結束程式嗎？</translation>
     </message>
     <message>
-        <location filename="../src/ui/windowparts.cpp" line="+71"/>
+        <location filename="../src/ui/windowparts.cpp" line="+73"/>
         <source>Not ready</source>
         <translation>未就緒</translation>
     </message>
@@ -324,14 +329,19 @@
     </message>
     <message>
         <location line="+10"/>
-        <location line="+48"/>
+        <location line="+54"/>
         <source>Year</source>
         <translation>年</translation>
     </message>
     <message>
-        <location line="-36"/>
+        <location line="-42"/>
         <source>Range of date</source>
         <translation>日期範圍</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>From</source>
+        <translation>從</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -359,7 +369,7 @@
         <translation>查詢</translation>
     </message>
     <message>
-        <location filename="../src/ui/views/chartview.cpp" line="+118"/>
+        <location filename="../src/ui/views/chartview.cpp" line="+105"/>
         <location line="+9"/>
         <source>Error</source>
         <translation>錯誤</translation>
@@ -375,7 +385,7 @@
         <translation>請先點選一台變流器。</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+39"/>
         <source>AC Power
 %1 ~ %2
 </source>
@@ -417,7 +427,7 @@
 <context>
     <name>CsvFile</name>
     <message>
-        <location filename="../src/ui/views/csvfile.cpp" line="+13"/>
+        <location filename="../src/history/csvfile.cpp" line="+12"/>
         <source>Save *.csv File</source>
         <translation>儲存 *.csv 檔案</translation>
     </message>
@@ -427,7 +437,7 @@
         <translation>Excel (*.csv)</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>OK</source>
         <translation>完成</translation>
     </message>
@@ -493,17 +503,17 @@
 <context>
     <name>DataLogView</name>
     <message>
-        <location filename="../src/ui/views/datalogview.ui" line="+11"/>
+        <location filename="../src/ui/views/datalogview.ui" line="+14"/>
         <source>SN_Name:</source>
         <translation>序號/名稱:</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>Month:</source>
         <translation>月份:</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Year:</source>
         <translation>年份:</translation>
     </message>
@@ -511,6 +521,11 @@
         <location line="+10"/>
         <source>Query</source>
         <translation>查詢</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Readings</source>
+        <translation>讀數</translation>
     </message>
     <message>
         <location filename="../src/ui/views/datalogview.cpp" line="+66"/>
@@ -1213,17 +1228,17 @@
 <context>
     <name>EventListView</name>
     <message>
-        <location filename="../src/ui/views/eventlistview.ui" line="+11"/>
+        <location filename="../src/ui/views/eventlistview.ui" line="+14"/>
         <source>SN_Name:</source>
         <translation>序號/名稱:</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>Year:</source>
         <translation>年份:</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Month:</source>
         <translation>月份:</translation>
     </message>
@@ -1233,7 +1248,12 @@
         <translation>查詢</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+20"/>
+        <source>Events</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Date / Time</source>
         <translation>日期 / 時間</translation>
     </message>
@@ -1263,17 +1283,22 @@
         <translation>錯誤碼 4</translation>
     </message>
     <message>
-        <location filename="../src/ui/views/eventlistview.cpp" line="+94"/>
+        <location line="+6"/>
+        <source>Error description</source>
+        <translation>錯誤說明</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/views/eventlistview.cpp" line="+66"/>
         <source>Info</source>
         <translation>訊息</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>No error events happened!</source>
         <translation>沒有發生任何錯誤事件！</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+21"/>
         <source>Error Code %1-&gt; </source>
         <translation>錯誤碼 %1-&gt; </translation>
     </message>
@@ -1291,7 +1316,12 @@
         <translation>顯示欄位:</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+31"/>
+        <source>Key parameters</source>
+        <translation>關鍵參數</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Inverter</source>
         <translation>變流器</translation>
     </message>
@@ -1312,7 +1342,7 @@
         <translation>語言</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+38"/>
         <source>Language change</source>
         <translation>變更語言</translation>
     </message>
@@ -1463,12 +1493,12 @@
 <context>
     <name>MonitorControl</name>
     <message>
-        <location filename="../src/ui/monitorcontrol.cpp" line="+58"/>
+        <location filename="../src/ui/monitorcontrol.cpp" line="+54"/>
         <source>Communication Testing...</source>
         <translation>正在測試通訊...</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Info</source>
         <translation>訊息</translation>
     </message>
@@ -1478,17 +1508,27 @@
         <translation>上一次監控尚未結束，請稍後再試。</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>Starting monitoring...</source>
         <translation>正在開始監控...</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Stopping monitoring...</source>
         <translation>正在停止監控...</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+82"/>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The line is being searched for inverters. Please try again when the search has ended.</source>
+        <translation>正在線路上搜尋變流器。請在搜尋結束後再試一次。</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>Not ready</source>
         <translation>未就緒</translation>
     </message>
@@ -1499,7 +1539,6 @@
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../src/ui/tour/wizardshots.cpp" line="+87"/>
         <source>Monitoring...</source>
         <translation>監控中...</translation>
     </message>
@@ -1622,7 +1661,7 @@
 <context>
     <name>MqttDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/mqttdialog.cpp" line="+92"/>
+        <location filename="../src/ui/dialogs/mqttdialog.cpp" line="+85"/>
         <source>Topics: %1, %2, %3.</source>
         <translation>主題：%1、%2、%3。</translation>
     </message>
@@ -1817,7 +1856,7 @@
         <translation>列印文件</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Save File</source>
         <translation>儲存檔案</translation>
     </message>
@@ -1868,7 +1907,12 @@
 <context>
     <name>ParameterView</name>
     <message>
-        <location filename="../src/ui/views/parameterview.ui" line="+28"/>
+        <location filename="../src/ui/views/parameterview.ui" line="+9"/>
+        <source>Parameters</source>
+        <translation>參數</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Parameter Name</source>
         <translation>參數名稱</translation>
     </message>
@@ -1893,7 +1937,7 @@
         <translation>範圍:</translation>
     </message>
     <message>
-        <location filename="../src/ui/views/parameterview.cpp" line="+132"/>
+        <location filename="../src/ui/views/parameterview.cpp" line="+135"/>
         <source>Error</source>
         <translation>錯誤</translation>
     </message>
@@ -1908,14 +1952,14 @@
         <translation>正在設定參數，請稍候...</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location line="+34"/>
+        <location line="+14"/>
+        <location line="+33"/>
         <source>Warning</source>
         <translation>警告</translation>
     </message>
     <message>
-        <location line="-34"/>
-        <location line="+34"/>
+        <location line="-33"/>
+        <location line="+33"/>
         <source>Save fail.</source>
         <translation>儲存失敗。</translation>
     </message>
@@ -1992,7 +2036,7 @@
 <context>
     <name>QBackgroundDlg</name>
     <message>
-        <location filename="../src/ui/dialogs/qbackgrounddlg.cpp" line="+115"/>
+        <location filename="../src/ui/dialogs/qbackgrounddlg.cpp" line="+110"/>
         <source>Select Image File</source>
         <translation>選擇圖片檔</translation>
     </message>
@@ -2031,7 +2075,12 @@
         <translation>圖片清單</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+7"/>
+        <source>Background pictures</source>
+        <translation>背景圖片</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Add external image</source>
         <translation>加入外部圖片</translation>
     </message>
@@ -2064,7 +2113,7 @@
 <context>
     <name>QBurnSearch</name>
     <message>
-        <location filename="../src/monitor/qburnsearch.cpp" line="+69"/>
+        <location filename="../src/monitor/qburnsearch.cpp" line="+64"/>
         <source>Confirm</source>
         <translation>確認</translation>
     </message>
@@ -2077,7 +2126,7 @@
 <context>
     <name>QConfigWizard</name>
     <message>
-        <location filename="../src/ui/dialogs/qconfigwizard.cpp" line="+114"/>
+        <location filename="../src/ui/dialogs/qconfigwizard.cpp" line="+110"/>
         <source>Not found</source>
         <translation>找不到</translation>
     </message>
@@ -2125,7 +2174,7 @@
         <translation>序列埠設定:</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>COM Port:</source>
         <translation>COM 埠:</translation>
     </message>
@@ -2135,7 +2184,7 @@
         <translation>重新整理</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Baudrate:</source>
         <translation>鮑率:</translation>
     </message>
@@ -2165,12 +2214,17 @@
         <translation>找到 0 台變流器。</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>Auto search:</source>
         <translation>自動搜尋:</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+14"/>
+        <source>Minutes between automatic searches</source>
+        <translation>自動搜尋間隔分鐘數</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>minutes</source>
         <translation>分鐘</translation>
     </message>
@@ -2256,12 +2310,12 @@
         <translation>傳送</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+16"/>
         <source>Output command:</source>
         <translation>送出的命令:</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Response message:</source>
         <translation>回應訊息:</translation>
     </message>
@@ -2318,7 +2372,7 @@
 <context>
     <name>QLogData</name>
     <message>
-        <location filename="../src/ui/views/qlogdata.cpp" line="+171"/>
+        <location filename="../src/history/qlogdata.cpp" line="+171"/>
         <source>Time</source>
         <translation>時間</translation>
     </message>
@@ -2346,7 +2400,7 @@
 <context>
     <name>QMainViewConfig</name>
     <message>
-        <location filename="../src/ui/dialogs/qmainviewconfig.cpp" line="+147"/>
+        <location filename="../src/ui/dialogs/qmainviewconfig.cpp" line="+146"/>
         <source>Start/Stop Record Time</source>
         <translation>開始/停止記錄時間</translation>
     </message>
@@ -2471,6 +2525,11 @@
     </message>
     <message>
         <location line="+9"/>
+        <source>Arrangement</source>
+        <translation>排列</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Click and Move</source>
         <translation>點選並拖曳</translation>
     </message>
@@ -2498,7 +2557,8 @@
 <context>
     <name>QMyTreeWidget</name>
     <message>
-        <location filename="../src/ui/views/qmytreewidget.cpp" line="+28"/>
+        <location filename="../src/ui/views/qmytreewidget.cpp" line="+27"/>
+        <location line="+1"/>
         <source>Inverters</source>
         <translation>變流器</translation>
     </message>
@@ -2530,11 +2590,12 @@
     <name>QPasswordClass</name>
     <message>
         <location filename="../src/ui/dialogs/qpassword.ui" line="+14"/>
+        <location line="+6"/>
         <source>Password</source>
         <translation>密碼</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+25"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
@@ -2648,12 +2709,12 @@
     <message>
         <location line="-209"/>
         <location line="+216"/>
-        <location line="+335"/>
+        <location line="+338"/>
         <source>Function</source>
         <translation>功能碼</translation>
     </message>
     <message>
-        <location line="-544"/>
+        <location line="-547"/>
         <source>Starting address</source>
         <translation>起始位址</translation>
     </message>
@@ -2741,18 +2802,18 @@
     </message>
     <message>
         <location line="+7"/>
-        <location line="+271"/>
+        <location line="+274"/>
         <source>Operator</source>
         <translation>運算子</translation>
     </message>
     <message>
-        <location line="-264"/>
-        <location line="+269"/>
+        <location line="-267"/>
+        <location line="+272"/>
         <source>Factor</source>
         <translation>係數</translation>
     </message>
     <message>
-        <location line="-262"/>
+        <location line="-265"/>
         <source>After operation(DEC)</source>
         <translation>運算結果(DEC)</translation>
     </message>
@@ -2788,18 +2849,18 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+187"/>
+        <location line="+190"/>
         <source>Header</source>
         <translation>顯示名稱</translation>
     </message>
     <message>
-        <location line="-177"/>
-        <location line="+182"/>
+        <location line="-180"/>
+        <location line="+185"/>
         <source>Unit</source>
         <translation>單位</translation>
     </message>
     <message>
-        <location line="-171"/>
+        <location line="-174"/>
         <source>...</source>
         <translation>...</translation>
     </message>
@@ -2865,17 +2926,22 @@
     </message>
     <message>
         <location line="+31"/>
-        <location line="+110"/>
+        <location line="+113"/>
         <source>Close</source>
         <translation>關閉</translation>
     </message>
     <message>
-        <location line="-97"/>
+        <location line="-100"/>
         <source>View all</source>
         <translation>全部檢視</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+6"/>
+        <source>Saved sensors</source>
+        <translation>已儲存的感測器</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Slave</source>
         <translation>從站</translation>
     </message>
@@ -3128,7 +3194,7 @@
 <context>
     <name>RealTimeDisplay</name>
     <message>
-        <location filename="../src/ui/views/realtimedisplay.cpp" line="+163"/>
+        <location filename="../src/ui/views/realtimedisplay.cpp" line="+166"/>
         <source>Total Yield(Eac)</source>
         <translation>總發電量(Eac)</translation>
     </message>
@@ -3278,7 +3344,12 @@
         <translation>即時顯示</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+6"/>
+        <source>Real time values</source>
+        <translation>即時數值</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Parameter Name</source>
         <translation>參數名稱</translation>
     </message>
@@ -3298,27 +3369,47 @@
         <translation>錯誤碼 1:</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
+        <source>Error Code 1</source>
+        <translation>錯誤碼 1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Error Code 2:</source>
         <translation>錯誤碼 2:</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
+        <source>Error Code 2</source>
+        <translation>錯誤碼 2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Error Code 3:</source>
         <translation>錯誤碼 3:</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
+        <source>Error Code 3</source>
+        <translation>錯誤碼 3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Error Code 4:</source>
         <translation>錯誤碼 4:</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+10"/>
+        <source>Error Code 4</source>
+        <translation>錯誤碼 4</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Parameter configuration for devices</source>
         <translation>裝置參數設定</translation>
     </message>
     <message>
-        <location filename="../src/ui/views/realtimeview.cpp" line="+152"/>
+        <location filename="../src/ui/views/realtimeview.cpp" line="+153"/>
         <source>add Group</source>
         <translation>新增群組</translation>
     </message>
@@ -3367,18 +3458,18 @@
 <context>
     <name>SearchInverterFrm</name>
     <message>
-        <location filename="../src/ui/dialogs/searchinverterfrm.cpp" line="+72"/>
-        <location line="+70"/>
+        <location filename="../src/ui/dialogs/searchinverterfrm.cpp" line="+67"/>
+        <location line="+69"/>
         <source>%1 inverters found.</source>
         <translation>找到 %1 台變流器。</translation>
     </message>
     <message>
-        <location line="-48"/>
+        <location line="-47"/>
         <source>Not found</source>
         <translation>找不到</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>No inverters found</source>
         <translation>找不到任何變流器</translation>
     </message>
@@ -3406,7 +3497,12 @@
         <translation>自動搜尋變流器:</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+7"/>
+        <source>Minutes between automatic searches</source>
+        <translation>自動搜尋間隔分鐘數</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>minutes</source>
         <translation>分鐘</translation>
     </message>
@@ -3431,7 +3527,12 @@
         <translation>關閉</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+12"/>
+        <source>Inverters found</source>
+        <translation>找到的變流器</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Addr</source>
         <translation>位址</translation>
     </message>
@@ -3444,7 +3545,7 @@
 <context>
     <name>Startup</name>
     <message>
-        <location filename="../src/app/startup.cpp" line="+25"/>
+        <location filename="../src/app/startup.cpp" line="+24"/>
         <source>Error -- %1</source>
         <translation>錯誤 -- %1</translation>
     </message>
