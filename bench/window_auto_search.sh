@@ -2,9 +2,9 @@
 # Whether the window goes on recording through its automatic searches, with nobody at the screen: the
 # window (offscreen) monitors the simulator's mixed plant (4 inverters, 38400 baud) with "Auto search" every
 # minute and a reading every minute. The run prints when each search began and ended, seen on the line
-# (the scan's requests to the addresses beyond the plant), the readings recorded in the 90 s after the
-# first search fell due, and the longest times without a reading and without a request to the plant's
-# inverters, all in seconds after monitoring started (its first reading).
+# (the scan's requests to the addresses beyond the plant), the readings recorded and when, the readings in
+# the 90 s after polling stopped for the first search, and the longest time without a reading, all in
+# seconds after monitoring started (its first reading).
 #   bench/window_auto_search.sh [build directory] [seconds]   (default: 240)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -75,15 +75,17 @@ for line in open(trace):
     if not searches or t - searches[-1][1] > 5:
         searches.append([t, t])
     searches[-1][1] = t
-print("%d readings in %.0f s, the last at %.0f s" % (len(readings), end, readings[-1] - start))
+batches = {}
+for r in readings:
+    batches[round(r - start)] = batches.get(round(r - start), 0) + 1
+print("readings (s: count): " + ", ".join("%d: %d" % kv for kv in sorted(batches.items())))
 for i, (begin, stop) in enumerate(searches, 1):
-    print("search %d on the line: %.0f s to %.0f s" % (i, begin, stop))
-# The first automatic search falls due one interval after monitoring started, beside the minute's reading.
-due = [r for r in readings if 61 <= r - start < 151]
-print("readings in the 90 s after the first search fell due (61 s to 151 s): %d" % len(due))
+    print("search %d scanned the line from %.0f s to %.0f s" % (i, begin, stop))
+# Polling stops for the first automatic search: the plant's first silence of more than 10 s.
+stopped = next((a for a, b in zip(polls, polls[1:] + [end]) if b - a > 10), None)
+if stopped is not None:
+    after = [r for r in readings if stopped + 2 < r - start <= stopped + 92]
+    print("polling stopped for the first search at %.0f s; readings in the 90 s after: %d" % (stopped, len(after)))
 gaps = [b - a for a, b in zip(readings, readings[1:] + [end + start])]
-print("longest time without a reading: %.0f s" % max(gaps))
-silent = max(((b - a, a) for a, b in zip(polls, polls[1:] + [end])), default=(0, 0))
-print("longest time the plant's addresses were not asked: %.0f s (from %.0f s); last request at %.0f s" %
-      (silent[0], silent[1], polls[-1] if polls else 0))
+print("longest time without a reading: %.0f s (of %.0f s)" % (max(gaps), end))
 PY
