@@ -12,6 +12,7 @@ const SettingKey COMPortFrm_com_name{"COMPortFrm_com_name", T::String, ""};
 const SettingKey COMPortFrm_baud_index{"COMPortFrm_baud_index", T::Int, "3"};
 const SettingKey auto_search{"auto_search", T::Int, "-1"};
 const SettingKey auto_search_time{"auto_search_time", T::Int, "0"};
+const SettingKey auto_search_change_id{"auto_search_change_id", T::Int, "0"};
 const SettingKey BK_IMG{"BK_IMG", T::String, nullptr};
 const SettingKey HEADER_FONT{"HEADER_FONT", T::String, nullptr};
 const SettingKey VIEW_FONT{"VIEW_FONT", T::String, nullptr};

@@ -24,6 +24,8 @@ extern const SettingKey COMPortFrm_com_name;
 extern const SettingKey COMPortFrm_baud_index;
 extern const SettingKey auto_search;
 extern const SettingKey auto_search_time;
+// 1: an automatic search gives inverters that share a bus address new ones (it never asks).
+extern const SettingKey auto_search_change_id;
 extern const SettingKey BK_IMG;
 extern const SettingKey HEADER_FONT;
 extern const SettingKey VIEW_FONT;

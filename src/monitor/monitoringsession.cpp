@@ -34,14 +34,15 @@ MonitoringSession::~MonitoringSession()
         state.setPollingThread(nullptr);
 }
 
-MonitoringSession::StartResult MonitoringSession::start(const Hook &progress)
+MonitoringSession::StartResult MonitoringSession::start(const Hook &progress, LineTest test)
 {
     if (m_state != State::Idle && !stop(progress))
         return StartResult::StillStopping;
     ProgramState &state = ProgramState::instance();
     if (state.addressTable().isEmpty())
         return StartResult::NoInverters;
-    const StartResult tested = runCommunicationTest(progress);
+    m_silentAtStart.clear();
+    const StartResult tested = test == LineTest::Run ? runCommunicationTest(progress) : StartResult::Started;
     if (tested != StartResult::Started)
         return tested;
     state.sensors().load(readSensorSettings());

@@ -29,6 +29,9 @@ public:
         NoAnswer,         // no inverter answered the test; the user has been told
         StillStopping,    // the polling thread of the last run has not ended yet
     };
+    // Skip: polling starts on the address table as it is, without the test and
+    // its messages (after a search that has just asked the line).
+    enum class LineTest { Run, Skip };
     using Hook = std::function<void()>;
 
     static constexpr int kStopLimitMs = 30000;
@@ -41,7 +44,7 @@ public:
     // from the address table; with inverters left, the sensor definitions and
     // the mail settings are loaded and the polling thread starts. A running
     // session is stopped first. progress runs between the test's steps.
-    StartResult start(const Hook &progress = {});
+    StartResult start(const Hook &progress = {}, LineTest test = LineTest::Run);
 
     // Instead, the test only tells who answered: silent inverters (asleep at
     // night) stay in the table and are polled as offline until they answer,

@@ -82,7 +82,6 @@ void MonitorControl::stop()
 {
     if (m_state == State::Stopping)
         return;
-    m_resumeAfterSearch = false;
     setState(State::Stopping);
     m_w.progress->setText(tr("Stopping monitoring..."));
     m_w.progress->show();
@@ -114,7 +113,10 @@ void MonitorControl::cycleFinished(const DeviceSnapshot &devices)
         return;
     if (m_firstCycle) {
         m_firstCycle = false;
-        m_w.progress->close();
+        if (m_state == State::Starting)
+            m_w.progress->close(); // start() goes on
+        else
+            emit started(); // polling has resumed after an automatic search
     }
     if (!m_totals.isRunning())
         m_totals.start();
@@ -130,7 +132,7 @@ void MonitorControl::cycleFinished(const DeviceSnapshot &devices)
 
 void MonitorControl::autoSearch()
 {
-    if (m_state != State::Monitoring || m_resumeAfterSearch)
+    if (m_state != State::Monitoring)
         return;
     if (m_lineLent) {
         m_searchAfterLending = true;
@@ -138,28 +140,39 @@ void MonitorControl::autoSearch()
     }
     m_w.search->setPortBaud(m_program.portNumber(), m_program.baudRate());
     m_w.search->setAutomatic(true);
-    // The line is the search's alone until it ends.
+    // The line is the search's alone until it ends; nothing is polled meanwhile.
     stopThreads();
-    m_resumeAfterSearch = true;
+    setState(State::Searching);
+    emit aliveCountChanged(0);
     m_w.search->show();
     m_w.search->search();
 }
 
 void MonitorControl::searchEnded()
 {
-    const bool inverters = !m_program.addressTable().isEmpty();
-    if (m_resumeAfterSearch) {
-        m_resumeAfterSearch = false;
-        if (inverters) {
-            setState(State::Ready);
-            start();
-        } else {
-            setState(State::NotReady);
-        }
+    if (m_state == State::Searching) {
+        resume();
         return;
     }
-    if (inverters)
+    if ((m_state == State::NotReady || m_state == State::Ready) && !m_program.addressTable().isEmpty())
         setState(State::Ready);
+}
+
+void MonitorControl::resume()
+{
+    // The search has just asked the line who answers; a port it could not open
+    // is the polling thread's to wait for, as during any outage.
+    const MonitoringSession::StartResult result = m_session.start({}, MonitoringSession::LineTest::Skip);
+    if (result != MonitoringSession::StartResult::Started) {
+        // No inverter was ever saved, or the last polling thread has not ended yet.
+        setState(m_program.addressTable().isEmpty() ? State::NotReady : State::Ready);
+        return;
+    }
+    loadAutoSearchSettings();
+    if (m_autoSearchMinutes > 0)
+        m_autoSearchTimer.start(m_autoSearchMinutes * 60000);
+    m_firstCycle = true;
+    setState(State::Monitoring);
 }
 
 bool MonitorControl::borrowLine()
@@ -206,16 +219,20 @@ void MonitorControl::setState(State state)
     case State::Monitoring:
         showMark(tr("Monitoring..."), "control_play_blue.png");
         break;
+    case State::Searching:
+        showMark(tr("Searching for inverters..."), "zoom_in.png");
+        break;
     case State::Starting: // the progress window tells
     case State::Stopping:
         break;
     }
     if (state == State::Stopping)
         return; // the actions change once the threads have ended
-    const bool running = state == State::Starting || state == State::Monitoring;
-    m_w.stop->setEnabled(running);
+    // While an automatic search has the line, none of them may start: the
+    // search dialog's own Stop ends it, and monitoring resumes.
+    m_w.stop->setEnabled(state == State::Starting || state == State::Monitoring);
     for (QAction *action : {m_w.start, m_w.sensorSettings, m_w.configurationWizard, m_w.comPort, m_w.searchInverters})
-        action->setEnabled(!running);
+        action->setEnabled(state == State::NotReady || state == State::Ready);
 }
 
 void MonitorControl::showMark(const QString &text, const char *icon)

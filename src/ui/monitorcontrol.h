@@ -19,15 +19,16 @@ class SearchInverterFrm;
 // Starting and stopping monitoring from the main window: the communication
 // test behind the progress window, the states with their labels, icons and
 // enabled actions, each polling cycle handed on to the pages, the plant-totals
-// thread and the auto-search timer; it lends the line to the direct command.
-// Runs in the GUI thread and hears the worker threads only through queued
-// signals.
+// thread and the automatic search, which never waits for a person; it lends
+// the line to the direct command. Runs in the GUI thread and hears the worker
+// threads only through queued signals.
 class MonitorControl : public QObject, public LineLender
 {
     Q_OBJECT
 
 public:
-    enum class State { NotReady, Ready, Starting, Monitoring, Stopping };
+    // Searching: polling is stopped for an automatic search and resumes at its end.
+    enum class State { NotReady, Ready, Starting, Monitoring, Searching, Stopping };
 
     // The window's parts that show the monitoring state or start its steps.
     struct Widgets
@@ -61,11 +62,13 @@ public:
     void start();
     // Ends polling, the plant totals and the alarm mails, then shows Ready.
     void stop();
-    // The auto-search timer: monitoring pauses while the search dialog searches
-    // the line without modality, and goes on with what it found.
+    // The auto-search timer: polling stops while the search dialog searches the
+    // line without modality; nothing is asked or shown that needs an answer.
     void autoSearch();
-    // A search has ended: with inverters to poll the window is ready, or monitors
-    // again after an automatic search.
+    // A search has ended: with inverters to poll the window is ready. After an
+    // automatic search polling resumes at once, whatever the search found or
+    // whether it could use the line at all (the saved inverters are polled
+    // then, offline until they answer).
     void searchEnded();
     // The window closes: every thread ends (within the limit) and nothing is left running.
     void shutDown();
@@ -77,7 +80,7 @@ public:
     void returnLine() override;
 
 signals:
-    // Monitoring runs: its first cycle has come.
+    // Monitoring runs: its first cycle has come (also when polling resumed after an automatic search).
     void started();
     // A cycle's records, after every cycle while monitoring starts or runs.
     void cycleDone(const DeviceSnapshot &devices);
@@ -88,6 +91,8 @@ signals:
 
 private:
     void cycleFinished(const DeviceSnapshot &devices);
+    // Polling again after an automatic search, without the communication test and its messages.
+    void resume();
     void setState(State state);
     void showMark(const QString &text, const char *icon);
     void loadAutoSearchSettings();
@@ -100,7 +105,6 @@ private:
     QTimer m_autoSearchTimer;
     State m_state = State::NotReady;
     bool m_firstCycle = false;
-    bool m_resumeAfterSearch = false;
     bool m_lineLent = false;
     bool m_searchAfterLending = false; // the auto-search timer fired while the line was lent
     int m_knownDeviceCount = 0;

@@ -2,6 +2,7 @@
 #include "db/database.h"
 #include "monitor/monitoringsession.h"
 #include "monitor/programstate.h"
+#include "monitor/qburnsearch.h"
 #include "monitor/qpollingthread.h"
 #include "setuprig.h"
 #include "support/permissionsenforced.h"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QProgressBar>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -43,6 +45,7 @@ const QStringList kIdle = {QStringLiteral("actionStart"), QStringLiteral("action
                            QStringLiteral("actionConfiguration_Wizard"), QStringLiteral("actionCOM_port"),
                            QStringLiteral("actionSearch_Inverters")};
 const QStringList kRunning = {QStringLiteral("actionStop")};
+const QStringList kNone;
 
 QImage iconImage(const QIcon &icon)
 {
@@ -55,7 +58,7 @@ Marks marksOf(const CMain &window)
     marks.state = window.findChild<QLabel *>(QStringLiteral("stateLabel"))->text();
     marks.topLabel = window.findChild<QLabel *>(QStringLiteral("rightTopLabel"))->text();
     const QImage shown = iconImage(window.findChild<QAbstractButton *>(QStringLiteral("rightTopIcon"))->icon());
-    for (const char *name : {"control_pause_blue.png", "control_repeat.png", "control_play_blue.png"}) {
+    for (const char *name : {"control_pause_blue.png", "control_repeat.png", "control_play_blue.png", "zoom_in.png"}) {
         if (shown == iconImage(QIcon(QStringLiteral(":/DataManager/Resources/icon/") + QLatin1String(name))))
             marks.icon = QLatin1String(name);
     }
@@ -163,7 +166,8 @@ private slots:
     void statesFollowStartAndStop();
     void failedStartsOpenTheWizard();
     void exitQuestionDecidesWhetherMonitoringEnds();
-    void automaticSearchPausesMonitoring();
+    void automaticSearchNeverWaitsForAPerson();
+    void automaticSearchThatFindsNothingCountsNoInverter();
     void directCommandPausesMonitoring();
 };
 
@@ -303,7 +307,7 @@ void TestMonitoring::exitQuestionDecidesWhetherMonitoringEnds()
     QCOMPARE(rowsOnline(), 0);
 }
 
-void TestMonitoring::automaticSearchPausesMonitoring()
+void TestMonitoring::automaticSearchNeverWaitsForAPerson()
 {
     SimulatedLine line;
     QVERIFY(line.startFile(QStringLiteral("mixed-plant.json")));
@@ -314,6 +318,8 @@ void TestMonitoring::automaticSearchPausesMonitoring()
     CMain window;
     window.show();
     QTimer &timer = window.monitorControl().autoSearchTimer();
+    const AddressTable &addresses = ProgramState::instance().addressTable();
+    const Marks monitoring = expected(QStringLiteral("Monitoring..."), QStringLiteral("control_play_blue.png"), kRunning);
 
     // No interval, no automatic search.
     window.start_monitor();
@@ -324,19 +330,71 @@ void TestMonitoring::automaticSearchPausesMonitoring()
     QVERIFY(timer.isActive());
     QCOMPARE(timer.interval(), 600000);
 
-    // The search has the line alone; monitoring goes on with all it found.
+    // The search has the line alone and says so; inverters that share an address keep it (the stored answer).
     window.autoSearchHandler();
     QVERIFY(!pollingRuns());
+    QCOMPARE(marksOf(window), expected(QStringLiteral("Searching for inverters..."), QStringLiteral("zoom_in.png"), kNone));
+    QCOMPARE(aliveText(window), QStringLiteral("Active: 0  "));
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(!window.findChild<QBurnSearch *>()->resolveCollisions());
     auto *search = window.findChild<QWidget *>(QStringLiteral("SearchInverterFrmClass"));
     QVERIFY(search && search->isVisible());
+    // Monitoring goes on with all it found.
     QTRY_VERIFY_WITH_TIMEOUT(pollingRuns(), 120000);
-    QCOMPARE(ProgramState::instance().addressTable().addresses(), (QList<int>{1, 2, 3, 4}));
+    QCOMPARE(addresses.addresses(), (QList<int>{1, 2, 3, 4}));
     QVERIFY(!search->isVisible());
-    QCOMPARE(marksOf(window),
-             expected(QStringLiteral("Monitoring..."), QStringLiteral("control_play_blue.png"), kRunning));
+    QCOMPARE(marksOf(window), monitoring);
     QTRY_COMPARE(aliveText(window), QStringLiteral("Active: 4  "));
     QVERIFY(timer.isActive());
+
+    // The port gone when the next search falls due: it ends at once, the saved inverters stay, and they are
+    // polled again as soon as the port is back. The stored answer may change addresses now.
+    writeSetting(QStringLiteral("auto_search_change_id"), 1);
+    const QString port = line.dir.file(QStringLiteral("ports/COM7"));
+    QVERIFY(QFile::remove(port));
+    window.autoSearchHandler();
+    QVERIFY(window.findChild<QBurnSearch *>()->resolveCollisions());
+    QTRY_VERIFY(pollingRuns());
+    QCOMPARE(marksOf(window), monitoring);
+    QCOMPARE(addresses.addresses(), (QList<int>{1, 2, 3, 4}));
+    QCOMPARE(readSetting(QStringLiteral("INV_ADDR")).toString(), QStringLiteral("1,2,3,4"));
+    QVERIFY(line.sim.link(port));
+    QTRY_COMPARE_WITH_TIMEOUT(rowsOnline(), 4, 20000);
+
+    QVERIFY(prompter.questions().isEmpty());
     QVERIFY(prompter.messages().isEmpty());
+}
+
+void TestMonitoring::automaticSearchThatFindsNothingCountsNoInverter()
+{
+    MonitoringWindow monitoring;
+    QVERIFY(monitoring.start());
+    CMain &window = *monitoring.window;
+    LineSimulator &sim = monitoring.line.sim;
+    QTRY_COMPARE(aliveText(window), QStringLiteral("Active: 2  "));
+
+    // Asleep, as at night: the search finds nothing (stopped once past the plant's addresses, as good as a
+    // whole silent scan); the inverters stay saved and are polled until they answer.
+    for (int inverter = 0; inverter < sim.inverterCount(); ++inverter)
+        sim.addFault(inverter, FaultSpec::make(FaultSpec::Type::Silent));
+    window.autoSearchHandler();
+    QCOMPARE(aliveText(window), QStringLiteral("Active: 0  "));
+    auto *search = window.findChild<QWidget *>(QStringLiteral("SearchInverterFrmClass"));
+    QTRY_VERIFY(search->findChild<QProgressBar *>()->value() >= 5);
+    clickButton(search, "btnStop");
+    QTRY_VERIFY(pollingRuns());
+    QCOMPARE(ProgramState::instance().addressTable().addresses(), (QList<int>{1, 2}));
+    QCOMPARE(readSetting(QStringLiteral("INV_ADDR")).toString(), QStringLiteral("1,2"));
+    QCOMPARE(marksOf(window).state, QStringLiteral("Monitoring..."));
+    QSignalSpy cycles(&monitoring.session, &MonitoringSession::cycleFinished);
+    QTRY_VERIFY_WITH_TIMEOUT(cycles.count() >= 2, 20000); // the plant totals have counted meanwhile
+    QCOMPARE(aliveText(window), QStringLiteral("Active: 0  "));
+
+    // Awake again: counted and recorded.
+    for (int inverter = 0; inverter < sim.inverterCount(); ++inverter)
+        sim.setFaults(inverter, {});
+    QTRY_COMPARE_WITH_TIMEOUT(aliveText(window), QStringLiteral("Active: 2  "), 20000);
+    QVERIFY(monitoring.prompter.messages().isEmpty());
 }
 
 void TestMonitoring::directCommandPausesMonitoring()

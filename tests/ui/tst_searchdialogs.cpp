@@ -124,43 +124,62 @@ void TestSearchDialogs::menuSearchNeedsAPortAndResolvesCollisions()
     QCOMPARE(prompter.messages().size(), 1);
 }
 
-void TestSearchDialogs::automaticSearchAndClosingWhileSearching()
+void TestSearchDialogs::searchWithoutTheLineKeepsTheInvertersAndClosingStopsIt()
 {
     SimulatedLine line;
     QVERIFY(line.start(QJsonObject{{"inverters", QJsonArray()}}));
     ScriptedPrompter prompter;
     AddressTable &table = ProgramState::instance().addressTable();
     table.assign({4, 5});
-
-    // A port that does not open ends the search at once with nothing found.
+    writeSetting(QStringLiteral("INV_ADDR"), QStringLiteral("4,5"));
+    const auto kept = [&table] {
+        return table.addresses() == QList<int>({4, 5}) && readSetting(QStringLiteral("INV_ADDR")) == "4,5";
+    };
     MonitoringSession session;
-    SearchInverterFrm dialog(session, prompter);
+    SearchInverterFrm dialog(session, ProgramState::instance());
     QSignalSpy ends(&dialog, &SearchInverterFrm::s_search_end);
+
+    // A port that does not open ends the search at once: an automatic one without a word, the user's saying so.
     dialog.setPortBaud(9, 38400);
-    dialog.setAutomatic(true);
-    dialog.show();
-    dialog.search();
-    QTRY_COMPARE(ends.count(), 1);
-    QVERIFY(!dialog.isVisible());
-    QVERIFY(prompter.messages().isEmpty());
-    QVERIFY(table.isEmpty());
-    QCOMPARE(readSetting(QStringLiteral("INV_ADDR")).toString(), QString());
+    for (const bool automatic : {true, false}) {
+        dialog.setAutomatic(automatic);
+        dialog.show();
+        dialog.search();
+        QTRY_COMPARE(ends.count(), automatic ? 1 : 2);
+        QCOMPARE(dialog.isVisible(), !automatic);
+        QVERIFY(kept());
+    }
+    QCOMPARE(messageTexts(prompter), QStringList{"Error|COM9 is not available! The saved inverters are kept."});
+
+    // The line hangs up during the search: what it heard until then is not the line's inverters.
+    auto hangingUp = std::make_unique<LineSimulator>();
+    QVERIFY(hangingUp->link(line.dir.file(QStringLiteral("ports/COM8"))));
+    QVERIFY(hangingUp->start(QJsonObject{{"inverters", QJsonArray()}}));
+    dialog.setPortBaud(8, 38400);
+    clickButton(&dialog, "btn_Search");
+    auto *progress = dialog.findChild<QProgressBar *>(QStringLiteral("progressBar"));
+    QTRY_VERIFY(progress->value() >= 3);
+    hangingUp.reset();
+    QTRY_COMPARE(ends.count(), 3);
+    QCOMPARE(messageTexts(prompter).last(),
+             QStringLiteral("Error|COM8 failed during the search (hang-up or I/O error). The saved inverters are kept."));
+    QVERIFY(kept());
 
     // Closing stops the search first and keeps the automatic-search settings.
     dialog.setPortBaud(SimulatedLine::kPort, 38400);
-    dialog.show();
     dialog.findChild<QCheckBox *>(QStringLiteral("cbAuto"))->setChecked(true);
     dialog.findChild<QSpinBox *>(QStringLiteral("sbMin"))->setValue(15);
+    dialog.findChild<QCheckBox *>(QStringLiteral("cbAutoChangeId"))->setChecked(true);
     clickButton(&dialog, "btn_Search");
-    auto *progress = dialog.findChild<QProgressBar *>(QStringLiteral("progressBar"));
     QTRY_VERIFY(progress->value() >= 3);
     QVERIFY(!dialog.findChild<QWidget *>(QStringLiteral("btnClose"))->isEnabled());
     dialog.close();
     QVERIFY(!dialog.isSearching());
     QCOMPARE(readSetting(QStringLiteral("auto_search")).toInt(), 1);
     QCOMPARE(readSetting(QStringLiteral("auto_search_time")).toInt(), 15);
-    QTRY_COMPARE(ends.count(), 2);
-    QCOMPARE(messageTexts(prompter), QStringList{"Not found|No inverters found"});
+    QCOMPARE(readSetting(QStringLiteral("auto_search_change_id")).toInt(), 1);
+    QTRY_COMPARE(ends.count(), 4);
+    QCOMPARE(messageTexts(prompter).last(), QStringLiteral("Not found|No inverters found"));
 }
 
 void TestSearchDialogs::wizardFromAnEmptyDirectoryToTheAddressTable()

@@ -8,6 +8,6 @@ class TestSearchDialogs : public QObject
 
 private slots:
     void menuSearchNeedsAPortAndResolvesCollisions();
-    void automaticSearchAndClosingWhileSearching();
+    void searchWithoutTheLineKeepsTheInvertersAndClosingStopsIt();
     void wizardFromAnEmptyDirectoryToTheAddressTable();
 };

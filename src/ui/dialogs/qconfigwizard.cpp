@@ -7,6 +7,7 @@
 #include "monitor/programstate.h"
 #include "monitor/qburnsearch.h"
 #include "monitor/searchresult.h"
+#include "ui/dialogs/autosearchfields.h"
 #include "ui/dialogs/linechoice.h"
 #include "ui_qconfigwizard.h"
 
@@ -37,9 +38,7 @@ void QConfigWizard::showEvent(QShowEvent *event)
         showFoundCount(0);
         m_ui->progressBar->setValue(0);
         on_btnRefresh_clicked();
-        const AppSettings settings;
-        m_ui->cbAuto->setChecked(settings.intValue(Setting::auto_search, 0) == 1);
-        m_ui->sbMin->setValue(settings.intValue(Setting::auto_search_time, 0));
+        autoSearchFields().load();
     }
     QWizard::showEvent(event);
 }
@@ -73,8 +72,8 @@ void QConfigWizard::search()
     showFoundCount(0);
     m_ui->progressBar->setValue(0);
     if (!m_search) {
-        m_search =
-            new QBurnSearch(m_program.portNumber(), QBurnSearch::kReadTimeoutConstant, m_program.baudRate(), this);
+        m_search = new QBurnSearch(m_program.sharedPort(), m_program.portNumber(), QBurnSearch::kReadTimeoutConstant,
+                                   m_program.baudRate(), this);
         connect(m_search, &QBurnSearch::send_finding, this, &QConfigWizard::finding_num);
         connect(m_search, &QBurnSearch::progress, this, &QConfigWizard::search_progress);
         connect(m_search, &QBurnSearch::search_end, this, &QConfigWizard::search_end);
@@ -151,11 +150,14 @@ bool QConfigWizard::acceptSearch()
 {
     if (isSearching() || m_found.isEmpty())
         return false;
-    AppSettings settings;
-    settings.setValue(Setting::auto_search, m_ui->cbAuto->isChecked() ? 1 : 0);
-    settings.setValue(Setting::auto_search_time, m_ui->sbMin->value());
-    settings.setValue(Setting::INV_ADDR, addressListText(m_found));
+    autoSearchFields().store();
+    AppSettings().setValue(Setting::INV_ADDR, addressListText(m_found));
     return true;
+}
+
+AutoSearchFields QConfigWizard::autoSearchFields() const
+{
+    return {m_ui->cbAuto, m_ui->sbMin, m_ui->cbAutoChangeId};
 }
 
 void QConfigWizard::showFoundCount(int count)

@@ -9,6 +9,7 @@ class QConfigWizardClass;
 }
 class ProgramState;
 class QBurnSearch;
+struct AutoSearchFields;
 
 // Leads a first-time user through the port settings, a search for inverters
 // and the choice of automatic search; the window may start monitoring after it.
@@ -46,6 +47,7 @@ private:
     bool acceptLine();
     bool acceptSearch();
     void showFoundCount(int count);
+    AutoSearchFields autoSearchFields() const;
 
     std::unique_ptr<Ui::QConfigWizardClass> m_ui;
     ProgramState &m_program;

@@ -3,18 +3,21 @@
 #include "base/appsettings.h"
 #include "base/prompter.h"
 #include "monitor/monitoringsession.h"
+#include "monitor/portrefusal.h"
+#include "monitor/programstate.h"
 #include "monitor/qburnsearch.h"
 #include "monitor/searchresult.h"
+#include "ui/dialogs/autosearchfields.h"
 #include "ui/dialogs/dialogplacement.h"
 #include "ui_searchinverterfrm.h"
 
 #include <QShowEvent>
 
-SearchInverterFrm::SearchInverterFrm(MonitoringSession &session, Prompter &prompter, QWidget *parent)
+SearchInverterFrm::SearchInverterFrm(MonitoringSession &session, ProgramState &state, QWidget *parent)
     : QDialog(parent)
     , m_ui(new Ui::SearchInverterFrmClass)
     , m_session(session)
-    , m_prompter(prompter)
+    , m_program(state)
 {
     m_ui->setupUi(this);
     m_ui->tableWidget->setVisible(m_detailsShown);
@@ -43,12 +46,16 @@ void SearchInverterFrm::search()
     m_found.clear();
     clearResult();
     free_thread();
-    m_search = new QBurnSearch(m_port, QBurnSearch::kReadTimeoutConstant, m_baud, this);
+    m_search = new QBurnSearch(m_program.sharedPort(), m_port, QBurnSearch::kReadTimeoutConstant, m_baud, this);
     connect(m_search, &QBurnSearch::send_finding, this, &SearchInverterFrm::finding_num);
     connect(m_search, &QBurnSearch::progress, this, &SearchInverterFrm::search_progress);
     connect(m_search, &QBurnSearch::search_end, this, &SearchInverterFrm::search_end);
-    // Asked before monitoring stops, so that an unanswered question leaves the line polled.
-    m_search->askToResolveCollisions(m_prompter);
+    // Nobody answers for an automatic search. A user is asked before monitoring
+    // stops, so that an unanswered question leaves the line polled.
+    if (m_automatic)
+        m_search->setResolveCollisions(AppSettings().intValue(Setting::auto_search_change_id) == 1);
+    else
+        m_search->askToResolveCollisions(m_program.prompter());
     if (m_session.isPollingRunning())
         m_session.stop();
     setSearching(true);
@@ -83,16 +90,39 @@ void SearchInverterFrm::search_progress(int progress)
 
 void SearchInverterFrm::search_end()
 {
-    const QList<int> found = m_search ? m_search->found() : m_found;
-    save_search_result(found);
-    if (!m_automatic && found.isEmpty())
-        m_prompter.message(Prompter::Level::Warning, tr("Not found"), tr("No inverters found"));
+    takeResult(m_search ? m_search->found() : m_found);
     setSearching(false);
     emit s_search_end();
     if (m_automatic) {
         m_automatic = false;
         close();
     }
+}
+
+void SearchInverterFrm::takeResult(const QList<int> &found)
+{
+    Prompter &prompter = m_program.prompter();
+    if (m_search && !m_search->portOpened()) {
+        if (!m_automatic)
+            prompter.message(Prompter::Level::Warning, tr("Error"),
+                             PortRefusal::text(m_program.sharedPort(), m_port,
+                                               tr("COM%1 is not available! The saved inverters are kept.").arg(m_port)));
+        return;
+    }
+    // A line that hung up or failed is not a silent one.
+    if (m_search && m_search->lineFailed()) {
+        if (!m_automatic)
+            prompter.message(Prompter::Level::Warning, tr("Error"),
+                             tr("COM%1 failed during the search (hang-up or I/O error). The saved inverters are kept.")
+                                 .arg(m_port));
+        return;
+    }
+    // Inverters asleep at night or switched off: they stay on the list and are polled until they answer.
+    if (m_automatic && found.isEmpty())
+        return;
+    save_search_result(found);
+    if (found.isEmpty())
+        prompter.message(Prompter::Level::Warning, tr("Not found"), tr("No inverters found"));
 }
 
 void SearchInverterFrm::detailClick()
@@ -115,9 +145,7 @@ void SearchInverterFrm::showEvent(QShowEvent *event)
     if (!event->spontaneous()) {
         centreOverParent(this);
         clearResult();
-        const AppSettings settings;
-        m_ui->cbAuto->setChecked(settings.intValue(Setting::auto_search, -1) == 1);
-        m_ui->sbMin->setValue(settings.intValue(Setting::auto_search_time, -1));
+        autoSearchFields().load();
     }
     QDialog::showEvent(event);
 }
@@ -125,10 +153,13 @@ void SearchInverterFrm::showEvent(QShowEvent *event)
 void SearchInverterFrm::done(int result)
 {
     on_btnStop_clicked();
-    AppSettings settings;
-    settings.setValue(Setting::auto_search, m_ui->cbAuto->isChecked() ? 1 : 0);
-    settings.setValue(Setting::auto_search_time, m_ui->sbMin->value());
+    autoSearchFields().store();
     QDialog::done(result);
+}
+
+AutoSearchFields SearchInverterFrm::autoSearchFields() const
+{
+    return {m_ui->cbAuto, m_ui->sbMin, m_ui->cbAutoChangeId};
 }
 
 void SearchInverterFrm::clearResult()
