@@ -71,8 +71,8 @@ CMain::CMain(QWidget *parent, MonitoringSession *session)
     connect(m_languages->menuGroup(), &QActionGroup::triggered, this, &CMain::changeLanguageForMenu);
     connect(m_languages->toolBarGroup(), &QActionGroup::triggered, this, &CMain::languageChangeForToolBar);
 
-    m_monitor = new MonitorControl(m_parts->monitorWidgets(*this, *m_ui), *m_session, m_program, this);
-    m_parts->connectMonitor(*this, *m_ui, *m_monitor, *m_session);
+    m_monitor = m_parts->monitor;
+    m_parts->connectMonitor(*this, *m_ui);
     m_parts->connectActions(*this, *m_ui);
     m_parts->connectPublisher(*this, *m_session, *m_ui);
     m_parts->comPort->diagnostics()->setLineLender(m_monitor);

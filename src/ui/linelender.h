@@ -1,7 +1,7 @@
 #pragma once
 
-// Lends the inverter line to a service exchange of the window (the direct
-// command) while monitoring may be running.
+// Lends the inverter line to an exchange of the window (the direct command,
+// a parameter save) while monitoring may be running.
 class LineLender
 {
 public:

@@ -125,9 +125,6 @@ void MonitorControl::cycleFinished(const DeviceSnapshot &devices)
         m_knownDeviceCount = devices.size();
         emit deviceCountChanged(m_knownDeviceCount);
     }
-    // A parameter write has ended once the polling thread runs freely again.
-    if (!m_session.isWaitRequested() && !m_session.isWaiting() && m_w.progress->isVisible())
-        m_w.progress->close();
 }
 
 void MonitorControl::autoSearch()

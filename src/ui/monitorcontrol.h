@@ -20,8 +20,8 @@ class SearchInverterFrm;
 // test behind the progress window, the states with their labels, icons and
 // enabled actions, each polling cycle handed on to the pages, the plant-totals
 // thread and the automatic search, which never waits for a person; it lends
-// the line to the direct command. Runs in the GUI thread and hears the worker
-// threads only through queued signals.
+// the line to the direct command and the parameter page. Runs in the GUI
+// thread and hears the worker threads only through queued signals.
 class MonitorControl : public QObject, public LineLender
 {
     Q_OBJECT

@@ -74,9 +74,10 @@ WindowParts::WindowParts(QMainWindow &window, const Ui::CMainClass &ui, ProgramS
     , aliveLabel(new QLabel(CMain::aliveText(0), &window))
     , mainPageMenu(namedMenu(window, "mainPageMenu"))
     , pageMenu(namedMenu(window, "pageMenu"))
+    , monitor(new MonitorControl(monitorWidgets(window, ui), session, state, &window))
     , dashboard(new DashboardView({ui.frame, ui.titleFrame, ui.lblTitle, ui.msgFrame, ui.lblMessage, ui.rightTopLabel},
                                   state.sensors(), state.numberText(), &window))
-    , parameters(new ParameterView(progress, session, state.sharedPort(), state.prompter(), state.numberText()))
+    , parameters(new ParameterView(progress, *monitor, state.sharedPort(), state.prompter(), state.numberText()))
     , realTime(new RealTimeView(
           parameters, [dialog = password] { return dialog->exec() == QDialog::Accepted; }, state.prompter(),
           state.numberText(), ui.tab_realtime_data))
@@ -125,25 +126,22 @@ MonitorControl::Widgets WindowParts::monitorWidgets(QMainWindow &window, const U
     return widgets;
 }
 
-void WindowParts::connectMonitor(CMain &window, const Ui::CMainClass &ui, MonitorControl &monitor,
-                                 MonitoringSession &session) const
+void WindowParts::connectMonitor(CMain &window, const Ui::CMainClass &ui) const
 {
-    QObject::connect(&monitor, &MonitorControl::cycleDone, keyParameters, &KeyParametersView::refresh);
-    QObject::connect(&monitor, &MonitorControl::cycleDone, realTime, &RealTimeView::refresh);
-    QObject::connect(&monitor, &MonitorControl::cycleDone, chartView, &ChartView::setDevices);
-    QObject::connect(&monitor, &MonitorControl::cycleDone, dashboard, &DashboardView::refreshSensorFields);
-    QObject::connect(&monitor, &MonitorControl::deviceCountChanged, &window, &CMain::build_group_inverter);
-    QObject::connect(&monitor, &MonitorControl::started, chartView, [this, tabs = ui.tabWidget] {
+    QObject::connect(monitor, &MonitorControl::cycleDone, keyParameters, &KeyParametersView::refresh);
+    QObject::connect(monitor, &MonitorControl::cycleDone, realTime, &RealTimeView::refresh);
+    QObject::connect(monitor, &MonitorControl::cycleDone, chartView, &ChartView::setDevices);
+    QObject::connect(monitor, &MonitorControl::cycleDone, dashboard, &DashboardView::refreshSensorFields);
+    QObject::connect(monitor, &MonitorControl::deviceCountChanged, &window, &CMain::build_group_inverter);
+    QObject::connect(monitor, &MonitorControl::started, chartView, [this, tabs = ui.tabWidget] {
         if (tabs->currentIndex() == CMain::ChartTab)
             chartView->refreshTree();
     });
-    QObject::connect(&monitor, &MonitorControl::aliveCountChanged, &window, &CMain::set_alive_num);
-    QObject::connect(&monitor.autoSearchTimer(), &QTimer::timeout, &window, &CMain::autoSearchHandler);
-    // The polling thread waits: the line is free for the parameter page's write.
-    QObject::connect(&session, &MonitoringSession::waitModeEntered, parameters, &ParameterView::waitModeHandler);
+    QObject::connect(monitor, &MonitorControl::aliveCountChanged, &window, &CMain::set_alive_num);
+    QObject::connect(&monitor->autoSearchTimer(), &QTimer::timeout, &window, &CMain::autoSearchHandler);
     QObject::connect(realTime, &RealTimeView::todayEnergyShown, dashboard, &DashboardView::setTodayEnergy);
 
-    QDisplayThread &totals = monitor.totalsThread();
+    QDisplayThread &totals = monitor->totalsThread();
     QObject::connect(&totals, &QDisplayThread::display_value, &window, &CMain::update_main_screen);
     QObject::connect(&totals, &QDisplayThread::inverter_alive, &window, &CMain::set_alive_num);
     QObject::connect(&totals, &QDisplayThread::display_earning, &window, &CMain::display_earning);

@@ -33,19 +33,19 @@ class RealTimeView;
 class SearchInverterFrm;
 
 // What the main window is made of besides its form: the dialogs it owns, the
-// views put into its tab pages, the status-bar labels and the context menus.
-// All are children of the window; this makes them, hands each what it uses
-// of the program-wide state and the session, names them and connects them.
+// status-bar labels, the context menus, the monitor control and the views put
+// into its tab pages. All are children of the window; this makes them, hands
+// each what it uses of the program-wide state and the session, names them and
+// connects them.
 struct WindowParts
 {
     WindowParts(QMainWindow &window, const Ui::CMainClass &ui, ProgramState &state, MonitoringSession &session);
 
-    // What the monitor control enables, disables and writes into.
+    // What the monitor control enables, disables and writes into (the parts made before it).
     MonitorControl::Widgets monitorWidgets(QMainWindow &window, const Ui::CMainClass &ui) const;
     // The steps of monitoring to the pages and the window: each cycle's records,
-    // a new number of records, the polling thread's wait, the plant totals.
-    void connectMonitor(CMain &window, const Ui::CMainClass &ui, MonitorControl &monitor,
-                        MonitoringSession &session) const;
+    // a new number of records, the plant totals.
+    void connectMonitor(CMain &window, const Ui::CMainClass &ui) const;
     // The menu and tool-bar actions, the tabs and the dialogs' signals to the window's slots.
     void connectActions(CMain &window, const Ui::CMainClass &ui) const;
     // The MQTT publisher: every cycle of the session, the inverters deleted in
@@ -71,6 +71,8 @@ struct WindowParts
     QLabel *aliveLabel;
     QMenu *mainPageMenu; // on the Main tab
     QMenu *pageMenu;     // on the other tabs
+    // Lends the line to the parameter page; the window deletes it before the session.
+    MonitorControl *monitor;
 
     DashboardView *dashboard;
     ParameterView *parameters;

@@ -34,7 +34,7 @@ DeviceSnapshot snapshot(const QList<DeviceRecord> &records)
 }
 
 RealTimeTab::RealTimeTab(RealTimeView::PasswordCheck passwordCheck)
-    : view(new ParameterView(&progress, session, ProgramState::instance().sharedPort(),
+    : view(new ParameterView(&progress, line, ProgramState::instance().sharedPort(),
                              ProgramState::instance().prompter(), ProgramState::instance().numberText()),
            std::move(passwordCheck), ProgramState::instance().prompter(), ProgramState::instance().numberText())
 {}

@@ -2,7 +2,7 @@
 
 #include "db/database.h"
 #include "device/devicemap.h"
-#include "monitor/monitoringsession.h"
+#include "ui/linelender.h"
 #include "ui/qprogresswin.h"
 #include "ui/views/realtimeview.h"
 
@@ -18,15 +18,22 @@ void setWord(DeviceRecord &record, int registerNo, quint16 value);
 // The records as a polling cycle hands them to the pages.
 DeviceSnapshot snapshot(const QList<DeviceRecord> &records);
 
+// A line that nobody polls: lent at once.
+struct FreeLine : LineLender
+{
+    bool borrowLine() override { return true; }
+    void returnLine() override {}
+};
+
 // The real-time tab on its own, assembled as the window assembles it, with
-// its parameter page on a session that does not poll. The prompter and the
+// its parameter page on a line that nobody polls. The prompter and the
 // number texts are those of the program-wide state.
 struct RealTimeTab
 {
     explicit RealTimeTab(RealTimeView::PasswordCheck passwordCheck = [] { return true; });
 
     QProgressWin progress;
-    MonitoringSession session;
+    FreeLine line;
     RealTimeView view;
 };
 

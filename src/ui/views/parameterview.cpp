@@ -4,7 +4,7 @@
 #include "base/numbertext.h"
 #include "base/prompter.h"
 #include "device/paramtables.h"
-#include "monitor/monitoringsession.h"
+#include "ui/linelender.h"
 #include "ui/qprogresswin.h"
 #include "ui/views/parameterwriter.h"
 #include "ui_parameterview.h"
@@ -31,12 +31,12 @@ QString notAvailable()
 
 } // namespace
 
-ParameterView::ParameterView(QProgressWin *progress, MonitoringSession &session, CSerial &port, Prompter &prompter,
+ParameterView::ParameterView(QProgressWin *progress, LineLender &lender, CSerial &port, Prompter &prompter,
                              const NumberText &numbers, QWidget *parent)
     : QWidget(parent)
     , m_ui(new Ui::ParameterView)
     , m_progress(progress)
-    , m_session(session)
+    , m_lender(lender)
     , m_port(port)
     , m_prompter(prompter)
     , m_numbers(numbers)
@@ -67,7 +67,7 @@ std::optional<DeviceRecord> ParameterView::device(int address) const
 
 void ParameterView::display()
 {
-    if (m_address <= 0 || m_devices.isEmpty() || m_session.isWaiting())
+    if (m_address <= 0 || m_devices.isEmpty() || m_saving)
         return;
     QTableWidget *table = m_ui->table_para;
     table->clearContents();
@@ -164,37 +164,32 @@ void ParameterView::save()
         invalidValue();
         return;
     }
-    m_pending = PendingWrite{m_address, row, index, value, *word, setting->unit};
+    const PendingWrite pending{m_address, row, index, value, *word, setting->unit};
     m_saving = true;
     m_progress->setText(tr("Setting parameter, please waiting..."));
     m_ui->btnSave->setEnabled(false);
-    if (m_session.isPollingRunning()) {
-        // waitModeHandler() writes; the first cycle after it ends the save.
-        m_session.enterWaitMode();
-        m_progress->exec();
-        return;
-    }
-    // Nobody polls: the line is free now.
     m_progress->show();
-    const PendingWrite pending = *m_pending;
-    if (writePending(pending))
-        showWritten(pending);
-    else
-        m_prompter.message(Prompter::Level::Warning, tr("Warning"), tr("Save fail."));
+    // Polling waits between two cycles meanwhile; refused while a search has the line (the user is told).
+    if (m_lender.borrowLine()) {
+        const bool written = write(pending);
+        m_lender.returnLine();
+        if (written) {
+            showWritten(pending);
+        } else {
+            m_progress->setText(tr("continue to monitoring, please waiting..."));
+            m_prompter.message(Prompter::Level::Warning, tr("Warning"), tr("Save fail."));
+        }
+    }
     endSave();
 }
 
-void ParameterView::waitModeHandler()
+bool ParameterView::write(const PendingWrite &pending)
 {
-    if (!m_pending)
-        return; // a wait this page did not ask for
-    const PendingWrite pending = *m_pending;
-    m_pending.reset();
+    // The records may have changed while the line was on its way.
     const std::optional<DeviceRecord> device = this->device(pending.address);
     if (!device) {
         write_log(QStringLiteral("pDevice null at %1, in %2").arg(__LINE__).arg(QLatin1String(kLogFile)));
-        abandonSave();
-        return;
+        return false;
     }
     if (!paramItem(paramSetFor(device->versionw3, device->type_no), pending.index)) {
         write_log(QStringLiteral("[ERROR] no this eeItem, index(addr) = %1, type_no = %2, versionW3 = %3, line %4, "
@@ -204,21 +199,8 @@ void ParameterView::waitModeHandler()
                       .arg(device->versionw3)
                       .arg(__LINE__)
                       .arg(QLatin1String(kLogFile)));
-        abandonSave();
-        return;
+        return false;
     }
-    const bool written = writePending(pending);
-    m_session.leaveWaitMode();
-    if (written) {
-        showWritten(pending);
-    } else {
-        m_progress->setText(tr("continue to monitoring, please waiting..."));
-        m_prompter.message(Prompter::Level::Warning, tr("Warning"), tr("Save fail."));
-    }
-}
-
-bool ParameterView::writePending(const PendingWrite &pending)
-{
     ParameterWriter writer(m_port);
     return writer.writeKeepingEventsTurning(quint8(pending.address), quint16(pending.index), pending.word);
 }
@@ -227,19 +209,12 @@ void ParameterView::showWritten(const PendingWrite &pending)
 {
     QTableWidgetItem *cell = m_ui->table_para->item(pending.row, 1);
     if (pending.address == m_address && cell)
-        cell->setText(m_numbers.format(pending.value) + QLatin1Char(' ') + pending.unit);
-}
-
-void ParameterView::abandonSave()
-{
-    m_session.leaveWaitMode();
-    endSave();
+        cell->setText(m_numbers.format(pending.value, 'f', 2) + QLatin1Char(' ') + pending.unit); // as the cycles show it
 }
 
 void ParameterView::endSave()
 {
     m_saving = false;
-    m_pending.reset();
     m_ui->btnSave->setEnabled(true);
     m_progress->close();
 }
@@ -247,8 +222,6 @@ void ParameterView::endSave()
 void ParameterView::refresh(const DeviceSnapshot &devices)
 {
     m_devices = devices;
-    if (m_saving && !m_pending && !m_session.isWaitRequested() && !m_session.isWaiting())
-        endSave();
     if (m_saving || m_address <= 0)
         return;
     const std::optional<DeviceRecord> device = this->device(m_address);

@@ -12,7 +12,7 @@ namespace Ui {
 class ParameterView;
 }
 class CSerial;
-class MonitoringSession;
+class LineLender;
 class NumberText;
 class Prompter;
 class QProgressWin;
@@ -20,15 +20,17 @@ class QTableWidgetItem;
 
 // The "Parameter configuration for devices" page: the setting parameters of
 // the selected inverter, read from its device-information block, and the
-// change of one of them. A change is written on the port while the session's
-// polling thread waits between cycles, with the progress window over the
-// window meanwhile.
+// change of one of them. A change is written on the port while the line is
+// borrowed from monitoring (polling waits between cycles, an automatic search
+// waits for the line's return), with the progress window over the window
+// meanwhile. Every save ends there: the progress window closes, Save comes
+// back, and a value not written is reported.
 class ParameterView : public QWidget
 {
     Q_OBJECT
 
 public:
-    ParameterView(QProgressWin *progress, MonitoringSession &session, CSerial &port, Prompter &prompter,
+    ParameterView(QProgressWin *progress, LineLender &lender, CSerial &port, Prompter &prompter,
                   const NumberText &numbers, QWidget *parent = nullptr);
     ~ParameterView() override;
 
@@ -39,11 +41,9 @@ public:
     void display();
     // Prepares the new value and the range of a clicked row (device_parameter_click).
     void itemClick(QTableWidgetItem *item);
-    // Checks the entered value and asks the polling thread to wait (save_device_parameter).
+    // Checks the entered value and writes it on the borrowed line (save_device_parameter).
     void save();
-    // Writes the value while the polling thread waits, then lets it go (wait_mode_handler).
-    void waitModeHandler();
-    // Takes a polling cycle's records: ends a finished save and shows the values just read.
+    // Takes a polling cycle's records and shows the values just read (not while saving).
     void refresh(const DeviceSnapshot &devices);
 
 private:
@@ -60,16 +60,14 @@ private:
     std::optional<DeviceRecord> device(int address) const;
     void showValues();
     void invalidValue();
-    // Writes the pending value; true when the inverter took it.
-    bool writePending(const PendingWrite &pending);
+    // Writes the value to the inverter of the page's last cycle; true when it took it.
+    bool write(const PendingWrite &pending);
     void showWritten(const PendingWrite &pending);
-    // Releases the polling thread and closes the progress window at once.
-    void abandonSave();
     void endSave();
 
     std::unique_ptr<Ui::ParameterView> m_ui;
     QProgressWin *m_progress;
-    MonitoringSession &m_session;
+    LineLender &m_lender;
     CSerial &m_port;
     Prompter &m_prompter;
     const NumberText &m_numbers;
@@ -78,6 +76,5 @@ private:
     // What the rows show: the item set of the inverter's family and type_no.
     ParamItemSet m_items;
     DeviceFamily m_family = DeviceFamily::EUR;
-    std::optional<PendingWrite> m_pending;
     bool m_saving = false;
 };
