@@ -1513,12 +1513,12 @@
         <translation>正在启动监控...</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>Stopping monitoring...</source>
         <translation>正在停止监控...</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+93"/>
         <source>Warning</source>
         <translation>警告</translation>
     </message>
@@ -1541,6 +1541,11 @@
         <location line="+3"/>
         <source>Monitoring...</source>
         <translation>正在监控...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Searching for inverters...</source>
+        <translation>正在搜索逆变器...</translation>
     </message>
 </context>
 <context>
@@ -1569,7 +1574,7 @@
 <context>
     <name>MonitoringSession</name>
     <message>
-        <location filename="../src/monitor/monitoringsession.cpp" line="+63"/>
+        <location filename="../src/monitor/monitoringsession.cpp" line="+64"/>
         <location line="+11"/>
         <source>Error</source>
         <translation>错误</translation>
@@ -1952,14 +1957,12 @@
         <translation>正在设置参数，请稍候...</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <location line="+33"/>
+        <location line="+11"/>
         <source>Warning</source>
         <translation>警告</translation>
     </message>
     <message>
-        <location line="-33"/>
-        <location line="+33"/>
+        <location line="+0"/>
         <source>Save fail.</source>
         <translation>保存失败。</translation>
     </message>
@@ -2126,7 +2129,7 @@
 <context>
     <name>QConfigWizard</name>
     <message>
-        <location filename="../src/ui/dialogs/qconfigwizard.cpp" line="+110"/>
+        <location filename="../src/ui/dialogs/qconfigwizard.cpp" line="+109"/>
         <source>Not found</source>
         <translation>未找到</translation>
     </message>
@@ -2146,7 +2149,7 @@
         <translation>该串口不可用</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+28"/>
         <source>%1 inverters found.</source>
         <translation>找到 %1 台逆变器。</translation>
     </message>
@@ -2229,7 +2232,12 @@
         <translation>分钟</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+22"/>
+        <source>Change duplicate inverter IDs in automatic searches</source>
+        <translation>自动搜索时修改重复的逆变器 ID</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>Congratulation!</source>
         <translation>恭喜！</translation>
     </message>
@@ -3458,13 +3466,29 @@
 <context>
     <name>SearchInverterFrm</name>
     <message>
-        <location filename="../src/ui/dialogs/searchinverterfrm.cpp" line="+67"/>
-        <location line="+69"/>
+        <location filename="../src/ui/dialogs/searchinverterfrm.cpp" line="+74"/>
+        <location line="+93"/>
         <source>%1 inverters found.</source>
         <translation>找到 %1 台逆变器。</translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="-60"/>
+        <location line="+8"/>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>COM%1 is not available! The saved inverters are kept.</source>
+        <translation>串口 COM%1 不可用！已保留保存的逆变器。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>COM%1 failed during the search (hang-up or I/O error). The saved inverters are kept.</source>
+        <translation>搜索期间串口 COM%1 出现故障（线路断开或 I/O 错误）。已保留保存的逆变器。</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Not found</source>
         <translation>未找到</translation>
     </message>
@@ -3507,7 +3531,12 @@
         <translation>分钟</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+22"/>
+        <source>Change duplicate inverter IDs in automatic searches</source>
+        <translation>自动搜索时修改重复的逆变器 ID</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Search</source>
         <translation>搜索</translation>
     </message>

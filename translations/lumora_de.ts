@@ -1513,12 +1513,12 @@
         <translation>Überwachung wird gestartet...</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>Stopping monitoring...</source>
         <translation>Überwachung wird beendet...</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+93"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
@@ -1541,6 +1541,11 @@
         <location line="+3"/>
         <source>Monitoring...</source>
         <translation>Überwachung läuft...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Searching for inverters...</source>
+        <translation>Suche nach Wechselrichtern läuft...</translation>
     </message>
 </context>
 <context>
@@ -1569,7 +1574,7 @@
 <context>
     <name>MonitoringSession</name>
     <message>
-        <location filename="../src/monitor/monitoringsession.cpp" line="+63"/>
+        <location filename="../src/monitor/monitoringsession.cpp" line="+64"/>
         <location line="+11"/>
         <source>Error</source>
         <translation>Fehler</translation>
@@ -1952,14 +1957,12 @@
         <translation>Parameter wird gesetzt, bitte warten...</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <location line="+33"/>
+        <location line="+11"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location line="-33"/>
-        <location line="+33"/>
+        <location line="+0"/>
         <source>Save fail.</source>
         <translation>Speichern fehlgeschlagen.</translation>
     </message>
@@ -2126,7 +2129,7 @@
 <context>
     <name>QConfigWizard</name>
     <message>
-        <location filename="../src/ui/dialogs/qconfigwizard.cpp" line="+110"/>
+        <location filename="../src/ui/dialogs/qconfigwizard.cpp" line="+109"/>
         <source>Not found</source>
         <translation>Nicht gefunden</translation>
     </message>
@@ -2146,7 +2149,7 @@
         <translation>Dieser COM-Port ist nicht verfügbar</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+28"/>
         <source>%1 inverters found.</source>
         <translation>%1 Wechselrichter gefunden.</translation>
     </message>
@@ -2229,7 +2232,12 @@
         <translation>Minuten</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+22"/>
+        <source>Change duplicate inverter IDs in automatic searches</source>
+        <translation>Doppelte Wechselrichter-IDs bei automatischen Suchen ändern</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>Congratulation!</source>
         <translation>Herzlichen Glückwunsch!</translation>
     </message>
@@ -3458,13 +3466,29 @@
 <context>
     <name>SearchInverterFrm</name>
     <message>
-        <location filename="../src/ui/dialogs/searchinverterfrm.cpp" line="+67"/>
-        <location line="+69"/>
+        <location filename="../src/ui/dialogs/searchinverterfrm.cpp" line="+74"/>
+        <location line="+93"/>
         <source>%1 inverters found.</source>
         <translation>%1 Wechselrichter gefunden.</translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="-60"/>
+        <location line="+8"/>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>COM%1 is not available! The saved inverters are kept.</source>
+        <translation>COM%1 ist nicht verfügbar! Die gespeicherten Wechselrichter bleiben erhalten.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>COM%1 failed during the search (hang-up or I/O error). The saved inverters are kept.</source>
+        <translation>COM%1 ist während der Suche ausgefallen (Verbindungsabbruch oder E/A-Fehler). Die gespeicherten Wechselrichter bleiben erhalten.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Not found</source>
         <translation>Nicht gefunden</translation>
     </message>
@@ -3507,7 +3531,12 @@
         <translation>Minuten</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+22"/>
+        <source>Change duplicate inverter IDs in automatic searches</source>
+        <translation>Doppelte Wechselrichter-IDs bei automatischen Suchen ändern</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Search</source>
         <translation>Suchen</translation>
     </message>

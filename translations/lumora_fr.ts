@@ -11,7 +11,7 @@
     <message>
         <location line="+6"/>
         <source>Preparing the history for the charts: %1 %</source>
-        <translation>Préparation de l&apos;historique pour les graphiques : %1 %</translation>
+        <translation>Préparation de l&apos;historique pour les graphiques&#xa0;: %1 %</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -1513,12 +1513,12 @@
         <translation>Démarrage de la surveillance...</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>Stopping monitoring...</source>
         <translation>Arrêt de la surveillance...</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+93"/>
         <source>Warning</source>
         <translation>Avertissement</translation>
     </message>
@@ -1541,6 +1541,11 @@
         <location line="+3"/>
         <source>Monitoring...</source>
         <translation>Surveillance en cours...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Searching for inverters...</source>
+        <translation>Recherche des onduleurs en cours...</translation>
     </message>
 </context>
 <context>
@@ -1569,7 +1574,7 @@
 <context>
     <name>MonitoringSession</name>
     <message>
-        <location filename="../src/monitor/monitoringsession.cpp" line="+63"/>
+        <location filename="../src/monitor/monitoringsession.cpp" line="+64"/>
         <location line="+11"/>
         <source>Error</source>
         <translation>Erreur</translation>
@@ -1952,14 +1957,12 @@
         <translation>Réglage du paramètre, veuillez patienter...</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <location line="+33"/>
+        <location line="+11"/>
         <source>Warning</source>
         <translation>Avertissement</translation>
     </message>
     <message>
-        <location line="-33"/>
-        <location line="+33"/>
+        <location line="+0"/>
         <source>Save fail.</source>
         <translation>Échec de l&apos;enregistrement.</translation>
     </message>
@@ -2126,7 +2129,7 @@
 <context>
     <name>QConfigWizard</name>
     <message>
-        <location filename="../src/ui/dialogs/qconfigwizard.cpp" line="+110"/>
+        <location filename="../src/ui/dialogs/qconfigwizard.cpp" line="+109"/>
         <source>Not found</source>
         <translation>Aucun résultat</translation>
     </message>
@@ -2146,7 +2149,7 @@
         <translation>Ce port COM n&apos;est pas disponible</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+28"/>
         <source>%1 inverters found.</source>
         <translation>Onduleurs trouvés&#xa0;: %1.</translation>
     </message>
@@ -2229,7 +2232,12 @@
         <translation>minutes</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+22"/>
+        <source>Change duplicate inverter IDs in automatic searches</source>
+        <translation>Modifier les ID d&apos;onduleur en double lors des recherches automatiques</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>Congratulation!</source>
         <translation>Félicitations&#xa0;!</translation>
     </message>
@@ -3458,13 +3466,29 @@
 <context>
     <name>SearchInverterFrm</name>
     <message>
-        <location filename="../src/ui/dialogs/searchinverterfrm.cpp" line="+67"/>
-        <location line="+69"/>
+        <location filename="../src/ui/dialogs/searchinverterfrm.cpp" line="+74"/>
+        <location line="+93"/>
         <source>%1 inverters found.</source>
         <translation>Onduleurs trouvés&#xa0;: %1.</translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="-60"/>
+        <location line="+8"/>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>COM%1 is not available! The saved inverters are kept.</source>
+        <translation>COM%1 n&apos;est pas disponible&#xa0;! Les onduleurs enregistrés sont conservés.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>COM%1 failed during the search (hang-up or I/O error). The saved inverters are kept.</source>
+        <translation>COM%1 a été défaillant pendant la recherche (ligne coupée ou erreur d&apos;E/S). Les onduleurs enregistrés sont conservés.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Not found</source>
         <translation>Aucun résultat</translation>
     </message>
@@ -3507,7 +3531,12 @@
         <translation>minutes</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+22"/>
+        <source>Change duplicate inverter IDs in automatic searches</source>
+        <translation>Modifier les ID d&apos;onduleur en double lors des recherches automatiques</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Search</source>
         <translation>Rechercher</translation>
     </message>

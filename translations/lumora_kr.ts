@@ -1513,12 +1513,12 @@
         <translation>모니터링을 시작하는 중...</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>Stopping monitoring...</source>
         <translation>모니터링을 중지하는 중...</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+93"/>
         <source>Warning</source>
         <translation>경고</translation>
     </message>
@@ -1541,6 +1541,11 @@
         <location line="+3"/>
         <source>Monitoring...</source>
         <translation>모니터링 중...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Searching for inverters...</source>
+        <translation>인버터를 검색하는 중...</translation>
     </message>
 </context>
 <context>
@@ -1569,7 +1574,7 @@
 <context>
     <name>MonitoringSession</name>
     <message>
-        <location filename="../src/monitor/monitoringsession.cpp" line="+63"/>
+        <location filename="../src/monitor/monitoringsession.cpp" line="+64"/>
         <location line="+11"/>
         <source>Error</source>
         <translation>오류</translation>
@@ -1952,14 +1957,12 @@
         <translation>파라미터를 설정하는 중입니다. 잠시 기다려 주십시오...</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <location line="+33"/>
+        <location line="+11"/>
         <source>Warning</source>
         <translation>경고</translation>
     </message>
     <message>
-        <location line="-33"/>
-        <location line="+33"/>
+        <location line="+0"/>
         <source>Save fail.</source>
         <translation>저장에 실패했습니다.</translation>
     </message>
@@ -2126,7 +2129,7 @@
 <context>
     <name>QConfigWizard</name>
     <message>
-        <location filename="../src/ui/dialogs/qconfigwizard.cpp" line="+110"/>
+        <location filename="../src/ui/dialogs/qconfigwizard.cpp" line="+109"/>
         <source>Not found</source>
         <translation>찾을 수 없음</translation>
     </message>
@@ -2146,7 +2149,7 @@
         <translation>이 COM 포트를 사용할 수 없습니다</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+28"/>
         <source>%1 inverters found.</source>
         <translation>인버터 %1대를 찾았습니다.</translation>
     </message>
@@ -2229,7 +2232,12 @@
         <translation>분</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+22"/>
+        <source>Change duplicate inverter IDs in automatic searches</source>
+        <translation>자동 검색 시 중복된 인버터 ID 변경</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>Congratulation!</source>
         <translation>축하합니다!</translation>
     </message>
@@ -3458,13 +3466,29 @@
 <context>
     <name>SearchInverterFrm</name>
     <message>
-        <location filename="../src/ui/dialogs/searchinverterfrm.cpp" line="+67"/>
-        <location line="+69"/>
+        <location filename="../src/ui/dialogs/searchinverterfrm.cpp" line="+74"/>
+        <location line="+93"/>
         <source>%1 inverters found.</source>
         <translation>인버터 %1대를 찾았습니다.</translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="-60"/>
+        <location line="+8"/>
+        <source>Error</source>
+        <translation>오류</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>COM%1 is not available! The saved inverters are kept.</source>
+        <translation>COM%1 포트를 사용할 수 없습니다! 저장된 인버터는 그대로 유지됩니다.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>COM%1 failed during the search (hang-up or I/O error). The saved inverters are kept.</source>
+        <translation>검색 중 COM%1 포트에 오류가 발생했습니다(회선 끊김 또는 I/O 오류). 저장된 인버터는 그대로 유지됩니다.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Not found</source>
         <translation>찾을 수 없음</translation>
     </message>
@@ -3507,7 +3531,12 @@
         <translation>분</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+22"/>
+        <source>Change duplicate inverter IDs in automatic searches</source>
+        <translation>자동 검색 시 중복된 인버터 ID 변경</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Search</source>
         <translation>검색</translation>
     </message>
