@@ -55,7 +55,7 @@ void TestAlarmConfig::alarmBitsAreKeptPerRegionAndWord()
     ScriptedPrompter prompter;
     AppSettings().setValue(Setting::alarmErrors(2, 1), QStringLiteral("0,15,x,99"));
     AppSettings().setValue(Setting::event_type, QStringLiteral("60,61"));
-    QalarmConfig dialog;
+    QalarmConfig dialog(prompter);
     dialog.show();
     auto *region = dialog.findChild<QComboBox *>(QStringLiteral("cbInverterType"));
     auto *word = dialog.findChild<QComboBox *>(QStringLiteral("cbErrorCode"));
@@ -104,7 +104,7 @@ void TestAlarmConfig::settingsAppliedAndTestMailSent()
     ScriptedPrompter prompter;
     SmtpTestServer server(SmtpTestServer::StartTls);
     AppSettings().setValue(Setting::MAIL_CA_FILE, server.caFile());
-    QalarmConfig dialog;
+    QalarmConfig dialog(prompter);
     QSignalSpy changes(&dialog, &QalarmConfig::mail_setting_change);
     dialog.show();
     type(dialog, "leId", QString::fromUtf8(SmtpTestServer::kUser));

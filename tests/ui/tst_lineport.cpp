@@ -49,7 +49,7 @@ void TestLinePort::portListLoadsTheLineSettings()
     linkOnlyPorts(dir, {});
     state.setLineSettings(5, 4800);
     {
-        COMPortFrm dialog;
+        COMPortFrm dialog(ProgramState::instance());
         QCOMPARE(combo(&dialog, "cbCOM")->count(), 0);
         QCOMPARE(dialog.selectedPort(), 0);
         QCOMPARE(state.portNumber(), 5);
@@ -62,7 +62,7 @@ void TestLinePort::portListLoadsTheLineSettings()
     writeSetting(QStringLiteral("COMPortFrm_com_name"), QStringLiteral("COM3"));
     writeSetting(QStringLiteral("COMPortFrm_baud_index"), 4);
     {
-        COMPortFrm dialog;
+        COMPortFrm dialog(ProgramState::instance());
         QCOMPARE(items(combo(&dialog, "cbCOM")), QStringList({"COM1", "COM3", "COM10"}));
         QCOMPARE(combo(&dialog, "cbCOM")->currentText(), QStringLiteral("COM3"));
         QCOMPARE(items(combo(&dialog, "cbBaudRate")), QStringList({"1200", "2400", "4800", "9600", "19200", "38400"}));
@@ -74,7 +74,7 @@ void TestLinePort::portListLoadsTheLineSettings()
     // the default.
     writeSetting(QStringLiteral("COMPortFrm_com_name"), QStringLiteral("COM4"));
     writeSetting(QStringLiteral("COMPortFrm_baud_index"), 9);
-    COMPortFrm dialog;
+    COMPortFrm dialog(ProgramState::instance());
     QCOMPARE(items(combo(&dialog, "cbCOM")), QStringList({"COM1", "COM3", "COM4 (not present)", "COM10"}));
     QCOMPARE(dialog.selectedPort(), 4);
     QCOMPARE(dialog.selectedBaud(), 9600);
@@ -92,7 +92,7 @@ void TestLinePort::closingWithoutThePortKeepsTheLine()
     for (const QList<int> &present : {QList<int>{}, QList<int>{3}}) {
         linkOnlyPorts(dir, present);
         table.assign({1, 2});
-        COMPortFrm dialog;
+        COMPortFrm dialog(ProgramState::instance());
         dialog.show();
         QCOMPARE(combo(&dialog, "cbCOM")->currentText(), QStringLiteral("COM33 (not present)"));
         clickButton(&dialog, "btnOK");
@@ -114,7 +114,7 @@ void TestLinePort::closingForgetsAddressesOnlyWhenTheChoiceChanged()
     AddressTable &table = ProgramState::instance().addressTable();
     table.assign({1, 2});
 
-    COMPortFrm dialog;
+    COMPortFrm dialog(ProgramState::instance());
     QComboBox *bauds = combo(&dialog, "cbBaudRate");
     dialog.show();
     clickButton(&dialog, "btnOK");
@@ -155,7 +155,7 @@ void TestLinePort::passwordOpensOnlyForTheMasterText()
     ScriptedPrompter prompter;
     linkOnlyPorts(dir, {1});
 
-    QPassword guard(true);
+    QPassword guard(prompter);
     guard.show();
     enterPassword(&guard, QStringLiteral("53170483"));
     QVERIFY(guard.isVisible());
@@ -167,7 +167,7 @@ void TestLinePort::passwordOpensOnlyForTheMasterText()
     QCOMPARE(guard.result(), int(QDialog::Accepted));
 
     // The COM port dialog's instance opens the direct-command dialog instead.
-    COMPortFrm dialog;
+    COMPortFrm dialog(ProgramState::instance());
     auto *password = dialog.findChild<QPassword *>();
     QVERIFY(password && password->diagnostics());
     QTimer::singleShot(0, password, [password] { enterPassword(password, QStringLiteral("53170482")); });
@@ -185,7 +185,7 @@ void TestLinePort::directCommandShowsFrameAndReplyAndFreesThePort()
          QJsonArray{QJsonObject{{"address", 1}, {"serial", "LE1"}, {"registers", QJsonObject{{"1", 0x1234}}}}}}}));
     writeSetting(QStringLiteral("COMPortFrm_com_name"), QStringLiteral("COM7"));
     ScriptedPrompter prompter;
-    COMPortFrm comPort;
+    COMPortFrm comPort(ProgramState::instance());
     QDiagnostics *diagnostics = comPort.findChild<QPassword *>()->diagnostics();
     diagnostics->show();
     auto *output = diagnostics->findChild<QLineEdit *>(QStringLiteral("leOutput"));

@@ -1,6 +1,7 @@
 #include "screenshottour.h"
 
 #include "monitor/monitoringsession.h"
+#include "monitor/programstate.h"
 #include "tourshots.h"
 #include "ui/cmain.h"
 
@@ -50,7 +51,7 @@ const QList<ScreenshotTour::Tour> &ScreenshotTour::tours()
         {QStringLiteral("parameter"), 3, TourShots::parameterChange()},
         {QStringLiteral("dialogs"), 3, TourShots::dialogs()},
         // From an application directory without a port or inverters: nothing polls before the wizard.
-        {QStringLiteral("wizard"), 0, TourShots::wizard()},
+        {QStringLiteral("wizard"), 0, TourShots::wizard(ProgramState::instance())},
     };
     return list;
 }

@@ -8,6 +8,7 @@
 #include <functional>
 
 class CMain;
+class ProgramState;
 class QComboBox;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -28,8 +29,9 @@ QList<Shot> realTime();
 QList<Shot> parameterChange();
 // Each configuration dialog over the window.
 QList<Shot> dialogs();
-// The configuration wizard from a directory without port or inverters to monitoring.
-QList<Shot> wizard();
+// The configuration wizard from a directory without port or inverters to monitoring,
+// until the program's state has a record of every inverter in its address table.
+QList<Shot> wizard(ProgramState &state);
 
 extern const char *const kEurSerial;  // address 1
 extern const char *const kUsa0Serial; // address 3, with an isolation error every hour

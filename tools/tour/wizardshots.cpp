@@ -42,7 +42,7 @@ int treeInverterCount(const CMain &window)
 
 } // namespace
 
-QList<Shot> wizard()
+QList<Shot> wizard(ProgramState &state)
 {
     using Wizard = QConfigWizard;
     return {
@@ -82,17 +82,14 @@ QList<Shot> wizard()
          [](const CMain &window) { return wizardAt(window, Wizard::FinishPage) != nullptr; }, true},
         // Finish fills the address table; the window starts monitoring.
         {QStringLiteral("wizard-monitoring"), [](CMain &window) { press(window, QWizard::FinishButton); },
-         [](const CMain &window) {
+         [&state](const CMain &window) {
              return !modal<QDialog>() &&
                     child<QLabel>(window, "stateLabel")->text() == MonitorControl::tr("Monitoring...") &&
-                    ProgramState::instance().devices().snapshotSize() ==
-                        ProgramState::instance().addressTable().size() &&
+                    state.devices().snapshotSize() == state.addressTable().size() &&
                     !child<QMyLabel>(window, "field0")->valueText().isEmpty();
          }},
         {QStringLiteral("wizard-inverters"), [](CMain &window) { window.jump_view1(); },
-         [](const CMain &window) {
-             return treeInverterCount(window) == ProgramState::instance().addressTable().size();
-         }},
+         [&state](const CMain &window) { return treeInverterCount(window) == state.addressTable().size(); }},
     };
 }
 

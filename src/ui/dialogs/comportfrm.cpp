@@ -11,13 +11,15 @@
 #include <QKeyEvent>
 #include <QShowEvent>
 
-COMPortFrm::COMPortFrm(QWidget *parent)
+COMPortFrm::COMPortFrm(ProgramState &state, QWidget *parent)
     : QDialog(parent)
     , m_ui(new Ui::COMPortFrmClass)
+    , m_program(state)
 {
     m_ui->setupUi(this);
-    m_password = new QPassword(false, this);
-    m_password->diagnostics()->setLineChoice([this] { return LineSettings{selectedPort(), selectedBaud()}; });
+    auto *diagnostics =
+        new QDiagnostics(state.sharedPort(), [this] { return LineSettings{selectedPort(), selectedBaud()}; });
+    m_password = new QPassword(state.prompter(), diagnostics, this);
     connect(m_ui->btnOK, &QPushButton::clicked, this, &QWidget::close);
     connect(m_ui->btnCancel, &QPushButton::clicked, this, &COMPortFrm::cancel_set);
     connect(m_ui->btnDiagnostic, &QPushButton::clicked, m_password, &QDialog::exec);
@@ -88,7 +90,7 @@ void COMPortFrm::closeEvent(QCloseEvent *event)
         settings.setValue(Setting::COMPortFrm_com_name, portName);
         settings.setValue(Setting::COMPortFrm_baud_index, baudIndex);
         // The inverters found on the old line must be searched again.
-        ProgramState::instance().addressTable().clear();
+        m_program.addressTable().clear();
         settings.setValue(Setting::INV_ADDR, QString());
     }
     applyLineSettings();
@@ -106,5 +108,5 @@ void COMPortFrm::keyPressEvent(QKeyEvent *event)
 
 void COMPortFrm::applyLineSettings()
 {
-    ProgramState::instance().setLineSettings(selectedPort(), selectedBaud());
+    m_program.setLineSettings(selectedPort(), selectedBaud());
 }

@@ -6,6 +6,7 @@
 namespace Ui {
 class COMPortFrmClass;
 }
+class ProgramState;
 class QDiagnostics;
 class QPassword;
 
@@ -17,7 +18,9 @@ class COMPortFrm : public QDialog
     Q_OBJECT
 
 public:
-    explicit COMPortFrm(QWidget *parent = nullptr);
+    // The state gives the line settings and the address table it sets, the
+    // prompter and the shared port of the direct command.
+    explicit COMPortFrm(ProgramState &state, QWidget *parent = nullptr);
     ~COMPortFrm() override;
 
     // The number of the selected port, 0 when there is no port.
@@ -41,6 +44,7 @@ private:
     void applyLineSettings();
 
     std::unique_ptr<Ui::COMPortFrmClass> m_ui;
+    ProgramState &m_program;
     QPassword *m_password;
     int m_shownPortIndex = -1;
     int m_shownBaudIndex = -1;

@@ -1,7 +1,6 @@
 #include "ui/dialogs/lineexchange.h"
 
 #include "link/cserial.h"
-#include "monitor/programstate.h"
 
 #include <QEventLoop>
 #include <QThread>
@@ -19,10 +18,9 @@ struct PortRelease
     ~PortRelease() { port.close(); }
 };
 
-LineExchange::Result exchange(const LineExchange::Request &request)
+LineExchange::Result exchange(CSerial &port, const LineExchange::Request &request)
 {
     LineExchange::Result result;
-    CSerial &port = ProgramState::instance().sharedPort();
     port.close();
     PortRelease release{port};
     if (port.open(request.line.port, request.line.baud) != 1)
@@ -41,10 +39,10 @@ LineExchange::Result exchange(const LineExchange::Request &request)
 
 } // namespace
 
-LineExchange::Result LineExchange::run(const Request &request)
+LineExchange::Result LineExchange::run(CSerial &port, const Request &request)
 {
     Result result;
-    const std::unique_ptr<QThread> worker(QThread::create([&] { result = exchange(request); }));
+    const std::unique_ptr<QThread> worker(QThread::create([&] { result = exchange(port, request); }));
     QEventLoop loop;
     QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
     worker->start();

@@ -9,11 +9,13 @@ struct LineSettings
     int baud = 0;
 };
 
-// One hand-made request and its raw reply on the shared port, for the service
+// One hand-made request and its raw reply on the given port, for the service
 // dialogs that use the line while monitoring is stopped. The port is opened
 // (8N1) for the exchange and closed after it on every path, so that a short,
 // late or garbled reply never leaves it open. The exchange runs on a worker
 // thread while the calling thread keeps painting (user input waits).
+class CSerial;
+
 class LineExchange
 {
 public:
@@ -33,5 +35,5 @@ public:
         QByteArray reply; // what came within the read time, possibly nothing
     };
 
-    static Result run(const Request &request);
+    static Result run(CSerial &port, const Request &request);
 };

@@ -6,7 +6,6 @@
 #include "device/statetables.h"
 #include "monitor/alarmselection.h"
 #include "monitor/mailsettings.h"
-#include "monitor/programstate.h"
 #include "ui/qprogresswin.h"
 #include "ui_qalarmconfig.h"
 
@@ -46,9 +45,10 @@ QList<QPair<int, QString>> extendedStates()
 }
 } // namespace
 
-QalarmConfig::QalarmConfig(QWidget *parent)
+QalarmConfig::QalarmConfig(Prompter &prompter, QWidget *parent)
     : QDialog(parent)
     , m_ui(new Ui::QalarmConfigClass)
+    , m_prompter(prompter)
     , m_events{&Setting::event_type, {}}
     , m_events83{&Setting::event_type_83, {}}
     , m_progress(new QProgressWin(this))
@@ -224,11 +224,8 @@ void QalarmConfig::on_btnClear_clicked()
 
 void QalarmConfig::on_btnAddMail_clicked()
 {
-    const QString mail = ProgramState::instance()
-                             .prompter()
-                             .inputText(tr("Add recipient"), tr("Email address:"), QString())
-                             .value_or(QString())
-                             .trimmed();
+    const QString mail =
+        m_prompter.inputText(tr("Add recipient"), tr("Email address:"), QString()).value_or(QString()).trimmed();
     if (mail.isEmpty())
         return;
     m_ui->listMail->addItem(mail);

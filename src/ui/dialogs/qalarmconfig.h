@@ -10,6 +10,7 @@ namespace Ui {
 class QalarmConfigClass;
 }
 class MailSettings;
+class Prompter;
 class QCheckBox;
 class QProgressWin;
 struct SettingKey;
@@ -22,7 +23,7 @@ class QalarmConfig : public QDialog
     Q_OBJECT
 
 public:
-    explicit QalarmConfig(QWidget *parent = nullptr);
+    explicit QalarmConfig(Prompter &prompter, QWidget *parent = nullptr);
     ~QalarmConfig() override;
 
     void done(int result) override;
@@ -74,6 +75,7 @@ private:
     void mailTestEnded();
 
     std::unique_ptr<Ui::QalarmConfigClass> m_ui;
+    Prompter &m_prompter; // the recipient's input box
     QVector<QCheckBox *> m_bitBoxes;
     int m_shownRegion = 0;
     int m_shownWord = 0;

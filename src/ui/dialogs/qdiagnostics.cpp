@@ -1,7 +1,6 @@
 #include "ui/dialogs/qdiagnostics.h"
 
 #include "link/ccommand.h"
-#include "monitor/programstate.h"
 #include "ui/dialogs/dialogplacement.h"
 #include "ui/linelender.h"
 #include "ui_qdiagnostics.h"
@@ -15,9 +14,11 @@ constexpr int kReadTimeoutMs = 300;
 constexpr int kSettleMs = 10;
 } // namespace
 
-QDiagnostics::QDiagnostics(QWidget *parent)
+QDiagnostics::QDiagnostics(CSerial &port, std::function<LineSettings()> lineChoice, QWidget *parent)
     : QDialog(parent)
     , m_ui(new Ui::QDiagnosticsClass)
+    , m_port(port)
+    , m_lineChoice(std::move(lineChoice))
 {
     m_ui->setupUi(this);
     connect(m_ui->btnSend, &QPushButton::clicked, this, &QDiagnostics::send);
@@ -47,20 +48,19 @@ void QDiagnostics::send()
     if (m_lender && !m_lender->borrowLine())
         return;
     m_ui->btnSend->setEnabled(false);
-    const ProgramState &state = ProgramState::instance();
 
     quint8 frame[CCommand::kRequestSize];
     CCommand::make_raw_frame(frame, field(0), field(1), field(2), field(3), field(4), field(5));
     m_ui->leOutput->setText(commandText(frame));
 
     LineExchange::Request request;
-    request.line = m_lineChoice ? m_lineChoice() : LineSettings{state.portNumber(), state.baudRate()};
+    request.line = m_lineChoice();
     request.bytes = QByteArray(reinterpret_cast<const char *>(frame), CCommand::kRequestSize);
     request.writeTimeoutMs = kWriteTimeoutMs;
     request.replyLimit = kReplyLimit;
     request.readTimeoutMs = kReadTimeoutMs;
     request.settleMs = kSettleMs;
-    m_ui->teResponse->setPlainText(responseText(LineExchange::run(request).reply));
+    m_ui->teResponse->setPlainText(responseText(LineExchange::run(m_port, request).reply));
     if (m_lender)
         m_lender->returnLine();
     m_ui->btnSend->setEnabled(true);

@@ -11,6 +11,7 @@
 namespace Ui {
 class QDiagnosticsClass;
 }
+class CSerial;
 class LineLender;
 
 // Sends one hand-made inverter frame and shows the raw reply in hexadecimal.
@@ -20,12 +21,11 @@ class QDiagnostics : public QDialog
     Q_OBJECT
 
 public:
-    explicit QDiagnostics(QWidget *parent = nullptr);
+    // The exchange runs on port, with the port number and baud rate of
+    // lineChoice (the COM port dialog's choice).
+    QDiagnostics(CSerial &port, std::function<LineSettings()> lineChoice, QWidget *parent = nullptr);
     ~QDiagnostics() override;
 
-    // Where the port and baud rate come from (the COM port dialog's choice);
-    // without it, the program's line settings.
-    void setLineChoice(std::function<LineSettings()> lineChoice) { m_lineChoice = std::move(lineChoice); }
     // Who lends the line (the window's monitoring); without one the line is taken as free.
     void setLineLender(LineLender *lender) { m_lender = lender; }
 
@@ -45,6 +45,7 @@ private:
     quint8 field(int index) const;
 
     std::unique_ptr<Ui::QDiagnosticsClass> m_ui;
+    CSerial &m_port;
     std::function<LineSettings()> m_lineChoice;
     LineLender *m_lender = nullptr;
 };

@@ -1,7 +1,6 @@
 #include "ui/dialogs/qpassword.h"
 
 #include "base/prompter.h"
-#include "monitor/programstate.h"
 #include "ui/dialogs/dialogplacement.h"
 #include "ui/dialogs/qdiagnostics.h"
 #include "ui_qpassword.h"
@@ -12,14 +11,15 @@ namespace {
 const char *const kMasterPassword = "53170482";
 }
 
-QPassword::QPassword(bool usedForResult, QWidget *parent)
+QPassword::QPassword(Prompter &prompter, QDiagnostics *diagnostics, QWidget *parent)
     : QDialog(parent)
     , m_ui(new Ui::QPasswordClass)
-    , m_usedForResult(usedForResult)
+    , m_prompter(prompter)
+    , m_diagnostics(diagnostics)
 {
     m_ui->setupUi(this);
-    if (!m_usedForResult)
-        m_diagnostics = new QDiagnostics(this);
+    if (m_diagnostics)
+        m_diagnostics->setParent(this, m_diagnostics->windowFlags());
     connect(m_ui->btnOK, &QPushButton::clicked, this, &QPassword::vali);
     connect(m_ui->btnCancel, &QPushButton::clicked, this, &QWidget::hide);
 }
@@ -29,10 +29,10 @@ QPassword::~QPassword() = default;
 void QPassword::vali()
 {
     if (m_ui->lePwd->text() != QLatin1String(kMasterPassword)) {
-        ProgramState::instance().prompter().message(Prompter::Level::Warning, tr("Error"), tr("Password is wrong"));
+        m_prompter.message(Prompter::Level::Warning, tr("Error"), tr("Password is wrong"));
         return;
     }
-    if (m_usedForResult) {
+    if (!m_diagnostics) {
         accept();
         return;
     }

@@ -6,16 +6,18 @@
 namespace Ui {
 class QPasswordClass;
 }
+class Prompter;
 class QDiagnostics;
 
-// Asks for the service password. Used for its result, a correct entry accepts
-// the dialog; otherwise a correct entry opens the direct-command dialog it owns.
+// Asks for the service password. Used for its result (without a direct-command
+// dialog), a correct entry accepts the dialog; otherwise a correct entry opens
+// the direct-command dialog, which it takes as its child.
 class QPassword : public QDialog
 {
     Q_OBJECT
 
 public:
-    QPassword(bool usedForResult, QWidget *parent = nullptr);
+    explicit QPassword(Prompter &prompter, QDiagnostics *diagnostics = nullptr, QWidget *parent = nullptr);
     ~QPassword() override;
 
     // The direct-command dialog opened on success; nullptr when used for the result.
@@ -29,6 +31,6 @@ protected:
 
 private:
     std::unique_ptr<Ui::QPasswordClass> m_ui;
-    const bool m_usedForResult;
-    QDiagnostics *m_diagnostics = nullptr;
+    Prompter &m_prompter;
+    QDiagnostics *m_diagnostics;
 };

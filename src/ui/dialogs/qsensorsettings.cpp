@@ -21,11 +21,6 @@ constexpr int kReplyLimit = 510;
 constexpr int kReadTimeoutMs = 500;
 constexpr int kFieldCount = 5; // slave, start high, start low, registers high, registers low
 
-Prompter &prompter()
-{
-    return ProgramState::instance().prompter();
-}
-
 QString hexByte(char byte)
 {
     return QString::asprintf("%02X", quint8(byte));
@@ -33,9 +28,10 @@ QString hexByte(char byte)
 
 } // namespace
 
-QSensorSettings::QSensorSettings(QWidget *parent)
+QSensorSettings::QSensorSettings(ProgramState &state, QWidget *parent)
     : QDialog(parent)
     , m_ui(new Ui::QSensorSettingsClass)
+    , m_program(state)
 {
     m_ui->setupUi(this);
     m_ui->tableSensors->horizontalHeader()->setStretchLastSection(true);
@@ -56,12 +52,12 @@ void QSensorSettings::showEvent(QShowEvent *event)
         m_ui->leStartLo->setText(QStringLiteral("01"));
         m_operator.clear();
         m_factor = 0.0;
-        const ProgramState &state = ProgramState::instance();
-        const bool present = PortList::enumerate().contains(PortList::portName(state.portNumber()));
-        m_ui->lblLine->setText(state.portNumber() > 0 ? tr("Line: %1, %2 baud")
-                                                            .arg(LineChoice::portLabel(state.portNumber(), present))
-                                                            .arg(state.baudRate())
-                                                      : tr("Line: no port set"));
+        const int port = m_program.portNumber();
+        const bool present = PortList::enumerate().contains(PortList::portName(port));
+        m_ui->lblLine->setText(port > 0 ? tr("Line: %1, %2 baud")
+                                              .arg(LineChoice::portLabel(port, present))
+                                              .arg(m_program.baudRate())
+                                        : tr("Line: no port set"));
         loadSavedSensors();
     }
     QDialog::showEvent(event);
@@ -103,25 +99,25 @@ void QSensorSettings::on_btnQuery_clicked()
     quint8 request[SensorList::kRequestSize];
     SensorList::buildRequest(query, request);
 
-    const ProgramState &state = ProgramState::instance();
     LineExchange::Request exchange;
-    exchange.line = {state.portNumber(), state.baudRate()};
+    exchange.line = {m_program.portNumber(), m_program.baudRate()};
     exchange.bytes = QByteArray(reinterpret_cast<const char *>(request), SensorList::kRequestSize);
     exchange.writeTimeoutMs = kWriteTimeoutMs;
     exchange.replyLimit = kReplyLimit;
     exchange.readTimeoutMs = kReadTimeoutMs;
-    const LineExchange::Result result = LineExchange::run(exchange);
+    CSerial &port = m_program.sharedPort();
+    const LineExchange::Result result = LineExchange::run(port, exchange);
     if (result.opened)
         showReply(result.reply);
-    else if (ProgramState::instance().sharedPort().openDenied())
-        prompter().message(Prompter::Level::Warning, tr("Error"), PortRefusal::permissionText(exchange.line.port));
+    else if (port.openDenied())
+        m_program.prompter().message(Prompter::Level::Warning, tr("Error"), PortRefusal::permissionText(exchange.line.port));
     m_ui->btnQuery->setEnabled(true);
 }
 
 void QSensorSettings::showReply(const QByteArray &reply)
 {
     if (reply.size() < SensorList::kReplySize) {
-        prompter().message(Prompter::Level::Warning, tr("No response"), tr("No response"));
+        m_program.prompter().message(Prompter::Level::Warning, tr("No response"), tr("No response"));
         return;
     }
     m_ui->leRespSlave->setText(hexByte(reply[0]));
@@ -175,7 +171,7 @@ void QSensorSettings::on_btnOperate_clicked()
 
 void QSensorSettings::on_btnHelpCRC_clicked()
 {
-    prompter().message(Prompter::Level::Information, tr("Append CRC..."),
+    m_program.prompter().message(Prompter::Level::Information, tr("Append CRC..."),
                        tr("Although Modbus protocol defines the CRC part of RTU to low byte first, High byte after, "
                           "but some devices require Modbus RTU messages that appends CRC high byte first. If so, "
                           "please check this to enable this kind of behavior."));
@@ -192,7 +188,7 @@ void QSensorSettings::on_btnSave_clicked()
 {
     for (QLineEdit *field : {m_ui->leHeader, m_ui->leUnit}) {
         if (field->text().isEmpty()) {
-            prompter().message(Prompter::Level::Warning, tr("Error"),
+            m_program.prompter().message(Prompter::Level::Warning, tr("Error"),
                                field == m_ui->leHeader ? tr("Please input the header field.")
                                                        : tr("Please input the unit field."));
             field->setFocus();
@@ -203,10 +199,10 @@ void QSensorSettings::on_btnSave_clicked()
     sensor.header = m_ui->leHeader->text();
     sensor.unit = m_ui->leUnit->text();
     if (!addSensorSetting(sensor)) {
-        prompter().message(Prompter::Level::Warning, tr("Error"), tr("Can not add new record."));
+        m_program.prompter().message(Prompter::Level::Warning, tr("Error"), tr("Can not add new record."));
         return;
     }
-    prompter().message(Prompter::Level::Information, tr("Info"), tr("Save OK"));
+    m_program.prompter().message(Prompter::Level::Information, tr("Info"), tr("Save OK"));
     loadSavedSensors();
     emit sensor_update();
     m_ui->btnSave->setEnabled(false);

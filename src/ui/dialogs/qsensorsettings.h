@@ -8,6 +8,7 @@
 namespace Ui {
 class QSensorSettingsClass;
 }
+class ProgramState;
 class QByteArray;
 struct SensorDefinition;
 
@@ -20,7 +21,8 @@ class QSensorSettings : public QDialog
     Q_OBJECT
 
 public:
-    explicit QSensorSettings(QWidget *parent = nullptr);
+    // The state gives the line settings, the shared port and the prompter.
+    explicit QSensorSettings(ProgramState &state, QWidget *parent = nullptr);
     ~QSensorSettings() override;
 
 signals:
@@ -50,6 +52,7 @@ private:
     void loadSavedSensors();
 
     std::unique_ptr<Ui::QSensorSettingsClass> m_ui;
+    ProgramState &m_program;
     // The request of the last query and the two value bytes of its reply.
     quint8 m_slave = 0;
     quint16 m_startRegister = 0;
