@@ -137,8 +137,3 @@ bool GroupStore::deleteInverter(const QString &serial)
                 {QStringLiteral("DELETE FROM orva_monitor_log WHERE inverter_id IN %1").arg(ids), {serial}},
                 {QStringLiteral("DELETE FROM orva_inverter WHERE sn_name = ?"), {serial}}}) == 0;
 }
-
-bool GroupStore::markAllOffline()
-{
-    return db_exec(QStringLiteral("update orva_inverter set online = 0")) == 0;
-}

@@ -60,7 +60,4 @@ public:
     // The inverters with this serial number, their memberships, debug rows and
     // readings, all in one transaction.
     static bool deleteInverter(const QString &serial);
-
-    // Every orva_inverter row offline: nothing answers while the program is away.
-    static bool markAllOffline();
 };

@@ -90,20 +90,10 @@ bool MonitoringSession::stop(const Hook &whileWaiting)
         m_stopAsked.start();
         m_polling->stop();
     }
-    QElapsedTimer waited;
-    waited.start();
-    while (!m_polling->wait(ulong(qBound<qint64>(0, m_stopLimitMs - waited.elapsed(), kStopSliceMs)))) {
-        if (waited.elapsed() >= m_stopLimitMs) {
-            m_stopOverdue = true;
-            write_log(QStringLiteral("[MONITOR] polling thread still running %1 ms after the stop request, "
-                                     "not waited for any longer")
-                          .arg(m_stopAsked.elapsed()));
-            return false;
-        }
-        if (whileWaiting)
-            whileWaiting();
-        if (m_state == State::Idle)
-            return true; // the waiting hook let the end be reported
+    // The waiting hook may let the end be reported meanwhile (pollingEnded).
+    if (!ThreadWait::forEnd(*m_polling, QStringLiteral("polling thread"), whileWaiting, m_stopLimitMs)) {
+        m_stopOverdue = true;
+        return false;
     }
     // The cycles and the end still queued are reported now, in their order.
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);

@@ -2,6 +2,7 @@
 
 #include "device/devicemap.h"
 #include "monitor/alarmmailer.h"
+#include "monitor/threadwait.h"
 
 #include <QElapsedTimer>
 #include <QMap>
@@ -34,8 +35,6 @@ public:
     enum class LineTest { Run, Skip };
     using Hook = std::function<void()>;
 
-    static constexpr int kStopLimitMs = 30000;
-    static constexpr int kStopSliceMs = 100;
 
     explicit MonitoringSession(QObject *parent = nullptr);
     ~MonitoringSession() override; // waits for the polling thread, however long it takes
@@ -110,7 +109,7 @@ private:
     bool m_stopOverdue = false; // a stop() gave up waiting
     std::function<bool()> m_deliveryCheck;
     int m_mailGraceMs = 0;
-    int m_stopLimitMs = kStopLimitMs;
+    int m_stopLimitMs = ThreadWait::kLimitMs;
     bool m_pollSilent = false;
     QList<int> m_silentAtStart;
 };

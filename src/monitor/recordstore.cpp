@@ -40,9 +40,14 @@ void RecordStore::reset()
     m_shownOnline.clear();
 }
 
+int RecordStore::setAllRowsOffline()
+{
+    return db_exec(QStringLiteral("update orva_inverter set online = 0"));
+}
+
 int RecordStore::markAllOffline()
 {
-    const int rc = db_exec(QStringLiteral("UPDATE orva_inverter SET online = 0"));
+    const int rc = setAllRowsOffline();
     if (rc == 0)
         m_shownOnline.clear();
     return rc;

@@ -17,6 +17,9 @@ public:
     // Forgets the ids and which rows this run has shown online.
     void reset();
 
+    // Every orva_inverter row offline (nothing answers while nobody polls); the statement's result code.
+    static int setAllRowsOffline();
+    // The same, and no row counts as shown online by this run any more.
     int markAllOffline();
     // Writes the states of the rows in the order of their serials, until the
     // first refusal, whose code it returns (else 0); done: how many are done

@@ -5,9 +5,9 @@
 #include "base/clock.h"
 #include "base/prompter.h"
 #include "history/dailydebugfiles.h"
-#include "history/groupstore.h"
 #include "monitor/monitoringsession.h"
 #include "monitor/programstate.h"
+#include "monitor/recordstore.h"
 #include "ui/dataexporter.h"
 #include "ui/dialogs/comportfrm.h"
 #include "ui/dialogs/qabout.h"
@@ -543,7 +543,7 @@ void CMain::closeEvent(QCloseEvent *event)
     }
     hide();
     m_monitor->shutDown();
-    GroupStore::markAllOffline();
+    RecordStore::setAllRowsOffline();
     saveDebug();
     event->accept();
 }

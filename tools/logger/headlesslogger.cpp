@@ -2,8 +2,8 @@
 
 #include "base/appsettings.h"
 #include "base/clock.h"
-#include "db/database.h"
 #include "monitor/programstate.h"
+#include "monitor/recordstore.h"
 
 #include <QStringList>
 
@@ -134,7 +134,7 @@ void HeadlessLogger::monitoringStopped(bool alarmMailCut)
     if (alarmMailCut)
         m_out << "An alarm mail was still being sent and has been given up." << Qt::endl;
     // Nothing answers while the program is away.
-    db_exec(QStringLiteral("UPDATE orva_inverter SET online = 0"));
+    RecordStore::setAllRowsOffline();
     m_out << "Monitoring stopped after " << m_cycles << " cycle(s)." << Qt::endl;
     emit finished();
 }
