@@ -103,25 +103,22 @@ bool LineSimulator::start(const Scenario &scenario, QString *error)
 bool LineSimulator::start(const QJsonObject &json, QString *error)
 {
     QStringList errors;
-    const std::optional<Scenario> scenario = Scenario::fromJson(json, &errors);
-    if (!scenario) {
-        if (error)
-            *error = errors.join('\n');
-        return false;
-    }
-    return start(*scenario, error);
+    return startParsed(Scenario::fromJson(json, &errors), errors, error);
 }
 
 bool LineSimulator::startFile(const QString &path, QString *error)
 {
     QStringList errors;
-    const std::optional<Scenario> scenario = Scenario::load(path, &errors);
-    if (!scenario) {
-        if (error)
-            *error = errors.join('\n');
-        return false;
-    }
-    return start(*scenario, error);
+    return startParsed(Scenario::load(path, &errors), errors, error);
+}
+
+bool LineSimulator::startParsed(const std::optional<Scenario> &scenario, const QStringList &errors, QString *error)
+{
+    if (scenario)
+        return start(*scenario, error);
+    if (error)
+        *error = errors.join('\n');
+    return false;
 }
 
 void LineSimulator::stop()

@@ -19,6 +19,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -106,6 +107,8 @@ private:
         qint64 sequence; // of the request it answers; -1 for unsolicited bytes
     };
 
+    // A scenario read from JSON or a file; without one, the reasons in error.
+    bool startParsed(const std::optional<Scenario> &scenario, const QStringList &errors, QString *error);
     void run();
     void handleFrame(const QByteArray &frame, TimePoint firstByte, QStringList &trace);
     void answerInverters(const QByteArray &frame, TimePoint requestEnd, double byteUs, qint64 sequence,
