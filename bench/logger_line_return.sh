@@ -13,33 +13,21 @@ shift || true
 outages=("$@")
 [ ${#outages[@]} -gt 0 ] || outages=(5 20 60)
 app="$build/app"
-home=$(mktemp -d)
-sim=""
+source bench/benchhome.sh
 logger=""
-cleanup() {
-  for pid in "$logger" "$sim"; do
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-  done
-  rm -rf "$home"
-}
-trap cleanup EXIT
+processes=(logger sim)
 
-start_sim() {
-  "$app/lumora-sim" tools/sim/scenarios/mixed-plant.json --time 12:00 --link "$home/ports/COM7" >>"$home/sim.log" 2>&1 &
-  sim=$!
-  for _ in $(seq 500); do [ -e "$home/ports/COM7" ] && break; sleep 0.01; done
+start_plant() {
+  start_sim tools/sim/scenarios/mixed-plant.json --time 12:00
   up=$(date +%s.%N) # the port is there again
 }
 
 echo "outage | line back | all 4 online | online at 5 s | 10 s | 15 s"
 for outage in "${outages[@]}"; do
-  rm -rf "${home:?}"/*
-  mkdir -p "$home/cln" "$home/ports"
-  cp "$app/cln/lumora.db" "$home/cln/lumora.db"
-  cp "$app/cln/lumora.db" "$home/lumora.db"
+  fill_home
   printf '[General]\nLANG=0\nCOMPortFrm_com_name=COM7\nCOMPortFrm_baud_index=5\nINV_ADDR="1,2,3,4"\nrbAuto=1\n' \
     >"$home/app.ini"
-  start_sim
+  start_plant
   # Every console line with the time it came.
   LUMORA_HOME="$home" stdbuf -oL "$app/lumora-logger" > >(
     while IFS= read -r line; do printf '%s %s\n' "$(date +%s.%N)" "$line"; done >"$home/logger.out") 2>&1 &
@@ -48,7 +36,7 @@ for outage in "${outages[@]}"; do
   kill -TERM "$sim" && wait "$sim" || true
   sim=""
   sleep "$outage"
-  start_sim
+  start_plant
   sleep $((outage + 20))
   kill -TERM "$logger" && wait "$logger" || true
   kill -TERM "$sim" && wait "$sim" || true

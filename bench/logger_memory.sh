@@ -11,19 +11,10 @@ build=${1:-build}
 first=${2:-100}
 last=${3:-2000}
 app="$build/app"
-home=$(mktemp -d)
-sim=""
+source bench/benchhome.sh
 logger=""
-cleanup() {
-  [ -n "$logger" ] && kill "$logger" 2>/dev/null && wait "$logger" 2>/dev/null
-  [ -n "$sim" ] && kill "$sim" 2>/dev/null && wait "$sim" 2>/dev/null
-  rm -rf "$home"
-}
-trap cleanup EXIT
+processes=(logger sim)
 
-mkdir -p "$home/cln" "$home/ports"
-cp "$app/cln/lumora.db" "$home/cln/lumora.db"
-cp "$app/cln/lumora.db" "$home/lumora.db"
 cat > "$home/plant.json" <<'JSON'
 { "inverters": [ { "address": 1, "serial": "LE44A0012345", "type": "LMR-4K4-EU",
                    "live": { "peakPower": 4200, "sunrise": "00:00", "sunset": "23:59" } } ] }
@@ -38,9 +29,7 @@ sbSaveInterval=1
 rbAuto=1
 INI
 
-"$app/lumora-sim" "$home/plant.json" --link "$home/ports/COM7" >"$home/sim.log" 2>&1 &
-sim=$!
-for _ in $(seq 50); do [ -e "$home/ports/COM7" ] && break; sleep 0.1; done
+start_sim "$home/plant.json"
 
 LUMORA_HOME="$home" "$app/lumora-logger" >"$home/logger.out" 2>&1 &
 logger=$!

@@ -19,21 +19,11 @@ build=${1:-build}
 run=${2:-600}
 outage=${3:-60}
 app="$build/app"
-home=$(mktemp -d)
-sim=""
+source bench/benchhome.sh
 logger=""
 locker=""
-cleanup() {
-  for pid in "$locker" "$logger" "$sim"; do
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-  done
-  rm -rf "$home"
-}
-trap cleanup EXIT
+processes=(locker logger sim)
 
-mkdir -p "$home/cln" "$home/ports"
-cp "$app/cln/lumora.db" "$home/cln/lumora.db"
-cp "$app/cln/lumora.db" "$home/lumora.db"
 python3 - tools/sim/scenarios/mixed-plant.json "$home/plant.json" <<'PY'
 import json, sys
 plant = json.load(open(sys.argv[1]))
@@ -51,18 +41,13 @@ sbSaveInterval=1
 rbAuto=1
 INI
 
-start_sim() {
-  "$app/lumora-sim" "$home/plant.json" --link "$home/ports/COM7" >>"$home/sim.log" 2>&1 &
-  sim=$!
-  for _ in $(seq 50); do [ -e "$home/ports/COM7" ] && break; sleep 0.1; done
-}
 at() { # sleeps until second $1 of the run
   local left=$(( started + $1 - $(date +%s) ))
   [ "$left" -gt 0 ] && sleep "$left"
   return 0
 }
 
-start_sim
+start_sim "$home/plant.json"
 started=$(date +%s)
 LUMORA_HOME="$home" "$app/lumora-logger" >"$home/logger.out" 2>&1 &
 logger=$!
@@ -71,7 +56,7 @@ at $(( run / 4 ))
 line_down=$(date +%s.%N)
 kill -TERM "$sim" && wait "$sim" || true
 at $(( run / 4 + outage ))
-start_sim
+start_sim "$home/plant.json"
 line_up=$(date +%s.%N)
 
 at $(( run * 11 / 20 ))

@@ -12,20 +12,10 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 seconds=${2:-240}
 app="$build/app"
-home=$(mktemp -d)
-sim=""
+source bench/benchhome.sh
 window=""
-cleanup() {
-  for pid in "$window" "$sim"; do
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-  done
-  rm -rf "$home"
-}
-trap cleanup EXIT
+processes=(window sim)
 
-mkdir -p "$home/cln" "$home/ports"
-cp "$app/cln/lumora.db" "$home/cln/lumora.db"
-cp "$app/cln/lumora.db" "$home/lumora.db"
 touch "$home/110"
 cat >"$home/app.ini" <<'INI'
 [General]
@@ -40,10 +30,7 @@ auto_search_time=1
 INI
 
 simStart=$(date +%s.%N)
-"$app/lumora-sim" tools/sim/scenarios/mixed-plant.json --time 12:00 --link "$home/ports/COM7" --verbose \
-  >"$home/sim.log" 2>&1 &
-sim=$!
-for _ in $(seq 500); do [ -e "$home/ports/COM7" ] && break; sleep 0.01; done
+start_sim tools/sim/scenarios/mixed-plant.json --time 12:00 --verbose
 # The saved port exists and inverters are saved: the window starts monitoring by itself.
 LUMORA_HOME="$home" QT_QPA_PLATFORM=offscreen "$app/lumora" >"$home/window.log" 2>&1 &
 window=$!
