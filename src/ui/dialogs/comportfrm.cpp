@@ -16,6 +16,7 @@ COMPortFrm::COMPortFrm(QWidget *parent)
     , m_ui(new Ui::COMPortFrmClass)
 {
     m_ui->setupUi(this);
+    makeRoomForTitle(this);
     m_password = new QPassword(false, this);
     m_password->diagnostics()->setLineChoice([this] { return LineSettings{selectedPort(), selectedBaud()}; });
     connect(m_ui->btnOK, &QPushButton::clicked, this, &QWidget::close);

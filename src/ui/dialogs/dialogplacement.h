@@ -5,3 +5,7 @@ class QWidget;
 // Moves a dialog so that its centre lies on the centre of its parent's window.
 // A dialog without a parent stays where it is.
 void centreOverParent(QWidget *dialog);
+
+// Makes a small dialog at least as wide as its title bar needs to show the whole title (a
+// translated title may be wider than the dialog's contents; the window system elides it).
+void makeRoomForTitle(QWidget *dialog);
