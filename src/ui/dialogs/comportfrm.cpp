@@ -16,7 +16,6 @@ COMPortFrm::COMPortFrm(QWidget *parent)
     , m_ui(new Ui::COMPortFrmClass)
 {
     m_ui->setupUi(this);
-    makeRoomForTitle(this);
     m_password = new QPassword(false, this);
     m_password->diagnostics()->setLineChoice([this] { return LineSettings{selectedPort(), selectedBaud()}; });
     connect(m_ui->btnOK, &QPushButton::clicked, this, &QWidget::close);
@@ -64,6 +63,7 @@ void COMPortFrm::showEvent(QShowEvent *event)
 {
     // A window restored by the window system keeps what it shows.
     if (!event->spontaneous()) {
+        makeRoomForTitle(this);
         centreOverParent(this);
         initCOM();
         m_shownPortIndex = m_ui->cbCOM->currentIndex();

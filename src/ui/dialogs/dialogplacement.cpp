@@ -22,6 +22,6 @@ void makeRoomForTitle(QWidget *dialog)
     font.setBold(true);
     const QFontMetrics metrics(font);
     const int needed = metrics.horizontalAdvance(dialog->windowTitle()) + 5 * metrics.height();
-    if (needed > dialog->minimumWidth())
-        dialog->setMinimumWidth(needed);
+    if (needed > dialog->width())
+        dialog->resize(needed, dialog->height());
 }

@@ -6,6 +6,7 @@ class QWidget;
 // A dialog without a parent stays where it is.
 void centreOverParent(QWidget *dialog);
 
-// Makes a small dialog at least as wide as its title bar needs to show the whole title (a
-// translated title may be wider than the dialog's contents; the window system elides it).
+// Widens a small dialog about to be shown to what its title bar needs to show the whole title (a
+// translated title may be wider than the dialog's contents; the window system elides it). Its
+// layout's minimum stays as it is.
 void makeRoomForTitle(QWidget *dialog);
