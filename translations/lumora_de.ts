@@ -2958,12 +2958,12 @@
     <message>
         <location line="+5"/>
         <source>Regs Hi</source>
-        <translation>Regs Hi</translation>
+        <translation>Reg. Hi</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Regs Lo</source>
-        <translation>Regs Lo</translation>
+        <translation>Reg. Lo</translation>
     </message>
     <message>
         <location line="+30"/>

@@ -2650,7 +2650,7 @@
     <message>
         <location line="-145"/>
         <source>Line: %1, %2 baud</source>
-        <translation>線路: %1, %2 baud</translation>
+        <translation>線路: %1, %2 鮑</translation>
     </message>
     <message>
         <location line="+3"/>
