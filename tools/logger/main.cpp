@@ -97,6 +97,7 @@ int main(int argc, char *argv[])
     HeadlessLogger logger(out, maxCycles);
     TerminationSignals terminations;
     QObject::connect(&terminations, &TerminationSignals::received, &logger, &HeadlessLogger::stop);
+    QObject::connect(&terminations, &TerminationSignals::summaryRequested, &logger, &HeadlessLogger::printLineHealth);
     QObject::connect(&logger, &HeadlessLogger::finished, &app, &QCoreApplication::quit);
     if (!logger.start())
         return state.addressTable().isEmpty() ? LoggerExit::NoPortSet : LoggerExit::PortUnavailable;
