@@ -11,6 +11,7 @@
 #include "ui/dailydebugfiles.h"
 #include "ui/dataexporter.h"
 #include "ui/dialogs/comportfrm.h"
+#include "ui/dialogs/linehealthdialog.h"
 #include "ui/dialogs/qabout.h"
 #include "ui/dialogs/qalarmconfig.h"
 #include "ui/dialogs/qbackgrounddlg.h"
@@ -100,6 +101,10 @@ void CMain::createMonitorControl()
     // The threads' signals arrive queued.
     connect(m_session, &MonitoringSession::cycleFinished, this, &CMain::every_polling);
     connect(m_session, &MonitoringSession::waitModeEntered, this, &CMain::wait_mode_handler);
+    connect(m_session, &MonitoringSession::lineHealthCounted, this, [this](const LineHealthReport &report) {
+        if (m_parts->lineHealth->isVisible())
+            m_parts->lineHealth->showReport(report, m_session->serials());
+    });
     connect(m_monitor, &MonitorControl::aliveCountChanged, this, &CMain::set_alive_num);
     connect(&m_monitor->autoSearchTimer(), &QTimer::timeout, this, &CMain::autoSearchHandler);
     connect(m_parts->searchInverters, &SearchInverterFrm::s_search_end, this, &CMain::t_search_end);
@@ -168,6 +173,14 @@ void CMain::menu_exit()
 void CMain::menu_alarm()
 {
     m_parts->alarmConfig->exec();
+}
+
+void CMain::menu_line_health()
+{
+    m_parts->lineHealth->showReport(m_session->lineHealth(), m_session->serials());
+    m_parts->lineHealth->show();
+    m_parts->lineHealth->raise();
+    m_parts->lineHealth->activateWindow();
 }
 
 void CMain::menu_mainViewConfig()

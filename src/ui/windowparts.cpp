@@ -6,6 +6,7 @@
 #include "ui/dialogs/qalarmconfig.h"
 #include "ui/dialogs/qbackgrounddlg.h"
 #include "ui/dialogs/qconfigwizard.h"
+#include "ui/dialogs/linehealthdialog.h"
 #include "ui/dialogs/qfontsettings.h"
 #include "ui/dialogs/qmainviewconfig.h"
 #include "ui/dialogs/qpassword.h"
@@ -62,6 +63,7 @@ WindowParts::WindowParts(QMainWindow &window, const Ui::CMainClass &ui)
     , password(new QPassword(true, &window))
     , configWizard(new QConfigWizard(&window))
     , fontSettings(new QFontSettings(&window))
+    , lineHealth(new LineHealthDialog(&window))
     , stateLabel(new QLabel(CMain::tr("Not ready"), &window))
     , aliveLabel(new QLabel(CMain::aliveText(0), &window))
     , mainPageMenu(namedMenu(window, "mainPageMenu"))
@@ -132,6 +134,7 @@ void WindowParts::connectActions(CMain &window, const Ui::CMainClass &ui) const
     QObject::connect(ui.actionGraphical_analysis, &QAction::triggered, &window, &CMain::jump_view3);
     QObject::connect(ui.actionEvent_list, &QAction::triggered, &window, &CMain::jump_view4);
     QObject::connect(ui.actionData_logging, &QAction::triggered, &window, &CMain::jump_view5);
+    QObject::connect(ui.actionLine_health, &QAction::triggered, &window, &CMain::menu_line_health);
     QObject::connect(ui.actionFont_Settings, &QAction::triggered, fontSettings, &QDialog::exec);
     QObject::connect(ui.actionSensor_Settings, &QAction::triggered, sensorSettings, &QDialog::exec);
     QObject::connect(ui.actionConfiguration_Wizard, &QAction::triggered, &window, &CMain::confWizardShow);

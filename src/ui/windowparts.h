@@ -12,6 +12,7 @@ class DashboardView;
 class DataLogView;
 class EventListView;
 class KeyParametersView;
+class LineHealthDialog;
 class QAbout;
 class QalarmConfig;
 class QBackgroundDlg;
@@ -52,6 +53,7 @@ struct WindowParts
     QPassword *password;
     QConfigWizard *configWizard;
     QFontSettings *fontSettings;
+    LineHealthDialog *lineHealth;
 
     QLabel *stateLabel;
     QLabel *aliveLabel;

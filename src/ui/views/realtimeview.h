@@ -17,8 +17,9 @@ class QTreeWidgetItem;
 class RealTimeDisplay;
 
 // The "Real time data" tab: the inverter tree with its group buttons, and for
-// the inverter picked in it the pages "Information", "Real time display" and,
-// behind the password, "Parameter configuration for devices".
+// the inverter picked in it the pages "Information" (with the line health of
+// its address), "Real time display" and, behind the password, "Parameter
+// configuration for devices".
 class RealTimeView : public QWidget
 {
     Q_OBJECT
@@ -54,11 +55,13 @@ public:
     void downGroup();
 
     // After every polling cycle (the window rebuilds the tree when the number
-    // of records changed): the live values and the parameter values.
+    // of records changed): the live values, the parameter values and the line health.
     void pollingCycleDone();
 
 private:
     void showInformation(const QTreeWidgetItem *item, const DbRow &row);
+    // The line health of the information page's inverter, as the last cycle left it.
+    void showLineHealth();
     void clearSelection(const QTreeWidgetItem *item);
 
     std::unique_ptr<Ui::RealTimeView> m_ui;
@@ -68,4 +71,5 @@ private:
     PasswordCheck m_passwordCheck;
     int m_selectedAddress = 0;
     int m_previousAddress = 0;
+    int m_infoAddress = 0; // of the inverter on the information page, online or not
 };
