@@ -62,6 +62,8 @@ public:
     // The line health as the last cycle left it: every device asked since the
     // program started (stopping and starting monitoring keeps the counts).
     const LineHealthReport &lineHealth() const { return m_lineHealth; }
+    // The last serial name seen at each bus address.
+    const QMap<int, QString> &serials() const { return m_serials; }
 
     // Asks the polling thread to stop and waits for it, calling whileWaiting
     // between short sleeps, for at most the stop limit. Once it has ended, the
@@ -126,5 +128,5 @@ private:
     bool m_pollSilent = false;
     QList<int> m_silentAtStart;
     LineHealthReport m_lineHealth;
-    QMap<int, QString> m_serials; // the last serial name seen at each bus address
+    QMap<int, QString> m_serials;
 };

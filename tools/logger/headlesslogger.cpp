@@ -29,11 +29,11 @@ QString portName()
 }
 
 // "inverter 2 (LE0400002)", "sensor 21".
-QString deviceName(const LineDevice &device)
+QString deviceName(const LineDevice &device, const QMap<int, QString> &serials)
 {
     if (device.isSensor())
         return QStringLiteral("sensor %1").arg(device.address);
-    const QString serial = ProgramState::instance().devices().snapshotOf(device.address).value_or(DeviceRecord()).sn_name;
+    const QString serial = serials.value(device.address);
     const QString name = QStringLiteral("inverter %1").arg(device.address);
     return serial.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, serial);
 }
@@ -44,7 +44,7 @@ QString milliseconds(double ms)
 }
 
 // The device's name goes in last, so that nothing in a serial text is taken for a place holder.
-QString summaryLine(const LinkStats &stats)
+QString summaryLine(const LinkStats &stats, const QMap<int, QString> &serials)
 {
     const LinkCounts &c = stats.counts;
     return QStringLiteral("line health %14: link quality %1 % (%2 of %3 exchanges right on the first try, %4 after "
@@ -61,7 +61,7 @@ QString summaryLine(const LinkStats &stats)
         .arg(c.wrongFunction)
         .arg(c.wrongLength)
         .arg(milliseconds(stats.roundTripLastMs), milliseconds(stats.roundTripMeanMs),
-             milliseconds(stats.roundTripP95Ms), deviceName(stats.device));
+             milliseconds(stats.roundTripP95Ms), deviceName(stats.device, serials));
 }
 
 // The device with the lowest link quality when it is below 95 %, else nothing.
@@ -150,7 +150,7 @@ void HeadlessLogger::everyPolling(const DeviceSnapshot &devices)
         if (const LinkStats *weakest = weakestLink(m_session.lineHealth()))
             m_out << QStringLiteral("; weakest link: %2 at %1 %")
                          .arg(weakest->linkQuality(), 0, 'f', 1)
-                         .arg(deviceName(weakest->device));
+                         .arg(deviceName(weakest->device, m_session.serials()));
         m_out << Qt::endl;
     }
     if (m_maxCycles > 0 && m_cycles >= m_maxCycles)
@@ -163,7 +163,7 @@ void HeadlessLogger::printLineHealth()
     if (report.isEmpty())
         m_out << "line health: no exchange yet" << Qt::endl;
     for (const LinkStats &stats : report)
-        m_out << summaryLine(stats) << Qt::endl;
+        m_out << summaryLine(stats, m_session.serials()) << Qt::endl;
 }
 
 void HeadlessLogger::lineLost()
