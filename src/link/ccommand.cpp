@@ -163,7 +163,7 @@ int CCommand::read_by_send(const quint8 *request, int length, quint8 *reply, int
     const int expected = 2 * request[6] + 7; // at most kReplyBufferSize
     LineHealth::Exchange counted(LineDevice::inverter(request[1]));
     for (int attempt = 0;; ++attempt) {
-        const Steady::time_point began = Steady::now();
+        const Steady::time_point began = m_health ? Steady::now() : Steady::time_point();
         const int count = exchange(request, length, timeout, reply, expected, timeout);
         const char *failure = count < 0 ? "read_by_send() send fail" : reply_fault(reply, count);
         if (m_health)

@@ -36,8 +36,8 @@ QString row(const QDateTime &hour, const LinkStats &stats, const QMap<int, QStri
     QStringList fields = {hour.toString(QStringLiteral("yyyy-MM-dd hh:mm")),
                           sensor ? QStringLiteral("sensor") : QStringLiteral("inverter"),
                           QString::number(stats.device.address), field(serial)};
-    for (qint64 count : {c.exchanges, c.firstTry, c.retriedOk, c.timeouts, c.crcErrors, c.shortReplies,
-                         c.wrongAddress, c.wrongFunction, c.wrongLength})
+    for (qint64 count : {c.exchanges, c.firstTry, c.retriedOk, c.timeouts, c.crcErrors, c.shortReplies, c.wrongAddress,
+                         c.wrongFunction, c.wrongLength})
         fields << QString::number(count);
     fields << measure(stats.roundTripLastMs) << measure(stats.roundTripMeanMs) << measure(stats.roundTripP95Ms)
            << measure(stats.linkQuality());

@@ -2,11 +2,11 @@
 
 #include "ui/cmain.h"
 #include "ui/dialogs/comportfrm.h"
+#include "ui/dialogs/linehealthdialog.h"
 #include "ui/dialogs/qabout.h"
 #include "ui/dialogs/qalarmconfig.h"
 #include "ui/dialogs/qbackgrounddlg.h"
 #include "ui/dialogs/qconfigwizard.h"
-#include "ui/dialogs/linehealthdialog.h"
 #include "ui/dialogs/qfontsettings.h"
 #include "ui/dialogs/qmainviewconfig.h"
 #include "ui/dialogs/qpassword.h"

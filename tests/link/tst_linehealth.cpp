@@ -37,6 +37,20 @@ const QByteArray kFaultyPlant = R"({"seed":7,"inverters":[
  "sensors":[{"slave":21,"register":1,"value":850,"faults":[{"type":"wrongCrc","probability":0.3}]},
             {"slave":22,"register":1,"value":20,"faults":[{"type":"garbled","probability":0.3}]}]})";
 
+// The program's end of the line on COM7, its reads counted.
+struct CountedLine
+{
+    CountedLine()
+    {
+        command.setLineHealth(&health);
+        QCOMPARE(port.open(kPort, kBaud), 1);
+    }
+
+    CSerial port;
+    LineHealth health;
+    CCommand command{port};
+};
+
 QString countsText(const LinkCounts &c)
 {
     return QStringLiteral("%1 exchanges, %2 first try, %3 retried; timeouts %4, crc %5, short %6, address %7, "
@@ -55,7 +69,8 @@ QString countsText(const LinkCounts &c)
 LinkStats statsOf(const LineHealth &health, const LineDevice &device)
 {
     const LineHealthReport report = health.report();
-    const auto found = std::find_if(report.begin(), report.end(), [&](const LinkStats &s) { return s.device == device; });
+    const auto found =
+        std::find_if(report.begin(), report.end(), [&](const LinkStats &s) { return s.device == device; });
     return found == report.end() ? LinkStats() : *found;
 }
 
@@ -113,11 +128,9 @@ void TestLineHealth::inverterFaultModes()
     LineSimulator sim;
     QVERIFY(sim.start(QJsonDocument::fromJson(kFaultyPlant).object()));
     QVERIFY(sim.link(dir.file(QStringLiteral("ports/COM%1").arg(kPort))));
-    CSerial port;
-    QCOMPARE(port.open(kPort, kBaud), 1);
-    LineHealth health;
-    CCommand command(port);
-    command.setLineHealth(&health);
+    CountedLine line;
+    CCommand &command = line.command;
+    const LineHealth &health = line.health;
 
     quint8 reply[CCommand::kReplyBufferSize];
     for (int address = 1; address <= 7; ++address) {
@@ -133,12 +146,9 @@ void TestLineHealth::inverterFaultModes()
     }
     const QVector<HeardRequest> heard = sim.requests();
     const auto inverter = HeardRequest::Kind::Inverter;
-    const QList<std::pair<int, qint64 LinkCounts::*>> modes = {{1, &LinkCounts::crcErrors},
-                                                                {2, &LinkCounts::crcErrors},
-                                                                {3, &LinkCounts::shortReplies},
-                                                                {4, &LinkCounts::timeouts},
-                                                                {5, &LinkCounts::timeouts},
-                                                                {6, &LinkCounts::timeouts}};
+    const QList<std::pair<int, qint64 LinkCounts::*>> modes = {
+        {1, &LinkCounts::crcErrors}, {2, &LinkCounts::crcErrors}, {3, &LinkCounts::shortReplies},
+        {4, &LinkCounts::timeouts},  {5, &LinkCounts::timeouts},  {6, &LinkCounts::timeouts}};
     for (const auto &[address, failure] : modes) {
         const LinkCounts expected = expectedCounts(heard, inverter, address, address != 5, failure);
         QCOMPARE(expected.exchanges, qint64(kExchanges));
@@ -171,15 +181,11 @@ void TestLineHealth::soundRepliesOfAnotherKind()
                                        frame(1, 3, 3, data), frame(1, 3, 4, data)};
     int asked = 0;
     LinePeer peer(dir.path(), kPort, [&](const QByteArray &) { return replies.value(asked++); });
-    CSerial port;
-    QCOMPARE(port.open(kPort, kBaud), 1);
-    LineHealth health;
-    CCommand command(port);
-    command.setLineHealth(&health);
+    CountedLine line;
     quint8 reply[CCommand::kReplyBufferSize];
     QList<int> counts;
     for (int i = 0; i < 4; ++i)
-        counts << command.get_sn_number(1, reply, CCommand::RegisterMap::A);
+        counts << line.command.get_sn_number(1, reply, CCommand::RegisterMap::A);
     QCOMPARE(counts, (QList<int>{11, 11, 9, 11})); // all taken but the fourth's first try
     LinkCounts expected;
     expected.exchanges = 4;
@@ -187,7 +193,7 @@ void TestLineHealth::soundRepliesOfAnotherKind()
     expected.wrongAddress = 1;
     expected.wrongFunction = 1;
     expected.wrongLength = 2;
-    QCOMPARE(countsText(statsOf(health, LineDevice::inverter(1)).counts), countsText(expected));
+    QCOMPARE(countsText(statsOf(line.health, LineDevice::inverter(1)).counts), countsText(expected));
 }
 
 void TestLineHealth::sensorFaultModes()

@@ -43,6 +43,15 @@ void startLogger(QProcess &logger, const TempAppDir &dir, const QStringList &arg
     QVERIFY(logger.waitForStarted());
 }
 
+// The plant on COM7, its inverters at 1 and 2 in app.ini, and the logger started on it.
+void startOnPlant(QProcess &logger, LineSimulator &sim, const TempAppDir &dir, const QByteArray &plant)
+{
+    writeSettings(dir, "COM7", "1,2");
+    QVERIFY(sim.start(QJsonDocument::fromJson(plant).object()));
+    QVERIFY(sim.link(dir.file(QStringLiteral("ports/COM7"))));
+    startLogger(logger, dir);
+}
+
 // Reads the logger's output until it holds `text`.
 bool waitForOutput(QProcess &logger, QByteArray &output, const QByteArray &text, int timeoutMs = 20000)
 {
@@ -67,12 +76,9 @@ QStringList column(const DbRows &rows, const QString &name)
 void TestLogger::cleanStopOnSigterm()
 {
     TempAppDir dir;
-    writeSettings(dir, "COM7", "1,2");
     LineSimulator sim;
-    QVERIFY(sim.start(QJsonDocument::fromJson(kPlant).object()));
-    QVERIFY(sim.link(dir.file(QStringLiteral("ports/COM7"))));
     QProcess logger;
-    startLogger(logger, dir);
+    startOnPlant(logger, sim, dir, kPlant);
     QByteArray output;
     QVERIFY2(waitForOutput(logger, output, "cycle 2:"), output.constData());
 
@@ -153,12 +159,9 @@ void TestLogger::sleepingInverterAndBadSettings()
 void TestLogger::lineHealthSummaryAndFile()
 {
     TempAppDir dir;
-    writeSettings(dir, "COM7", "1,2");
     LineSimulator sim;
-    QVERIFY(sim.start(QJsonDocument::fromJson(kWeakPlant).object()));
-    QVERIFY(sim.link(dir.file(QStringLiteral("ports/COM7"))));
     QProcess logger;
-    startLogger(logger, dir);
+    startOnPlant(logger, sim, dir, kWeakPlant);
     QByteArray output;
     QVERIFY2(waitForOutput(logger, output, "cycle 2:"), output.constData());
     ::kill(pid_t(logger.processId()), SIGUSR1);
@@ -176,8 +179,9 @@ void TestLogger::lineHealthSummaryAndFile()
              qPrintable(text));
     QVERIFY(text.contains(QLatin1String("\nline health inverter 1 (LE44A0000001): link quality 100.0 % (")));
     const QRegularExpressionMatch weak =
-        QRegularExpression(QStringLiteral("\\nline health inverter 2 \\(LE44A0000002\\): link quality [\\d.]+ % "
-                                          "\\(\\d+ of (\\d+) exchanges.*CRC errors (\\d+),.* 95 % within [\\d.]+ ms\\n"))
+        QRegularExpression(
+            QStringLiteral("\\nline health inverter 2 \\(LE44A0000002\\): link quality [\\d.]+ % "
+                           "\\(\\d+ of (\\d+) exchanges.*CRC errors (\\d+),.* 95 % within [\\d.]+ ms\\n"))
             .match(text);
     QVERIFY2(weak.hasMatch(), qPrintable(text));
     QVERIFY(weak.captured(2).toInt() > 0);

@@ -191,7 +191,7 @@ void TestSession::lineHealthOutlivesRunsAndFillsTheHourlyFile()
     QCOMPARE(lines.size(), 5);
     QVERIFY(lines.first().startsWith(QLatin1String("hour,device,address,serial,exchanges,")));
     const QList<std::pair<QString, LineHealthReport>> hours = {{QStringLiteral("2026-06-01 13:00"), firstRun},
-                                                                {QStringLiteral("2026-06-01 14:00"), bothRuns}};
+                                                               {QStringLiteral("2026-06-01 14:00"), bothRuns}};
     for (int row = 0; row < 4; ++row) {
         const QStringList fields = lines[row + 1].split(QLatin1Char(','));
         const auto &[hour, report] = hours[row / 2];

@@ -256,8 +256,8 @@ void LineSimulator::handleFrame(const QByteArray &frame, TimePoint firstByte, QS
     m_heardCondition.notify_all();
 }
 
-void LineSimulator::answerInverters(const QByteArray &frame, TimePoint requestEnd, double byteUs,
-                                    HeardRequest &heard, QStringList &trace)
+void LineSimulator::answerInverters(const QByteArray &frame, TimePoint requestEnd, double byteUs, HeardRequest &heard,
+                                    QStringList &trace)
 {
     int replying = 0;
     const QVector<TimedReply> replies = inverterReplies(m_inverters, frame, m_clock.moment(), m_random, byteUs,

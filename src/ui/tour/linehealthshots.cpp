@@ -32,9 +32,7 @@ QList<Shot> lineHealth()
          },
          lineHealthShown},
         {QStringLiteral("line-health-information"),
-         [](CMain &window) {
-             showInverterPage(window, QLatin1String(kEur3Serial), RealTimeView::InformationPage);
-         },
+         [](CMain &window) { showInverterPage(window, QLatin1String(kEur3Serial), RealTimeView::InformationPage); },
          [](const CMain &window) { return !child<QLineEdit>(window, "leLinkQuality")->text().isEmpty(); }},
         {QStringLiteral("key-parameters-link-quality"),
          [](CMain &window) {

@@ -59,7 +59,7 @@ std::optional<Value> usa1Value(const DeviceRecord &device, int code)
 const QVector<int> &keyParamCodes()
 {
     static const QVector<int> codes = {193, 247, 195, 186, 187, 188, 189, 190, 191, 192, 194, 225,
-                                       226, 227, -1,  -2,  -3,  -4,  -5,  -6,  -7,  -8,  -9, kLinkQuality};
+                                       226, 227, -1,  -2,  -3,  -4,  -5,  -6,  -7,  -8,  -9,  kLinkQuality};
     return codes;
 }
 

@@ -117,19 +117,16 @@ void RealTimeView::showLineHealth()
     m_ui->leLinkQuality->setToolTip(stats.isWeak() ? tr("Below 95 %: check the cable, its terminator and the "
                                                         "inverter's transceiver.")
                                                    : QString());
-    m_ui->leExchanges->setText(counted ? tr("%1 (%2 right on the first try, %3 after a retry)")
-                                             .arg(c.exchanges)
-                                             .arg(c.firstTry)
-                                             .arg(c.retriedOk)
-                                       : QString());
+    m_ui->leExchanges->setText(
+        counted
+            ? tr("%1 (%2 right on the first try, %3 after a retry)").arg(c.exchanges).arg(c.firstTry).arg(c.retriedOk)
+            : QString());
     m_ui->leTimeouts->setText(count(c.timeouts));
     m_ui->leCrcErrors->setText(count(c.crcErrors));
     m_ui->leShortReplies->setText(count(c.shortReplies));
-    m_ui->leWrongReplies->setText(counted ? QStringLiteral("%1 / %2 / %3")
-                                                .arg(c.wrongAddress)
-                                                .arg(c.wrongFunction)
-                                                .arg(c.wrongLength)
-                                          : QString());
+    m_ui->leWrongReplies->setText(
+        counted ? QStringLiteral("%1 / %2 / %3").arg(c.wrongAddress).arg(c.wrongFunction).arg(c.wrongLength)
+                : QString());
     m_ui->leRoundTrip->setText(stats.roundTripLastMs < 0 ? QString()
                                                          : tr("%1 ms; mean %2 ms, 95 % within %3 ms")
                                                                .arg(numberText(stats.roundTripLastMs, 'f', 1),
