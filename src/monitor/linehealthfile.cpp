@@ -8,11 +8,11 @@
 #include <QFileInfo>
 #include <QStringList>
 
-const char *const LineHealthFile::kHeader =
+namespace {
+
+const char *const kHeader =
     "hour,device,address,serial,exchanges,first_try,retried_ok,timeouts,crc_errors,short_replies,wrong_address,"
     "wrong_function,wrong_length,round_trip_last_ms,round_trip_mean_ms,round_trip_p95_ms,link_quality_percent";
-
-namespace {
 
 // A field with a comma, a quote or a line break goes in quotes, its quotes doubled.
 QString field(const QString &text)
@@ -44,12 +44,12 @@ QString row(const QDateTime &hour, const LinkStats &stats, const QMap<int, QStri
     return fields.join(QLatin1Char(','));
 }
 
-} // namespace
-
-QString LineHealthFile::path(const QDate &day)
+QString path(const QDate &day)
 {
     return AppDir::file(QStringLiteral("debug/line-health-%1.csv").arg(day.toString(QStringLiteral("yyyyMMdd"))));
 }
+
+} // namespace
 
 bool LineHealthFile::appendHour(const QDateTime &hour, const LineHealthReport &report,
                                 const QMap<int, QString> &serials)

@@ -17,7 +17,4 @@ public:
     // comes from `serials` (by bus address). False (and a log line) when the
     // file cannot be written.
     static bool appendHour(const QDateTime &hour, const LineHealthReport &report, const QMap<int, QString> &serials);
-
-    static QString path(const QDate &day);
-    static const char *const kHeader;
 };
