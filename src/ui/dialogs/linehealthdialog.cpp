@@ -65,6 +65,7 @@ LineHealthDialog::LineHealthDialog(QWidget *parent)
     legend->setObjectName(QStringLiteral("lblLineHealthLegend"));
     legend->setWordWrap(true);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->setObjectName(QStringLiteral("lineHealthButtons"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
