@@ -2,19 +2,17 @@
 // at 38400 baud: one monitoring read and the identity reads of both register
 // maps, each as a ratio to the floor that the bytes on the line and the
 // protocol's own pauses set (see README.md).
+#include "benchplant.h"
 #include "device/devicefamily.h"
 #include "device/devicereader.h"
 #include "device/devicerecord.h"
 #include "linefloor.h"
-#include "linesimulator.h"
 #include "link/ccommand.h"
 #include "link/linehealth.h"
 #include "monitor/programstate.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -25,7 +23,6 @@
 
 namespace {
 
-constexpr int kPort = 7;
 constexpr int kBaud = 38400;
 const char *const kScenario = LUMORA_SOURCE_DIR "/tools/sim/scenarios/mixed-plant.json";
 
@@ -33,35 +30,22 @@ const char *const kScenario = LUMORA_SOURCE_DIR "/tools/sim/scenarios/mixed-plan
 // with the shared port open on it.
 struct Plant
 {
-    QTemporaryDir appDir;
-    LineSimulator simulator;
-    Scenario scenario;
+    BenchPlant bench;
     // The first inverter of each identity register map.
     const InverterSpec *mapA = nullptr;
     const InverterSpec *mapB = nullptr;
 
     bool start(QString *error)
     {
-        QStringList errors;
-        const std::optional<Scenario> loaded = Scenario::load(QString::fromUtf8(kScenario), &errors);
-        if (!loaded || !appDir.isValid()) {
-            *error = errors.isEmpty() ? QStringLiteral("no temporary directory") : errors.join('\n');
+        if (!bench.start(QString::fromUtf8(kScenario), false, true, error))
             return false;
-        }
-        scenario = *loaded;
-        for (const InverterSpec &inverter : qAsConst(scenario.inverters)) {
+        for (const InverterSpec &inverter : qAsConst(bench.scenario.inverters)) {
             const InverterSpec *&first = isUSA1Family(inverter.versionw3) ? mapB : mapA;
             if (!first)
                 first = &inverter;
         }
-        qputenv("LUMORA_HOME", appDir.path().toLocal8Bit());
-        ProgramState::instance().reset();
-        simulator.setFixedTime(QDateTime(QDate(2026, 6, 1), QTime(13, 0)));
-        if (!simulator.start(scenario, error))
-            return false;
-        if (!simulator.link(appDir.filePath(QStringLiteral("ports/COM%1").arg(kPort))) ||
-            ProgramState::instance().sharedPort().open(kPort, kBaud) != 1) {
-            *error = QStringLiteral("cannot open COM%1 on %2").arg(kPort).arg(simulator.ptyPath());
+        if (ProgramState::instance().sharedPort().open(BenchAppDir::kPort, kBaud) != 1) {
+            *error = QStringLiteral("cannot open COM%1 on %2").arg(BenchAppDir::kPort).arg(bench.simulator.ptyPath());
             return false;
         }
         return true;
@@ -70,11 +54,11 @@ struct Plant
     // The floor of the exchanges heard since clearRequests(); empty when one went unanswered.
     std::optional<LineFloor> lineFloor() const
     {
-        const LineFloor line = LineFloor::of(simulator.requests(), kBaud, scenario.line.turnaroundMs);
+        const LineFloor line = LineFloor::of(bench.simulator.requests(), kBaud, bench.scenario.line.turnaroundMs);
         return line.answered ? std::optional<LineFloor>(line) : std::nullopt;
     }
 
-    qint64 logSize() const { return QFileInfo(appDir.filePath(QStringLiteral("log.txt"))).size(); }
+    qint64 logSize() const { return QFileInfo(bench.appDir.file(QStringLiteral("log.txt"))).size(); }
 };
 
 Plant *g_plant = nullptr;
@@ -95,7 +79,7 @@ void runTimed(benchmark::State &state, const std::function<bool(CCommand &)> &op
         double elapsedMs = 0.0;
         for (int attempt = 0; attempt < 3 && !line; ++attempt) {
             tally.repeated += attempt > 0;
-            g_plant->simulator.clearRequests();
+            g_plant->bench.simulator.clearRequests();
             const qint64 logSize = g_plant->logSize();
             const auto begin = std::chrono::steady_clock::now();
             const bool ok = operation(command);

@@ -8,12 +8,11 @@
 #include "base/consoleprompter.h"
 #include "db/database.h"
 #include "db/historyschema.h"
-#include "monitor/programstate.h"
+#include "history/poweraverages.h"
+#include "history/qlogdata.h"
 #include "ui/views/chartview.h"
 #include "ui/views/datalogview.h"
 #include "ui/views/eventlistview.h"
-#include "ui/views/poweraverages.h"
-#include "ui/views/qlogdata.h"
 #include "ui/views/qmytreewidget.h"
 
 #include <QApplication>
@@ -152,7 +151,6 @@ int main(int argc, char *argv[])
         }
     }
     ConsolePrompter prompter;
-    ProgramState::instance().setPrompter(&prompter);
     db_set_path(path);
     if (db_open() != 0) {
         std::fprintf(stderr, "cannot open %s\n", qPrintable(path));
@@ -174,7 +172,7 @@ int main(int argc, char *argv[])
     const QDate day(2025, month.toInt(), 15);
 
     // The month's data log: the query and the first screen, then scrolling to its end.
-    DataLogView dataLog;
+    DataLogView dataLog(prompter);
     dataLog.resize(1280, 760);
     dataLog.show();
     choose(&dataLog, "cbInverter", QLatin1String(kSerial));
@@ -199,7 +197,7 @@ int main(int argc, char *argv[])
     std::printf("  %d rows shown\n", dataLog.model()->rowCount());
     memory("the whole month shown");
 
-    ChartView chart;
+    ChartView chart(prompter);
     chart.resize(1280, 760);
     chart.show();
     selectInverter(chart.tree(), QLatin1String(kSerial));
@@ -218,7 +216,7 @@ int main(int argc, char *argv[])
     report("chart: days of a month (31 bars)", monthChart, 100);
     memory("the charts");
 
-    EventListView events;
+    EventListView events(prompter);
     events.resize(1280, 760);
     events.show();
     choose(&events, "cbInverter_event", QLatin1String(kErrorSerial));
@@ -241,6 +239,5 @@ int main(int argc, char *argv[])
     memory("reading the year");
 
     db_close();
-    ProgramState::instance().setPrompter(nullptr);
     return 0;
 }

@@ -6,9 +6,9 @@
 // recording pass of 32 inverters into a database that already holds 500,000
 // readings. See README.md.
 #include "base/clock.h"
+#include "benchplant.h"
 #include "db/database.h"
 #include "linefloor.h"
-#include "linesimulator.h"
 #include "monitor/databasewriter.h"
 #include "monitor/monitorrecorder.h"
 #include "monitor/programstate.h"
@@ -18,7 +18,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -34,7 +33,6 @@
 
 namespace {
 
-constexpr int kPort = 7;
 constexpr int kBaud = 38400;
 constexpr int kStoredReadings = 500000;
 constexpr int kRecordedInverters = 32;
@@ -60,25 +58,6 @@ public:
 private:
     QElapsedTimer m_timer;
     std::atomic<qint64> m_skipped{0};
-};
-
-// A temporary application directory with the clean database open in it.
-struct AppDir
-{
-    QTemporaryDir dir;
-
-    bool open()
-    {
-        const QString database = dir.filePath(QStringLiteral("lumora.db"));
-        if (!dir.isValid() || !QFile::copy(QStringLiteral(LUMORA_APP_DIR "/cln/lumora.db"), database))
-            return false;
-        QFile::setPermissions(database, QFile::ReadOwner | QFile::WriteOwner);
-        qputenv("LUMORA_HOME", dir.path().toLocal8Bit());
-        ProgramState::instance().reset();
-        db_set_path(database);
-        return db_open() == 0;
-    }
-    ~AppDir() { db_close(); }
 };
 
 // Another program holding the database in an exclusive transaction while it lives.
@@ -117,20 +96,10 @@ class PollingBench
 public:
     bool start(QString *error)
     {
-        QStringList errors;
-        const std::optional<Scenario> loaded = Scenario::load(QString::fromUtf8(kScenario), &errors);
-        if (!loaded || !m_appDir.open()) {
-            *error = errors.isEmpty() ? QStringLiteral("no application directory") : errors.join('\n');
+        if (!m_plant.start(QString::fromUtf8(kScenario), true, true, error))
             return false;
-        }
-        m_scenario = *loaded;
         Clock::install(&m_clock);
-        m_simulator.setFixedTime(QDateTime(QDate(2026, 6, 1), QTime(13, 0)));
-        if (!m_simulator.start(m_scenario, error) ||
-            !m_simulator.link(m_appDir.dir.filePath(QStringLiteral("ports/COM%1").arg(kPort)))) {
-            return false;
-        }
-        ProgramState::instance().setLineSettings(kPort, kBaud);
+        ProgramState::instance().setLineSettings(BenchAppDir::kPort, kBaud);
         QObject::connect(
             &m_thread, &QPollingThread::polling_ok, &m_thread, [this] { cycleEnded(); }, Qt::DirectConnection);
         return true;
@@ -149,7 +118,7 @@ public:
         halt();
         QList<int> addresses;
         for (int i = 0; i < count; ++i)
-            addresses << m_scenario.inverters.at(i).address;
+            addresses << m_plant.scenario.inverters.at(i).address;
         ProgramState::instance().addressTable().assign(addresses);
         {
             std::lock_guard<std::mutex> lock(m_mutex);
@@ -165,7 +134,7 @@ public:
         m_thread.wait();
     }
 
-    QString databasePath() const { return m_appDir.dir.filePath(QStringLiteral("lumora.db")); }
+    QString databasePath() const { return m_plant.appDir.file(QStringLiteral("lumora.db")); }
 
     CycleTime nextCycle()
     {
@@ -182,9 +151,9 @@ private:
     {
         CycleTime cycle;
         cycle.measuredMs = msSince(m_cycleBegin);
-        cycle.line = LineFloor::of(m_simulator.requests(), kBaud, m_scenario.line.turnaroundMs);
+        cycle.line = LineFloor::of(m_plant.simulator.requests(), kBaud, m_plant.scenario.line.turnaroundMs);
         // The database's own lines (a lock) say nothing about the line.
-        QFile log(m_appDir.dir.filePath(QStringLiteral("log.txt")));
+        QFile log(m_plant.appDir.file(QStringLiteral("log.txt")));
         QByteArray added;
         if (log.open(QIODevice::ReadOnly)) {
             log.seek(log.size() >= m_logSize ? m_logSize : 0);
@@ -200,14 +169,12 @@ private:
                 m_cycles.push_back(cycle);
         }
         m_ready.notify_all();
-        m_simulator.clearRequests();
+        m_plant.simulator.clearRequests();
         m_cycleBegin = Steady::now(); // the pause that follows takes no time
     }
 
-    AppDir m_appDir;
-    Scenario m_scenario;
+    BenchPlant m_plant;
     SkippingClock m_clock;
-    LineSimulator m_simulator;
     QPollingThread m_thread;
     Steady::time_point m_cycleBegin = Steady::now();
     qint64 m_logSize = 0;
@@ -268,7 +235,9 @@ class RecordingBench
 public:
     bool start(QString *error)
     {
-        if (!m_appDir.open() || !fill()) {
+        if (!m_appDir.open(true, error))
+            return false;
+        if (!fill()) {
             *error = QStringLiteral("cannot build the database: %1").arg(QString::fromUtf8(sqlite3_errstr(m_rc)));
             return false;
         }
@@ -299,7 +268,7 @@ private:
     bool fill()
     {
         sqlite3 *db = nullptr;
-        m_rc = sqlite3_open(QFile::encodeName(m_appDir.dir.filePath(QStringLiteral("lumora.db"))).constData(), &db);
+        m_rc = sqlite3_open(QFile::encodeName(m_appDir.file(QStringLiteral("lumora.db"))).constData(), &db);
         sqlite3_stmt *insert = nullptr;
         const char *sql = "INSERT INTO orva_monitor_log (versionw3,log_time,inverter_id,state_code,err1,err2,err3,"
                           "err4,monitor_data,efficiency,sensor_value) VALUES(0,?,?,50,0,0,0,0,?,95.3,'')";
@@ -335,7 +304,7 @@ private:
         return m_rc == SQLITE_OK;
     }
 
-    AppDir m_appDir;
+    BenchAppDir m_appDir;
     int m_rc = SQLITE_OK;
     DatabaseWriter m_writer;
     MonitorRecorder m_recorder{m_writer};

@@ -5,19 +5,15 @@
 // (the first cycle) come before the measurement. See README.md.
 //   bench_gui_stall [--seconds N]   (default 30; 300 for the five-minute figure)
 #include "base/appsettings.h"
-#include "db/database.h"
-#include "linesimulator.h"
+#include "benchplant.h"
 #include "monitor/monitoringsession.h"
-#include "monitor/programstate.h"
 #include "ui/cmain.h"
 #include "ui/monitorcontrol.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -82,26 +78,19 @@ private:
     std::vector<double> m_late;
 };
 
-bool prepareAppDir(const QTemporaryDir &dir)
+// The plant's line, its 32 addresses and English, as the window finds them at its start.
+void writeSettings()
 {
-    const QString database = dir.filePath(QStringLiteral("lumora.db"));
-    if (!dir.isValid() || !QFile::copy(QStringLiteral(LUMORA_APP_DIR "/cln/lumora.db"), database))
-        return false;
-    QFile::setPermissions(database, QFile::ReadOwner | QFile::WriteOwner);
-    qputenv("LUMORA_HOME", dir.path().toLocal8Bit());
-    ProgramState::instance().reset();
-    db_set_path(database);
     QStringList addresses;
     for (int address = 1; address <= 32; ++address)
         addresses << QString::number(address);
     QSettings ini(AppSettings::filePath(), QSettings::IniFormat);
     ini.setValue(QStringLiteral("LANG"), 0);
-    ini.setValue(QStringLiteral("COMPortFrm_com_name"), QStringLiteral("COM7"));
+    ini.setValue(QStringLiteral("COMPortFrm_com_name"), QStringLiteral("COM%1").arg(BenchAppDir::kPort));
     ini.setValue(QStringLiteral("COMPortFrm_baud_index"), 5);
     ini.setValue(QStringLiteral("INV_ADDR"), addresses.join(QLatin1Char(',')));
     ini.setValue(QStringLiteral("sbSaveInterval"), 1);
     ini.setValue(QStringLiteral("rbAuto"), 1);
-    return db_open() == 0;
 }
 
 } // namespace
@@ -119,14 +108,13 @@ int main(int argc, char **argv)
     parser.process(app);
     const int seconds = std::max(1, parser.value(secondsOption).toInt());
 
-    QTemporaryDir dir;
-    LineSimulator sim;
+    BenchPlant plant;
     QString error;
-    if (!prepareAppDir(dir) || !sim.link(dir.filePath(QStringLiteral("ports/COM7"))) ||
-        !sim.startFile(QString::fromLatin1(kScenario), &error)) {
+    if (!plant.start(QString::fromLatin1(kScenario), true, false, &error)) {
         std::fprintf(stderr, "bench_gui_stall: cannot set up the plant: %s\n", qPrintable(error));
         return 1;
     }
+    writeSettings();
 
     int cycles = 0;
     {
@@ -157,6 +145,5 @@ int main(int argc, char **argv)
         meter.report(cycles);
         window.monitorControl().shutDown();
     }
-    db_close();
     return 0;
 }

@@ -4,6 +4,7 @@
 //
 // bench_search [--runs N]   (default 1 run per case; the median is printed)
 
+#include "benchappdir.h"
 #include "link/ccommand.h"
 #include "link/cserial.h"
 #include "monitor/qburnsearch.h"
@@ -24,7 +25,6 @@
 
 namespace {
 
-constexpr int kPort = 7;
 constexpr int kScanPauseMs = 10;       // before every scan request
 constexpr int kExpectedScanReply = 11; // bytes: the read window adds 1 ms for each
 constexpr int kReadsPerFinding = 8;    // follow-up reads at an answering address, each followed by 10 ms
@@ -38,7 +38,7 @@ constexpr int kBytesPerFinding = 21 + 2 * 66 + 2 * 19 + 21 + 33;
 int replyTime(int baud)
 {
     CSerial line;
-    line.set_port_baud(kPort, baud);
+    line.set_port_baud(BenchAppDir::kPort, baud);
     return CCommand(line).reply_timeout(kExpectedScanReply);
 }
 
@@ -69,8 +69,9 @@ public:
     bool start(const QString &scenario, const QString &appDir)
     {
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(QStringLiteral(LUMORA_SIM_COMMAND),
-                        {scenario, QStringLiteral("--link"), appDir + QStringLiteral("/ports/COM%1").arg(kPort)});
+        m_process.start(
+            QStringLiteral(LUMORA_SIM_COMMAND),
+            {scenario, QStringLiteral("--link"), appDir + QStringLiteral("/ports/COM%1").arg(BenchAppDir::kPort)});
         QByteArray output;
         while (m_process.waitForReadyRead(10000)) {
             output += m_process.readAllStandardOutput();
@@ -99,10 +100,10 @@ double median(QVector<double> values)
 
 bool runCase(const QString &name, const QString &scenario, int baud, int runs)
 {
-    QTemporaryDir appDir;
-    qputenv("LUMORA_HOME", appDir.path().toLocal8Bit());
+    BenchAppDir appDir;
+    QString error;
     SimProcess sim;
-    if (!appDir.isValid() || !sim.start(scenario, appDir.path())) {
+    if (!appDir.open(false, &error) || !sim.start(scenario, appDir.path())) {
         std::printf("%-8s %5d baud: the simulator did not start\n", qPrintable(name), baud);
         return false;
     }
@@ -110,7 +111,7 @@ bool runCase(const QString &name, const QString &scenario, int baud, int runs)
 
     QVector<double> times;
     for (int run = 0; run < runs; ++run) {
-        QBurnSearch search(kPort, 50, baud);
+        QBurnSearch search(BenchAppDir::kPort, QBurnSearch::kReadTimeoutConstant, baud);
         QElapsedTimer timer;
         timer.start();
         search.start();

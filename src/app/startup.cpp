@@ -16,7 +16,7 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTranslator>
+#include <QLibraryInfo>
 
 namespace {
 
@@ -37,14 +37,14 @@ bool restoreFrom(const QString &source, const QString &target)
 
 } // namespace
 
-void Startup::run(AppSettings &settings, Prompter &prompter, QTranslator &translator)
+void Startup::run(AppSettings &settings, Prompter &prompter, Translators &translators)
 {
     QCoreApplication::addLibraryPath(AppDir::file(QStringLiteral("plugins/")));
     oneTimeViewReset(settings);
     startNetwork();
     logVersion();
     checkDatabase(prompter);
-    setupTranslation(settings, prompter, translator);
+    setupTranslation(settings, prompter, translators);
     buildStaticTables();
     // Seam: the program-wide polling thread is created here once monitoring exists.
     applyDecimalComma(settings);
@@ -101,7 +101,7 @@ bool Startup::checkDatabase(Prompter &prompter)
     return true;
 }
 
-int Startup::setupTranslation(AppSettings &settings, Prompter &prompter, QTranslator &translator)
+int Startup::setupTranslation(AppSettings &settings, Prompter &prompter, Translators &translators)
 {
     int language = settings.intValue(Setting::LANG, -1);
     if (Languages::code(language).isEmpty()) {
@@ -111,15 +111,21 @@ int Startup::setupTranslation(AppSettings &settings, Prompter &prompter, QTransl
         settings.setValue(Setting::LANG, language);
         settings.sync();
     }
-    const QString file = AppDir::file(QStringLiteral("%1.qm").arg(Languages::code(language)));
-    if (QFileInfo::exists(file) && translator.load(file))
-        QCoreApplication::installTranslator(&translator);
+    const QString file = AppDir::shippedFile(QStringLiteral("%1.qm").arg(Languages::code(language)));
+    if (!QFileInfo::exists(file) || !translators.program.load(file))
+        return language;
+    QCoreApplication::installTranslator(&translators.program);
+    // Debian ships Qt's translations in qttranslations5-l10n.
+    if (translators.qt.load(QStringLiteral("qtbase_") + Languages::locale(language),
+                            QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&translators.qt);
     return language;
 }
 
 void Startup::applyDecimalComma(const AppSettings &settings)
 {
-    ProgramState::instance().setDecimalComma(Languages::usesDecimalComma(settings.intValue(Setting::LANG, 0)));
+    ProgramState::instance().numberText().setDecimalComma(
+        Languages::usesDecimalComma(settings.intValue(Setting::LANG, 0)));
 }
 
 void Startup::buildStaticTables()

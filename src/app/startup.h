@@ -2,12 +2,19 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <QTranslator>
 #include <functional>
 
 class AddressTable;
 class AppSettings;
 class Prompter;
-class QTranslator;
+
+// The program's texts and Qt's own (standard buttons and dialogs) in the chosen language.
+struct Translators
+{
+    QTranslator program; // <code>.qm of the application directory
+    QTranslator qt;      // qtbase_<locale>.qm of Qt's translations
+};
 
 // The steps of the program's start-up that need no window. The entry points
 // (the window program and the headless logger) run them in this order.
@@ -19,7 +26,7 @@ public:
     // The start-up steps between the settings object and the main window, in
     // their fixed order: plug-in path, one-time view reset, network, version
     // line, database check, translation, built-in tables, decimal comma.
-    static void run(AppSettings &settings, Prompter &prompter, QTranslator &translator);
+    static void run(AppSettings &settings, Prompter &prompter, Translators &translators);
 
     // Writes ShowField and VIEW_SEQ once per installation: when the marker
     // file "110" is absent, then creates the marker.
@@ -37,8 +44,9 @@ public:
     static bool checkDatabase(Prompter &prompter);
 
     // Asks for the language at the first start (LANG absent or not a language),
-    // installs <code>.qm when it exists. Returns the language index.
-    static int setupTranslation(AppSettings &settings, Prompter &prompter, QTranslator &translator);
+    // installs <code>.qm when it exists, and with it Qt's own texts in that language
+    // where Qt has them. Returns the language index.
+    static int setupTranslation(AppSettings &settings, Prompter &prompter, Translators &translators);
 
     // LANG read with default 0 decides the decimal-comma flag.
     static void applyDecimalComma(const AppSettings &settings);

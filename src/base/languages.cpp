@@ -4,6 +4,8 @@
 
 namespace {
 const char *const kCodes[Languages::kCount] = {"en", "it", "tw", "es", "fr", "de", "cn", "kr"};
+const char *const kLocales[Languages::kCount] = {"en_GB", "it_IT", "zh_TW", "es_ES",
+                                                 "fr_FR", "de_DE", "zh_CN", "ko_KR"};
 const char *const kNames[Languages::kCount] = {
     QT_TRANSLATE_NOOP("Languages", "English"),
     QT_TRANSLATE_NOOP("Languages", "Italian"),
@@ -29,6 +31,11 @@ QString Languages::code(int index)
 QString Languages::name(int index)
 {
     return valid(index) ? QCoreApplication::translate("Languages", kNames[index]) : QString();
+}
+
+QString Languages::locale(int index)
+{
+    return valid(index) ? QString::fromLatin1(kLocales[index]) : QString();
 }
 
 bool Languages::usesDecimalComma(int index)

@@ -9,6 +9,8 @@ constexpr int kCount = 8;
 QString code(int index);
 // Name shown to the user (English source text).
 QString name(int index);
+// Language and country of Qt's own translations (qtbase_<locale>.qm), e.g. "zh_TW"; empty out of range.
+QString locale(int index);
 // Italian, Spanish, French and German write numbers with a decimal comma.
 bool usesDecimalComma(int index);
 } // namespace Languages

@@ -84,6 +84,25 @@ QString PortList::devicePath(int port, const QString &portsDir, const QString &d
     return name.isEmpty() ? QString() : devRoot + QLatin1Char('/') + name;
 }
 
+QString PortList::stableName(int port)
+{
+    return stableName(port, portsDir(), kDevRoot);
+}
+
+QString PortList::stableName(int port, const QString &portsDir, const QString &devRoot)
+{
+    const QString byId = devRoot + QStringLiteral("/serial/by-id");
+    const QString device = QFileInfo(devicePath(port, portsDir, devRoot)).canonicalFilePath();
+    if (device.isEmpty())
+        return QString();
+    const QFileInfoList entries = QDir(byId).entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo &entry : entries) {
+        if (entry.canonicalFilePath() == device)
+            return entry.fileName();
+    }
+    return QString();
+}
+
 int PortList::portNumber(const QString &name)
 {
     static const QRegularExpression pattern(QStringLiteral("^COM([1-9][0-9]*)$"));

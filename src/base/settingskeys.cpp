@@ -32,6 +32,8 @@ const SettingKey sbMoney{"sbMoney", T::Double, nullptr};
 const SettingKey co2symbol{"co2symbol", T::Int, nullptr};
 const SettingKey event_type{"event_type", T::String, ""};
 const SettingKey event_type_83{"event_type_83", T::String, ""};
+const SettingKey MAIL_ENCRYPTION{"MAIL_ENCRYPTION", T::String, "none"};
+const SettingKey MAIL_CA_FILE{"MAIL_CA_FILE", T::String, ""};
 
 namespace {
 const SettingKey kAlarmErrors[3][4] = {

@@ -44,6 +44,10 @@ extern const SettingKey sbMoney;
 extern const SettingKey co2symbol;
 extern const SettingKey event_type;
 extern const SettingKey event_type_83;
+// Alarm mail: how the dialogue with the server is protected ("none", "starttls"
+// or "tls"), and a PEM file of CA certificates trusted besides the system's.
+extern const SettingKey MAIL_ENCRYPTION;
+extern const SettingKey MAIL_CA_FILE;
 
 // The alarm-mail error selection of one family (0 EUR, 1 USA0, 2 USA1) and
 // error word index (0 to 3): EUR_ERR0 ... USA1_ERR3.

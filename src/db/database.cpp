@@ -273,9 +273,7 @@ int db_try_write()
     QMutexLocker locker(&c.mutex);
     if (!c.handle)
         return SQLITE_OK;
-    // A file deleted or replaced while open takes no more writes.
-    int moved = 0;
-    if (sqlite3_file_control(c.handle, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved)
+    if (fileHasMoved(c.handle))
         return SQLITE_READONLY_DBMOVED;
     sqlite3_busy_timeout(c.handle, 0);
     const int rc = sqlite3_exec(c.handle, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);

@@ -44,7 +44,7 @@ void DeviceMap::clear()
     publish();
 }
 
-QMap<int, DeviceRecord> DeviceMap::snapshot() const
+DeviceSnapshot DeviceMap::snapshot() const
 {
     QMutexLocker lock(&m_snapshotMutex);
     return m_snapshot;

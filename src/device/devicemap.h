@@ -10,6 +10,9 @@
 #include <memory>
 #include <optional>
 
+// The device records as one polling cycle left them, by bus address.
+using DeviceSnapshot = QMap<int, DeviceRecord>;
+
 // The device records by bus address, owned here. Only the polling thread
 // touches the records, and only inside a Cycle, which holds the monitor mutex
 // for one whole polling cycle. At the end of every cycle a copy of all records
@@ -47,7 +50,7 @@ public:
     void clear();
 
     // The records as the last cycle left them, by bus address.
-    QMap<int, DeviceRecord> snapshot() const;
+    DeviceSnapshot snapshot() const;
     std::optional<DeviceRecord> snapshotOf(int address) const;
     int snapshotSize() const;
 
@@ -72,6 +75,6 @@ private:
     QMutex m_monitorMutex;
     std::map<int, std::unique_ptr<QDevice>> m_records;
     mutable QMutex m_snapshotMutex; // the snapshot and the stores not yet applied
-    QMap<int, DeviceRecord> m_snapshot;
+    DeviceSnapshot m_snapshot;
     QMap<int, AlarmStore> m_alarmStores;
 };

@@ -19,9 +19,9 @@ constexpr quint16 kRegSequenceVerB = 269;
 constexpr int kInfoBytesKept = 34;
 // Whole replies: a shorter frame is valid on the line, but its missing
 // registers would be read from the CRC and end bytes.
-constexpr int kTextReplySize = 23;     // 8 registers
-constexpr int kSnNumberReplySize = 11; // 2 registers
-constexpr int kWordReplySize = 9;      // 1 register
+constexpr int kTextReplySize = CCommand::replySize(8);
+constexpr int kSnNumberReplySize = CCommand::replySize(2);
+constexpr int kWordReplySize = CCommand::replySize(1);
 
 // A text register block ends at its first zero byte: registers that read zero
 // hold no text, and none of it may reach the database.

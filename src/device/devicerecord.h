@@ -3,6 +3,7 @@
 #include "device/devicefamily.h"
 #include "device/eepromset.h"
 #include "device/errorwords.h"
+#include "link/ccommand.h"
 #include "link/linkstats.h"
 
 #include <QList>
@@ -25,8 +26,8 @@ using AlarmedErrors = QMap<int, QList<int>>;
 class DeviceRecord
 {
 public:
-    // Registers 181 to 269, high byte first.
-    static constexpr int kMonitorBlockSize = 178;
+    // Registers 181 to 269, high byte first, as the frame protocol reads them.
+    static constexpr int kMonitorBlockSize = CCommand::kMonitorBlockSize;
     static constexpr int kFirstMonitorRegister = 181;
     static constexpr int kLastMonitorRegister = 269;
     // Registers 1 to 17 of the device-information read, rest zero.

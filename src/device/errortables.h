@@ -30,3 +30,6 @@ struct DecodedError
 // Every set bit of the four error words, word 1 first and lower bits first inside a word.
 // Only the low 16 bits of each word count.
 QVector<DecodedError> decodeErrors(int versionw3, int err1, int err2, int err3, int err4);
+
+// The description in the user's language, for the window; the alarm mail keeps the English description.
+QString translatedDescription(const ErrorBitInfo &info);

@@ -2,6 +2,8 @@
 
 #include "device/devicerecord.h"
 
+#include <QCoreApplication>
+
 #include <initializer_list>
 
 namespace {
@@ -110,10 +112,10 @@ const MonitorTable &MonitorRegistersEUR()
         {268, "DEVICE_VER", "", 1},
         {269, "VersionW1", "", 1},
         {270, "VersionW1_CURR", "", 1},
-        {271, "Sensor 1", "", 1},
-        {272, "Sensor 2", "", 1},
-        {273, "Sensor 3", "", 1},
-        {274, "Sensor 4", "", 1},
+        {271, QT_TRANSLATE_NOOP("MonitorTables", "Sensor 1"), "", 1},
+        {272, QT_TRANSLATE_NOOP("MonitorTables", "Sensor 2"), "", 1},
+        {273, QT_TRANSLATE_NOOP("MonitorTables", "Sensor 3"), "", 1},
+        {274, QT_TRANSLATE_NOOP("MonitorTables", "Sensor 4"), "", 1},
     });
     return table;
 }
@@ -152,4 +154,9 @@ const MonitorData *monitorEntry(const MonitorTable &table, int registerNo)
 {
     const auto it = table.constFind(registerNo);
     return it == table.constEnd() ? nullptr : &*it;
+}
+
+QString translatedName(const MonitorData &entry)
+{
+    return QCoreApplication::translate("MonitorTables", entry.name.toLatin1().constData());
 }

@@ -19,3 +19,7 @@ const MonitorTable &MonitorRegistersUSA1();
 const MonitorTable &monitorTable(const DeviceRecord &device);
 // The entry of a register, or nullptr when the table has none.
 const MonitorData *monitorEntry(const MonitorTable &table, int registerNo);
+
+// The entry's name in the user's language, for the window: the sensor slots' names are words, the
+// others register names, the same in every language.
+QString translatedName(const MonitorData &entry);

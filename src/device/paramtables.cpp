@@ -1,5 +1,7 @@
 #include "device/paramtables.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -256,4 +258,17 @@ std::optional<quint16> paramWordFor(DeviceFamily family, int index, double value
 bool paramValueValid(const EEPromSet &item, double value)
 {
     return item.minimum <= value && value <= item.maximum;
+}
+
+QString translatedName(const EEPromSet &item)
+{
+    // The names are register names, the same in every language, except for these words.
+    static const char *const kWords[] = {QT_TRANSLATE_NOOP("ParamTables", "Language (LCD)"),
+                                         QT_TRANSLATE_NOOP("ParamTables", "Alarm"),
+                                         QT_TRANSLATE_NOOP("ParamTables", "N/A")};
+    for (const char *word : kWords) {
+        if (item.name == QLatin1String(word))
+            return QCoreApplication::translate("ParamTables", word);
+    }
+    return item.name;
 }

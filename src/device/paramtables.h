@@ -38,3 +38,6 @@ double paramShownValue(DeviceFamily family, int index, quint16 word, int nominal
 std::optional<quint16> paramWordFor(DeviceFamily family, int index, double value, int nominalFac);
 // Whether an entered value lies inside the item's range, both ends included.
 bool paramValueValid(const EEPromSet &item, double value);
+
+// The item's name in the user's language, for the window.
+QString translatedName(const EEPromSet &item);

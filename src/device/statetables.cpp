@@ -2,6 +2,8 @@
 
 #include "device/devicefamily.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 struct StateRow
@@ -10,38 +12,39 @@ struct StateRow
     const char *name;
 };
 
+// The names in English; the window shows them translated.
 // clang-format off
 const StateRow kClassicRows[ClassicStateNames::kCount] = {
-    {10, "LCD Initialize mode"},
-    {11, "Utility frequency detect mode"},
-    {20, "Renew mode"},
-    {30, "Wait mode"},
-    {40, "Monitoring mode"},
-    {50, "Output mode"},
-    {60, "Fault mode"},
-    {61, "IDLE mode"},
-    {70, "Default mode"},
-    {80, "Stop mode"},
-    {90, "Calibrate mode"},
+    {10, QT_TRANSLATE_NOOP("StateTables", "LCD Initialize mode")},
+    {11, QT_TRANSLATE_NOOP("StateTables", "Utility frequency detect mode")},
+    {20, QT_TRANSLATE_NOOP("StateTables", "Renew mode")},
+    {30, QT_TRANSLATE_NOOP("StateTables", "Wait mode")},
+    {40, QT_TRANSLATE_NOOP("StateTables", "Monitoring mode")},
+    {50, QT_TRANSLATE_NOOP("StateTables", "Output mode")},
+    {60, QT_TRANSLATE_NOOP("StateTables", "Fault mode")},
+    {61, QT_TRANSLATE_NOOP("StateTables", "IDLE mode")},
+    {70, QT_TRANSLATE_NOOP("StateTables", "Default mode")},
+    {80, QT_TRANSLATE_NOOP("StateTables", "Stop mode")},
+    {90, QT_TRANSLATE_NOOP("StateTables", "Calibrate mode")},
 };
 
 const StateRow kExtendedRows[] = {
-    {10, "Program Initialize mode"},
-    {11, "LCD Initialize mode"},
-    {30, "Check Riso"},
-    {31, "Low Illumination mode"},
-    {32, "Auto Test mode"},
-    {40, "Checking"},
-    {41, "Count Down mode"},
-    {42, "Check Relay mode"},
-    {50, "Grid/MPP mode"},
-    {60, "Fault mode"},
-    {61, "Idle mode"},
-    {70, "Default mode"},
-    {80, "Stop mode"},
-    {81, "Upgrade Flash mode"},
-    {90, "Calibrate mode"},
-    {91, "Setting Parameter mode"},
+    {10, QT_TRANSLATE_NOOP("StateTables", "Program Initialize mode")},
+    {11, QT_TRANSLATE_NOOP("StateTables", "LCD Initialize mode")},
+    {30, QT_TRANSLATE_NOOP("StateTables", "Check Riso")},
+    {31, QT_TRANSLATE_NOOP("StateTables", "Low Illumination mode")},
+    {32, QT_TRANSLATE_NOOP("StateTables", "Auto Test mode")},
+    {40, QT_TRANSLATE_NOOP("StateTables", "Checking")},
+    {41, QT_TRANSLATE_NOOP("StateTables", "Count Down mode")},
+    {42, QT_TRANSLATE_NOOP("StateTables", "Check Relay mode")},
+    {50, QT_TRANSLATE_NOOP("StateTables", "Grid/MPP mode")},
+    {60, QT_TRANSLATE_NOOP("StateTables", "Fault mode")},
+    {61, QT_TRANSLATE_NOOP("StateTables", "Idle mode")},
+    {70, QT_TRANSLATE_NOOP("StateTables", "Default mode")},
+    {80, QT_TRANSLATE_NOOP("StateTables", "Stop mode")},
+    {81, QT_TRANSLATE_NOOP("StateTables", "Upgrade Flash mode")},
+    {90, QT_TRANSLATE_NOOP("StateTables", "Calibrate mode")},
+    {91, QT_TRANSLATE_NOOP("StateTables", "Setting Parameter mode")},
 };
 // clang-format on
 
@@ -87,4 +90,9 @@ QString stateName(int versionw3, int code)
             return classic.names[i];
     }
     return QString();
+}
+
+QString translatedStateName(const QString &name)
+{
+    return QCoreApplication::translate("StateTables", name.toLatin1().constData());
 }

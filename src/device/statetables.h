@@ -20,3 +20,5 @@ const QMap<int, QString> &StateNamesExtended(); // USA1 family
 
 // The name of a state code in the device's family, or an empty string when the code has none.
 QString stateName(int versionw3, int code);
+// A state name of these tables in the user's language, for the window.
+QString translatedStateName(const QString &name);

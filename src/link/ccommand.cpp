@@ -128,7 +128,7 @@ ReplyCheck CCommand::replyCheck(const quint8 *request, const quint8 *reply, int 
 
 int CCommand::read_timeout(int registers) const
 {
-    return reply_timeout(2 * registers + 7);
+    return reply_timeout(replySize(registers));
 }
 
 int CCommand::reply_timeout(int replyBytes) const
@@ -220,12 +220,12 @@ int CCommand::write_register(quint8 addr, quint16 reg, quint16 value, int writeT
     return result;
 }
 
-int CCommand::readRegisters(quint8 addr, quint8 *reply, quint16 reg, quint16 count, int replyBytes, bool retry,
-                            const char *failure)
+int CCommand::readRegisters(quint8 addr, quint8 *reply, quint16 reg, quint16 count, bool retry, const char *failure,
+                            int timedAs)
 {
     quint8 request[kRequestSize];
     make_read_frame(request, addr, kReadRegisters, reg, count);
-    const int result = read_by_send(request, kRequestSize, reply, reply_timeout(replyBytes), retry);
+    const int result = read_by_send(request, kRequestSize, reply, read_timeout(timedAs > 0 ? timedAs : count), retry);
     if (result < 0 && failure)
         write_log(QString::fromLatin1(failure));
     return result;
@@ -233,27 +233,27 @@ int CCommand::readRegisters(quint8 addr, quint8 *reply, quint16 reg, quint16 cou
 
 int CCommand::get_brand_name(quint8 addr, quint8 *reply, RegisterMap map)
 {
-    return readRegisters(addr, reply, identity(map).brand, 8, 23, true, "get_brand_name fail");
+    return readRegisters(addr, reply, identity(map).brand, 8, true, "get_brand_name fail");
 }
 
 int CCommand::get_type_name(quint8 addr, quint8 *reply, RegisterMap map)
 {
-    return readRegisters(addr, reply, identity(map).type, 8, 23, true, nullptr);
+    return readRegisters(addr, reply, identity(map).type, 8, true, nullptr);
 }
 
 int CCommand::get_sn_name(quint8 addr, quint8 *reply, RegisterMap map, bool retry)
 {
-    return readRegisters(addr, reply, identity(map).snName, 8, 23, map == RegisterMap::A && retry, "get_sn_name fail.");
+    return readRegisters(addr, reply, identity(map).snName, 8, map == RegisterMap::A && retry, "get_sn_name fail.");
 }
 
 int CCommand::get_sn_number(quint8 addr, quint8 *reply, RegisterMap map)
 {
-    return readRegisters(addr, reply, identity(map).snNumber, 2, 11, true, "get_sn_number fail.");
+    return readRegisters(addr, reply, identity(map).snNumber, 2, true, "get_sn_number fail.");
 }
 
 int CCommand::read_word(quint8 addr, quint8 *reply, quint16 reg)
 {
-    return readRegisters(addr, reply, reg, 1, 9, true, nullptr);
+    return readRegisters(addr, reply, reg, 1, true, nullptr);
 }
 
 bool CCommand::read_word_21(quint8 addr, quint8 *reply)
@@ -271,17 +271,15 @@ int CCommand::read_monitor_data(quint8 addr, quint8 *block)
     struct Segment
     {
         quint16 reg, count;
-        int replyBytes;
     };
-    static const Segment kSegments[] = {{0x00B5, 15, 37}, {0x00C4, 15, 37}, {0x00D3, 15, 37},
-                                        {0x00E2, 15, 37}, {0x00F1, 15, 37}, {0x0100, 14, 35}};
+    static const Segment kSegments[] = {{0x00B5, 15}, {0x00C4, 15}, {0x00D3, 15},
+                                        {0x00E2, 15}, {0x00F1, 15}, {0x0100, 14}};
     Reply reply;
     int offset = 0;
     for (const Segment &segment : kSegments) {
         const int dataBytes = 2 * segment.count;
         // A reply that carries fewer registers than asked for would leave a gap in the block.
-        if (readRegisters(addr, reply.data(), segment.reg, segment.count, segment.replyBytes, true, nullptr) <
-            dataBytes + 7)
+        if (readRegisters(addr, reply.data(), segment.reg, segment.count, true, nullptr) < replySize(segment.count))
             return 0;
         std::memcpy(block + offset, reply.data() + 4, size_t(dataBytes));
         offset += dataBytes;
@@ -293,12 +291,13 @@ int CCommand::read_low_registers(quint8 addr, quint8 *out)
 {
     // Each block goes to the place of its registers: 1 to 11 at 0, 12 to 22 at 22.
     Reply reply;
-    const int first = readRegisters(addr, reply.data(), 0x0001, 11, 29, true, nullptr);
-    if (first > 7)
-        std::memcpy(out, reply.data() + 4, size_t(first - 7));
-    const int second = readRegisters(addr, reply.data(), 0x000C, 11, 27, true, nullptr);
-    if (second > 7)
-        std::memcpy(out + 22, reply.data() + 4, size_t(second - 7));
+    const int first = readRegisters(addr, reply.data(), 0x0001, 11, true, nullptr);
+    if (first > replySize(0))
+        std::memcpy(out, reply.data() + 4, size_t(first - replySize(0)));
+    // The second read has always been timed for ten registers.
+    const int second = readRegisters(addr, reply.data(), 0x000C, 11, true, nullptr, 10);
+    if (second > replySize(0))
+        std::memcpy(out + 22, reply.data() + 4, size_t(second - replySize(0)));
     return 1;
 }
 
@@ -306,9 +305,9 @@ float CCommand::read_efficiency(quint8 addr, quint8 *reply)
 {
     // Both registers are always asked for. A value needs a reply of at least
     // 9 bytes (two data bytes).
-    const bool numeratorRead = readRegisters(addr, reply, 0x00C1, 1, 9, true, nullptr) >= 9;
+    const bool numeratorRead = readRegisters(addr, reply, 0x00C1, 1, true, nullptr) >= replySize(1);
     const quint16 numerator = numeratorRead ? reply_word(reply) : 0;
-    const bool denominatorRead = readRegisters(addr, reply, 0x00F7, 1, 9, true, nullptr) >= 9;
+    const bool denominatorRead = readRegisters(addr, reply, 0x00F7, 1, true, nullptr) >= replySize(1);
     const quint16 denominator = denominatorRead ? reply_word(reply) : 0;
     if (!numeratorRead || !denominatorRead || numerator == 0 || denominator == 0)
         return 0.0f;
@@ -317,12 +316,12 @@ float CCommand::read_efficiency(quint8 addr, quint8 *reply)
 
 QString CCommand::get_serial_number(quint8 addr, quint8 *reply)
 {
-    if (readRegisters(addr, reply, 0x0017, 15, 37, false, nullptr) != 37)
+    if (readRegisters(addr, reply, 0x0017, 15, false, nullptr) != replySize(15))
         return QString();
     const int high = word_at(reply, 4);
     const int low = word_at(reply, 6);
-    const int count = readRegisters(addr, reply, 0x0056, 1, 9, false, nullptr); // timed as read_timeout(1)
-    const int prefix = (count == 9 && check_frame(reply, count)) ? reply_word(reply) : 0;
+    const int count = readRegisters(addr, reply, 0x0056, 1, false, nullptr);
+    const int prefix = (count == replySize(1) && check_frame(reply, count)) ? reply_word(reply) : 0;
     return QString::asprintf("%04d%04d%04d", prefix, high, low);
 }
 

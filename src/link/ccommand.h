@@ -51,6 +51,9 @@ public:
     // The part of every reply timeout that does not depend on the reply's length, in ms.
     static constexpr int kBaseTimeout = 60;
 
+    // The length of the reply to a read of n registers: address, function, byte
+    // count and CRC around the data, between the start and end bytes.
+    static constexpr int replySize(int registers) { return 2 * registers + 7; }
     // Reply timeout in ms for a read of n registers at the port's baud rate.
     int read_timeout(int registers) const;
     // Timeout for an expected reply of replyBytes bytes: base + 2 x trunc(B / R).
@@ -97,10 +100,11 @@ public:
     static QString trim_sn_name(const QString &text);
 
 private:
-    // Function-3 read of count registers at reg, timed for a reply of replyBytes;
+    // Function-3 read of count registers at reg, timed for their reply (or for
+    // that of timedAs registers, where the read has always been timed so);
     // logs failure (when given) if the port is closed. Returns the count of read_by_send.
-    int readRegisters(quint8 addr, quint8 *reply, quint16 reg, quint16 count, int replyBytes, bool retry,
-                      const char *failure);
+    int readRegisters(quint8 addr, quint8 *reply, quint16 reg, quint16 count, bool retry, const char *failure,
+                      int timedAs = 0);
 
     SerialLine &m_port;
     LineHealth *m_health = nullptr;

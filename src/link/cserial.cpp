@@ -123,30 +123,34 @@ int CSerial::open(int port, int baud, quint8 byteSize, quint8 parity, quint8 sto
 {
     const QString path = PortList::devicePath(port);
     if (path.isEmpty()) {
-        logOpenFailure(openFailureText(port, PortList::portName(port), ENODEV));
+        openFailed(ENODEV, openFailureText(port, PortList::portName(port), ENODEV));
         return 0;
     }
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        logOpenFailure(openFailureText(port, path, errno));
+        const int error = errno;
+        openFailed(error, openFailureText(port, path, error));
         return 0;
     }
     // The lock on this open file keeps out every other open, root and this
     // process included; TIOCEXCL then keeps out other processes that do not lock.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        logOpenFailure(openFailureText(port, path, errno == EWOULDBLOCK ? EBUSY : errno));
+        const int error = errno == EWOULDBLOCK ? EBUSY : errno;
+        openFailed(error, openFailureText(port, path, error));
         ::close(fd);
         return 0;
     }
     struct termios tio;
     if (::tcgetattr(fd, &tio) != 0 || !makeLine(tio, baud, byteSize, parity, stopBits) ||
         ::tcsetattr(fd, TCSANOW, &tio) != 0) {
-        logOpenFailure(QStringLiteral("CSerial::open - COM%1: line settings refused (%2 baud)").arg(port).arg(baud));
+        openFailed(EINVAL,
+                   QStringLiteral("CSerial::open - COM%1: line settings refused (%2 baud)").arg(port).arg(baud));
         ::close(fd); // also releases the lock
         return 0;
     }
     if (::ioctl(fd, TIOCEXCL) != 0) {
-        logOpenFailure(openFailureText(port, path, errno));
+        const int error = errno;
+        openFailed(error, openFailureText(port, path, error));
         ::close(fd);
         return 0;
     }
@@ -154,6 +158,7 @@ int CSerial::open(int port, int baud, quint8 byteSize, quint8 parity, quint8 sto
     m_fd = fd;
     m_lineFailed = false;
     m_lastOpenFailure.clear();
+    m_openError = 0;
     m_port = port;
     m_baud = baud;
     purge();
@@ -162,12 +167,19 @@ int CSerial::open(int port, int baud, quint8 byteSize, quint8 parity, quint8 sto
 
 // A port that stays unavailable is retried for hours: its reason is logged
 // once, not at every attempt.
-void CSerial::logOpenFailure(const QString &text)
+void CSerial::openFailed(int error, const QString &text)
 {
+    m_openError = error;
     if (text == m_lastOpenFailure)
         return;
     m_lastOpenFailure = text;
     write_log(text);
+}
+
+bool CSerial::openDenied() const
+{
+    const int error = m_openError;
+    return error == EACCES || error == EPERM;
 }
 
 int CSerial::reopen()

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <atomic>
+
 // One serial port, opened by its "COMn" number: a thin synchronous layer over
 // termios. The open is exclusive (a second open of a held port fails, also
 // through the same object); every operation on a closed port returns 0.
@@ -19,6 +21,8 @@ public:
     // port and baud, purges. A device whose line cannot be set up is closed
     // again and counts as a failure.
     int open(int port, int baud, quint8 byteSize = 8, quint8 parity = NoParity, quint8 stopBits = OneStopBit) override;
+    // Whether the last open failed for lack of permission (the user is not in the dialout group).
+    bool openDenied() const;
     int reopen() override;
     int close() override;
     bool is_closed() const override;
@@ -43,7 +47,8 @@ public:
 private:
     // Writes all of buffer within the write timeout, flushes. The caller has purged.
     int send(const quint8 *buffer, int length);
-    void logOpenFailure(const QString &text);
+    // Keeps the error of a failed open and logs its text.
+    void openFailed(int error, const QString &text);
 
     int m_fd = -1;
     int m_baud = 9600;
@@ -52,4 +57,5 @@ private:
     int m_writeTotal = 0;
     bool m_lineFailed = false;
     QString m_lastOpenFailure; // logged once until an open succeeds
+    std::atomic<int> m_openError{0}; // errno of the last failed open, 0 after an open that succeeded
 };

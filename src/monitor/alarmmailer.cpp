@@ -28,7 +28,10 @@ void AlarmMailer::changeSettings(const QString &account, const QString &password
     m_settings.port = port;
     m_settings.server = server;
     m_settings.sender = sender;
-    m_settings.recipients = MailSettings::load().recipients;
+    const MailSettings stored = MailSettings::load();
+    m_settings.recipients = stored.recipients;
+    m_settings.encryption = stored.encryption;
+    m_settings.caFile = stored.caFile;
     ProgramState::instance().resetAlarmMailCounter();
 }
 
@@ -45,8 +48,12 @@ bool AlarmMailer::mailAllowed()
 
 bool AlarmMailer::send(const QString &subject, const QString &body)
 {
-    if (!m_settings.canSendAlarms() || !ProgramState::instance().alarmMailBelowLimit())
+    if (!m_settings.canSendAlarms())
         return false;
+    if (!ProgramState::instance().alarmMailBelowLimit()) {
+        QMailThread::logCounterRefusal();
+        return false;
+    }
     for (QMailThread &thread : m_threads) {
         if (thread.isRunning())
             continue;
@@ -63,7 +70,7 @@ bool AlarmMailer::send(const QString &subject, const QString &body)
 
 void AlarmMailer::checkAlarms(DeviceMap &devices, bool deliver)
 {
-    const bool allowed = mailAllowed();
+    mailAllowed(); // counting starts afresh when complete settings are first seen
     const AppSettings settings;
     const QMap<int, DeviceRecord> records = devices.snapshot();
     for (const DeviceRecord &device : records) {
@@ -83,7 +90,8 @@ void AlarmMailer::checkAlarms(DeviceMap &devices, bool deliver)
         if (alarmed.isEmpty() || alarmed == device.alarmedErrors)
             continue;
         devices.storeAlarmedErrors(device.addr, device.alarmedErrors, alarmed);
-        if (allowed)
+        // Refused, with a log line, once the failure limit is reached.
+        if (m_settings.canSendAlarms())
             sendAlarmMail(device, alarmed, deliver);
     }
 }

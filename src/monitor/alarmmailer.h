@@ -23,7 +23,7 @@ public:
     // Reads the stored settings and recipients (at start).
     void loadSettings();
     // The mail settings were applied: take the five fields, read the stored
-    // recipients again and let alarm mails be tried again.
+    // recipients and encryption again and let alarm mails be tried again.
     void changeSettings(const QString &account, const QString &password, const QString &port, const QString &server,
                         const QString &sender);
     const MailSettings &settings() const { return m_settings; }
@@ -34,7 +34,8 @@ public:
     bool mailAllowed();
 
     // Starts one alarm mail on the first idle thread. False when nothing was
-    // started: incomplete settings, the failure limit reached, all threads busy.
+    // started: incomplete settings, the failure limit reached (logged), all
+    // threads busy.
     bool send(const QString &subject, const QString &body);
 
     // After every polling cycle: for each device, the alarmed bits of its region

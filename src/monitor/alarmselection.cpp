@@ -14,13 +14,6 @@ bool valid(int region, int word)
 }
 } // namespace
 
-QString regionLabel(int region)
-{
-    if (hasErrorTable(region))
-        return familyLabel(DeviceFamily(region));
-    return region == kRegionCount - 1 ? QStringLiteral("M83") : QString();
-}
-
 bool hasErrorTable(int region)
 {
     return region >= 0 && region < 3;

@@ -16,7 +16,6 @@ constexpr int kRegionCount = 4;
 constexpr int kWordCount = 4; // word index 0 is err1, ... 3 is err4
 constexpr int kBitCount = 16;
 
-QString regionLabel(int region);
 bool hasErrorTable(int region);
 
 // The region whose keys a device uses: EUR for the EUR family, otherwise USA1

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "monitor/mailencryption.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
@@ -16,19 +18,23 @@ public:
     QString account;
     QString password;
     QString port;   // as typed; stored as a number
-    QString server; // a dotted IPv4 address (the tests insist; a mail thread also looks up a name)
+    QString server; // a host name or an IP address
     QString sender;
     QStringList recipients;
+    MailEncryption encryption = MailEncryption::None; // app.ini: MAIL_ENCRYPTION
+    QString caFile; // app.ini: MAIL_CA_FILE (edited there only), from the application directory
 
-    // From the database; empty fields when nothing is stored.
+    // From the database and app.ini; empty fields when nothing is stored.
     static MailSettings load();
+    // MAIL_CA_FILE, a relative path taken from the application directory.
+    static QString storedCaFile();
 
     // All five fields filled in.
     bool isComplete() const;
     // What alarm mails need: recipients, and account, password, server and sender filled in.
     bool canSendAlarms() const;
-    // The server is a dotted IPv4 address.
-    bool hasServerAddress() const;
+    // The server is an IP address or a well-formed host name.
+    bool hasValidServer() const;
     // The port is a number from 1 to 65535; 0 otherwise.
     quint16 portNumber() const;
 
@@ -37,6 +43,6 @@ public:
     // then nothing changed and the rest of the program need not hear of it.
     bool apply() const;
 
-    // Gives a mail thread the account, server, port and sender.
+    // Gives a mail thread the account, server, port, sender and encryption.
     void prepare(QMailThread &thread) const;
 };

@@ -24,7 +24,7 @@ QString MailTester::progressText()
 
 bool MailTester::testConnection(const MailSettings &settings)
 {
-    if (!settings.hasServerAddress()) {
+    if (!settings.hasValidServer()) {
         ProgramState::instance().prompter().message(Prompter::Level::Critical, tr("Error"),
                                                     tr("Some fields is not valid."));
         return false;
@@ -35,7 +35,7 @@ bool MailTester::testConnection(const MailSettings &settings)
 bool MailTester::sendTestMail(const MailSettings &settings)
 {
     Prompter &prompter = ProgramState::instance().prompter();
-    if (!settings.isComplete() || !settings.hasServerAddress() || settings.portNumber() == 0) {
+    if (!settings.isComplete() || !settings.hasValidServer() || settings.portNumber() == 0) {
         prompter.message(Prompter::Level::Critical, tr("Error"), tr("Some fields is not valid."));
         return false;
     }
@@ -62,6 +62,15 @@ bool MailTester::begin(const MailSettings &settings, const QStringList &recipien
     return true;
 }
 
+QString MailTester::sendFailure() const
+{
+    if (!m_thread.refusedByCounter())
+        return tr("Send failed.");
+    return tr("Send failed.\n%1 mails failed since the mail settings were applied: no mail is sent until they "
+              "are applied again.")
+        .arg(ProgramState::instance().alarmMailCounter());
+}
+
 void MailTester::threadEnded()
 {
     m_limit.stop();
@@ -76,5 +85,5 @@ void MailTester::threadEnded()
                                                     success ? tr("Test success") : tr("Test fail"));
     else
         ProgramState::instance().prompter().message(level, tr("Send Test Mail"),
-                                                    success ? tr("Send success.") : tr("Send failed."));
+                                                    success ? tr("Send success.") : sendFailure());
 }

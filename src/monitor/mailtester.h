@@ -30,7 +30,7 @@ public:
     static QString progressText();
 
     // Start the test mail to the sender alone (a failure is never counted) or
-    // to the recipients. The connection test needs a dotted IPv4 server, the
+    // to the recipients. The connection test needs a valid server, the
     // test mail valid fields and a recipient. False when nothing was started:
     // the fields were refused (the user has been told) or a test still runs.
     bool testConnection(const MailSettings &settings);
@@ -50,6 +50,8 @@ signals:
 private:
     bool begin(const MailSettings &settings, const QStringList &recipients, int mode);
     void threadEnded();
+    // What the user is told of a test mail that failed.
+    QString sendFailure() const;
 
     QMailThread m_thread;
     QTimer m_limit;

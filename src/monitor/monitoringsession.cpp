@@ -4,6 +4,7 @@
 #include "base/prompter.h"
 #include "monitor/communicationtest.h"
 #include "monitor/linehealthfile.h"
+#include "monitor/portrefusal.h"
 #include "monitor/programstate.h"
 #include "monitor/qpollingthread.h"
 #include "monitor/sensorsettings.h"
@@ -67,8 +68,10 @@ MonitoringSession::StartResult MonitoringSession::runCommunicationTest(const Hoo
     AddressTable &table = state.addressTable();
     const CommunicationTest::Result test = CommunicationTest::run(table.addresses(), progress);
     if (!test.portOpened) {
-        state.prompter().message(Prompter::Level::Critical, tr("Error"),
-                                 tr("COM%1 is not available!").arg(state.portNumber()));
+        state.prompter().message(
+            Prompter::Level::Critical, tr("Error"),
+            PortRefusal::text(state.sharedPort(), state.portNumber(),
+                              tr("COM%1 is not available!").arg(state.portNumber())));
         return StartResult::PortNotAvailable;
     }
     m_silentAtStart = test.silent;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/devicerecord.h"
+#include "device/devicemap.h"
 #include "link/linkstats.h"
 #include "monitor/alarmmailer.h"
 
@@ -12,8 +12,6 @@
 
 class QPollingThread;
 
-// The device records as one polling cycle left them, by bus address.
-using DeviceSnapshot = QMap<int, DeviceRecord>;
 Q_DECLARE_METATYPE(DeviceSnapshot)
 
 // Monitoring from start to stop, for the window and the headless logger alike:

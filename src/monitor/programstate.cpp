@@ -17,8 +17,7 @@ void ProgramState::reset()
     m_sharedPort.close();
     m_sharedPort.set_port_baud(1, 9600);
     m_sensors.clear();
-    m_decimalComma.store(false);
-    m_todayEnergy.store(0);
+    m_numberText.setDecimalComma(false);
     m_pollingThread.store(nullptr);
     m_prompter.store(nullptr);
     resetAlarmMailCounter();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/addresstable.h"
+#include "base/numbertext.h"
 #include "device/devicemap.h"
 #include "link/cserial.h"
 #include "link/sensorlist.h"
@@ -41,15 +42,8 @@ public:
     // The configured Modbus sensors with their latest values.
     SensorList &sensors() { return m_sensors; }
 
-    // Number texts use a decimal comma (Italian, Spanish, French, German).
-    bool decimalComma() const { return m_decimalComma.load(); }
-    void setDecimalComma(bool on) { m_decimalComma.store(on); }
-
-    // Today's energy in kWh of the inverter the real-time view last showed (its
-    // register 217 with the register's scale); the dashboard's "Power Generation".
-    // 0 until then.
-    double todayEnergy() const { return m_todayEnergy.load(); }
-    void setTodayEnergy(double energy) { m_todayEnergy.store(energy); }
+    // Number texts, with the decimal comma of the language when it has one.
+    NumberText &numberText() { return m_numberText; }
 
     // The program-wide polling thread, or nullptr before start-up made it.
     QPollingThread *pollingThread() const { return m_pollingThread.load(); }
@@ -78,8 +72,7 @@ private:
     DeviceMap m_devices;
     CSerial m_sharedPort;
     SensorList m_sensors;
-    std::atomic<bool> m_decimalComma{false};
-    std::atomic<double> m_todayEnergy{0};
+    NumberText m_numberText;
     std::atomic<QPollingThread *> m_pollingThread{nullptr};
     std::atomic<Prompter *> m_prompter{nullptr};
     std::atomic<int> m_alarmMailCounter{0};

@@ -32,10 +32,6 @@ CCommand::RegisterMap mapOf(int versionw3)
 
 } // namespace
 
-QBurnSearch::QBurnSearch(QObject *parent)
-    : QBurnSearch(0, 50, kOpenBaud, parent)
-{}
-
 QBurnSearch::QBurnSearch(int port, int readTimeoutConstant, int baud, QObject *parent)
     : QBurnSearch(ProgramState::instance().sharedPort(), port, readTimeoutConstant, baud, parent)
 {}
@@ -62,11 +58,10 @@ void QBurnSearch::setPortBaud(int port, int baud)
     m_baud = baud;
 }
 
-bool QBurnSearch::askToResolveCollisions()
+bool QBurnSearch::askToResolveCollisions(Prompter &prompter)
 {
     Q_ASSERT(QThread::currentThread() != this);
-    m_resolveCollisions =
-        ProgramState::instance().prompter().question(tr("Confirm"), tr("Auto change the duplicate Inverter ID?"));
+    m_resolveCollisions = prompter.question(tr("Confirm"), tr("Auto change the duplicate Inverter ID?"));
     return m_resolveCollisions;
 }
 
@@ -88,8 +83,6 @@ QString QBurnSearch::identityKey(const quint8 *identity)
 
 void QBurnSearch::run()
 {
-    std::memset(m_used, 0, sizeof m_used);
-    m_identityCount = 0;
     {
         QMutexLocker locker(&m_foundMutex);
         m_found.clear();
@@ -166,7 +159,7 @@ bool QBurnSearch::checkAnswer(int address, Pass &pass)
     if (m_command.get_sn_number(addr, m_reply, map) <= 0)
         return false;
     pass.foundKeys << identityKey(model, CCommand::word_at(m_reply, 4), CCommand::word_at(m_reply, 6));
-    m_used[address] = 1;
+    pass.used[address] = 1;
     addFound(address);
 
     QString serialText;
@@ -179,9 +172,9 @@ bool QBurnSearch::checkAnswer(int address, Pass &pass)
 void QBurnSearch::addCollision(int address, Pass &pass)
 {
     pass.collisions.insert(address);
-    if (m_used[address - 1] != 1)
+    if (pass.used[address - 1] != 1)
         pass.collisions.insert(address - 1);
-    if (address + 1 >= kAddressCount || m_used[address + 1] != 1)
+    if (address + 1 >= kAddressCount || pass.used[address + 1] != 1)
         pass.collisions.insert(address + 1);
     write_log(QStringLiteral("[COLLISION] addr: %1").arg(address));
 }
@@ -190,16 +183,16 @@ void QBurnSearch::resolveCollision(int address, Pass &pass)
 {
     m_line.purge();
     for (int queryPass = 0; queryPass < kMaxQueryPasses; ++queryPass) {
-        collectIdentities(address);
-        if (m_identityCount > 0)
+        collectIdentities(address, pass);
+        if (pass.identityCount > 0)
             assignIdentities(pass);
-        if (queryPass >= kMinQueryPasses - 1 && m_identityCount == 0)
+        if (queryPass >= kMinQueryPasses - 1 && pass.identityCount == 0)
             break;
     }
 }
 
 // One identity query pass: every valid 13-byte reply adds its identity bytes.
-void QBurnSearch::collectIdentities(int address)
+void QBurnSearch::collectIdentities(int address, Pass &pass)
 {
     CCommand::make_read_frame(m_request, quint8(address), kIdentityQueryFunction, 0, 1);
     int count = m_command.exchange(m_request, CCommand::kRequestSize, kWriteTimeoutMs, m_reply, kIdentityReplySize,
@@ -216,19 +209,19 @@ void QBurnSearch::collectIdentities(int address)
             write_log(QStringLiteral("[COLLISION] bad identity reply, addr: %1").arg(address));
             continue;
         }
-        if (m_identityCount >= kMaxIdentities)
+        if (pass.identityCount >= kMaxIdentities)
             continue;
-        std::memcpy(m_identities[m_identityCount], m_reply + 4, kIdentitySize);
-        m_identityAddr[m_identityCount] = quint8(address);
-        ++m_identityCount;
+        std::memcpy(pass.identities[pass.identityCount], m_reply + 4, kIdentitySize);
+        pass.identityAddr[pass.identityCount] = quint8(address);
+        ++pass.identityCount;
     }
 }
 
 void QBurnSearch::assignIdentities(Pass &pass)
 {
-    for (int i = 0; i < m_identityCount; ++i)
-        assignIdentity(m_identityAddr[i], m_identities[i], pass);
-    m_identityCount = 0;
+    for (int i = 0; i < pass.identityCount; ++i)
+        assignIdentity(pass.identityAddr[i], pass.identities[i], pass);
+    pass.identityCount = 0;
 }
 
 void QBurnSearch::assignIdentity(int address, const quint8 *identity, Pass &pass)
@@ -252,7 +245,7 @@ void QBurnSearch::assignIdentity(int address, const quint8 *identity, Pass &pass
         write_log(QStringLiteral("[COLLISION] change addr fail, addr: %1 new addr: %2").arg(address).arg(newAddress));
         return;
     }
-    m_used[newAddress] = 1;
+    pass.used[newAddress] = 1;
 
     // The serial text and words lie where the inverter's family keeps them.
     const quint8 addr = quint8(newAddress);
@@ -279,7 +272,7 @@ void QBurnSearch::assignIdentity(int address, const quint8 *identity, Pass &pass
 int QBurnSearch::freeAddress(int current, const Pass &pass) const
 {
     for (int address = 1; address <= kLastAssignableAddress; ++address) {
-        if (m_used[address] != 1 && address != current && pass.collisions.count(address) == 0 &&
+        if (pass.used[address] != 1 && address != current && pass.collisions.count(address) == 0 &&
             pass.refusedAddresses.count(address) == 0)
             return address;
     }

@@ -11,6 +11,8 @@
 #include <atomic>
 #include <set>
 
+class Prompter;
+
 // The search of the line for inverters. Scans bus addresses 1 to 255 on its
 // line (the shared port unless it is given another), reports every inverter that answers cleanly, and finds the
 // addresses where replies collide. When the user agreed beforehand, it gives
@@ -31,7 +33,10 @@ public:
     static constexpr int kLastAssignableAddress = 250;
     static constexpr int kMaxResolvedCollisions = 14;
 
-    explicit QBurnSearch(QObject *parent = nullptr); // port 0, 50 ms, 19200 baud
+    // The constant part of the line's read window during a search, in ms.
+    static constexpr int kReadTimeoutConstant = 50;
+
+    // A search of COMport at baud on the shared port.
     QBurnSearch(int port, int readTimeoutConstant, int baud, QObject *parent = nullptr);
     QBurnSearch(SerialLine &line, int port, int readTimeoutConstant, int baud, QObject *parent = nullptr);
     ~QBurnSearch() override;
@@ -39,9 +44,9 @@ public:
     // For a reused search object; only while it does not run.
     void setPortBaud(int port, int baud);
 
-    // Asks the program's prompter on the calling thread (the GUI thread, before
-    // start()) whether collisions shall be resolved, and keeps the answer.
-    bool askToResolveCollisions();
+    // Asks the prompter on the calling thread (the GUI thread, before start())
+    // whether collisions shall be resolved, and keeps the answer.
+    bool askToResolveCollisions(Prompter &prompter);
     void setResolveCollisions(bool resolve) { m_resolveCollisions = resolve; }
     bool resolveCollisions() const { return m_resolveCollisions; }
 
@@ -68,13 +73,18 @@ protected:
     void run() override;
 
 private:
-    // Run-local state of one search.
+    // The state of one search, made afresh for each run.
     struct Pass
     {
-        std::set<int> collisions; // ascending; 0 and 256 may enter
+        int used[kAddressCount] = {}; // 1: an inverter has this address
+        std::set<int> collisions;     // ascending; 0 and 256 may enter
         QStringList foundKeys;
         std::set<int> refusedAddresses; // offered in a function-8 request that was not echoed
         QStringList refusedKeys;        // inverters whose assignment failed once
+        // The identities heard in one query pass, with the address each answered at.
+        quint8 identities[kMaxIdentities][kIdentitySize] = {};
+        quint8 identityAddr[kMaxIdentities] = {};
+        int identityCount = 0;
     };
 
     // Identity key text: the model number, then both serial-number words as "%04d".
@@ -85,7 +95,7 @@ private:
     bool checkAnswer(int address, Pass &pass);
     void addCollision(int address, Pass &pass);
     void resolveCollision(int address, Pass &pass);
-    void collectIdentities(int address);
+    void collectIdentities(int address, Pass &pass);
     void assignIdentities(Pass &pass);
     void assignIdentity(int address, const quint8 *identity, Pass &pass);
     int freeAddress(int current, const Pass &pass) const;
@@ -97,10 +107,6 @@ private:
     int m_baud;
     mutable QMutex m_foundMutex;
     QList<int> m_found;
-    int m_used[kAddressCount] = {};
-    quint8 m_identities[kMaxIdentities][kIdentitySize] = {};
-    quint8 m_identityAddr[kMaxIdentities] = {};
-    int m_identityCount = 0;
     SerialLine &m_line;
     CCommand m_command; // on m_line
     quint8 m_reply[CCommand::kReplyBufferSize] = {};

@@ -1,13 +1,17 @@
 #include "monitor/qmailthread.h"
 
 #include "base/log.h"
+#include "base/settingskeys.h"
+#include "monitor/mailtls.h"
 #include "monitor/programstate.h"
 #include "monitor/winsockerror.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QHostAddress>
 #include <QHostInfo>
-#include <QTcpSocket>
+#include <QSslSocket>
+#include <QTimer>
 #include <algorithm>
 
 namespace {
@@ -90,12 +94,24 @@ QByteArray QMailThread::wireBody(const QString &body)
     return wire;
 }
 
+void QMailThread::logCounterRefusal()
+{
+    write_log(QStringLiteral("Mail not sent: %1 mails failed since the mail settings were applied; "
+                             "apply them again to send mail")
+                  .arg(ProgramState::instance().alarmMailCounter()));
+}
+
 void QMailThread::run()
 {
     m_done = false;
     m_success = false;
-    if (m_mode != TestConnection && !ProgramState::instance().alarmMailBelowLimit())
+    // Alarm mails stop at the limit; a test mail is still tried once more.
+    m_refusedByCounter =
+        m_mode != TestConnection && ProgramState::instance().alarmMailCounter() > ProgramState::kAlarmMailLimit;
+    if (m_refusedByCounter) {
+        logCounterRefusal();
         return;
+    }
     if (!m_mutex.tryLock(kLockWaitMs))
         return;
     converse();
@@ -104,8 +120,15 @@ void QMailThread::run()
 
 void QMailThread::converse()
 {
-    QTcpSocket socket;
-    if (!connectToServer(socket) || !greet(socket) || !authenticate(socket))
+    if (m_encryption == MailEncryption::Unknown) {
+        write_log(QStringLiteral("Mail not sent: %1 is not none, starttls or tls").arg(Setting::MAIL_ENCRYPTION.key()));
+        return;
+    }
+    QSslSocket socket;
+    if (m_encryption != MailEncryption::None)
+        MailTls::configure(socket, m_caFile);
+    if (!connectToServer(socket) || (m_encryption == MailEncryption::Tls && !encrypt(socket)) || !greet(socket, true) ||
+        (m_encryption == MailEncryption::StartTls && !startTls(socket)) || !authenticate(socket))
         return;
     if (!sendLine(socket, "MAIL FROM:" + oneLine(m_sender)) ||
         expect(socket, 250, {QStringLiteral("250"), QStringLiteral("OK")}) != Reply::Accepted)
@@ -125,30 +148,91 @@ void QMailThread::converse()
         readReply(socket);
 }
 
-bool QMailThread::connectToServer(QTcpSocket &socket)
+bool QMailThread::connectToServer(QSslSocket &socket)
 {
-    socket.connectToHost(m_mailServer, m_port); // a host name is looked up first
-    if (socket.waitForConnected(kConnectTimeoutMs))
+    // A host name is looked up first.
+    if (m_encryption == MailEncryption::Tls)
+        socket.connectToHostEncrypted(m_mailServer, m_port);
+    else
+        socket.connectToHost(m_mailServer, m_port);
+    const Wait wait =
+        await(socket, kConnectTimeoutMs, [&] { return socket.state() == QAbstractSocket::ConnectedState; });
+    if (wait == Wait::Reached)
         return true;
-    const QAbstractSocket::SocketError error = socket.error();
+    if (wait == Wait::Stopped)
+        return false;
+    const QAbstractSocket::SocketError error =
+        wait == Wait::TimedOut ? QAbstractSocket::SocketTimeoutError : socket.error();
     if (error == QAbstractSocket::SocketResourceError || error == QAbstractSocket::UnsupportedSocketOperationError) {
         write_log(QStringLiteral("[ERROR] can not create socket "));
         return false;
     }
     write_log(QStringLiteral("Failed to connect mail server, err code %1").arg(winsockErrorNumber(error)));
+    write_log(QStringLiteral("Mail server %1 port %2: %3")
+                  .arg(m_mailServer)
+                  .arg(m_port)
+                  .arg(wait == Wait::TimedOut ? QStringLiteral("no answer within %1 s").arg(kConnectTimeoutMs / 1000)
+                                              : socket.errorString()));
     countFailure();
     return false;
 }
 
-bool QMailThread::greet(QTcpSocket &socket)
+bool QMailThread::encrypt(QSslSocket &socket)
+{
+    if (!socket.isEncrypted() && m_encryption == MailEncryption::StartTls)
+        socket.startClientEncryption();
+    const Wait wait = await(socket, kConnectTimeoutMs, [&] { return socket.isEncrypted(); });
+    if (wait == Wait::Reached)
+        return true;
+    if (wait == Wait::Stopped)
+        return false;
+    write_log(MailTls::failure(socket, m_mailServer, wait == Wait::TimedOut));
+    countFailure();
+    return false;
+}
+
+bool QMailThread::startTls(QSslSocket &socket)
+{
+    // Never a silent fall-back to the clear: no STARTTLS, no mail.
+    if (!offers("STARTTLS")) {
+        write_log(QStringLiteral("Mail not sent: the mail server does not offer STARTTLS"));
+        countFailure();
+        return false;
+    }
+    if (!sendLine(socket, "STARTTLS"))
+        return false;
+    const Reply reply = expect(socket, 220);
+    if (reply == Reply::Refused) {
+        write_log(QStringLiteral("Mail not sent: the mail server refused STARTTLS: %1")
+                      .arg(QString::fromUtf8(m_reply.trimmed())));
+        countFailure();
+    }
+    // What the server offers in the clear no longer holds: ask again.
+    return reply == Reply::Accepted && encrypt(socket) && greet(socket, false);
+}
+
+bool QMailThread::offers(const QByteArray &keyword, const QByteArray &parameter) const
+{
+    for (const QByteArray &line : m_extensions.split('\n')) {
+        // "250-AUTH LOGIN PLAIN"; older servers also write "250-AUTH=LOGIN".
+        const QList<QByteArray> words = line.mid(4).toUpper().replace('=', ' ').simplified().split(' ');
+        if (words.first() == keyword && (parameter.isEmpty() || words.contains(parameter)))
+            return true;
+    }
+    return false;
+}
+
+bool QMailThread::greet(QTcpSocket &socket, bool readGreeting)
 {
     // A server that never greets is given up on after the time-out; the dialogue goes on.
-    readReply(socket);
+    if (readGreeting)
+        readReply(socket);
     const QByteArray name = heloName(socket);
     const QStringList accepted{QStringLiteral("250"), QStringLiteral("HELO"), QStringLiteral("hello")};
     if (!sendLine(socket, "EHLO " + name))
         return false;
     Reply reply = expect(socket, 250, accepted);
+    m_extensions = reply == Reply::Accepted ? m_reply : QByteArray();
     if (reply == Reply::Refused) {
         if (!sendLine(socket, "HELO " + name))
             return false;
@@ -159,13 +243,18 @@ bool QMailThread::greet(QTcpSocket &socket)
 
 bool QMailThread::authenticate(QTcpSocket &socket)
 {
+    const QStringList accepted{QStringLiteral("250"), QStringLiteral("successful")};
+    if (offers("AUTH", "PLAIN") && !offers("AUTH", "LOGIN")) {
+        const QByteArray credentials = '\0' + m_account.toUtf8() + '\0' + m_password.toUtf8();
+        return sendLine(socket, "AUTH PLAIN " + credentials.toBase64()) &&
+               expect(socket, 235, accepted) == Reply::Accepted;
+    }
     // Servers word their prompts differently; "Username:" and "Password:" in
     // Base64 are the common ones, and 334 is what every server sends.
     return sendLine(socket, "AUTH LOGIN") && expect(socket, 334, {QStringLiteral("VXNlcm5hbWU6")}) == Reply::Accepted &&
            sendLine(socket, m_account.toUtf8().toBase64()) &&
            expect(socket, 334, {QStringLiteral("UGFzc3dvcmQ6")}) == Reply::Accepted &&
-           sendLine(socket, m_password.toUtf8().toBase64()) &&
-           expect(socket, 235, {QStringLiteral("250"), QStringLiteral("successful")}) == Reply::Accepted;
+           sendLine(socket, m_password.toUtf8().toBase64()) && expect(socket, 235, accepted) == Reply::Accepted;
 }
 
 bool QMailThread::sendLine(QTcpSocket &socket, const QByteArray &line)
@@ -219,6 +308,26 @@ QMailThread::Reply QMailThread::expect(QTcpSocket &socket, int code, const QStri
     const bool holdsText =
         std::any_of(texts.begin(), texts.end(), [&](const QString &t) { return text.contains(t, cs); });
     return holdsText ? Reply::Accepted : Reply::Refused;
+}
+
+QMailThread::Wait QMailThread::await(const QAbstractSocket &socket, int ms, const std::function<bool()> &reached)
+{
+    // The socket gets on through this thread's events; the timer wakes the wait
+    // in time to see a stop request.
+    QTimer tick;
+    tick.start(kWaitSliceMs);
+    const QDeadlineTimer deadline(ms);
+    while (!reached()) {
+        if (isInterruptionRequested())
+            return Wait::Stopped;
+        const QAbstractSocket::SocketState state = socket.state();
+        if (state == QAbstractSocket::UnconnectedState || state == QAbstractSocket::ClosingState)
+            return Wait::Failed;
+        if (deadline.hasExpired())
+            return Wait::TimedOut;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    return Wait::Reached;
 }
 
 bool QMailThread::waitStep(QTcpSocket &socket, const QDeadlineTimer &deadline, bool forWrite)

@@ -4,11 +4,10 @@
 #include "base/appsettings.h"
 #include "base/clock.h"
 #include "base/prompter.h"
-#include "db/database.h"
+#include "history/dailydebugfiles.h"
+#include "history/groupstore.h"
 #include "monitor/monitoringsession.h"
 #include "monitor/programstate.h"
-#include "monitor/qpollingthread.h"
-#include "ui/dailydebugfiles.h"
 #include "ui/dataexporter.h"
 #include "ui/dialogs/comportfrm.h"
 #include "ui/dialogs/linehealthdialog.h"
@@ -16,14 +15,10 @@
 #include "ui/dialogs/qalarmconfig.h"
 #include "ui/dialogs/qbackgrounddlg.h"
 #include "ui/dialogs/qconfigwizard.h"
-#include "ui/dialogs/qfontsettings.h"
 #include "ui/dialogs/qmainviewconfig.h"
-#include "ui/dialogs/qpassword.h"
-#include "ui/dialogs/qsensorsettings.h"
 #include "ui/dialogs/searchinverterfrm.h"
 #include "ui/languagemenus.h"
 #include "ui/monitorcontrol.h"
-#include "ui/qprogresswin.h"
 #include "ui/views/chartview.h"
 #include "ui/views/dashboardview.h"
 #include "ui/views/datalogview.h"
@@ -48,23 +43,17 @@ static void initIconResources()
     Q_INIT_RESOURCE(lumora_icons);
 }
 
-namespace {
-Prompter &prompter()
-{
-    return ProgramState::instance().prompter();
-}
-} // namespace
-
 CMain::CMain(QWidget *parent, MonitoringSession *session)
     : QMainWindow(parent)
     , m_ownSession(session ? nullptr : std::make_unique<MonitoringSession>())
     , m_session(session ? session : m_ownSession.get())
+    , m_program(ProgramState::instance())
     , m_ui(new Ui::CMainClass)
-    , m_pageOutput(this)
+    , m_pageOutput(this, m_program.prompter())
 {
     initIconResources();
     m_ui->setupUi(this);
-    m_parts = std::make_unique<WindowParts>(*this, *m_ui);
+    m_parts = std::make_unique<WindowParts>(*this, *m_ui, m_program, *m_session);
     setDataExporter(ChartTab, m_parts->chartView);
     setDataExporter(EventListTab, m_parts->eventListView);
     setDataExporter(DataLogTab, m_parts->dataLogView);
@@ -77,11 +66,12 @@ CMain::CMain(QWidget *parent, MonitoringSession *session)
     m_clockTimer.start();
 
     m_languages = std::make_unique<LanguageMenus>(this, m_ui->menuLanguage, m_ui->toolBarRight,
-                                                  AppSettings().intValue(Setting::LANG, 0));
+                                                  AppSettings().intValue(Setting::LANG, 0), m_program.prompter());
     connect(m_languages->menuGroup(), &QActionGroup::triggered, this, &CMain::changeLanguageForMenu);
     connect(m_languages->toolBarGroup(), &QActionGroup::triggered, this, &CMain::languageChangeForToolBar);
 
-    createMonitorControl();
+    m_monitor = new MonitorControl(m_parts->monitorWidgets(*this, *m_ui), *m_session, m_program, this);
+    m_parts->connectMonitor(*this, *m_ui, *m_monitor, *m_session);
     m_parts->connectActions(*this, *m_ui);
     m_ui->tabWidget->setCurrentIndex(MainTab);
     m_ui->actionExportData->setEnabled(false);
@@ -94,48 +84,9 @@ CMain::~CMain()
     delete m_monitor;
 }
 
-void CMain::createMonitorControl()
-{
-    m_monitor = new MonitorControl(m_parts->monitorWidgets(*this, *m_ui), *m_session, this);
-
-    // The threads' signals arrive queued.
-    connect(m_session, &MonitoringSession::cycleFinished, this, &CMain::every_polling);
-    connect(m_session, &MonitoringSession::waitModeEntered, this, &CMain::wait_mode_handler);
-    connect(m_session, &MonitoringSession::lineHealthCounted, this, [this](const LineHealthReport &report) {
-        if (m_parts->lineHealth->isVisible())
-            m_parts->lineHealth->showReport(report, m_session->serials());
-    });
-    connect(m_monitor, &MonitorControl::aliveCountChanged, this, &CMain::set_alive_num);
-    connect(&m_monitor->autoSearchTimer(), &QTimer::timeout, this, &CMain::autoSearchHandler);
-    connect(m_parts->searchInverters, &SearchInverterFrm::s_search_end, this, &CMain::t_search_end);
-
-    QDisplayThread &totals = m_monitor->totalsThread();
-    connect(&totals, &QDisplayThread::display_value, this, &CMain::update_main_screen);
-    connect(&totals, &QDisplayThread::inverter_alive, this, &CMain::set_alive_num);
-    connect(&totals, &QDisplayThread::display_earning, this, &CMain::display_earning);
-    connect(&totals, &QDisplayThread::dispaly_co2Reduction, this, &CMain::dispaly_co2Reduction);
-    connect(this, &CMain::display_change, &totals, &QDisplayThread::loadSetting);
-    connect(m_parts->alarmConfig, &QalarmConfig::mail_setting_change, this, &CMain::mail_change);
-
-    // The pages' parts in the steps of monitoring.
-    MonitorControl::PageHooks &hooks = m_monitor->pageHooks();
-    hooks.loadSensorHeaders = [this] { m_parts->dashboard->refreshSensorFields(); };
-    hooks.refreshChartTree = [this] { m_parts->chartView->refreshTree(); };
-    hooks.rebuildTree = [this] { build_group_inverter(); };
-    hooks.refreshKeyParameters = [this] { display_key_parameters(); };
-    hooks.refreshRealTime = [this] { m_parts->realTime->pollingCycleDone(); };
-    hooks.refreshSensorFields = [this] { m_parts->dashboard->refreshSensorFields(); };
-    hooks.waitModeEntered = [this] { m_parts->realTime->parameterView()->waitModeHandler(); };
-}
-
 RealTimeView *CMain::realTimeView() const
 {
     return m_parts->realTime;
-}
-
-KeyParametersView *CMain::keyParametersView() const
-{
-    return m_parts->keyParameters;
 }
 
 QString CMain::aliveText(int num)
@@ -153,7 +104,8 @@ void CMain::menu_search_inverter()
     const int port = m_parts->comPort->selectedPort();
     const int baud = m_parts->comPort->selectedBaud();
     if (port == 0 || baud == 0) {
-        prompter().message(Prompter::Level::Warning, tr("Error"), tr("Please complete COM port settings first."));
+        m_program.prompter().message(Prompter::Level::Warning, tr("Error"),
+                                     tr("Please complete COM port settings first."));
         return;
     }
     m_parts->searchInverters->setPortBaud(port, baud);
@@ -315,11 +267,6 @@ void CMain::display_key_parameters()
     m_parts->keyParameters->display();
 }
 
-void CMain::every_polling()
-{
-    m_monitor->pollingCycleDone();
-}
-
 void CMain::deleteGroup()
 {
     m_parts->realTime->deleteGroup();
@@ -367,11 +314,10 @@ void CMain::show_about()
 
 void CMain::update_main_screen(PlantTotals totals)
 {
-    const QPollingThread *polling = ProgramState::instance().pollingThread();
-    if (isHidden() || !polling || !polling->isRunning())
+    if (isHidden() || !m_session->isPollingRunning())
         return;
     // The averages are per inverter the polling has met.
-    m_parts->dashboard->showTotals(totals, ProgramState::instance().devices().snapshotSize());
+    m_parts->dashboard->showTotals(totals, m_monitor->knownDeviceCount());
 }
 
 void CMain::changeBackground(const QString &path)
@@ -438,7 +384,7 @@ void CMain::on_actionExportData_triggered()
         if (exporter && exporter->hasRows())
             exporter->exportData();
         else
-            prompter().message(Prompter::Level::Information, tr("Info"), tr("No data"));
+            m_program.prompter().message(Prompter::Level::Information, tr("Info"), tr("No data"));
     }
 }
 
@@ -558,11 +504,6 @@ void CMain::ctxMenu(const QPoint &pos)
     menu->popup(mapToGlobal(pos));
 }
 
-void CMain::wait_mode_handler()
-{
-    m_monitor->waitModeEntered();
-}
-
 void CMain::set_alive_num(int num)
 {
     if (!isHidden())
@@ -585,7 +526,7 @@ void CMain::showEvent(QShowEvent *event)
     const QString backgroundPath = AppDir::file(QStringLiteral("background/") + background);
     if (!background.isEmpty() && QFileInfo(backgroundPath).isFile())
         changeBackground(backgroundPath);
-    ProgramState::instance().addressTable().insertFromText(AppSettings().text(Setting::INV_ADDR));
+    m_program.addressTable().insertFromText(AppSettings().text(Setting::INV_ADDR));
     // The menu stays in the form for its actions but never shows in the menu bar.
     m_ui->menuWindow->setTitle(QString());
     m_ui->menuWindow->menuAction()->setVisible(false);
@@ -595,13 +536,13 @@ void CMain::showEvent(QShowEvent *event)
 
 void CMain::closeEvent(QCloseEvent *event)
 {
-    if (!prompter().question(tr("Confirm"), tr("Confirm to exit?"))) {
+    if (!m_program.prompter().question(tr("Confirm"), tr("Confirm to exit?"))) {
         event->ignore();
         return;
     }
     hide();
     m_monitor->shutDown();
-    db_exec(QStringLiteral("update orva_inverter set online = 0"));
+    GroupStore::markAllOffline();
     saveDebug();
     event->accept();
 }

@@ -12,10 +12,10 @@ namespace Ui {
 class CMainClass;
 }
 class DataExporter;
-class KeyParametersView;
 class LanguageMenus;
 class MonitorControl;
 class MonitoringSession;
+class ProgramState;
 class QComboBox;
 class QTableWidgetItem;
 class QTreeWidgetItem;
@@ -32,7 +32,9 @@ public:
     enum Tab { MainTab, RealTimeTab, KeyParametersTab, ChartTab, EventListTab, DataLogTab, TabCount };
 
     // Monitors through the program's session, made by the start-up before the
-    // window; without one the window makes its own.
+    // window; without one the window makes its own. The window is assembled
+    // from the program-wide state as it is at construction (the prompter
+    // installed by then answers every question).
     explicit CMain(QWidget *parent = nullptr, MonitoringSession *session = nullptr);
     ~CMain() override;
 
@@ -41,7 +43,6 @@ public:
     PageOutput &pageOutput() { return m_pageOutput; }
     MonitorControl &monitorControl() { return *m_monitor; }
     RealTimeView *realTimeView() const;
-    KeyParametersView *keyParametersView() const;
     // The status bar's count of inverters that answer.
     static QString aliveText(int num);
 
@@ -77,7 +78,6 @@ public slots:
     void device_parameter_click(QTableWidgetItem *item);
     void save_device_parameter();
     void display_key_parameters();
-    void every_polling();
     void deleteGroup();
     void deleteInverter();
     void upGroup();
@@ -122,7 +122,6 @@ public slots:
     void setViewColor(const QColor &color);
     void loadColor();
     void ctxMenu(const QPoint &pos);
-    void wait_mode_handler();
     void set_alive_num(int num);
     void gbYearShow();
     void setTitle(const QString &title);
@@ -137,10 +136,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void createMonitorControl();
-
     std::unique_ptr<MonitoringSession> m_ownSession;
     MonitoringSession *m_session;
+    ProgramState &m_program;
     std::unique_ptr<Ui::CMainClass> m_ui;
 
     std::unique_ptr<WindowParts> m_parts;

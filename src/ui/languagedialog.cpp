@@ -11,7 +11,7 @@ LanguageDialog::LanguageDialog(QWidget *parent)
     , m_languages(new QComboBox(this))
 {
     setObjectName(QStringLiteral("LanguageDialog"));
-    setWindowTitle(QStringLiteral("Language"));
+    setWindowTitle(tr("Language"));
     setModal(true);
     m_languages->setObjectName(QStringLiteral("cbLanguage"));
     for (int i = 0; i < Languages::kCount; ++i)

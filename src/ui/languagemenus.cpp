@@ -3,7 +3,6 @@
 #include "base/appsettings.h"
 #include "base/languages.h"
 #include "base/prompter.h"
-#include "monitor/programstate.h"
 
 #include <QActionGroup>
 #include <QMenu>
@@ -35,26 +34,27 @@ QActionGroup *languageGroup(QObject *owner, int current, bool withFlags)
 }
 } // namespace
 
-LanguageMenus::LanguageMenus(QObject *owner, QMenu *menu, QToolBar *toolBar, int current)
+LanguageMenus::LanguageMenus(QObject *owner, QMenu *menu, QToolBar *toolBar, int current, Prompter &prompter)
     : m_menuGroup(languageGroup(owner, current, false))
     , m_toolBarGroup(languageGroup(owner, current, true))
-    , m_button(new QToolButton(toolBar))
+    , m_prompter(prompter)
 {
     menu->addActions(m_menuGroup->actions());
 
-    auto *buttonMenu = new QMenu(m_button);
+    auto *button = new QToolButton(toolBar);
+    auto *buttonMenu = new QMenu(button);
     buttonMenu->addActions(m_toolBarGroup->actions());
-    m_button->setObjectName(QStringLiteral("languageButton"));
-    m_button->setAccessibleName(tr("Language"));
-    m_button->setText(QStringLiteral("..."));
+    button->setObjectName(QStringLiteral("languageButton"));
+    button->setAccessibleName(tr("Language"));
+    button->setText(QStringLiteral("..."));
     if (current >= 0 && current < Languages::kCount)
-        m_button->setIcon(flag(current));
-    m_button->setMenu(buttonMenu);
-    m_button->setPopupMode(QToolButton::MenuButtonPopup);
-    m_button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        button->setIcon(flag(current));
+    button->setMenu(buttonMenu);
+    button->setPopupMode(QToolButton::MenuButtonPopup);
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     // The bar lines its contents up from the right; the button and its menu read left to right.
-    m_button->setLayoutDirection(Qt::LeftToRight);
-    toolBar->addWidget(m_button);
+    button->setLayoutDirection(Qt::LeftToRight);
+    toolBar->addWidget(button);
 }
 
 void LanguageMenus::chooseFromMenu()
@@ -83,7 +83,6 @@ void LanguageMenus::save(int index)
     if (index < 0)
         return;
     AppSettings().setValue(Setting::LANG, index);
-    ProgramState::instance().prompter().message(
-        Prompter::Level::Information, tr("Language change"),
-        tr("The language changes will take effect when you restart the application."));
+    m_prompter.message(Prompter::Level::Information, tr("Language change"),
+                       tr("The language changes will take effect when you restart the application."));
 }

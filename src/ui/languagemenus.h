@@ -3,16 +3,16 @@
 #include <QCoreApplication>
 #include <QList>
 
-class QAction;
+class Prompter;
 class QActionGroup;
 class QMenu;
 class QObject;
 class QToolBar;
-class QToolButton;
 
 // The two language choosers of the main window: checkable actions in the
 // "Language" menu, and a flag button with its own menu on a tool bar. A choice
-// is written as LANG and takes effect at the next start. The tool bar's choice
+// is written as LANG and takes effect at the next start, which the prompter
+// tells. The tool bar's choice
 // also checks the menu; a choice in the menu leaves the tool bar as it was.
 class LanguageMenus
 {
@@ -20,11 +20,10 @@ class LanguageMenus
 
 public:
     // The actions are children of `owner`, the button of the tool bar; `current` is checked in both sets.
-    LanguageMenus(QObject *owner, QMenu *menu, QToolBar *toolBar, int current);
+    LanguageMenus(QObject *owner, QMenu *menu, QToolBar *toolBar, int current, Prompter &prompter);
 
     QActionGroup *menuGroup() const { return m_menuGroup; }
     QActionGroup *toolBarGroup() const { return m_toolBarGroup; }
-    QToolButton *toolButton() const { return m_button; }
 
     // Saves the language checked in the menu.
     void chooseFromMenu();
@@ -33,9 +32,9 @@ public:
 
 private:
     static int checkedIndex(const QActionGroup *group);
-    static void save(int index);
+    void save(int index);
 
     QActionGroup *m_menuGroup;
     QActionGroup *m_toolBarGroup;
-    QToolButton *m_button;
+    Prompter &m_prompter;
 };

@@ -4,15 +4,14 @@
 #include "base/prompter.h"
 #include "monitor/monitoringsession.h"
 #include "monitor/programstate.h"
+#include "monitor/threadwait.h"
 #include "ui/dialogs/searchinverterfrm.h"
 #include "ui/qprogresswin.h"
-#include "ui/threadwait.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
-#include <QTabWidget>
 
 namespace {
 
@@ -23,21 +22,18 @@ void keepPainting()
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void run(const std::function<void()> &hook)
-{
-    if (hook)
-        hook();
-}
-
 } // namespace
 
-MonitorControl::MonitorControl(const Widgets &widgets, MonitoringSession &session, QObject *parent)
+MonitorControl::MonitorControl(const Widgets &widgets, MonitoringSession &session, ProgramState &state, QObject *parent)
     : QObject(parent)
     , m_w(widgets)
     , m_session(session)
+    , m_program(state)
 {
     // Alarm mails go only while the window is shown.
     m_session.setAlarmDeliveryCheck([window = m_w.window] { return !window->isHidden(); });
+    // The polling thread's cycles arrive queued.
+    connect(&m_session, &MonitoringSession::cycleFinished, this, &MonitorControl::cycleFinished);
     setState(State::NotReady);
 }
 
@@ -50,8 +46,7 @@ MonitorControl::~MonitorControl()
 
 void MonitorControl::start()
 {
-    AddressTable &addresses = ProgramState::instance().addressTable();
-    if (addresses.isEmpty()) {
+    if (m_program.addressTable().isEmpty()) {
         m_w.configurationWizard->trigger();
         return;
     }
@@ -61,9 +56,8 @@ void MonitorControl::start()
     const MonitoringSession::StartResult result = m_session.start(keepPainting);
     m_w.progress->close();
     if (result == MonitoringSession::StartResult::StillStopping) {
-        ProgramState::instance().prompter().message(
-            Prompter::Level::Information, tr("Info"),
-            tr("The last monitoring has not ended yet. Please try again in a moment."));
+        m_program.prompter().message(Prompter::Level::Information, tr("Info"),
+                                     tr("The last monitoring has not ended yet. Please try again in a moment."));
         return;
     }
     if (result != MonitoringSession::StartResult::Started) {
@@ -71,7 +65,6 @@ void MonitorControl::start()
         return;
     }
     loadAutoSearchSettings();
-    run(m_hooks.loadSensorHeaders);
 
     m_firstCycle = true;
     setState(State::Starting);
@@ -80,9 +73,8 @@ void MonitorControl::start()
     if (m_autoSearchMinutes > 0 && !m_autoSearchTimer.isActive())
         m_autoSearchTimer.start(m_autoSearchMinutes * 60000);
     setState(State::Monitoring);
-    emit aliveCountChanged(ProgramState::instance().devices().snapshotSize());
-    if (m_w.tabs->currentIndex() == kChartTab)
-        run(m_hooks.refreshChartTree);
+    emit aliveCountChanged(m_knownDeviceCount);
+    emit started();
 }
 
 void MonitorControl::stop()
@@ -114,7 +106,7 @@ void MonitorControl::stopThreads()
     m_autoSearchTimer.stop();
 }
 
-void MonitorControl::pollingCycleDone()
+void MonitorControl::cycleFinished(const DeviceSnapshot &devices)
 {
     // Cycles that arrive while stopping, or after a stop that gave up waiting, change nothing.
     if (m_state != State::Starting && m_state != State::Monitoring)
@@ -123,33 +115,23 @@ void MonitorControl::pollingCycleDone()
         m_firstCycle = false;
         m_w.progress->close();
     }
-    const int devices = ProgramState::instance().devices().snapshotSize();
-    if (devices != m_knownDeviceCount) {
-        m_knownDeviceCount = devices;
-        run(m_hooks.rebuildTree);
-    }
     if (!m_totals.isRunning())
         m_totals.start();
-    run(m_hooks.refreshKeyParameters);
-    run(m_hooks.refreshRealTime);
+    emit cycleDone(devices);
+    if (devices.size() != m_knownDeviceCount) {
+        m_knownDeviceCount = devices.size();
+        emit deviceCountChanged(m_knownDeviceCount);
+    }
     // A parameter write has ended once the polling thread runs freely again.
     if (!m_session.isWaitRequested() && !m_session.isWaiting() && m_w.progress->isVisible())
         m_w.progress->close();
-    run(m_hooks.refreshSensorFields);
-}
-
-void MonitorControl::waitModeEntered()
-{
-    run(m_hooks.waitModeEntered);
 }
 
 void MonitorControl::autoSearch()
 {
     if (m_state != State::Monitoring || m_resumeAfterSearch)
         return;
-    ProgramState &program = ProgramState::instance();
-    m_knownDeviceCount = program.devices().snapshotSize();
-    m_w.search->setPortBaud(program.portNumber(), program.baudRate());
+    m_w.search->setPortBaud(m_program.portNumber(), m_program.baudRate());
     m_w.search->setAutomatic(true);
     // The line is the search's alone until it ends.
     stopThreads();
@@ -160,7 +142,7 @@ void MonitorControl::autoSearch()
 
 void MonitorControl::searchEnded()
 {
-    const bool inverters = !ProgramState::instance().addressTable().isEmpty();
+    const bool inverters = !m_program.addressTable().isEmpty();
     if (m_resumeAfterSearch) {
         m_resumeAfterSearch = false;
         if (inverters) {

@@ -1,25 +1,25 @@
 #pragma once
 
+#include "device/devicemap.h"
 #include "monitor/qdisplaythread.h"
 
 #include <QObject>
 #include <QTimer>
-#include <functional>
 
 class MonitoringSession;
+class ProgramState;
 class QAbstractButton;
 class QAction;
 class QLabel;
 class QProgressWin;
-class QTabWidget;
 class QWidget;
 class SearchInverterFrm;
 
 // Starting and stopping monitoring from the main window: the communication
 // test behind the progress window, the states with their labels, icons and
-// enabled actions, what the window does after every polling cycle, the
-// plant-totals thread and the auto-search timer. Runs in the GUI thread and
-// hears the worker threads only through queued signals.
+// enabled actions, each polling cycle handed on to the pages, the plant-totals
+// thread and the auto-search timer. Runs in the GUI thread and hears the
+// worker threads only through queued signals.
 class MonitorControl : public QObject
 {
     Q_OBJECT
@@ -31,7 +31,6 @@ public:
     struct Widgets
     {
         QWidget *window = nullptr;
-        QTabWidget *tabs = nullptr;
         QLabel *stateLabel = nullptr; // the first label of the status bar
         QLabel *rightTopLabel = nullptr;
         QAbstractButton *rightTopIcon = nullptr;
@@ -45,36 +44,21 @@ public:
         QAction *searchInverters = nullptr;
     };
 
-    // What the pages do at the steps of monitoring. A page that takes part sets
-    // its function when the window creates it; an unset one is skipped.
-    struct PageHooks
-    {
-        std::function<void()> loadSensorHeaders;    // monitoring starts with the sensor list just read
-        std::function<void()> refreshChartTree;     // monitoring has started on the chart's tab
-        std::function<void()> rebuildTree;          // the number of device records changed
-        std::function<void()> refreshKeyParameters; // after every cycle
-        std::function<void()> refreshRealTime;      // after every cycle, also ends a finished parameter write
-        std::function<void()> refreshSensorFields;  // after every cycle
-        std::function<void()> waitModeEntered;      // the polling thread waits: the line is free
-    };
-
-    static constexpr int kChartTab = 3;
-
-    MonitorControl(const Widgets &widgets, MonitoringSession &session, QObject *parent = nullptr);
+    // The state gives the address table, the line settings and the prompter.
+    MonitorControl(const Widgets &widgets, MonitoringSession &session, ProgramState &state, QObject *parent = nullptr);
     ~MonitorControl() override; // ends the plant-totals thread
 
     State state() const { return m_state; }
-    PageHooks &pageHooks() { return m_hooks; }
     QDisplayThread &totalsThread() { return m_totals; }
     QTimer &autoSearchTimer() { return m_autoSearchTimer; }
+    // The number of device records of the last cycle.
+    int knownDeviceCount() const { return m_knownDeviceCount; }
 
     // Tests the line and starts polling; the configuration wizard opens when
     // no inverter is known or none answers.
     void start();
     // Ends polling, the plant totals and the alarm mails, then shows Ready.
     void stop();
-    void pollingCycleDone();
-    void waitModeEntered();
     // The auto-search timer: monitoring pauses while the search dialog searches
     // the line without modality, and goes on with what it found.
     void autoSearch();
@@ -85,10 +69,17 @@ public:
     void shutDown();
 
 signals:
+    // Monitoring runs: its first cycle has come.
+    void started();
+    // A cycle's records, after every cycle while monitoring starts or runs.
+    void cycleDone(const DeviceSnapshot &devices);
+    // A cycle had another number of records than the one before (after cycleDone).
+    void deviceCountChanged(int count);
     // The number of inverters to show beside the state.
     void aliveCountChanged(int count);
 
 private:
+    void cycleFinished(const DeviceSnapshot &devices);
     void setState(State state);
     void showMark(const QString &text, const char *icon);
     void loadAutoSearchSettings();
@@ -96,7 +87,7 @@ private:
 
     Widgets m_w;
     MonitoringSession &m_session;
-    PageHooks m_hooks;
+    ProgramState &m_program;
     QDisplayThread m_totals;
     QTimer m_autoSearchTimer;
     State m_state = State::NotReady;

@@ -1,7 +1,6 @@
 #include "ui/pageoutput.h"
 
 #include "base/prompter.h"
-#include "monitor/programstate.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -9,8 +8,9 @@
 #include <QPrinter>
 #include <QWidget>
 
-PageOutput::PageOutput(QWidget *dialogParent)
+PageOutput::PageOutput(QWidget *dialogParent, Prompter &prompter)
     : m_dialogParent(dialogParent)
+    , m_prompter(prompter)
     , m_printDialog([this](QPrinter &printer) {
         QPrintDialog dialog(&printer, m_dialogParent);
         dialog.setWindowTitle(tr("Print Document"));
@@ -21,14 +21,13 @@ PageOutput::PageOutput(QWidget *dialogParent)
 void PageOutput::exportImage(QWidget *source) const
 {
     const QPixmap image = source->grab();
-    Prompter &prompter = ProgramState::instance().prompter();
-    const QString fileName = prompter.saveFileName(tr("Save File"), tr("Images (*.bmp *.jpg)"));
+    const QString fileName = m_prompter.saveFileName(tr("Save File"), tr("Images (*.bmp *.jpg)"));
     if (fileName.isEmpty())
         return;
     if (saveImage(image, fileName))
-        prompter.message(Prompter::Level::Information, tr("Info"), tr("Save OK."));
+        m_prompter.message(Prompter::Level::Information, tr("Info"), tr("Save OK."));
     else
-        prompter.message(Prompter::Level::Warning, tr("Error"), tr("Can not save image file!"));
+        m_prompter.message(Prompter::Level::Warning, tr("Error"), tr("Can not save image file!"));
 }
 
 void PageOutput::print(QWidget *source) const

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <functional>
 
+class Prompter;
 class QPixmap;
 class QPrinter;
 class QWidget;
@@ -16,7 +17,7 @@ public:
     // Runs the print dialog on the printer; true when the user accepts it.
     using PrintDialog = std::function<bool(QPrinter &printer)>;
 
-    explicit PageOutput(QWidget *dialogParent);
+    PageOutput(QWidget *dialogParent, Prompter &prompter);
 
     // Asks for a file name and saves the widget's picture there, then tells how it went.
     void exportImage(QWidget *source) const;
@@ -31,5 +32,6 @@ public:
 
 private:
     QWidget *m_dialogParent;
+    Prompter &m_prompter;
     PrintDialog m_printDialog;
 };

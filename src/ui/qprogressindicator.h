@@ -24,7 +24,6 @@ public:
     explicit QProgressIndicator(QWidget *parent = nullptr);
 
     bool isAnimated() const { return m_timerId != -1; }
-    bool isDisplayedWhenStopped() const { return m_displayedWhenStopped; }
     int animationDelay() const { return m_delay; }
     const QColor &color() const { return m_color; }
     // Rotation of the first capsule in degrees.

@@ -1,5 +1,7 @@
 #include "ui/windowparts.h"
 
+#include "monitor/monitoringsession.h"
+#include "monitor/programstate.h"
 #include "ui/cmain.h"
 #include "ui/dialogs/comportfrm.h"
 #include "ui/dialogs/linehealthdialog.h"
@@ -18,6 +20,7 @@
 #include "ui/views/datalogview.h"
 #include "ui/views/eventlistview.h"
 #include "ui/views/keyparametersview.h"
+#include "ui/views/parameterview.h"
 #include "ui/views/realtimeview.h"
 #include "ui_cmain.h"
 
@@ -42,40 +45,42 @@ QMenu *namedMenu(QMainWindow &window, const char *name)
 }
 
 // A view in the (empty) layout of its tab page.
-template<typename View>
-View *pageView(QWidget *page, QLayout *layout)
+template<typename View, typename Uses>
+View *pageView(Uses &uses, QWidget *page, QLayout *layout)
 {
-    auto *view = new View(page);
+    auto *view = new View(uses, page);
     layout->addWidget(view);
     return view;
 }
 } // namespace
 
-WindowParts::WindowParts(QMainWindow &window, const Ui::CMainClass &ui)
+WindowParts::WindowParts(QMainWindow &window, const Ui::CMainClass &ui, ProgramState &state, MonitoringSession &session)
     : alarmConfig(new QalarmConfig(&window))
-    , mainViewConfig(new QMainViewConfig(&window))
-    , searchInverters(new SearchInverterFrm(&window))
+    , mainViewConfig(new QMainViewConfig(state.prompter(), &window))
+    , searchInverters(new SearchInverterFrm(session, state.prompter(), &window))
     , comPort(new COMPortFrm(&window))
     , about(new QAbout(&window))
     , progress(new QProgressWin(&window))
-    , background(new QBackgroundDlg(&window))
+    , background(new QBackgroundDlg(state.prompter(), &window))
     , sensorSettings(new QSensorSettings(&window))
     , password(new QPassword(true, &window))
-    , configWizard(new QConfigWizard(&window))
-    , fontSettings(new QFontSettings(&window))
-    , lineHealth(new LineHealthDialog(&window))
+    , configWizard(new QConfigWizard(state, &window))
+    , fontSettings(new QFontSettings(state.prompter(), &window))
+    , lineHealth(new LineHealthDialog(state.numberText(), &window))
     , stateLabel(new QLabel(CMain::tr("Not ready"), &window))
     , aliveLabel(new QLabel(CMain::aliveText(0), &window))
     , mainPageMenu(namedMenu(window, "mainPageMenu"))
     , pageMenu(namedMenu(window, "pageMenu"))
     , dashboard(new DashboardView({ui.frame, ui.titleFrame, ui.lblTitle, ui.msgFrame, ui.lblMessage, ui.rightTopLabel},
-                                  &window))
+                                  state.sensors(), state.numberText(), &window))
+    , parameters(new ParameterView(progress, session, state.sharedPort(), state.prompter(), state.numberText()))
     , realTime(new RealTimeView(
-          progress, [dialog = password] { return dialog->exec() == QDialog::Accepted; }, ui.tab_realtime_data))
-    , keyParameters(pageView<KeyParametersView>(ui.tab_key_parameters, ui.keyParametersPageLayout))
-    , chartView(pageView<ChartView>(ui.tab_graphical_analysis, ui.chartPageLayout))
-    , eventListView(pageView<EventListView>(ui.tab_event_list, ui.eventListPageLayout))
-    , dataLogView(pageView<DataLogView>(ui.tab_data_logging, ui.dataLogPageLayout))
+          parameters, [dialog = password] { return dialog->exec() == QDialog::Accepted; }, state.prompter(),
+          state.numberText(), ui.tab_realtime_data))
+    , keyParameters(pageView<KeyParametersView>(state.numberText(), ui.tab_key_parameters, ui.keyParametersPageLayout))
+    , chartView(pageView<ChartView>(state.prompter(), ui.tab_graphical_analysis, ui.chartPageLayout))
+    , eventListView(pageView<EventListView>(state.prompter(), ui.tab_event_list, ui.eventListPageLayout))
+    , dataLogView(pageView<DataLogView>(state.prompter(), ui.tab_data_logging, ui.dataLogPageLayout))
 {
     // The progress window keeps its own frameless look.
     for (QDialog *dialog :
@@ -103,7 +108,6 @@ MonitorControl::Widgets WindowParts::monitorWidgets(QMainWindow &window, const U
 {
     MonitorControl::Widgets widgets;
     widgets.window = &window;
-    widgets.tabs = ui.tabWidget;
     widgets.stateLabel = stateLabel;
     widgets.rightTopLabel = ui.rightTopLabel;
     widgets.rightTopIcon = ui.rightTopIcon;
@@ -116,6 +120,38 @@ MonitorControl::Widgets WindowParts::monitorWidgets(QMainWindow &window, const U
     widgets.comPort = ui.actionCOM_port;
     widgets.searchInverters = ui.actionSearch_Inverters;
     return widgets;
+}
+
+void WindowParts::connectMonitor(CMain &window, const Ui::CMainClass &ui, MonitorControl &monitor,
+                                 MonitoringSession &session) const
+{
+    QObject::connect(&monitor, &MonitorControl::cycleDone, keyParameters, &KeyParametersView::refresh);
+    QObject::connect(&monitor, &MonitorControl::cycleDone, realTime, &RealTimeView::refresh);
+    QObject::connect(&monitor, &MonitorControl::cycleDone, chartView, &ChartView::setDevices);
+    QObject::connect(&monitor, &MonitorControl::cycleDone, dashboard, &DashboardView::refreshSensorFields);
+    QObject::connect(&monitor, &MonitorControl::deviceCountChanged, &window, &CMain::build_group_inverter);
+    QObject::connect(&monitor, &MonitorControl::started, chartView, [this, tabs = ui.tabWidget] {
+        if (tabs->currentIndex() == CMain::ChartTab)
+            chartView->refreshTree();
+    });
+    QObject::connect(&monitor, &MonitorControl::aliveCountChanged, &window, &CMain::set_alive_num);
+    QObject::connect(&monitor.autoSearchTimer(), &QTimer::timeout, &window, &CMain::autoSearchHandler);
+    // The polling thread waits: the line is free for the parameter page's write.
+    QObject::connect(&session, &MonitoringSession::waitModeEntered, parameters, &ParameterView::waitModeHandler);
+    QObject::connect(realTime, &RealTimeView::todayEnergyShown, dashboard, &DashboardView::setTodayEnergy);
+    // The line-health window follows every cycle while it is open.
+    QObject::connect(&session, &MonitoringSession::lineHealthCounted, lineHealth,
+                     [dialog = lineHealth, &session](const LineHealthReport &report) {
+                         if (dialog->isVisible())
+                             dialog->showReport(report, session.serials());
+                     });
+
+    QDisplayThread &totals = monitor.totalsThread();
+    QObject::connect(&totals, &QDisplayThread::display_value, &window, &CMain::update_main_screen);
+    QObject::connect(&totals, &QDisplayThread::inverter_alive, &window, &CMain::set_alive_num);
+    QObject::connect(&totals, &QDisplayThread::display_earning, &window, &CMain::display_earning);
+    QObject::connect(&totals, &QDisplayThread::dispaly_co2Reduction, &window, &CMain::dispaly_co2Reduction);
+    QObject::connect(&window, &CMain::display_change, &totals, &QDisplayThread::loadSetting);
 }
 
 void WindowParts::connectActions(CMain &window, const Ui::CMainClass &ui) const
@@ -139,6 +175,8 @@ void WindowParts::connectActions(CMain &window, const Ui::CMainClass &ui) const
     QObject::connect(ui.actionSensor_Settings, &QAction::triggered, sensorSettings, &QDialog::exec);
     QObject::connect(ui.actionConfiguration_Wizard, &QAction::triggered, &window, &CMain::confWizardShow);
     QObject::connect(sensorSettings, &QSensorSettings::sensor_update, &window, &CMain::initSensorUI);
+    QObject::connect(searchInverters, &SearchInverterFrm::s_search_end, &window, &CMain::t_search_end);
+    QObject::connect(alarmConfig, &QalarmConfig::mail_setting_change, &window, &CMain::mail_change);
     QObject::connect(ui.tabWidget, &QTabWidget::currentChanged, &window, &CMain::tabChange);
     QObject::connect(background, &QBackgroundDlg::setBackGround, &window, &CMain::changeBackground);
     QObject::connect(mainViewConfig, &QMainViewConfig::setting_change, &window, &CMain::mainViewSettings);

@@ -13,6 +13,9 @@ class DataLogView;
 class EventListView;
 class KeyParametersView;
 class LineHealthDialog;
+class MonitoringSession;
+class ParameterView;
+class ProgramState;
 class QAbout;
 class QalarmConfig;
 class QBackgroundDlg;
@@ -30,14 +33,18 @@ class SearchInverterFrm;
 
 // What the main window is made of besides its form: the dialogs it owns, the
 // views put into its tab pages, the status-bar labels and the context menus.
-// All are children of the window; this makes them, names them and connects
-// them to the window.
+// All are children of the window; this makes them, hands each what it uses
+// of the program-wide state and the session, names them and connects them.
 struct WindowParts
 {
-    WindowParts(QMainWindow &window, const Ui::CMainClass &ui);
+    WindowParts(QMainWindow &window, const Ui::CMainClass &ui, ProgramState &state, MonitoringSession &session);
 
     // What the monitor control enables, disables and writes into.
     MonitorControl::Widgets monitorWidgets(QMainWindow &window, const Ui::CMainClass &ui) const;
+    // The steps of monitoring to the pages and the window: each cycle's records,
+    // a new number of records, the polling thread's wait, the plant totals.
+    void connectMonitor(CMain &window, const Ui::CMainClass &ui, MonitorControl &monitor,
+                        MonitoringSession &session) const;
     // The menu and tool-bar actions, the tabs and the dialogs' signals to the window's slots.
     void connectActions(CMain &window, const Ui::CMainClass &ui) const;
 
@@ -61,6 +68,7 @@ struct WindowParts
     QMenu *pageMenu;     // on the other tabs
 
     DashboardView *dashboard;
+    ParameterView *parameters;
     RealTimeView *realTime;
     KeyParametersView *keyParameters;
     ChartView *chartView;

@@ -51,3 +51,30 @@ void TestPortList::devicePaths()
     QCOMPARE(PortList::portNumber(QStringLiteral("COM0")), 0);
     QCOMPARE(PortList::portNumber(QStringLiteral("ttyS0")), 0);
 }
+
+void TestPortList::stableNamesOfUsbAdapters()
+{
+    TempAppDir dir;
+    // Two FTDI adapters as udev names them, a UART without a by-id entry, a by-id entry of a device
+    // that is gone; ports/COM5 follows the second adapter by its stable name.
+    for (const char *device : {"dev/ttyS0", "dev/ttyUSB0", "dev/ttyUSB1"})
+        dir.write(QString::fromLatin1(device), "");
+    const QString byId = dir.file(QStringLiteral("dev/serial/by-id"));
+    QDir().mkpath(byId);
+    const QString first = QStringLiteral("usb-FTDI_FT232R_A50285BI-if00-port0");
+    const QString second = QStringLiteral("usb-FTDI_FT232R_B71133CX-if00-port0");
+    QVERIFY(QFile::link(QStringLiteral("../../ttyUSB0"), byId + QLatin1Char('/') + first));
+    QVERIFY(QFile::link(QStringLiteral("../../ttyUSB1"), byId + QLatin1Char('/') + second));
+    QVERIFY(QFile::link(QStringLiteral("../../ttyUSB7"), byId + QStringLiteral("/usb-Prolific-if00-port0")));
+    QDir(dir.path()).mkpath(QStringLiteral("ports"));
+    QVERIFY(QFile::link(byId + QLatin1Char('/') + second, dir.file(QStringLiteral("ports/COM5"))));
+
+    const QString ports = dir.file(QStringLiteral("ports"));
+    const QString dev = dir.file(QStringLiteral("dev"));
+    QCOMPARE(PortList::stableName(33, ports, dev), first);
+    QCOMPARE(PortList::stableName(34, ports, dev), second);
+    QCOMPARE(PortList::stableName(5, ports, dev), second);
+    QCOMPARE(PortList::stableName(1, ports, dev), QString());  // the UART
+    QCOMPARE(PortList::stableName(40, ports, dev), QString()); // ttyUSB7 is gone
+    QVERIFY(PortList::enumerate(ports, dev, dir.file(QStringLiteral("sys"))).contains(QStringLiteral("COM5")));
+}

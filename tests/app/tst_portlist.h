@@ -10,4 +10,5 @@ private slots:
     void enumerateFakeMachine();
     void emptyMachine();
     void devicePaths();
+    void stableNamesOfUsbAdapters();
 };

@@ -9,7 +9,6 @@
 #include "support/tempappdir.h"
 
 #include <QProcess>
-#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -19,8 +18,8 @@ void startOnce(ScriptedPrompter &prompter)
 {
     QSettings file(AppSettings::filePath(), QSettings::IniFormat);
     AppSettings settings(file);
-    QTranslator translator;
-    Startup::run(settings, prompter, translator);
+    Translators translators;
+    Startup::run(settings, prompter, translators);
     db_close();
 }
 
@@ -51,7 +50,7 @@ void TestStartup::firstStartThenLaterStart()
         QCOMPARE(settings.text(Setting::VIEW_SEQ), QStringLiteral("0,7,1,8,2,3,9,10,6,13,20,27"));
         settings.setValue(Setting::ShowField, QStringLiteral("0,9,10"));
     }
-    QVERIFY(ProgramState::instance().decimalComma()); // German
+    QVERIFY(ProgramState::instance().numberText().decimalComma()); // German
 
     startOnce(prompter);
     QCOMPARE(prompter.languageRequests(), 1);
@@ -128,12 +127,14 @@ void TestStartup::translationAndDecimalComma()
     ScriptedPrompter prompter;
     QSettings ini(AppSettings::filePath(), QSettings::IniFormat);
     AppSettings settings(ini);
-    QTranslator translator;
-    Startup::run(settings, prompter, translator);
+    Translators translators;
+    Startup::run(settings, prompter, translators);
     QCOMPARE(prompter.languageRequests(), 0);
-    QCOMPARE(ProgramState::instance().decimalComma(), comma);
+    QCOMPARE(ProgramState::instance().numberText().decimalComma(), comma);
     QCOMPARE(Startup::tr("Error"), QStringLiteral("Translated"));
-    QCoreApplication::removeTranslator(&translator);
+    // Qt's own texts follow, from Qt's translations.
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel") != QLatin1String("Cancel"), language != 0);
+    QCoreApplication::removeTranslator(&translators.program);
     QCOMPARE(Startup::tr("Error"), QStringLiteral("Error"));
 }
 

@@ -2,10 +2,10 @@
 
 #include "device/devicereader.h"
 #include "device/devicerecord.h"
-#include "linepeer.h"
 #include "link/ccommand.h"
 #include "link/crc16.h"
 #include "link/cserial.h"
+#include "support/linepeer.h"
 #include "support/tempappdir.h"
 #include "testlog.h"
 

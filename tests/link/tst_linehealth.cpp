@@ -1,12 +1,12 @@
 #include "tst_linehealth.h"
 
-#include "linepeer.h"
 #include "linesimulator.h"
 #include "link/ccommand.h"
 #include "link/crc16.h"
 #include "link/cserial.h"
 #include "link/linehealth.h"
 #include "link/sensorlist.h"
+#include "support/linepeer.h"
 #include "support/manualclock.h"
 #include "support/tempappdir.h"
 

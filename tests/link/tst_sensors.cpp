@@ -1,13 +1,13 @@
 #include "tst_sensors.h"
 
 #include "db/database.h"
-#include "linepeer.h"
 #include "link/crc16.h"
 #include "link/sensorlist.h"
-#include "modbusslave.h"
 #include "monitor/programstate.h"
 #include "monitor/sensorsettings.h"
+#include "support/linepeer.h"
 #include "support/manualclock.h"
+#include "support/modbusslave.h"
 #include "support/tempappdir.h"
 
 #include <QElapsedTimer>

@@ -26,12 +26,12 @@ void setWord(DeviceRecord &device, int reg, quint16 value)
 }
 
 // Stores the mail settings of the test server in the database.
-void storeMailSettings(quint16 port)
+void storeMailSettings(quint16 port, const QString &server = QStringLiteral("127.0.0.1"))
 {
     db_exec(QStringLiteral("insert into mail_setting (account,password,port,mail_server,sender_mail) "
                            "values(?,?,?,?,?)"),
-            {QString::fromUtf8(SmtpTestServer::kUser), QString::fromUtf8(SmtpTestServer::kPassword), port,
-             QStringLiteral("127.0.0.1"), QStringLiteral("plant@solar.test")});
+            {QString::fromUtf8(SmtpTestServer::kUser), QString::fromUtf8(SmtpTestServer::kPassword), port, server,
+             QStringLiteral("plant@solar.test")});
     db_exec(QStringLiteral("insert into mail_recipient (mail) values(?)"), {QStringLiteral("ops@solar.test")});
     db_exec(QStringLiteral("insert into mail_recipient (mail) values(?)"), {QStringLiteral("owner@solar.test")});
 }
@@ -188,12 +188,20 @@ void TestAlarms::keysFollowFamilyAndModel()
         QStringLiteral("The frequency of AC voltage of the utility is under the lower limit : 0.00 Hz<br>")));
 }
 
+void TestAlarms::loggerMailsScheduledError_data()
+{
+    QTest::addColumn<QString>("certificateHost");
+    QTest::newRow("certificate for the server") << QStringLiteral("localhost");
+    QTest::newRow("certificate for another host") << QStringLiteral("mail.other.test");
+}
+
 void TestAlarms::loggerMailsScheduledError()
 {
+    QFETCH(QString, certificateHost);
     TempAppDir dir;
     dir.openDatabase();
-    SmtpTestServer server;
-    storeMailSettings(server.port());
+    SmtpTestServer server(SmtpTestServer::StartTls, certificateHost); // AUTH only after STARTTLS
+    storeMailSettings(server.port(), QStringLiteral("localhost"));
     db_close();
     LineSimulator sim;
     QString error;
@@ -206,6 +214,8 @@ void TestAlarms::loggerMailsScheduledError()
         settings.setValue(Setting::COMPortFrm_baud_index, 5);
         settings.setValue(Setting::INV_ADDR, QStringLiteral("1,2,3,4"));
         AlarmSelection::setBits(settings, 1, 0, {3}); // USA0_ERR0: FacH
+        settings.setValue(Setting::MAIL_ENCRYPTION, QStringLiteral("starttls"));
+        settings.setValue(Setting::MAIL_CA_FILE, server.caFile());
     }
     // The scenario schedules err1 = 8 on its USA0 inverter (address 3) from its 60th second on: start there.
     sim.setTimeOffset(60);
@@ -215,10 +225,16 @@ void TestAlarms::loggerMailsScheduledError()
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LUMORA_HOME"), dir.path());
     logger.setProcessEnvironment(environment);
-    logger.start(QStringLiteral(LUMORA_LOGGER), {QStringLiteral("--cycles"), QStringLiteral("3")});
+    logger.start(QStringLiteral(LUMORA_LOGGER), {QStringLiteral("--cycles"), QStringLiteral("1")});
     QVERIFY(logger.waitForFinished(120000));
     QCOMPARE(logger.exitCode(), 0);
 
+    if (certificateHost != QStringLiteral("localhost")) {
+        QVERIFY(server.messages(1, 300).isEmpty());
+        const QByteArray log = dir.read(QStringLiteral("log.txt"));
+        QVERIFY2(log.contains("]- Certificate of mail server localhost refused (for mail.other.test, "), log);
+        return;
+    }
     const QList<QJsonObject> mails = server.messages(1);
     QCOMPARE(mails.size(), 1);
     const QString data = mails[0][QStringLiteral("data")].toString();

@@ -11,5 +11,6 @@ private slots:
     void alarmMailArrives();
     void alarmsOnceUntilReset();
     void keysFollowFamilyAndModel();
+    void loggerMailsScheduledError_data();
     void loggerMailsScheduledError();
 };

@@ -2,6 +2,7 @@
 
 #include "db/database.h"
 #include "linesimulator.h"
+#include "support/permissionsenforced.h"
 #include "support/tempappdir.h"
 
 #include <QDir>
@@ -123,7 +124,8 @@ void TestLogger::sleepingInverterAndBadSettings()
     TempAppDir dir;
     dir.installCleanDatabase();
     dir.write(QStringLiteral("app.ini"), "[General]\nLANG=0\nCOMPortFrm_com_name=COM7\nCOMPortFrm_baud_index=99\n"
-                                         "INV_ADDR=\"1,2,abc,999\"\nsbSaveInterval=1\nrbAuto=1\n");
+                                         "INV_ADDR=\"1,2,abc,999\"\nsbSaveInterval=1\nrbAuto=1\n"
+                                         "MAIL_ENCRYPTION=ssl\nMAIL_CA_FILE=ca.pem\n");
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("log.txt")));
     LineSimulator sim;
     // The second inverter sleeps through the first seconds of the run.
@@ -147,6 +149,9 @@ void TestLogger::sleepingInverterAndBadSettings()
          {QStringLiteral("COMPortFrm_baud_index \"99\" is not a baud index 0 to 5: 9600 baud used.\n"),
           QStringLiteral("INV_ADDR: \"abc\", \"999\" skipped (not bus addresses 1 to 255); monitoring 1,2.\n"),
           QStringLiteral("log.txt cannot be written ("),
+          QStringLiteral("MAIL_ENCRYPTION \"ssl\" is not none, starttls or tls: no alarm mail is sent.\n"),
+          QStringLiteral("MAIL_CA_FILE \"%1\" holds no certificate: only the system's CAs are trusted.\n")
+              .arg(dir.file(QStringLiteral("ca.pem"))),
           QStringLiteral("Not answering yet: 2 (asleep or switched off); polled until they answer.\n")})
         QCOMPARE(text.count(line), 1);
     // Once awake, it has its row and its reading of the running interval.
@@ -212,6 +217,9 @@ void TestLogger::refusesToStart_data()
                                  << QStringLiteral("No serial port is set: COMPortFrm_com_name in ") << 1;
     QTest::newRow("no such port") << QByteArray("COM96") << QByteArray("1") << QStringList()
                                   << QStringLiteral("Error: COM96 is not available!") << 2;
+    QTest::newRow("port that may not be opened")
+        << QByteArray("COM9") << QByteArray("1") << QStringList()
+        << QStringLiteral("is there, but this user may not open it. Add the user to the dialout group") << 2;
     QTest::newRow("cycles not a number") << QByteArray("COM7") << QByteArray("1") << QStringList{"--cycles", "abc"}
                                          << QStringLiteral("--cycles \"abc\" is not a number of cycles.") << 2;
 }
@@ -225,7 +233,10 @@ void TestLogger::refusesToStart()
     QFETCH(int, exitCode);
     TempAppDir dir;
     writeSettings(dir, port, addresses);
-    QProcess logger;
+    // COM9 is there, but nobody may open it.
+    dir.write(QStringLiteral("ports/COM9"), "");
+    QVERIFY(QFile::setPermissions(dir.file(QStringLiteral("ports/COM9")), QFileDevice::Permissions()));
+    PermissionsEnforcedProcess logger;
     logger.setProcessChannelMode(QProcess::MergedChannels);
     startLogger(logger, dir, arguments);
     QVERIFY(logger.waitForFinished(20000));

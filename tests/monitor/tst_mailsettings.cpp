@@ -19,6 +19,7 @@ void compareSettings(const MailSettings &actual, const MailSettings &expected)
     QCOMPARE(actual.server, expected.server);
     QCOMPARE(actual.sender, expected.sender);
     QCOMPARE(actual.recipients, expected.recipients);
+    QCOMPARE(actual.encryption, expected.encryption);
 }
 
 QString lastText(const ScriptedPrompter &prompter)
@@ -39,6 +40,8 @@ void TestMailSettings::applyAndLoadRoundTrip()
     settings.server = QStringLiteral("10.0.0.25");
     settings.sender = QStringLiteral("Überwachung@anlage.test");
     settings.recipients = QStringList{QStringLiteral("a'b@plant.test"), QStringLiteral("用户@例子.cn")};
+    QCOMPARE(MailSettings::load().encryption, MailEncryption::None); // what stored settings had before the choice
+    settings.encryption = MailEncryption::StartTls;
 
     QVERIFY(settings.apply());
     QCOMPARE(prompter.messages().last().title, QStringLiteral("Apply"));
@@ -51,6 +54,7 @@ void TestMailSettings::applyAndLoadRoundTrip()
     QVERIFY(settings.apply());
     compareSettings(MailSettings::load(), settings);
     QCOMPARE(db_query(QStringLiteral("select * from mail_setting")).size(), 1);
+    QVERIFY(dir.read(QStringLiteral("app.ini")).contains("MAIL_ENCRYPTION=starttls"));
 
     // Refused input leaves the stored settings alone.
     MailSettings incomplete = settings;
@@ -72,7 +76,7 @@ void TestMailSettings::testsRefuseInvalidFields()
     settings.account = QStringLiteral("user");
     settings.password = QStringLiteral("pw");
     settings.port = QStringLiteral("25");
-    settings.server = QStringLiteral("mail.plant.test");
+    settings.server = QStringLiteral("mail..plant.test");
     settings.sender = QStringLiteral("logger@plant.test");
     settings.recipients = QStringList{QStringLiteral("ops@plant.test")};
     MailTester tester;
@@ -81,9 +85,17 @@ void TestMailSettings::testsRefuseInvalidFields()
     QCOMPARE(prompter.messages().last().title, QStringLiteral("Error"));
     QVERIFY(!tester.sendTestMail(settings));
     QCOMPARE(lastText(prompter), QStringLiteral("Some fields is not valid."));
-    settings.server = QStringLiteral("10.0.0.1.5");
-    QVERIFY(!settings.hasServerAddress());
-    settings.server = QStringLiteral("10.0.0.1");
+    for (const char *server :
+         {"localhost", "smtp.plant.test", "mail-1.example.org.", "bücher.example", "10.0.0.1", "::1"}) {
+        settings.server = QString::fromUtf8(server);
+        QVERIFY2(settings.hasValidServer(), server);
+    }
+    for (const char *server : {"", "10.0.0.1.5", "999.1.1.1", "1.2.3", "-mail.test", "mail-.test", "mail_server",
+                               "smtp plant.test", "mail..test"}) {
+        settings.server = QString::fromUtf8(server);
+        QVERIFY2(!settings.hasValidServer(), server);
+    }
+    settings.server = QStringLiteral("localhost");
     settings.recipients.clear();
     QVERIFY(!tester.sendTestMail(settings));
     QCOMPARE(lastText(prompter), QStringLiteral("Please type at least one recipient."));

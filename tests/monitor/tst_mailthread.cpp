@@ -12,6 +12,12 @@
 #include <QElapsedTimer>
 #include <QTcpServer>
 #include <QtTest>
+#include <memory>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 const QStringList kRecipients{QStringLiteral("ops@plant.test"), QStringLiteral("owner@plant.test")};
@@ -39,6 +45,30 @@ void runMail(QMailThread &thread, const MailSettings &settings, int mode, const 
     thread.start();
     QTRY_VERIFY_WITH_TIMEOUT(thread.isFinished(), 60000); // serves servers of this thread meanwhile
 }
+
+// A loopback port whose queue of connections is full: a connect to it waits for
+// an answer that never comes, as to a server behind a firewall.
+class FullPort
+{
+public:
+    FullPort()
+    {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        QVERIFY(::bind(m_fd, reinterpret_cast<sockaddr *>(&address), length) == 0 && ::listen(m_fd, 0) == 0 &&
+                ::getsockname(m_fd, reinterpret_cast<sockaddr *>(&address), &length) == 0);
+        m_filler.connectToHost(QHostAddress::LocalHost, ntohs(address.sin_port)); // takes the only place
+        QVERIFY(m_filler.waitForConnected(5000));
+    }
+    ~FullPort() { ::close(m_fd); }
+    quint16 port() const { return m_filler.peerPort(); }
+
+private:
+    int m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    QTcpSocket m_filler;
+};
 
 // A port on loopback where nothing listens.
 quint16 closedPort()
@@ -136,6 +166,65 @@ void TestMailThread::bodyAndHeadersArriveIntact()
     QCOMPARE(unfolded, expected);
 }
 
+void TestMailThread::tls_data()
+{
+    QTest::addColumn<int>("options"); // ImplicitTls: asked for TLS from the first byte; else STARTTLS
+    QTest::addColumn<QString>("certificateHost");
+    QTest::addColumn<bool>("trustedIssuer");
+    QTest::addColumn<QString>("outcome"); // the login mechanism used, or what the log says of the failure
+    const int startTls = SmtpTestServer::StartTls;
+    const int implicitTls = SmtpTestServer::ImplicitTls;
+    const QString localhost = QStringLiteral("localhost");
+    const QString refused = QStringLiteral("Certificate of mail server localhost refused (for ");
+    QTest::newRow("STARTTLS, LOGIN and PLAIN offered") << startTls << localhost << true << QStringLiteral("LOGIN");
+    QTest::newRow("STARTTLS, PLAIN alone offered")
+        << (startTls | SmtpTestServer::PlainOnly) << localhost << true << QStringLiteral("PLAIN");
+    QTest::newRow("TLS from the first byte") << implicitTls << localhost << true << QStringLiteral("LOGIN");
+    QTest::newRow("certificate for another host")
+        << startTls << QStringLiteral("mail.other.test") << true
+        << refused + QStringLiteral("mail.other.test, issued by Lumora trusted CA): The host name did not match "
+                                    "any of the valid hosts for this certificate");
+    QTest::newRow("untrusted issuer") << implicitTls << localhost << false
+                                      << refused + QStringLiteral("localhost, issued by Lumora untrusted CA): The "
+                                                                  "issuer certificate of a locally looked up "
+                                                                  "certificate could not be found");
+    QTest::newRow("STARTTLS asked for, not offered")
+        << int(SmtpTestServer::PlainOnly) << localhost << true
+        << QStringLiteral("Mail not sent: the mail server does not offer STARTTLS");
+}
+
+void TestMailThread::tls()
+{
+    QFETCH(int, options);
+    QFETCH(QString, certificateHost);
+    QFETCH(bool, trustedIssuer);
+    QFETCH(QString, outcome);
+    TempAppDir dir;
+    SmtpTestServer server(options, certificateHost, trustedIssuer);
+    MailSettings settings = settingsFor(server.port());
+    settings.server = QStringLiteral("localhost");
+    settings.encryption = (options & SmtpTestServer::ImplicitTls) ? MailEncryption::Tls : MailEncryption::StartTls;
+    settings.caFile = server.caFile();
+    QMailThread thread;
+    runMail(thread, settings, QMailThread::SendMail);
+
+    const QString log = QString::fromUtf8(dir.read(QStringLiteral("log.txt")));
+    QVERIFY(!log.contains(settings.password));
+    if (outcome == QLatin1String("LOGIN") || outcome == QLatin1String("PLAIN")) {
+        QVERIFY2(thread.isSuccess(), qPrintable(log));
+        const QJsonObject mail = server.messages().first();
+        QVERIFY(mail[QStringLiteral("tls")].toBool());
+        QCOMPARE(mail[QStringLiteral("mechanism")].toString(), outcome);
+        QCOMPARE(mail[QStringLiteral("login")].toString(), settings.account);
+        return;
+    }
+    // Refused: nothing reached the server, and the failure counts towards the limit.
+    QVERIFY(!thread.isDone() && !thread.isSuccess());
+    QVERIFY(server.messages(1, 300).isEmpty());
+    QVERIFY2(log.contains(outcome), qPrintable(log));
+    QCOMPARE(ProgramState::instance().alarmMailCounter(), 1);
+}
+
 void TestMailThread::refusalsFailWithoutCounting()
 {
     TempAppDir dir;
@@ -168,6 +257,16 @@ void TestMailThread::unreachableServerCounts()
     QVERIFY(dir.read(QStringLiteral("log.txt")).contains("]- Failed to connect mail server, err code 10061\n"));
     QCOMPARE(ProgramState::instance().alarmMailCounter(), 1);
 
+    // A name that does not resolve fails the same way, and the log says why.
+    MailSettings unknownHost = settings;
+    unknownHost.server = QStringLiteral("nowhere.invalid");
+    runMail(thread, unknownHost, QMailThread::SendMail);
+    const QByteArray log = dir.read(QStringLiteral("log.txt"));
+    QVERIFY2(log.contains("]- Failed to connect mail server, err code 11001\n") &&
+                 log.contains("]- Mail server nowhere.invalid port " + settings.port.toUtf8() + ": Host not found\n"),
+             log.constData());
+    QCOMPARE(ProgramState::instance().alarmMailCounter(), 2);
+
     // The connection test tries, logs, reports, and never counts.
     MailTester tester;
     QSignalSpy finished(&tester, &MailTester::finished);
@@ -176,8 +275,25 @@ void TestMailThread::unreachableServerCounts()
     QCOMPARE(finished.first().first(), QVariant(false));
     QCOMPARE(prompter.messages().last().title, QStringLiteral("Test Connect"));
     QCOMPARE(prompter.messages().last().text, QStringLiteral("Test fail"));
-    QCOMPARE(connectFailures(dir), 2);
-    QCOMPARE(ProgramState::instance().alarmMailCounter(), 1);
+    QCOMPARE(connectFailures(dir), 3);
+    QCOMPARE(ProgramState::instance().alarmMailCounter(), 2);
+}
+
+void TestMailThread::stoppingEndsConnectAtOnce()
+{
+    TempAppDir dir;
+    ScriptedPrompter prompter;
+    FullPort port;
+    auto tester = std::make_unique<MailTester>();
+    QVERIFY(tester->testConnection(settingsFor(port.port())));
+    QTest::qWait(300); // well inside the 10 s the connect may take
+
+    // As when the program exits with the alarm dialog's test running.
+    QElapsedTimer timer;
+    timer.start();
+    tester.reset();
+    QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(connectFailures(dir), 0); // stopped, not failed
 }
 
 void TestMailThread::hangUpCounts_data()
@@ -260,12 +376,26 @@ void TestMailThread::limitStopsAlarmMailsUntilApplied()
     QCOMPARE(ProgramState::instance().alarmMailCounter(), 3);
     QVERIFY(!mailer.mailAllowed());
     QVERIFY(!mailer.send(QStringLiteral("Alarm"), QStringLiteral("x")));
-    QMailThread direct;
-    runMail(direct, stored, QMailThread::SendMail); // refused before it connects
     QCOMPARE(connectFailures(dir), 3);
+    QVERIFY(dir.read(QStringLiteral("log.txt"))
+                .contains("]- Mail not sent: 3 mails failed since the mail settings were applied; "
+                          "apply them again to send mail\n"));
+    QMailThread direct;
     runMail(direct, stored, QMailThread::TestConnection); // tries, does not count
     QCOMPARE(connectFailures(dir), 4);
     QCOMPARE(ProgramState::instance().alarmMailCounter(), 3);
+    // A test mail is still tried at the limit, and counts; above it, it is refused and says why.
+    MailTester tester;
+    QSignalSpy finished(&tester, &MailTester::finished);
+    for (const char *told : {"Send failed.", "Send failed.\n4 mails failed since the mail settings were applied: "
+                                             "no mail is sent until they are applied again."}) {
+        QVERIFY(tester.sendTestMail(stored));
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(prompter.messages().last().text, QString::fromUtf8(told));
+    }
+    QCOMPARE(connectFailures(dir), 5);
+    QCOMPARE(ProgramState::instance().alarmMailCounter(), 4);
+    QVERIFY(dir.read(QStringLiteral("log.txt")).contains("]- Mail not sent: 4 mails failed"));
 
     // Applying the settings again lets alarm mails go, to the recipients now stored,
     // also after the threads were stopped once (as when monitoring stops).

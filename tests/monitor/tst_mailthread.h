@@ -12,8 +12,11 @@ private slots:
     void deliversTestMail_data();
     void deliversTestMail();
     void bodyAndHeadersArriveIntact();
+    void tls_data();
+    void tls();
     void refusalsFailWithoutCounting();
     void unreachableServerCounts();
+    void stoppingEndsConnectAtOnce();
     void hangUpCounts_data();
     void hangUpCounts();
     void silentServerEndsAndCounts();

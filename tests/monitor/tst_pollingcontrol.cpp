@@ -1,7 +1,7 @@
 #include "tst_pollingcontrol.h"
 
 #include "monitor/programstate.h"
-#include "pollingrig.h"
+#include "support/pollingrig.h"
 
 #include <QtTest>
 

@@ -3,7 +3,7 @@
 #include "device/paramtables.h"
 #include "monitor/programstate.h"
 #include "monitor/recordingqueue.h"
-#include "pollingrig.h"
+#include "support/pollingrig.h"
 
 #include <QtTest>
 

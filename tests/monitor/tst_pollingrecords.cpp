@@ -2,8 +2,8 @@
 
 #include "monitor/databasewriter.h"
 #include "monitor/monitorrecorder.h"
-#include "pollingrig.h"
 #include "support/golden.h"
+#include "support/pollingrig.h"
 
 #include <QtTest>
 

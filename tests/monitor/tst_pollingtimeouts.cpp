@@ -1,5 +1,5 @@
 #include "monitor/programstate.h"
-#include "pollingrig.h"
+#include "support/pollingrig.h"
 
 #include <QtTest>
 

@@ -5,7 +5,7 @@
 #include "monitor/monitoringsession.h"
 #include "monitor/programstate.h"
 #include "monitor/qpollingthread.h"
-#include "pollingrig.h"
+#include "support/pollingrig.h"
 #include "support/scriptedprompter.h"
 
 #include <QtTest>

@@ -5,11 +5,12 @@
 #include "lineframes.h"
 #include "linesimulator.h"
 #include "loggerexit.h"
-#include "memoryline.h"
 #include "monitor/programstate.h"
 #include "monitor/qburnsearch.h"
 #include "monitor/searchresult.h"
 #include "settingsreport.h"
+#include "support/golden.h"
+#include "support/memoryline.h"
 #include "support/scriptedprompter.h"
 #include "support/tempappdir.h"
 
@@ -79,20 +80,6 @@ QStringList heard(const MemoryLine &line, int function)
                                    : QString::number(quint8(bytes.at(1))));
     }
     return list;
-}
-
-// The lines of a golden file under tests/data; with LUMORA_UPDATE_GOLDEN=1 the actual lines are written there.
-QStringList golden(const QString &name, const QStringList &actual)
-{
-    QFile file(QStringLiteral(LUMORA_SOURCE_DIR "/tests/data/") + name);
-    if (qEnvironmentVariableIntValue("LUMORA_UPDATE_GOLDEN") == 1) {
-        if (file.open(QIODevice::WriteOnly))
-            file.write(actual.join('\n').toUtf8() + '\n');
-        return actual;
-    }
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
 }
 
 // One search on a line, with its signals in the order they came.
@@ -203,7 +190,7 @@ void TestSearch::collisionsResolvedWithYes()
         if (!resolution.isEmpty() || quint8(request.at(2)) == 9)
             resolution << lineframes::hex(request) + "  " + lineframes::describeInverterRequest(request);
     }
-    QCOMPARE(resolution, golden("search/collision-resolution.txt", resolution));
+    COMPARE_GOLDEN("search/collision-resolution.txt", resolution.join(QLatin1Char('\n')) + QLatin1Char('\n'));
     const QString text = log(dir);
     QVERIFY(text.contains("[COLLISION] addr: 1\n") && text.contains("[COLLISION] addr: 7\n") &&
             text.contains("[COLLISION] addr: 20\n"));
@@ -231,7 +218,7 @@ void TestSearch::collisionsOnlyLoggedWithNo()
     // The window asks before the search starts; the answer No reaches the search.
     ScriptedPrompter prompter;
     prompter.setAnswer(false);
-    QVERIFY(!run.search.askToResolveCollisions());
+    QVERIFY(!run.search.askToResolveCollisions(prompter));
     QCOMPARE(prompter.questions(), QStringList({"Confirm|Auto change the duplicate Inverter ID?"}));
     QVERIFY(run.run());
 

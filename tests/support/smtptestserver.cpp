@@ -7,7 +7,7 @@
 const char *const SmtpTestServer::kUser = "alarm@plant.test";
 const char *const SmtpTestServer::kPassword = "s3cret'密";
 
-SmtpTestServer::SmtpTestServer(int options)
+SmtpTestServer::SmtpTestServer(int options, const QString &certificateHost, bool trustedIssuer)
 {
     QStringList arguments{QStringLiteral(LUMORA_SOURCE_DIR "/tests/support/smtpserver.py"),
                           QStringLiteral("--user"),
@@ -20,14 +20,27 @@ SmtpTestServer::SmtpTestServer(int options)
         arguments << QStringLiteral("--reject");
     if (options & RefuseEhlo)
         arguments << QStringLiteral("--refuse-ehlo");
+    if (options & PlainOnly)
+        arguments << QStringLiteral("--plain-only");
+    if (options & (StartTls | ImplicitTls))
+        arguments << QStringLiteral("--tls")
+                  << ((options & StartTls) ? QStringLiteral("starttls") : QStringLiteral("implicit"))
+                  << QStringLiteral("--certificate-host") << certificateHost;
+    if (!trustedIssuer)
+        arguments << QStringLiteral("--untrusted-issuer");
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     // The system interpreter: it has python3-aiosmtpd, whatever python3 is on PATH.
     m_process.start(QStringLiteral("/usr/bin/python3"), arguments);
     QVERIFY2(m_process.waitForStarted(), "cannot start /usr/bin/python3");
     QDeadlineTimer deadline(10000);
-    while (!m_process.canReadLine() && m_process.waitForReadyRead(int(deadline.remainingTime())))
-        ;
-    const QByteArray line = m_process.readLine().trimmed();
+    QByteArray line;
+    do {
+        while (!m_process.canReadLine() && m_process.waitForReadyRead(int(deadline.remainingTime())))
+            ;
+        line = m_process.readLine().trimmed();
+        if (line.startsWith("CA "))
+            m_caFile = QString::fromUtf8(line.mid(3));
+    } while (line.startsWith("CA "));
     QVERIFY2(line.startsWith("PORT "), line.constData());
     m_port = quint16(line.mid(5).toUInt());
 }

@@ -1,6 +1,7 @@
 #include "plantfixture.h"
 
 #include "monitor/programstate.h"
+#include "ui/views/parameterview.h"
 
 #include <QtTest>
 
@@ -24,12 +25,19 @@ void setWord(DeviceRecord &record, int registerNo, quint16 value)
     record.monitor_data[offset + 1] = quint8(value);
 }
 
-void publish(const QList<DeviceRecord> &records)
+DeviceSnapshot snapshot(const QList<DeviceRecord> &records)
 {
-    DeviceMap::Cycle cycle(ProgramState::instance().devices());
+    DeviceSnapshot devices;
     for (const DeviceRecord &device : records)
-        static_cast<DeviceRecord &>(cycle.record(device.addr)) = device;
+        devices.insert(device.addr, device);
+    return devices;
 }
+
+RealTimeTab::RealTimeTab(RealTimeView::PasswordCheck passwordCheck)
+    : view(new ParameterView(&progress, session, ProgramState::instance().sharedPort(),
+                             ProgramState::instance().prompter(), ProgramState::instance().numberText()),
+           std::move(passwordCheck), ProgramState::instance().prompter(), ProgramState::instance().numberText())
+{}
 
 int addInverter(const QString &serial, int address, bool online, const QString &brand)
 {

@@ -102,20 +102,28 @@ void TestAlarmConfig::settingsAppliedAndTestMailSent()
     TempAppDir dir;
     dir.openDatabase();
     ScriptedPrompter prompter;
-    SmtpTestServer server;
+    SmtpTestServer server(SmtpTestServer::StartTls);
+    AppSettings().setValue(Setting::MAIL_CA_FILE, server.caFile());
     QalarmConfig dialog;
     QSignalSpy changes(&dialog, &QalarmConfig::mail_setting_change);
     dialog.show();
     type(dialog, "leId", QString::fromUtf8(SmtpTestServer::kUser));
     type(dialog, "lePwd", QString::fromUtf8(SmtpTestServer::kPassword));
-    type(dialog, "leMail", QStringLiteral("localhost"));
-    type(dialog, "lePort", QString::number(server.port()));
+    type(dialog, "leMail", QStringLiteral("local_host"));
     type(dialog, "leSenderMail", QStringLiteral("plant@solar.test"));
+    auto *encryption = dialog.findChild<QComboBox *>(QStringLiteral("cbEncryption"));
+    QCOMPARE(encryption->currentText(), QStringLiteral("None"));
+    encryption->setCurrentIndex(1); // the usual port comes with the choice
+    QCOMPARE(dialog.findChild<QLineEdit *>(QStringLiteral("lePort"))->text(), QStringLiteral("587"));
+    type(dialog, "lePort", QString::number(server.port()));
 
-    // A host name is refused before anything is sent.
+    // A malformed server is refused before anything is sent.
     click(dialog, "btnTestConnect");
     QCOMPARE(prompter.messages().last().title, QStringLiteral("Error"));
-    type(dialog, "leMail", QStringLiteral("127.0.0.1"));
+    type(dialog, "leMail", QStringLiteral("localhost"));
+    click(dialog, "btnTestConnect");
+    QTRY_COMPARE_WITH_TIMEOUT(prompter.messages().last().title, QStringLiteral("Test Connect"), 40000);
+    QCOMPARE(prompter.messages().last().text, QStringLiteral("Test success"));
     click(dialog, "btnSendTest");
     QCOMPARE(prompter.messages().last().text, QStringLiteral("Please type at least one recipient."));
 
@@ -124,7 +132,8 @@ void TestAlarmConfig::settingsAppliedAndTestMailSent()
     click(dialog, "btnApply");
     QCOMPARE(prompter.messages().last().text, QStringLiteral("OK"));
     QCOMPARE(changes.count(), 1);
-    QCOMPARE(changes.first().value(3).toString(), QStringLiteral("127.0.0.1"));
+    QCOMPARE(changes.first().value(3).toString(), QStringLiteral("localhost"));
+    QCOMPARE(key("MAIL_ENCRYPTION"), QStringLiteral("starttls"));
     QCOMPARE(db_query(QStringLiteral("select * from mail_recipient")).value(0).value(QStringLiteral("mail")),
              QStringLiteral("ops@solar.test"));
 
@@ -138,10 +147,11 @@ void TestAlarmConfig::settingsAppliedAndTestMailSent()
     QCOMPARE(prompter.messages().last().title, QStringLiteral("Send Test Mail"));
     QCOMPARE(prompter.messages().last().text, QStringLiteral("Send success."));
     QVERIFY(!progress->isVisible());
-    const QList<QJsonObject> mails = server.messages();
-    QCOMPARE(mails.size(), 1);
-    QVERIFY(mails.first()[QStringLiteral("data")].toString().contains(
-        QStringLiteral("Subject:Test Mail -- Lumora Data Manager")));
+    const QList<QJsonObject> mails = server.messages(2); // the connection test's and the test mail
+    QCOMPARE(mails.size(), 2);
+    QVERIFY(mails.last()[QStringLiteral("tls")].toBool());
+    QCOMPARE(mails.last()[QStringLiteral("rcpt_tos")].toVariant().toStringList(),
+             QStringList{QStringLiteral("ops@solar.test")});
     QVERIFY(dialog.findChild<QPushButton *>(QStringLiteral("btnSendTest"))->isEnabled());
 }
 

@@ -158,7 +158,7 @@ void TestDashboard::fieldsShowOnlyTheChosenValues()
     QVERIFY(field(window, 10)->name().isEmpty());
 
     // No known device: the averages are 0, not a division by zero. Decimal comma.
-    ProgramState::instance().setDecimalComma(true);
+    ProgramState::instance().numberText().setDecimalComma(true);
     dashboard->showTotals(totals, 0);
     QCOMPARE(field(window, 6)->valueText(), QStringLiteral("0 W"));
     QCOMPARE(field(window, 0)->valueText(), QStringLiteral("1234,50 kWh"));

@@ -4,7 +4,6 @@
 #include "plantfixture.h"
 #include "support/scriptedprompter.h"
 #include "support/tempappdir.h"
-#include "ui/qprogresswin.h"
 #include "ui/views/qmytreewidget.h"
 #include "ui/views/realtimeview.h"
 
@@ -66,20 +65,24 @@ QString memberships(int inverterId)
 struct Page
 {
     Page() { dir.openDatabase(); }
-    void open()
+    // The tab, its tree rebuilt as the window rebuilds it after a cycle with these records.
+    void open(const DeviceSnapshot &devices = {})
     {
-        view = std::make_unique<RealTimeView>(&progress, [] { return true; });
+        tab = std::make_unique<RealTimeTab>();
+        view = &tab->view;
+        view->refresh(devices);
+        view->buildGroupInverter();
         view->resize(900, 600);
         view->show();
-        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(view));
         tree = view->tree();
     }
     QPushButton *button(const char *name) const { return view->findChild<QPushButton *>(QLatin1String(name)); }
 
     TempAppDir dir;
     ScriptedPrompter prompter;
-    QProgressWin progress;
-    std::unique_ptr<RealTimeView> view;
+    std::unique_ptr<RealTimeTab> tab;
+    RealTimeView *view = nullptr;
     QMyTreeWidget *tree = nullptr;
 };
 
@@ -97,8 +100,7 @@ void TestInverterTree::treeOrderAndDrops()
     addMembership(obrien, a);
     addMembership(obrien, b);
     addMembership(roof, a); // left over from an older version: one inverter in two groups
-    publish({record(1, QStringLiteral("S/N 0001"), 0), record(3, QStringLiteral("LE44A0012345"), 0)});
-    page.open();
+    page.open(snapshot({record(1, QStringLiteral("S/N 0001"), 0), record(3, QStringLiteral("LE44A0012345"), 0)}));
     QMyTreeWidget *tree = page.tree;
 
     // The newest group first, "UnGrouped" last; black for the inverters the polling knows.

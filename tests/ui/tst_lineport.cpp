@@ -70,13 +70,37 @@ void TestLinePort::portListLoadsTheLineSettings()
         QCOMPARE(state.baudRate(), 19200);
     }
 
-    // A saved port that is gone selects the first; a baud index outside the table the default.
+    // A saved port that is gone stays selected, marked absent; a baud index outside the table selects
+    // the default.
     writeSetting(QStringLiteral("COMPortFrm_com_name"), QStringLiteral("COM4"));
     writeSetting(QStringLiteral("COMPortFrm_baud_index"), 9);
     COMPortFrm dialog;
-    QCOMPARE(dialog.selectedPort(), 1);
+    QCOMPARE(items(combo(&dialog, "cbCOM")), QStringList({"COM1", "COM3", "COM4 (not present)", "COM10"}));
+    QCOMPARE(dialog.selectedPort(), 4);
     QCOMPARE(dialog.selectedBaud(), 9600);
-    QCOMPARE(state.portNumber(), 1);
+    QCOMPARE(state.portNumber(), 4);
+}
+
+void TestLinePort::closingWithoutThePortKeepsTheLine()
+{
+    TempAppDir dir;
+    ScriptedPrompter prompter;
+    writeSetting(QStringLiteral("COMPortFrm_com_name"), QStringLiteral("COM33"));
+    writeSetting(QStringLiteral("INV_ADDR"), QStringLiteral("1,2"));
+    AddressTable &table = ProgramState::instance().addressTable();
+    // The adapter unplugged: no port at all, then only another port.
+    for (const QList<int> &present : {QList<int>{}, QList<int>{3}}) {
+        linkOnlyPorts(dir, present);
+        table.assign({1, 2});
+        COMPortFrm dialog;
+        dialog.show();
+        QCOMPARE(combo(&dialog, "cbCOM")->currentText(), QStringLiteral("COM33 (not present)"));
+        clickButton(&dialog, "btnOK");
+        QCOMPARE(readSetting(QStringLiteral("COMPortFrm_com_name")).toString(), QStringLiteral("COM33"));
+        QCOMPARE(readSetting(QStringLiteral("INV_ADDR")).toString(), QStringLiteral("1,2"));
+        QCOMPARE(table.size(), 2);
+        QCOMPARE(ProgramState::instance().portNumber(), 33);
+    }
 }
 
 void TestLinePort::closingForgetsAddressesOnlyWhenTheChoiceChanged()

@@ -9,6 +9,7 @@ class TestLinePort : public QObject
 private slots:
     void portListLoadsTheLineSettings();
     void closingForgetsAddressesOnlyWhenTheChoiceChanged();
+    void closingWithoutThePortKeepsTheLine();
     void passwordOpensOnlyForTheMasterText();
     void directCommandShowsFrameAndReplyAndFreesThePort();
 };

@@ -4,6 +4,7 @@
 #include "monitor/programstate.h"
 #include "monitor/qpollingthread.h"
 #include "setuprig.h"
+#include "support/permissionsenforced.h"
 #include "support/scriptedprompter.h"
 #include "ui/cmain.h"
 #include "ui/dialogs/qconfigwizard.h"
@@ -220,6 +221,23 @@ void TestMonitoring::failedStartsOpenTheWizard()
              QStringLiteral("Error|COM8 is not available!"));
     QCOMPARE(addresses.addresses(), QList<int>{1});
     QVERIFY(!pollingRuns());
+
+    // The port is there, but this user may not open it: the message says how to get the right.
+    line.dir.write(QStringLiteral("locked"), "");
+    QVERIFY(QFile::setPermissions(line.dir.file(QStringLiteral("locked")), QFileDevice::Permissions()));
+    QFile::link(line.dir.file(QStringLiteral("locked")), line.dir.file(QStringLiteral("ports/COM9")));
+    ProgramState::instance().setLineSettings(9, 38400);
+    {
+        PermissionsEnforced enforced;
+        window.start_monitor();
+    }
+    QCOMPARE(wizard.runs, 4);
+    const QString denied = prompter.messages().last().text;
+    QVERIFY2(denied.startsWith(QStringLiteral("COM9 (%1) is there, but this user may not open it. "
+                                              "Add the user to the dialout group (sudo adduser ")
+                                   .arg(QFileInfo(line.dir.file(QStringLiteral("locked"))).canonicalFilePath())),
+             qPrintable(denied));
+    QCOMPARE(addresses.addresses(), QList<int>{1});
 
     // A search that found inverters makes the window ready.
     window.t_search_end();

@@ -2,10 +2,10 @@
 
 #include "base/appsettings.h"
 #include "monitor/monitoringsession.h"
-#include "monitor/programstate.h"
-#include "pollingrig.h"
+#include "support/pollingrig.h"
 #include "support/scriptedprompter.h"
 #include "ui/cmain.h"
+#include "ui/monitorcontrol.h"
 #include "ui/qprogresswin.h"
 #include "ui/views/parameterview.h"
 #include "ui/views/qmytreewidget.h"
@@ -116,13 +116,14 @@ void TestParameterWrite::changeReachesTheInverterAndMonitoringGoesOn()
     QTRY_VERIFY_WITH_TIMEOUT(cycles.count() >= cyclesAfterFailure + 2, 30000);
     rig.sim.setFaults(0, {});
 
-    // The record gone when the wait begins: the thread is let go and the window freed at once.
-    QPollingThread *polling = ProgramState::instance().pollingThread();
-    const auto clearing = connect(
-        polling, &QPollingThread::enter_wait_mode, polling, [] { ProgramState::instance().devices().clear(); },
-        Qt::DirectConnection);
+    // The record gone from the page's last cycle when the wait begins: the thread is let go and the window
+    // freed at once. The page loses it as soon as the save waits, and again after a cycle that ends meanwhile.
+    auto *parameters = window.findChild<ParameterView *>();
+    const auto withoutRecord = [parameters] { parameters->refresh(DeviceSnapshot()); };
+    const auto stripping = connect(&window.monitorControl(), &MonitorControl::cycleDone, parameters, withoutRecord);
+    QTimer::singleShot(0, parameters, withoutRecord);
     QTest::mouseClick(save, Qt::LeftButton);
-    disconnect(clearing);
+    disconnect(stripping);
     QVERIFY(rig.logText().contains(QLatin1String("pDevice null at")));
     QVERIFY(!progress->isVisible());
     const int cyclesAfterRelease = cycles.count();
@@ -130,7 +131,7 @@ void TestParameterWrite::changeReachesTheInverterAndMonitoringGoesOn()
 
     // Without monitoring the line is free: the value is written at once.
     window.stop_monitor();
-    QVERIFY(!polling->isRunning());
+    QVERIFY(!session.isPollingRunning());
     newValue->setText(QStringLiteral("254"));
     QTest::mouseClick(save, Qt::LeftButton);
     QCOMPARE(rig.sim.readRegisters(0, 5, 1).value(0), quint16(2540));

@@ -7,7 +7,6 @@
 #include "support/tempappdir.h"
 #include "ui/cmain.h"
 #include "ui/dialogs/linehealthdialog.h"
-#include "ui/qprogresswin.h"
 #include "ui/views/keyparametersview.h"
 #include "ui/views/qmytreewidget.h"
 #include "ui/views/realtimeview.h"
@@ -103,9 +102,10 @@ void TestRealTimePage::rowsAndValuesPerFamily()
     eur.state_code = 50;
     eur.err1 = 0x0001;
     eur.err3 = 0x0003;
-    publish(records);
-    QProgressWin progress;
-    RealTimeView view(&progress, [] { return true; });
+    RealTimeTab tab;
+    RealTimeView &view = tab.view;
+    QSignalSpy todayEnergy(&view, &RealTimeView::todayEnergyShown);
+    view.refresh(snapshot(records));
     auto *table = view.findChild<QTableWidget *>(QStringLiteral("tbParameter"));
 
     clickItem(view.tree(), "LUMORA S/N USA1");
@@ -125,9 +125,9 @@ void TestRealTimePage::rowsAndValuesPerFamily()
     QCOMPARE(view.findChild<QListWidget *>(QStringLiteral("listErr2"))->count(), 0);
     QCOMPARE(view.findChild<QListWidget *>(QStringLiteral("listErr3"))->count(), 2);
     QCOMPARE(view.findChild<QLineEdit *>(QStringLiteral("leDSP1Ver"))->text(), QStringLiteral("2.14"));
-    QCOMPARE(ProgramState::instance().todayEnergy(), 21.5); // the dashboard's kWh, from tenths
+    QCOMPARE(todayEnergy.last().value(0).toDouble(), 21.5); // the dashboard's kWh, from tenths
 
-    ProgramState::instance().setDecimalComma(true);
+    ProgramState::instance().numberText().setDecimalComma(true);
     view.showRealtimeData();
     QCOMPARE(valueOf(table, "Fac"), QStringLiteral("50,02 Hz"));
 
@@ -155,14 +155,14 @@ void TestRealTimePage::offlineInvertersShowOnlyTheirInformation()
     addInverter(QStringLiteral("S/N FAILING"), 3, true); // the row is not yet marked offline
     DeviceRecord failing = record(3, QStringLiteral("S/N FAILING"), 0);
     failing.fail_count = 3;
-    publish({record(1, QStringLiteral("S/N OFF"), 0), record(2, QStringLiteral("S/N ON"), 0), failing});
-    QProgressWin progress;
     int passwordAsked = 0;
     bool passwordRight = false;
-    RealTimeView view(&progress, [&] {
+    RealTimeTab tab([&] {
         ++passwordAsked;
         return passwordRight;
     });
+    RealTimeView &view = tab.view;
+    view.refresh(snapshot({record(1, QStringLiteral("S/N OFF"), 0), record(2, QStringLiteral("S/N ON"), 0), failing}));
     auto *pages = view.findChild<QTabWidget *>(QStringLiteral("realTimeSubTab"));
     QVERIFY(!pages->isEnabled());
     auto tryPages = [pages] {
@@ -205,8 +205,11 @@ void TestRealTimePage::windowHoldsAndForwardsToThePages()
     dir.openDatabase();
     ScriptedPrompter prompter;
     addInverter(QStringLiteral("S/N ON"), 2, true);
-    publish({record(2, QStringLiteral("S/N ON"), 0)});
     CMain window;
+    // A cycle's records, as the monitor control hands them on.
+    const DeviceSnapshot devices = snapshot({record(2, QStringLiteral("S/N ON"), 0)});
+    window.findChild<RealTimeView *>()->refresh(devices);
+    window.findChild<KeyParametersView *>()->refresh(devices);
     auto *tree = window.findChild<QMyTreeWidget *>(QStringLiteral("treeInverters"));
     auto *pages = window.findChild<QTabWidget *>(QStringLiteral("realTimeSubTab"));
     auto *keyTable = window.findChild<QTableWidget *>(QStringLiteral("table_key_para"));
@@ -233,8 +236,8 @@ void TestRealTimePage::lineHealthOfTheInverterAndOfTheLine()
     DeviceRecord weak = record(2, QStringLiteral("S/N WEAK"), 0);
     weak.fail_count = 3;
     weak.link = linkStats(LineDevice::inverter(2), 188);
-    publish({weak});
     CMain window;
+    window.findChild<RealTimeView *>()->refresh(snapshot({weak}));
     clickItem(window.findChild<QMyTreeWidget *>(QStringLiteral("treeInverters")), "LUMORA S/N WEAK");
     QStringList fields;
     for (const char *name : {"leLinkQuality", "leExchanges", "leTimeouts", "leCrcErrors", "leShortReplies",
@@ -286,8 +289,7 @@ void TestKeyParameters::valuesAndPseudoCodesPerFamily()
     usa1.ac_power = 14500;
     eur.fail_count = 3;
     usa0.state_code = 60;
-    publish({eur, usa1, usa0});
-    KeyParametersView view;
+    KeyParametersView view(ProgramState::instance().numberText());
     auto *table = view.findChild<QTableWidget *>(QStringLiteral("table_key_para"));
     auto *cb0 = view.findChild<QComboBox *>(QStringLiteral("cb0"));
     auto *cb2 = view.findChild<QComboBox *>(QStringLiteral("cb2"));
@@ -297,7 +299,7 @@ void TestKeyParameters::valuesAndPseudoCodesPerFamily()
     cb4->setCurrentText(QStringLiteral("PpvA"));
     QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("Pac"));
     QCOMPARE(table->horizontalHeaderItem(5)->text(), QStringLiteral("PpvA"));
-    view.display();
+    view.refresh(snapshot({eur, usa1, usa0}));
 
     auto row = [table](int r) {
         QStringList cells;
@@ -316,7 +318,7 @@ void TestKeyParameters::valuesAndPseudoCodesPerFamily()
     QCOMPARE(row(2).value(1), QStringLiteral("0 V")); // one string only
     // The link quality of the line, once it has been asked.
     eur.link = linkStats(LineDevice::inverter(1), 189);
-    publish({eur, usa1, usa0});
+    view.refresh(snapshot({eur, usa1, usa0}));
     cb2->setCurrentText(QStringLiteral("Link quality"));
     QCOMPARE(table->horizontalHeaderItem(3)->text(), QStringLiteral("Link quality"));
     QCOMPARE(row(0).value(3), QStringLiteral("94.5 %"));
@@ -334,11 +336,10 @@ void TestKeyParameters::redrawKeepsSortOrderAndCurrentRow()
         records << record(address, QStringLiteral("S/N %1").arg(address), 0);
         setWord(records.last(), 193, quint16(QList<int>{900, 1000, 80}.at(address - 1)));
     }
-    publish(records);
-    KeyParametersView view;
+    KeyParametersView view(ProgramState::instance().numberText());
     view.show();
     auto *table = view.findChild<QTableWidget *>(QStringLiteral("table_key_para"));
-    view.display();
+    view.refresh(snapshot(records));
     auto firstColumn = [table] {
         QStringList names;
         for (int r = 0; r < table->rowCount(); ++r)
@@ -352,8 +353,7 @@ void TestKeyParameters::redrawKeepsSortOrderAndCurrentRow()
     const QStringList sorted = {"2:1000 W", "1:900 W", "3:80 W"};
     QCOMPARE(firstColumn(), sorted);
     records[2].brand_name = QStringLiteral("OTHER");
-    publish(records);
-    view.display();
+    view.refresh(snapshot(records));
     QCOMPARE(firstColumn(), sorted);
     QCOMPARE(table->currentRow(), 2);
     QCOMPARE(table->currentColumn(), 3);

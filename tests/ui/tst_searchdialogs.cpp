@@ -1,5 +1,6 @@
 #include "tst_searchdialogs.h"
 
+#include "monitor/monitoringsession.h"
 #include "monitor/programstate.h"
 #include "setuprig.h"
 #include "support/scriptedprompter.h"
@@ -132,7 +133,8 @@ void TestSearchDialogs::automaticSearchAndClosingWhileSearching()
     table.assign({4, 5});
 
     // A port that does not open ends the search at once with nothing found.
-    SearchInverterFrm dialog;
+    MonitoringSession session;
+    SearchInverterFrm dialog(session, prompter);
     QSignalSpy ends(&dialog, &SearchInverterFrm::s_search_end);
     dialog.setPortBaud(9, 38400);
     dialog.setAutomatic(true);

@@ -1,9 +1,9 @@
 #include "tst_sensordialog.h"
 
-#include "modbusslave.h"
 #include "monitor/programstate.h"
 #include "monitor/sensorsettings.h"
 #include "setuprig.h"
+#include "support/modbusslave.h"
 #include "support/scriptedprompter.h"
 #include "ui/cmain.h"
 #include "ui/dialogs/qsensorsettings.h"

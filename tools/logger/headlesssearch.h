@@ -3,6 +3,7 @@
 #include "monitor/qburnsearch.h"
 
 #include <QCoreApplication>
+#include <memory>
 
 class QTextStream;
 class SettingsReport;
@@ -23,9 +24,10 @@ public:
     // A LoggerExit code.
     int run(SettingsReport &report);
     // Ends a running search early (from any thread); what was found is saved.
-    void stop() { m_search.stop(); }
+    void stop();
 
 private:
-    QBurnSearch m_search;
+    std::unique_ptr<QBurnSearch> m_search; // made once the port is known
+    bool m_resolveCollisions;
     QTextStream &m_out;
 };

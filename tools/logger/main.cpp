@@ -1,6 +1,7 @@
 // lumora-logger: monitoring and recording without a window, for plants without a screen.
 
 #include "app/startup.h"
+#include "base/appdir.h"
 #include "base/appsettings.h"
 #include "base/consoleprompter.h"
 #include "base/portlist.h"
@@ -31,10 +32,15 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lumora-logger"));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Monitors the inverters of app.ini's address list (INV_ADDR) on its COM port and records their readings, "
-        "without a window. Stop it with Ctrl+C or SIGTERM. With --search it searches the line for inverters "
-        "instead and saves them as the address list."));
+    parser.setApplicationDescription(
+        QStringLiteral(
+            "Monitors the inverters of app.ini's address list (INV_ADDR) on its COM port and records their "
+            "readings, without a window. Stop it with Ctrl+C or SIGTERM. With --search it searches the line for "
+            "inverters instead and saves them as the address list.\n\n"
+            "Its files (app.ini, lumora.db, log.txt, ports/) are in the application directory: $LUMORA_HOME when "
+            "set, else the program's folder when it holds cln/lumora.db, else ~/.local/share/lumora, made from "
+            "the installed files at the first start. Here: %1")
+            .arg(AppDir::path()));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption cycles(QStringLiteral("cycles"), QStringLiteral("Stop after <n> polling cycles."),
                                     QStringLiteral("n"));
@@ -59,6 +65,10 @@ int main(int argc, char *argv[])
         refuse(QStringLiteral("--cycles \"%1\" is not a number of cycles.").arg(parser.value(cycles)));
         return LoggerExit::BadCommandLine;
     }
+
+    const QString appDirProblem = AppDir::prepare();
+    if (!appDirProblem.isEmpty())
+        refuse(appDirProblem);
 
     QTextStream out(stdout);
     ProgramState &state = ProgramState::instance();
@@ -93,6 +103,7 @@ int main(int argc, char *argv[])
     }
     state.setLineSettings(port, report.baudRate(settings));
     report.fillAddresses(settings, state.addressTable());
+    report.checkMail(settings);
 
     HeadlessLogger logger(out, maxCycles);
     TerminationSignals terminations;

@@ -4,8 +4,10 @@
 #include "base/appdir.h"
 #include "base/appsettings.h"
 #include "base/baudtable.h"
+#include "monitor/mailsettings.h"
 
 #include <QFile>
+#include <QSslCertificate>
 #include <QTextStream>
 
 #include <iterator>
@@ -44,5 +46,19 @@ void SettingsReport::checkLog()
     QFile log(AppDir::file(QStringLiteral("log.txt")));
     if (!log.open(QIODevice::Append))
         m_out << tr("%1 cannot be written (%2): the diagnostic log is lost.").arg(log.fileName(), log.errorString())
+              << Qt::endl;
+}
+
+void SettingsReport::checkMail(const AppSettings &settings)
+{
+    const QString encryption = settings.text(Setting::MAIL_ENCRYPTION);
+    if (mailEncryptionFromText(encryption) == MailEncryption::Unknown)
+        m_out << tr("%1 \"%2\" is not none, starttls or tls: no alarm mail is sent.")
+                     .arg(Setting::MAIL_ENCRYPTION.key(), encryption)
+              << Qt::endl;
+    const QString caFile = MailSettings::storedCaFile();
+    if (!caFile.isEmpty() && QSslCertificate::fromPath(caFile, QSsl::Pem).isEmpty())
+        m_out << tr("%1 \"%2\" holds no certificate: only the system's CAs are trusted.")
+                     .arg(Setting::MAIL_CA_FILE.key(), caFile)
               << Qt::endl;
 }

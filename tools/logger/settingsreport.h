@@ -21,6 +21,8 @@ public:
     void fillAddresses(const AppSettings &settings, AddressTable &table);
     // Whether log.txt takes lines.
     void checkLog();
+    // Whether MAIL_ENCRYPTION names an encryption and MAIL_CA_FILE holds certificates.
+    void checkMail(const AppSettings &settings);
 
 private:
     QTextStream &m_out;

@@ -46,11 +46,12 @@ void COMPortFrm::cancel_set()
 void COMPortFrm::initCOM()
 {
     const AppSettings settings;
-    // Without ports the line settings keep what they were.
-    if (!LineChoice::fillPorts(m_ui->cbCOM, settings.text(Setting::COMPortFrm_com_name, QString())))
-        return;
+    const bool listed = LineChoice::fillPorts(m_ui->cbCOM, settings.text(Setting::COMPortFrm_com_name, QString()));
+    // The rates are always listed, so that a close without ports finds the stored rate unchanged.
     LineChoice::fillBauds(m_ui->cbBaudRate, settings.intValue(Setting::COMPortFrm_baud_index, -1));
-    applyLineSettings();
+    // Without ports the line settings keep what they were.
+    if (listed)
+        applyLineSettings();
 }
 
 void COMPortFrm::on_btnRefresh_clicked()
@@ -73,10 +74,12 @@ void COMPortFrm::showEvent(QShowEvent *event)
 void COMPortFrm::closeEvent(QCloseEvent *event)
 {
     AppSettings settings;
-    const QString portName = m_ui->cbCOM->currentText();
+    const QString portName = LineChoice::portName(m_ui->cbCOM);
     const int baudIndex = m_ui->cbBaudRate->currentIndex();
+    // The choice as shown is compared: a stored port that is absent is listed and stays selected, and a
+    // stored rate outside the table shows as the default rate.
     if (portName != settings.text(Setting::COMPortFrm_com_name, QString()) ||
-        baudIndex != settings.intValue(Setting::COMPortFrm_baud_index, -1)) {
+        baudIndex != LineChoice::shownBaudIndex(settings.intValue(Setting::COMPortFrm_baud_index, -1))) {
         settings.setValue(Setting::COMPortFrm_com_name, portName);
         settings.setValue(Setting::COMPortFrm_baud_index, baudIndex);
         // The inverters found on the old line must be searched again.

@@ -1,6 +1,6 @@
 #include "ui/dialogs/linehealthdialog.h"
 
-#include "ui/numbertext.h"
+#include "base/numbertext.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -30,16 +30,11 @@ public:
     }
 };
 
-// One decimal, empty for the -1 of "none yet".
-QString measureText(double value)
-{
-    return value < 0 ? QString() : numberText(value, 'f', 1);
-}
-
 } // namespace
 
-LineHealthDialog::LineHealthDialog(QWidget *parent)
+LineHealthDialog::LineHealthDialog(const NumberText &numbers, QWidget *parent)
     : QDialog(parent)
+    , m_numbers(numbers)
     , m_table(new QTableWidget(0, ColumnCount, this))
 {
     setObjectName(QStringLiteral("LineHealthDialog"));
@@ -73,6 +68,12 @@ LineHealthDialog::LineHealthDialog(QWidget *parent)
     layout->addWidget(legend);
     layout->addWidget(buttons);
     resize(1250, 340);
+}
+
+// One decimal, empty for the -1 of "none yet".
+QString LineHealthDialog::measureText(double value) const
+{
+    return value < 0 ? QString() : m_numbers.format(value, 'f', 1);
 }
 
 void LineHealthDialog::showReport(const LineHealthReport &report, const QMap<int, QString> &serials)

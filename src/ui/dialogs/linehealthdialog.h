@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QMap>
 
+class NumberText;
 class QTableWidget;
 
 // The "Line health" window: one row per inverter and sensor that the polling
@@ -30,7 +31,7 @@ public:
         ColumnCount
     };
 
-    explicit LineHealthDialog(QWidget *parent = nullptr);
+    explicit LineHealthDialog(const NumberText &numbers, QWidget *parent = nullptr);
 
     // Redraws the table, in the sort order the user chose; serials names the
     // inverters by bus address.
@@ -39,5 +40,8 @@ public:
 private:
     void fillRow(int row, const LinkStats &stats, const QMap<int, QString> &serials);
 
+    QString measureText(double value) const;
+
+    const NumberText &m_numbers;
     QTableWidget *m_table;
 };

@@ -1,5 +1,6 @@
 #include "ui/dialogs/qabout.h"
 
+#include "base/appdir.h"
 #include "base/programinfo.h"
 #include "db/database.h"
 #include "device/devicefamily.h"
@@ -7,6 +8,23 @@
 #include "ui_qabout.h"
 
 #include <qwt_global.h>
+
+namespace {
+
+QString appDirOrigin(AppDir::Origin origin)
+{
+    switch (origin) {
+    case AppDir::Origin::Environment:
+        return QAbout::tr("set by LUMORA_HOME");
+    case AppDir::Origin::ExecutableFolder:
+        return QAbout::tr("the program's own folder");
+    case AppDir::Origin::UserData:
+        break;
+    }
+    return QAbout::tr("your data folder");
+}
+
+} // namespace
 
 QAbout::QAbout(QWidget *parent)
     : QDialog(parent)
@@ -24,6 +42,8 @@ QAbout::QAbout(QWidget *parent)
     m_ui->lblLibraries->setText(
         tr("<b>Built with:</b> Qt %1, Qwt %2, SQLite %3.")
             .arg(QLatin1String(qVersion()), QLatin1String(QWT_VERSION_STR), db_library_version()));
+    m_ui->lblAppDir->setText(tr("<b>Application directory:</b> %1 (%2)")
+                                 .arg(AppDir::path().toHtmlEscaped(), appDirOrigin(AppDir::origin())));
     m_ui->lblCredits->setText(
         tr("<b>Icons:</b> Silk icon set by Mark James, "
            "<a href=\"http://www.famfamfam.com/lab/icons/silk/\">famfamfam.com</a>, licensed under the "

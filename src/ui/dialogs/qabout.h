@@ -8,7 +8,7 @@ class QAboutClass;
 }
 
 // The program's name and version, the inverters it supports, the libraries it
-// is built on and the credits of its icons.
+// is built on, the application directory in use and the credits of its icons.
 class QAbout : public QDialog
 {
     Q_OBJECT

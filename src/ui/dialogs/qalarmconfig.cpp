@@ -11,6 +11,7 @@
 #include "ui_qalarmconfig.h"
 
 #include <QCheckBox>
+#include <QSignalBlocker>
 
 namespace {
 // The state codes of an event_type text: numbers joined by ",".
@@ -31,7 +32,7 @@ QList<QPair<int, QString>> classicStates()
     QList<QPair<int, QString>> states;
     const ClassicStateNames &table = StateNamesClassic();
     for (int i = 0; i < ClassicStateNames::kCount; ++i)
-        states.append({table.codes[size_t(i)], table.names[size_t(i)]});
+        states.append({table.codes[size_t(i)], translatedStateName(table.names[size_t(i)])});
     return states;
 }
 
@@ -40,7 +41,7 @@ QList<QPair<int, QString>> extendedStates()
     QList<QPair<int, QString>> states;
     const QMap<int, QString> &table = StateNamesExtended();
     for (auto it = table.begin(); it != table.end(); ++it)
-        states.append({it.key(), it.value()});
+        states.append({it.key(), translatedStateName(it.value())});
     return states;
 }
 } // namespace
@@ -85,6 +86,11 @@ void QalarmConfig::showEvent(QShowEvent *event)
     ui.leId->setText(settings.account);
     ui.lePwd->setText(settings.password);
     ui.leMail->setText(settings.server);
+    {
+        const QSignalBlocker keepPort(ui.cbEncryption);
+        // A value the box does not offer shows as none; Apply then stores what is shown.
+        ui.cbEncryption->setCurrentIndex(settings.encryption == MailEncryption::Unknown ? 0 : int(settings.encryption));
+    }
     ui.lePort->setText(settings.port);
     ui.leSenderMail->setText(settings.sender);
     ui.listMail->clear();
@@ -113,6 +119,8 @@ MailSettings QalarmConfig::fields() const
     settings.server = ui.leMail->text().trimmed();
     settings.port = ui.lePort->text().trimmed();
     settings.sender = ui.leSenderMail->text().trimmed();
+    settings.encryption = MailEncryption(ui.cbEncryption->currentIndex());
+    settings.caFile = MailSettings::storedCaFile();
     for (int row = 0; row < ui.listMail->count(); ++row)
         settings.recipients.append(ui.listMail->item(row)->text());
     return settings;
@@ -133,7 +141,7 @@ void QalarmConfig::showBits()
         QCheckBox *box = m_bitBoxes[bit];
         const ErrorBitInfo *info =
             hasTable ? errorTable(DeviceFamily(m_shownRegion)).value(m_shownWord + 1).value(bit) : nullptr;
-        box->setText(info ? info->description : tr("N/A"));
+        box->setText(info ? translatedDescription(*info) : tr("N/A"));
         box->setChecked(chosen.contains(bit));
         box->setEnabled(hasTable);
     }
@@ -295,5 +303,15 @@ void QalarmConfig::on_lePwd_textChanged(const QString &)
 
 void QalarmConfig::on_leSenderMail_textChanged(const QString &)
 {
+    editMade();
+}
+
+void QalarmConfig::on_cbEncryption_currentIndexChanged(int index)
+{
+    // An empty port, or the usual port of another choice, becomes this choice's usual port.
+    QLineEdit *port = m_ui->lePort;
+    const QString typed = port->text().trimmed();
+    if (typed.isEmpty() || isUsualMailPort(typed.toUShort()))
+        port->setText(QString::number(usualMailPort(MailEncryption(index))));
     editMade();
 }

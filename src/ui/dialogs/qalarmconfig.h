@@ -42,6 +42,7 @@ public slots:
     void on_leId_textChanged(const QString &text);
     void on_lePwd_textChanged(const QString &text);
     void on_leSenderMail_textChanged(const QString &text);
+    void on_cbEncryption_currentIndexChanged(int index);
     void selectAll();
     void dselectAll();
     void on_cbInverterType_currentIndexChanged(int index);

@@ -3,7 +3,6 @@
 #include "base/appdir.h"
 #include "base/appsettings.h"
 #include "base/prompter.h"
-#include "monitor/programstate.h"
 #include "ui/dialogs/dialogplacement.h"
 #include "ui/views/dashboardappearance.h"
 #include "ui_qbackgrounddlg.h"
@@ -12,20 +11,16 @@
 #include <QFileInfo>
 
 namespace {
-Prompter &prompter()
-{
-    return ProgramState::instance().prompter();
-}
-
 QString storedName()
 {
     return AppSettings().text(Setting::BK_IMG);
 }
 } // namespace
 
-QBackgroundDlg::QBackgroundDlg(QWidget *parent)
+QBackgroundDlg::QBackgroundDlg(Prompter &prompter, QWidget *parent)
     : QDialog(parent)
     , m_ui(new Ui::QBackgroundDlgClass)
+    , m_prompter(prompter)
 {
     m_ui->setupUi(this);
     connect(m_ui->listGraphic, &QListWidget::itemClicked, this, &QBackgroundDlg::itemClick);
@@ -112,17 +107,17 @@ void QBackgroundDlg::on_btnClear_clicked()
 
 void QBackgroundDlg::on_btnAdd_clicked()
 {
-    const QString source = prompter().openFileName(tr("Select Image File"), tr("Image Files (*.png *.jpg *.bmp)"));
+    const QString source = m_prompter.openFileName(tr("Select Image File"), tr("Image Files (*.png *.jpg *.bmp)"));
     if (source.isEmpty())
         return;
     const QString name = QFileInfo(source).fileName();
     const QString target = folder() + QLatin1Char('/') + name;
     if (QFileInfo::exists(target)) {
-        prompter().message(Prompter::Level::Warning, tr("Warning"), tr("This file name exists already."));
+        m_prompter.message(Prompter::Level::Warning, tr("Warning"), tr("This file name exists already."));
         return;
     }
     if (!QDir().mkpath(folder()) || !QFile::copy(source, target)) {
-        prompter().message(Prompter::Level::Warning, tr("Warning"), tr("Can not copy the image file."));
+        m_prompter.message(Prompter::Level::Warning, tr("Warning"), tr("Can not copy the image file."));
         return;
     }
     m_ui->listGraphic->addItem(name);

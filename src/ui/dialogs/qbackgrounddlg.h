@@ -6,6 +6,7 @@
 namespace Ui {
 class QBackgroundDlgClass;
 }
+class Prompter;
 class QListWidgetItem;
 
 // Chooses the dashboard's background picture among the files of the
@@ -15,7 +16,7 @@ class QBackgroundDlg : public QDialog
     Q_OBJECT
 
 public:
-    explicit QBackgroundDlg(QWidget *parent = nullptr);
+    explicit QBackgroundDlg(Prompter &prompter, QWidget *parent = nullptr);
     ~QBackgroundDlg() override;
 
 signals:
@@ -41,4 +42,5 @@ private:
     bool applySelection();
 
     std::unique_ptr<Ui::QBackgroundDlgClass> m_ui;
+    Prompter &m_prompter;
 };

@@ -3,6 +3,7 @@
 #include "base/appsettings.h"
 #include "base/prompter.h"
 #include "link/cserial.h"
+#include "monitor/portrefusal.h"
 #include "monitor/programstate.h"
 #include "monitor/qburnsearch.h"
 #include "monitor/searchresult.h"
@@ -13,16 +14,12 @@
 
 namespace {
 const char *const kNothingFoundStyle = "background-color: rgb(255, 0, 0);";
-
-Prompter &prompter()
-{
-    return ProgramState::instance().prompter();
-}
 } // namespace
 
-QConfigWizard::QConfigWizard(QWidget *parent)
+QConfigWizard::QConfigWizard(ProgramState &state, QWidget *parent)
     : QWizard(parent)
     , m_ui(new Ui::QConfigWizardClass)
+    , m_program(state)
 {
     m_ui->setupUi(this);
     connect(this, &QWizard::currentIdChanged, this, &QConfigWizard::pageChange);
@@ -76,7 +73,8 @@ void QConfigWizard::search()
     showFoundCount(0);
     m_ui->progressBar->setValue(0);
     if (!m_search) {
-        m_search = new QBurnSearch(this);
+        m_search =
+            new QBurnSearch(m_program.portNumber(), QBurnSearch::kReadTimeoutConstant, m_program.baudRate(), this);
         connect(m_search, &QBurnSearch::send_finding, this, &QConfigWizard::finding_num);
         connect(m_search, &QBurnSearch::progress, this, &QConfigWizard::search_progress);
         connect(m_search, &QBurnSearch::search_end, this, &QConfigWizard::search_end);
@@ -84,9 +82,8 @@ void QConfigWizard::search()
     m_ui->btnSearch->setEnabled(false);
     button(BackButton)->setEnabled(false);
     button(NextButton)->setEnabled(false);
-    const ProgramState &state = ProgramState::instance();
-    m_search->setPortBaud(state.portNumber(), state.baudRate());
-    m_search->askToResolveCollisions();
+    m_search->setPortBaud(m_program.portNumber(), m_program.baudRate());
+    m_search->askToResolveCollisions(m_program.prompter());
     m_search->start();
 }
 
@@ -110,7 +107,7 @@ void QConfigWizard::search_end()
         button(NextButton)->setEnabled(true);
     } else {
         m_ui->lblResult->setStyleSheet(QString::fromLatin1(kNothingFoundStyle));
-        prompter().message(Prompter::Level::Warning, tr("Not found"), tr("No inverters found"));
+        m_program.prompter().message(Prompter::Level::Warning, tr("Not found"), tr("No inverters found"));
     }
     button(BackButton)->setEnabled(true);
 }
@@ -123,7 +120,7 @@ bool QConfigWizard::validateCurrentPage()
     case SearchPage:
         return acceptSearch();
     case FinishPage:
-        ProgramState::instance().addressTable().assign(m_found);
+        m_program.addressTable().assign(m_found);
         m_startMonitoring = m_ui->cbStartMonitoring->isChecked();
         return true;
     default:
@@ -135,16 +132,17 @@ bool QConfigWizard::acceptLine()
 {
     const int port = LineChoice::portNumber(m_ui->cbCOM);
     const int baud = LineChoice::baudRate(m_ui->cbBaudRate);
-    CSerial &line = ProgramState::instance().sharedPort();
+    CSerial &line = m_program.sharedPort();
     const bool opened = line.open(port, baud) == 1;
     line.close();
     if (!opened) {
-        prompter().message(Prompter::Level::Warning, tr("Error"), tr("This COM port is not available"));
+        m_program.prompter().message(Prompter::Level::Warning, tr("Error"),
+                                     PortRefusal::text(line, port, tr("This COM port is not available")));
         return false;
     }
-    ProgramState::instance().setLineSettings(port, baud);
+    m_program.setLineSettings(port, baud);
     AppSettings settings;
-    settings.setValue(Setting::COMPortFrm_com_name, m_ui->cbCOM->currentText());
+    settings.setValue(Setting::COMPortFrm_com_name, LineChoice::portName(m_ui->cbCOM));
     settings.setValue(Setting::COMPortFrm_baud_index, m_ui->cbBaudRate->currentIndex());
     return true;
 }

@@ -7,10 +7,13 @@
 namespace Ui {
 class QConfigWizardClass;
 }
+class ProgramState;
 class QBurnSearch;
 
 // Leads a first-time user through the port settings, a search for inverters
 // and the choice of automatic search; the window may start monitoring after it.
+// It tests the port on the shared port, and sets the program's line settings
+// and address table.
 class QConfigWizard : public QWizard
 {
     Q_OBJECT
@@ -18,7 +21,7 @@ class QConfigWizard : public QWizard
 public:
     enum PageId { IntroductionPage, SearchPage, FinishPage };
 
-    explicit QConfigWizard(QWidget *parent = nullptr);
+    explicit QConfigWizard(ProgramState &state, QWidget *parent = nullptr);
     ~QConfigWizard() override;
 
     // Whether "Start monitoring now" was checked when the wizard finished.
@@ -45,6 +48,7 @@ private:
     void showFoundCount(int count);
 
     std::unique_ptr<Ui::QConfigWizardClass> m_ui;
+    ProgramState &m_program;
     QBurnSearch *m_search = nullptr;
     QList<int> m_found;
     bool m_startMonitoring = false;

@@ -2,7 +2,6 @@
 
 #include "base/appsettings.h"
 #include "base/prompter.h"
-#include "monitor/programstate.h"
 #include "ui/views/dashboardappearance.h"
 #include "ui/views/dashboardview.h"
 #include "ui_qfontsettings.h"
@@ -30,9 +29,10 @@ const SettingKey &colorKey(int type)
 }
 } // namespace
 
-QFontSettings::QFontSettings(QWidget *parent)
+QFontSettings::QFontSettings(Prompter &prompter, QWidget *parent)
     : QDialog(parent)
     , m_ui(new Ui::QFontSettingsClass)
+    , m_prompter(prompter)
 {
     m_ui->setupUi(this);
 }
@@ -71,7 +71,7 @@ void QFontSettings::showEvent(QShowEvent *event)
 
 bool QFontSettings::saveFont(const SettingKey &key, const QFont &font, QFont *newFont)
 {
-    const QString chosen = ProgramState::instance().prompter().chooseFont(font.toString());
+    const QString chosen = m_prompter.chooseFont(font.toString());
     if (chosen.isEmpty() || !newFont->fromString(chosen))
         return false;
     AppSettings().setValue(key, DashboardAppearance::fontSettingText(*newFont));
@@ -115,7 +115,7 @@ void QFontSettings::saveColor(int type)
 {
     const SettingKey &key = colorKey(type);
     const QColor stored = DashboardAppearance::parseColorSetting(AppSettings().text(key));
-    const QColor color(ProgramState::instance().prompter().chooseColor(stored.isValid() ? stored.name() : QString()));
+    const QColor color(m_prompter.chooseColor(stored.isValid() ? stored.name() : QString()));
     if (!color.isValid())
         return;
     if (m_dashboard) {

@@ -7,6 +7,7 @@ namespace Ui {
 class QFontSettingsClass;
 }
 class DashboardView;
+class Prompter;
 class QLabel;
 struct SettingKey;
 
@@ -16,7 +17,7 @@ class QFontSettings : public QDialog
     Q_OBJECT
 
 public:
-    explicit QFontSettings(QWidget *parent = nullptr);
+    explicit QFontSettings(Prompter &prompter, QWidget *parent = nullptr);
     ~QFontSettings() override;
 
     // The dashboard whose fonts and colours the dialog shows and changes.
@@ -49,5 +50,6 @@ private:
     void showCurrentFonts();
 
     std::unique_ptr<Ui::QFontSettingsClass> m_ui;
+    Prompter &m_prompter;
     DashboardView *m_dashboard = nullptr;
 };

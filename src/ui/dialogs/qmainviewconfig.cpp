@@ -3,7 +3,6 @@
 #include "base/appsettings.h"
 #include "base/currencysymbols.h"
 #include "base/prompter.h"
-#include "monitor/programstate.h"
 #include "ui/dialogs/dialogplacement.h"
 #include "ui/dialogs/qviewsize.h"
 #include "ui/views/dashboardfields.h"
@@ -17,9 +16,10 @@ namespace {
 constexpr int kBoxColumns = 3;
 }
 
-QMainViewConfig::QMainViewConfig(QWidget *parent)
+QMainViewConfig::QMainViewConfig(Prompter &prompter, QWidget *parent)
     : QDialog(parent)
     , m_ui(new Ui::QMainViewConfigClass)
+    , m_prompter(prompter)
 {
     m_ui->setupUi(this);
     // Made after the form, so that the panel's own "btnDef" is not bound to this dialog's slot.
@@ -143,9 +143,8 @@ bool QMainViewConfig::apply()
 {
     const Ui::QMainViewConfigClass &ui = *m_ui;
     if (ui.rbManual->isChecked() && ui.sbStart->value() >= ui.sbStop->value()) {
-        ProgramState::instance().prompter().message(
-            Prompter::Level::Warning, tr("Start/Stop Record Time"),
-            tr("The Settings of start record time and stop record time is error!"));
+        m_prompter.message(Prompter::Level::Warning, tr("Start/Stop Record Time"),
+                           tr("The Settings of start record time and stop record time is error!"));
         return false;
     }
     AppSettings settings;

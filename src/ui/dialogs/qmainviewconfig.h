@@ -8,6 +8,7 @@
 namespace Ui {
 class QMainViewConfigClass;
 }
+class Prompter;
 class QCheckBox;
 class QViewSize;
 
@@ -19,7 +20,7 @@ class QMainViewConfig : public QDialog
     Q_OBJECT
 
 public:
-    explicit QMainViewConfig(QWidget *parent = nullptr);
+    explicit QMainViewConfig(Prompter &prompter, QWidget *parent = nullptr);
     ~QMainViewConfig() override;
 
     QViewSize *viewSize() const { return m_viewSize; }
@@ -63,6 +64,7 @@ private:
     QString arrangementSequence() const;
 
     std::unique_ptr<Ui::QMainViewConfigClass> m_ui;
+    Prompter &m_prompter;
     QViewSize *m_viewSize;
     QVector<QCheckBox *> m_fieldBoxes;
     QPoint m_movingCell{-1, -1}; // the cell last selected in the arrangement (column, row)

@@ -1,11 +1,15 @@
 #include "ui/dialogs/qsensorsettings.h"
 
+#include "base/portlist.h"
 #include "base/prompter.h"
+#include "link/cserial.h"
 #include "link/sensorlist.h"
+#include "monitor/portrefusal.h"
 #include "monitor/programstate.h"
 #include "monitor/sensorsettings.h"
 #include "ui/dialogs/dialogplacement.h"
 #include "ui/dialogs/lineexchange.h"
+#include "ui/dialogs/linechoice.h"
 #include "ui_qsensorsettings.h"
 
 #include <QShowEvent>
@@ -52,6 +56,12 @@ void QSensorSettings::showEvent(QShowEvent *event)
         m_ui->leStartLo->setText(QStringLiteral("01"));
         m_operator.clear();
         m_factor = 0.0;
+        const ProgramState &state = ProgramState::instance();
+        const bool present = PortList::enumerate().contains(PortList::portName(state.portNumber()));
+        m_ui->lblLine->setText(state.portNumber() > 0 ? tr("Line: %1, %2 baud")
+                                                            .arg(LineChoice::portLabel(state.portNumber(), present))
+                                                            .arg(state.baudRate())
+                                                      : tr("Line: no port set"));
         loadSavedSensors();
     }
     QDialog::showEvent(event);
@@ -103,6 +113,8 @@ void QSensorSettings::on_btnQuery_clicked()
     const LineExchange::Result result = LineExchange::run(exchange);
     if (result.opened)
         showReply(result.reply);
+    else if (ProgramState::instance().sharedPort().openDenied())
+        prompter().message(Prompter::Level::Warning, tr("Error"), PortRefusal::permissionText(exchange.line.port));
     m_ui->btnQuery->setEnabled(true);
 }
 

@@ -2,22 +2,19 @@
 
 #include "base/appsettings.h"
 #include "base/prompter.h"
-#include "monitor/programstate.h"
+#include "monitor/monitoringsession.h"
 #include "monitor/qburnsearch.h"
-#include "monitor/qpollingthread.h"
 #include "monitor/searchresult.h"
 #include "ui/dialogs/dialogplacement.h"
 #include "ui_searchinverterfrm.h"
 
 #include <QShowEvent>
 
-namespace {
-constexpr int kReadTimeoutConstant = 50;
-}
-
-SearchInverterFrm::SearchInverterFrm(QWidget *parent)
+SearchInverterFrm::SearchInverterFrm(MonitoringSession &session, Prompter &prompter, QWidget *parent)
     : QDialog(parent)
     , m_ui(new Ui::SearchInverterFrmClass)
+    , m_session(session)
+    , m_prompter(prompter)
 {
     m_ui->setupUi(this);
     m_ui->tableWidget->setVisible(m_detailsShown);
@@ -46,16 +43,14 @@ void SearchInverterFrm::search()
     m_found.clear();
     clearResult();
     free_thread();
-    m_search = new QBurnSearch(m_port, kReadTimeoutConstant, m_baud, this);
+    m_search = new QBurnSearch(m_port, QBurnSearch::kReadTimeoutConstant, m_baud, this);
     connect(m_search, &QBurnSearch::send_finding, this, &SearchInverterFrm::finding_num);
     connect(m_search, &QBurnSearch::progress, this, &SearchInverterFrm::search_progress);
     connect(m_search, &QBurnSearch::search_end, this, &SearchInverterFrm::search_end);
     // Asked before monitoring stops, so that an unanswered question leaves the line polled.
-    m_search->askToResolveCollisions();
-    if (QPollingThread *polling = ProgramState::instance().pollingThread(); polling && polling->isRunning()) {
-        polling->stop();
-        polling->wait();
-    }
+    m_search->askToResolveCollisions(m_prompter);
+    if (m_session.isPollingRunning())
+        m_session.stop();
     setSearching(true);
     m_search->start();
 }
@@ -91,8 +86,7 @@ void SearchInverterFrm::search_end()
     const QList<int> found = m_search ? m_search->found() : m_found;
     save_search_result(found);
     if (!m_automatic && found.isEmpty())
-        ProgramState::instance().prompter().message(Prompter::Level::Warning, tr("Not found"),
-                                                    tr("No inverters found"));
+        m_prompter.message(Prompter::Level::Warning, tr("Not found"), tr("No inverters found"));
     setSearching(false);
     emit s_search_end();
     if (m_automatic) {

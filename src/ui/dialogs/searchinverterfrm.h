@@ -7,6 +7,8 @@
 namespace Ui {
 class SearchInverterFrmClass;
 }
+class MonitoringSession;
+class Prompter;
 class QBurnSearch;
 
 // Searches the line for inverters, by request or on the automatic-search
@@ -16,7 +18,8 @@ class SearchInverterFrm : public QDialog
     Q_OBJECT
 
 public:
-    explicit SearchInverterFrm(QWidget *parent = nullptr);
+    // Monitoring through the session stops before a search, which needs the line alone.
+    SearchInverterFrm(MonitoringSession &session, Prompter &prompter, QWidget *parent = nullptr);
     ~SearchInverterFrm() override;
 
     // The line of the next search.
@@ -48,6 +51,8 @@ private:
     void setSearching(bool searching);
 
     std::unique_ptr<Ui::SearchInverterFrmClass> m_ui;
+    MonitoringSession &m_session;
+    Prompter &m_prompter;
     int m_port = 0;
     int m_baud = 0;
     QBurnSearch *m_search = nullptr;

@@ -2,11 +2,11 @@
 
 #include "base/clock.h"
 #include "base/prompter.h"
-#include "monitor/programstate.h"
-#include "ui/views/csvfile.h"
+#include "history/csvfile.h"
+#include "history/historyperiod.h"
+#include "history/poweraverages.h"
 #include "ui/views/histogramitem.h"
 #include "ui/views/historyselectors.h"
-#include "ui/views/poweraverages.h"
 #include "ui/views/qmytreewidget.h"
 #include "ui_chartview.h"
 
@@ -16,11 +16,6 @@
 
 namespace {
 
-Prompter &prompter()
-{
-    return ProgramState::instance().prompter();
-}
-
 QString dayText(const QDate &date)
 {
     return QStringLiteral("%1/%2/%3")
@@ -29,20 +24,12 @@ QString dayText(const QDate &date)
         .arg(date.year());
 }
 
-QString timeBound(int year, int month, int day, bool end)
-{
-    return QStringLiteral("%1-%2-%3 %4")
-        .arg(year)
-        .arg(month, 2, 10, QLatin1Char('0'))
-        .arg(day, 2, 10, QLatin1Char('0'))
-        .arg(end ? QStringLiteral("23:59:59") : QStringLiteral("00:00:00"));
-}
-
 } // namespace
 
-ChartView::ChartView(QWidget *parent)
+ChartView::ChartView(Prompter &prompter, QWidget *parent)
     : QWidget(parent)
     , m_ui(new Ui::ChartView)
+    , m_prompter(prompter)
     , m_plot(new QwtPlot(this))
     , m_bars(new HistogramItem)
 {
@@ -86,7 +73,7 @@ void ChartView::preparePlot()
 void ChartView::refreshTree()
 {
     QMyTreeWidget *tree = m_ui->treeGraphic;
-    tree->rebuild(QMyTreeWidget::knownSerials());
+    tree->rebuild(QMyTreeWidget::knownSerials(m_devices));
     if (QMyTreeWidget::isInverter(tree->currentItem()))
         return;
     // The first inverter of the first group that has one.
@@ -115,7 +102,7 @@ void ChartView::query()
     m_ui->dateEditStart->calendarWidget()->setGridVisible(true);
     m_ui->dateEditEnd->calendarWidget()->setGridVisible(true);
     if (m_ui->dateEditStart->date() > m_ui->dateEditEnd->date()) {
-        prompter().message(Prompter::Level::Warning, tr("Error"), tr("Date range error!"));
+        m_prompter.message(Prompter::Level::Warning, tr("Error"), tr("Date range error!"));
         return;
     }
     m_ui->btnQueryGraphic->setEnabled(false);
@@ -124,7 +111,7 @@ void ChartView::query()
     if (QMyTreeWidget::isInverter(item))
         queryInverter(QMyTreeWidget::serialOf(item));
     else
-        prompter().message(Prompter::Level::Warning, tr("Error"), tr("Click some one inverter first."));
+        m_prompter.message(Prompter::Level::Warning, tr("Error"), tr("Click some one inverter first."));
     m_ui->btnQueryGraphic->setEnabled(true);
 }
 
@@ -134,20 +121,16 @@ void ChartView::queryInverter(const QString &serial)
     const QDate to = m_ui->dateEditEnd->date();
     QString startText = dayText(from);
     QString endText = dayText(to);
-    QString start;
-    QString end;
+    HistoryPeriod period;
     PowerAverages::Kind kind;
     Form form;
     if (m_ui->rbDay->isChecked()) {
-        start = timeBound(from.year(), from.month(), from.day(), false);
-        end = timeBound(to.year(), to.month(), to.day(), true);
+        period = HistoryPeriod::days(from, to);
         kind = PowerAverages::Hours;
         form = HourForm;
         m_kind = HourChart;
     } else if (m_ui->rbMonth->isChecked()) {
-        // Day 00 to day 31: the whole of both months, compared as text.
-        start = timeBound(from.year(), from.month(), 0, false);
-        end = timeBound(to.year(), to.month(), 31, true);
+        period = HistoryPeriod::months(from, to);
         kind = PowerAverages::Days;
         form = DayForm;
         m_kind = DayChart;
@@ -155,13 +138,12 @@ void ChartView::queryInverter(const QString &serial)
         const int year = m_ui->cbYear_2->currentText().toInt();
         startText = QStringLiteral("01/01/%1").arg(year);
         endText = QStringLiteral("12/31/%1").arg(year);
-        start = timeBound(year, 1, 0, false);
-        end = timeBound(year, 12, 31, true);
+        period = HistoryPeriod::year(year);
         kind = PowerAverages::Months;
         form = MonthForm;
         m_kind = MonthChart;
     }
-    m_averages = PowerAverages::compute(kind, serial, start, end);
+    m_averages = PowerAverages::compute(kind, serial, period.start, period.end);
     drawPowerChart(m_averages.size(), m_averages, form, startText, endText);
 }
 
@@ -197,10 +179,10 @@ void ChartView::drawPowerChart(int count, const QVector<double> &averages, Form 
 void ChartView::exportData()
 {
     if (m_kind == NoChart) {
-        prompter().message(Prompter::Level::Information, tr("Info"), tr("Please query data first"));
+        m_prompter.message(Prompter::Level::Information, tr("Info"), tr("Please query data first"));
         return;
     }
-    const std::unique_ptr<CsvFile> file = CsvFile::chooseForExport();
+    const std::unique_ptr<CsvFile> file = CsvFile::chooseForExport(m_prompter);
     if (!file)
         return;
     static const char *const keyNames[] = {"Hour", "Day", "Month"};

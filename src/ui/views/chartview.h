@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/devicemap.h"
 #include "ui/dataexporter.h"
 
 #include <QVector>
@@ -10,6 +11,7 @@ namespace Ui {
 class ChartView;
 }
 class HistogramItem;
+class Prompter;
 class QMyTreeWidget;
 class QwtPlot;
 
@@ -25,9 +27,11 @@ public:
     // How drawPowerChart colours and labels the bars.
     enum Form { MonthForm = 0, DayForm = 1, HourForm = 2 };
 
-    explicit ChartView(QWidget *parent = nullptr);
+    explicit ChartView(Prompter &prompter, QWidget *parent = nullptr);
     ~ChartView() override;
 
+    // A polling cycle's records: the tree writes their inverters black at its next rebuild.
+    void setDevices(const DeviceSnapshot &devices) { m_devices = devices; }
     // Rebuilds the inverter tree, keeping the chosen inverter when it is still there.
     void refreshTree();
     // The year chooser for month bars, the date range otherwise.
@@ -48,6 +52,8 @@ private:
     void queryInverter(const QString &serial);
 
     std::unique_ptr<Ui::ChartView> m_ui;
+    Prompter &m_prompter;
+    DeviceSnapshot m_devices;
     QwtPlot *m_plot;
     HistogramItem *m_bars;
     Kind m_kind = NoChart;

@@ -1,9 +1,9 @@
 #include "ui/views/dashboardview.h"
 
 #include "base/appsettings.h"
-#include "monitor/programstate.h"
+#include "base/numbertext.h"
+#include "link/sensorlist.h"
 #include "monitor/sensorsettings.h"
-#include "ui/numbertext.h"
 #include "ui/views/dashboardappearance.h"
 #include "ui/views/dashboardfields.h"
 #include "ui/views/qmylabel.h"
@@ -31,9 +31,11 @@ QString average(double power, int deviceCount)
 }
 } // namespace
 
-DashboardView::DashboardView(const Page &page, QWidget *parent)
+DashboardView::DashboardView(const Page &page, SensorList &sensors, const NumberText &numbers, QWidget *parent)
     : QWidget(parent)
     , m_page(page)
+    , m_sensors(sensors)
+    , m_numbers(numbers)
     , m_defaultHeaderFont(sizedFont(page.title->font(), 20, true))
     , m_defaultViewFont(sizedFont(font(), 14, false))
     , m_defaultMessageFont(sizedFont(page.message->font(), 11, false))
@@ -47,7 +49,7 @@ DashboardView::DashboardView(const Page &page, QWidget *parent)
     for (int row = 0; row < DashboardFields::kRows; ++row)
         m_grid->setRowStretch(row, 1);
     for (int k = 0; k < DashboardFields::Count; ++k) {
-        auto *label = new QMyLabel(true, this);
+        auto *label = new QMyLabel(numbers, true, this);
         label->setObjectName(QStringLiteral("field%1").arg(k));
         m_fields.append(label);
     }
@@ -100,7 +102,7 @@ void DashboardView::showTotals(const PlantTotals &totals, int knownDeviceCount)
         {F::AcPower, QString::number(int(totals.acPower))},
         {F::DcAvgPower, average(totals.dcPower, knownDeviceCount)},
         {F::AcAvgPower, average(totals.acPower, knownDeviceCount)},
-        {F::PowerGeneration, twoDecimals(ProgramState::instance().todayEnergy())},
+        {F::PowerGeneration, twoDecimals(m_todayEnergy)},
     };
     for (const auto &[k, value] : values) {
         if (shown(k))
@@ -122,8 +124,8 @@ void DashboardView::showCo2Reduction(const QString &text)
 
 void DashboardView::refreshSensorFields()
 {
-    const auto sensorSlots = ProgramState::instance().sensors().mainViewSlots(
-        m_showFieldText, [](const QString &text) { return numberText(text); });
+    const auto sensorSlots =
+        m_sensors.mainViewSlots(m_showFieldText, [this](const QString &text) { return m_numbers.format(text); });
     for (int i = 0; i < int(sensorSlots.size()); ++i) {
         const SensorSlot &slot = sensorSlots[size_t(i)];
         QMyLabel *label = m_fields[DashboardFields::Sensor1 + i];
@@ -140,7 +142,7 @@ void DashboardView::refreshSensorFields()
 
 void DashboardView::reloadSensors()
 {
-    ProgramState::instance().sensors().load(readSensorSettings());
+    m_sensors.load(readSensorSettings());
     refreshSensorFields();
 }
 

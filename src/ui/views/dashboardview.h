@@ -6,14 +6,17 @@
 #include <QVector>
 #include <QWidget>
 
+class NumberText;
 class QFrame;
 class QGridLayout;
 class QLabel;
 class QMyLabel;
+class SensorList;
 
 // The dashboard of the Main page: the thirteen plant fields in a 7 x 4 grid,
 // the title and message lines around them, their fonts and colours, and the
-// background picture behind all of it. Everything it shows is set in app.ini.
+// background picture behind all of it. Everything it shows is set in app.ini;
+// the sensor fields show the sensor list's latest values.
 class DashboardView : public QWidget
 {
     Q_OBJECT
@@ -30,7 +33,7 @@ public:
         QLabel *state;         // rightTopLabel, the monitoring state over the picture: the message colour
     };
 
-    explicit DashboardView(const Page &page, QWidget *parent = nullptr);
+    DashboardView(const Page &page, SensorList &sensors, const NumberText &numbers, QWidget *parent = nullptr);
     ~DashboardView() override;
 
     QMyLabel *field(int index) const { return m_fields.value(index); }
@@ -43,6 +46,8 @@ public:
 
     // The totals of the plant-totals thread; the averages are per known device.
     void showTotals(const PlantTotals &totals, int knownDeviceCount);
+    // "Power Generation": today's energy in kWh of the inverter the real-time page showed last.
+    void setTodayEnergy(double kWh) { m_todayEnergy = kWh; }
     void showEarning(const QString &text);
     void showCo2Reduction(const QString &text);
     // The sensor fields from the sensor list's latest values.
@@ -69,6 +74,9 @@ private:
     bool shown(int field) const { return m_shown.contains(field); }
 
     Page m_page;
+    SensorList &m_sensors;
+    const NumberText &m_numbers;
+    double m_todayEnergy = 0;
     QFont m_defaultHeaderFont;
     QFont m_defaultViewFont;
     QFont m_defaultMessageFont;

@@ -1,11 +1,10 @@
 #include "ui/views/datalogview.h"
 
 #include "base/prompter.h"
-#include "monitor/programstate.h"
-#include "ui/views/csvfile.h"
+#include "history/csvfile.h"
+#include "history/qlogdata.h"
 #include "ui/views/historyselectors.h"
 #include "ui/views/plaintextdelegate.h"
-#include "ui/views/qlogdata.h"
 #include "ui_datalogview.h"
 
 #include <QHeaderView>
@@ -31,9 +30,10 @@ void fitColumns(QTableView &table)
 }
 } // namespace
 
-DataLogView::DataLogView(QWidget *parent)
+DataLogView::DataLogView(Prompter &prompter, QWidget *parent)
     : QWidget(parent)
     , m_ui(new Ui::DataLogView)
+    , m_prompter(prompter)
     , m_model(new QLogData(this))
 {
     m_ui->setupUi(this);
@@ -54,7 +54,7 @@ void DataLogView::fillSelectors()
 void DataLogView::query()
 {
     m_ui->btnQueryDataLog->setEnabled(false);
-    const HistorySelectors::Period month = HistorySelectors::chosenMonth(m_ui->cbYear, m_ui->cbMonth);
+    const HistoryPeriod month = HistorySelectors::chosenMonth(m_ui->cbYear, m_ui->cbMonth);
     QTableView *table = m_ui->tableViewDataLog;
     table->setUpdatesEnabled(false);
     m_model->query(m_ui->cbInverter->currentText(), month.start, month.end);
@@ -63,7 +63,7 @@ void DataLogView::query()
     table->setUpdatesEnabled(true);
     if (m_model->rowCount() == 0) {
         m_model->clear();
-        ProgramState::instance().prompter().message(Prompter::Level::Information, tr("info"), tr("No data found!"));
+        m_prompter.message(Prompter::Level::Information, tr("info"), tr("No data found!"));
     }
     m_ui->btnQueryDataLog->setEnabled(true);
 }
@@ -75,7 +75,7 @@ bool DataLogView::hasRows() const
 
 void DataLogView::exportData()
 {
-    const std::unique_ptr<CsvFile> file = CsvFile::chooseForExport();
+    const std::unique_ptr<CsvFile> file = CsvFile::chooseForExport(m_prompter);
     if (!file)
         return;
     QStringList cells;

@@ -8,6 +8,7 @@
 namespace Ui {
 class DataLogView;
 }
+class Prompter;
 class QLogData;
 
 // The "Data logging" page: every recorded reading of one inverter and month.
@@ -16,7 +17,7 @@ class DataLogView : public QWidget, public DataExporter
     Q_OBJECT
 
 public:
-    explicit DataLogView(QWidget *parent = nullptr);
+    explicit DataLogView(Prompter &prompter, QWidget *parent = nullptr);
     ~DataLogView() override;
 
     // Refills the inverter, month and year choosers.
@@ -31,5 +32,6 @@ public:
 
 private:
     std::unique_ptr<Ui::DataLogView> m_ui;
+    Prompter &m_prompter;
     QLogData *m_model;
 };

@@ -8,6 +8,7 @@
 namespace Ui {
 class EventListView;
 }
+class Prompter;
 
 // The "Event list" page: the readings of one inverter and month whose error
 // words were not all zero, and the explanation of a picked row.
@@ -16,10 +17,7 @@ class EventListView : public QWidget, public DataExporter
     Q_OBJECT
 
 public:
-    // Rows of one query, as many as the table shows at most.
-    static constexpr int kRowLimit = 20000;
-
-    explicit EventListView(QWidget *parent = nullptr);
+    explicit EventListView(Prompter &prompter, QWidget *parent = nullptr);
     ~EventListView() override;
 
     // Refills the inverter, year and month choosers.
@@ -35,4 +33,5 @@ private:
     void clearResult();
 
     std::unique_ptr<Ui::EventListView> m_ui;
+    Prompter &m_prompter;
 };

@@ -1,15 +1,14 @@
 #include "ui/views/historyselectors.h"
 
 #include "base/clock.h"
-#include "db/readconnection.h"
+#include "history/groupstore.h"
 
 #include <QComboBox>
 
 void HistorySelectors::fill(QComboBox *inverter, QComboBox *month, QComboBox *year)
 {
     inverter->clear();
-    for (const DbRow &row : ReadConnection::query(QStringLiteral("SELECT DISTINCT sn_name FROM orva_inverter")))
-        inverter->addItem(row.value(QStringLiteral("sn_name")));
+    inverter->addItems(GroupStore::serialNames());
     inverter->setCurrentIndex(0);
     month->clear();
     for (int number = 1; number <= 12; ++number)
@@ -27,9 +26,7 @@ void HistorySelectors::fillYears(QComboBox *box)
     box->setCurrentIndex(box->count() - 1);
 }
 
-HistorySelectors::Period HistorySelectors::chosenMonth(const QComboBox *year, const QComboBox *month)
+HistoryPeriod HistorySelectors::chosenMonth(const QComboBox *year, const QComboBox *month)
 {
-    const QString prefix =
-        QStringLiteral("%1-%2-").arg(year->currentText()).arg(month->currentText().toInt(), 2, 10, QLatin1Char('0'));
-    return {prefix + QStringLiteral("01 00:00:00"), prefix + QStringLiteral("31 23:59:59")};
+    return HistoryPeriod::month(year->currentText().toInt(), month->currentText().toInt());
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "history/historyperiod.h"
 
 class QComboBox;
 
@@ -16,12 +16,6 @@ public:
     static void fill(QComboBox *inverter, QComboBox *month, QComboBox *year);
     static void fillYears(QComboBox *box);
 
-    // The chosen month from "yyyy-MM-01 00:00:00" to "yyyy-MM-31 23:59:59": the
-    // bounds are compared as text, so day 31 covers the shorter months too.
-    struct Period
-    {
-        QString start;
-        QString end;
-    };
-    static Period chosenMonth(const QComboBox *year, const QComboBox *month);
+    // The chosen month.
+    static HistoryPeriod chosenMonth(const QComboBox *year, const QComboBox *month);
 };

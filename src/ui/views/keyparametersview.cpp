@@ -1,8 +1,8 @@
 #include "ui/views/keyparametersview.h"
 
+#include "base/numbertext.h"
+#include "device/keyparametercodes.h"
 #include "monitor/programstate.h"
-#include "ui/numbertext.h"
-#include "ui/views/keyparametercodes.h"
 #include "ui_keyparametersview.h"
 
 #include <QScrollBar>
@@ -39,9 +39,10 @@ QTableWidgetItem *readOnly(QTableWidgetItem *item)
 
 } // namespace
 
-KeyParametersView::KeyParametersView(QWidget *parent)
+KeyParametersView::KeyParametersView(const NumberText &numbers, QWidget *parent)
     : QWidget(parent)
     , m_ui(new Ui::KeyParametersView)
+    , m_numbers(numbers)
 {
     m_ui->setupUi(this);
     m_selectors = {m_ui->cb0, m_ui->cb1, m_ui->cb2, m_ui->cb3, m_ui->cb4};
@@ -97,6 +98,12 @@ void KeyParametersView::headerChangeHelp(int column, QComboBox *selector)
     header->setText(*title);
 }
 
+void KeyParametersView::refresh(const DeviceSnapshot &devices)
+{
+    m_devices = devices;
+    display();
+}
+
 void KeyParametersView::display()
 {
     QTableWidget *table = m_ui->table_key_para;
@@ -112,10 +119,9 @@ void KeyParametersView::display()
     // Sorting moves rows while they are filled: it is applied once they are complete.
     table->setSortingEnabled(false);
     table->clearContents();
-    const QMap<int, DeviceRecord> devices = ProgramState::instance().devices().snapshot();
-    table->setRowCount(devices.size());
+    table->setRowCount(m_devices.size());
     int row = 0;
-    for (auto device = devices.cbegin(); device != devices.cend(); ++device, ++row) {
+    for (auto device = m_devices.cbegin(); device != m_devices.cend(); ++device, ++row) {
         auto *name = readOnly(new QTableWidgetItem(device->brand_name + QLatin1Char(' ') + device->sn_name));
         name->setData(AddressRole, device.key());
         name->setBackground(device->isOffline() ? Qt::red : device->hasFault() ? Qt::yellow : Qt::green);
@@ -123,7 +129,7 @@ void KeyParametersView::display()
         for (int k = 0; k < kSelectors; ++k) {
             auto *cell = readOnly(new ValueItem);
             if (const std::optional<Value> value = valueOf(*device, codes[size_t(k)])) {
-                cell->setText(QStringLiteral("%1 %2").arg(numberText(value->value), value->unit).trimmed());
+                cell->setText(QStringLiteral("%1 %2").arg(m_numbers.format(value->value), value->unit).trimmed());
                 cell->setData(NumberRole, value->value);
             }
             table->setItem(row, k + 1, cell);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/devicemap.h"
+
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -7,6 +9,7 @@
 namespace Ui {
 class KeyParametersView;
 }
+class NumberText;
 class QComboBox;
 
 // The "Key parameters" tab: one row per inverter with five values that the
@@ -19,10 +22,12 @@ class KeyParametersView : public QWidget
 public:
     static constexpr int kSelectors = 5;
 
-    explicit KeyParametersView(QWidget *parent = nullptr);
+    explicit KeyParametersView(const NumberText &numbers, QWidget *parent = nullptr);
     ~KeyParametersView() override;
 
-    // Redraws the table from the device records (display_key_parameters).
+    // Takes a polling cycle's records and redraws the table from them.
+    void refresh(const DeviceSnapshot &devices);
+    // Redraws the table from the records of the last cycle (display_key_parameters).
     void display();
     // Re-titles the five value columns (keyHeaderChange); the index is the changed selector's.
     void headerChange(int index);
@@ -34,5 +39,7 @@ private:
     int selectedCode(const QComboBox *selector) const;
 
     std::unique_ptr<Ui::KeyParametersView> m_ui;
+    const NumberText &m_numbers;
     std::array<QComboBox *, kSelectors> m_selectors{};
+    DeviceSnapshot m_devices;
 };

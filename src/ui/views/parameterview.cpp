@@ -1,11 +1,10 @@
 #include "ui/views/parameterview.h"
 
 #include "base/log.h"
+#include "base/numbertext.h"
 #include "base/prompter.h"
 #include "device/paramtables.h"
-#include "monitor/programstate.h"
-#include "monitor/qpollingthread.h"
-#include "ui/numbertext.h"
+#include "monitor/monitoringsession.h"
 #include "ui/qprogresswin.h"
 #include "ui/views/parameterwriter.h"
 #include "ui_parameterview.h"
@@ -14,11 +13,6 @@ namespace {
 
 // The log lines name the window's source file, as they always have.
 const char *const kLogFile = "cmain";
-
-QPollingThread *pollingThread()
-{
-    return ProgramState::instance().pollingThread();
-}
 
 // The word of an item in the information block: item index i at word position i
 // (counted from 1), except the last two items, which have positions 18 and 19.
@@ -37,10 +31,15 @@ QString notAvailable()
 
 } // namespace
 
-ParameterView::ParameterView(QProgressWin *progress, QWidget *parent)
+ParameterView::ParameterView(QProgressWin *progress, MonitoringSession &session, CSerial &port, Prompter &prompter,
+                             const NumberText &numbers, QWidget *parent)
     : QWidget(parent)
     , m_ui(new Ui::ParameterView)
     , m_progress(progress)
+    , m_session(session)
+    , m_port(port)
+    , m_prompter(prompter)
+    , m_numbers(numbers)
 {
     m_ui->setupUi(this);
     connect(m_ui->table_para, &QTableWidget::itemClicked, this, &ParameterView::itemClick);
@@ -60,18 +59,22 @@ void ParameterView::setInverter(int address)
     }
 }
 
+std::optional<DeviceRecord> ParameterView::device(int address) const
+{
+    const auto found = m_devices.constFind(address);
+    return found == m_devices.cend() ? std::nullopt : std::optional<DeviceRecord>(*found);
+}
+
 void ParameterView::display()
 {
-    const QMap<int, DeviceRecord> devices = ProgramState::instance().devices().snapshot();
-    const QPollingThread *thread = pollingThread();
-    if (m_address <= 0 || devices.isEmpty() || !thread || thread->isWaiting())
+    if (m_address <= 0 || m_devices.isEmpty() || m_session.isWaiting())
         return;
     QTableWidget *table = m_ui->table_para;
     table->clearContents();
     m_ui->edNewValue->clear();
     m_items.clear();
-    const auto device = devices.constFind(m_address);
-    if (device == devices.cend())
+    const std::optional<DeviceRecord> device = this->device(m_address);
+    if (!device)
         return;
     m_family = device->family();
     m_items = paramSetFor(device->versionw3, device->type_no);
@@ -81,7 +84,7 @@ void ParameterView::display()
         table->setColumnWidth(1, table->viewport()->width() - table->columnWidth(0));
     for (int row = 0; row < m_items.size(); ++row) {
         const EEPromSet *item = paramItem(m_items, paramRowToIndex(row));
-        table->setItem(row, 0, new QTableWidgetItem(item ? item->name : QString()));
+        table->setItem(row, 0, new QTableWidgetItem(item ? translatedName(*item) : QString()));
         table->setItem(row, 1, new QTableWidgetItem);
     }
     showValues();
@@ -89,7 +92,7 @@ void ParameterView::display()
 
 void ParameterView::showValues()
 {
-    const std::optional<DeviceRecord> device = ProgramState::instance().devices().snapshotOf(m_address);
+    const std::optional<DeviceRecord> device = this->device(m_address);
     if (!device)
         return;
     QTableWidget *table = m_ui->table_para;
@@ -101,7 +104,7 @@ void ParameterView::showValues()
             continue;
         const double value = paramShownValue(m_family, index, infoWord(*device, index), device->nominal_fac);
         cell->setText(item->name == notAvailable() ? QStringLiteral("0")
-                                                   : numberText(value, 'f', 2) + QLatin1Char(' ') + item->unit);
+                                                   : m_numbers.format(value, 'f', 2) + QLatin1Char(' ') + item->unit);
     }
 }
 
@@ -122,14 +125,14 @@ void ParameterView::itemClick(QTableWidgetItem *item)
     const QTableWidgetItem *value = m_ui->table_para->item(row, 1);
     m_ui->edNewValue->setText(value ? value->text().section(QLatin1Char(' '), 0, 0) : QString());
     if (setting)
-        m_ui->lblRange->setText(
-            QStringLiteral("%1 ~ %2 %3")
-                .arg(numberText(setting->minimum, 'f', 2), numberText(setting->maximum, 'f', 2), setting->unit));
+        m_ui->lblRange->setText(QStringLiteral("%1 ~ %2 %3")
+                                    .arg(m_numbers.format(setting->minimum, 'f', 2),
+                                         m_numbers.format(setting->maximum, 'f', 2), setting->unit));
 }
 
 void ParameterView::invalidValue()
 {
-    ProgramState::instance().prompter().message(Prompter::Level::Warning, tr("Error"), tr("The value is not valid!"));
+    m_prompter.message(Prompter::Level::Warning, tr("Error"), tr("The value is not valid!"));
     m_ui->edNewValue->setFocus();
 }
 
@@ -139,7 +142,7 @@ void ParameterView::save()
     if (m_address <= 0 || !table->currentItem() || m_saving)
         return;
     bool ok = false;
-    const double value = numberFromText(m_ui->edNewValue->text(), &ok);
+    const double value = m_numbers.parse(m_ui->edNewValue->text(), &ok);
     if (!ok) {
         invalidValue();
         return;
@@ -153,7 +156,7 @@ void ParameterView::save()
                       .arg(QLatin1String(kLogFile)));
         return;
     }
-    const std::optional<DeviceRecord> device = ProgramState::instance().devices().snapshotOf(m_address);
+    const std::optional<DeviceRecord> device = this->device(m_address);
     const std::optional<quint16> word =
         device ? paramWordFor(m_family, index, value, device->nominal_fac) : std::nullopt;
     // A value outside the range, or one whose word does not fit the register.
@@ -165,10 +168,9 @@ void ParameterView::save()
     m_saving = true;
     m_progress->setText(tr("Setting parameter, please waiting..."));
     m_ui->btnSave->setEnabled(false);
-    QPollingThread *thread = pollingThread();
-    if (thread && thread->isRunning()) {
+    if (m_session.isPollingRunning()) {
         // waitModeHandler() writes; the first cycle after it ends the save.
-        thread->enterWaitMode();
+        m_session.enterWaitMode();
         m_progress->exec();
         return;
     }
@@ -178,7 +180,7 @@ void ParameterView::save()
     if (writePending(pending))
         showWritten(pending);
     else
-        ProgramState::instance().prompter().message(Prompter::Level::Warning, tr("Warning"), tr("Save fail."));
+        m_prompter.message(Prompter::Level::Warning, tr("Warning"), tr("Save fail."));
     endSave();
 }
 
@@ -188,7 +190,7 @@ void ParameterView::waitModeHandler()
         return; // a wait this page did not ask for
     const PendingWrite pending = *m_pending;
     m_pending.reset();
-    const std::optional<DeviceRecord> device = ProgramState::instance().devices().snapshotOf(pending.address);
+    const std::optional<DeviceRecord> device = this->device(pending.address);
     if (!device) {
         write_log(QStringLiteral("pDevice null at %1, in %2").arg(__LINE__).arg(QLatin1String(kLogFile)));
         abandonSave();
@@ -206,19 +208,18 @@ void ParameterView::waitModeHandler()
         return;
     }
     const bool written = writePending(pending);
-    if (QPollingThread *thread = pollingThread())
-        thread->leaveWaitMode();
+    m_session.leaveWaitMode();
     if (written) {
         showWritten(pending);
     } else {
         m_progress->setText(tr("continue to monitoring, please waiting..."));
-        ProgramState::instance().prompter().message(Prompter::Level::Warning, tr("Warning"), tr("Save fail."));
+        m_prompter.message(Prompter::Level::Warning, tr("Warning"), tr("Save fail."));
     }
 }
 
 bool ParameterView::writePending(const PendingWrite &pending)
 {
-    ParameterWriter writer(ProgramState::instance().sharedPort());
+    ParameterWriter writer(m_port);
     return writer.writeKeepingEventsTurning(quint8(pending.address), quint16(pending.index), pending.word);
 }
 
@@ -226,13 +227,12 @@ void ParameterView::showWritten(const PendingWrite &pending)
 {
     QTableWidgetItem *cell = m_ui->table_para->item(pending.row, 1);
     if (pending.address == m_address && cell)
-        cell->setText(numberText(pending.value) + QLatin1Char(' ') + pending.unit);
+        cell->setText(m_numbers.format(pending.value) + QLatin1Char(' ') + pending.unit);
 }
 
 void ParameterView::abandonSave()
 {
-    if (QPollingThread *thread = pollingThread())
-        thread->leaveWaitMode();
+    m_session.leaveWaitMode();
     endSave();
 }
 
@@ -244,14 +244,14 @@ void ParameterView::endSave()
     m_progress->close();
 }
 
-void ParameterView::pollingCycleDone()
+void ParameterView::refresh(const DeviceSnapshot &devices)
 {
-    const QPollingThread *thread = pollingThread();
-    if (m_saving && !m_pending && thread && !thread->isWaitRequested() && !thread->isWaiting())
+    m_devices = devices;
+    if (m_saving && !m_pending && !m_session.isWaitRequested() && !m_session.isWaiting())
         endSave();
     if (m_saving || m_address <= 0)
         return;
-    const std::optional<DeviceRecord> device = ProgramState::instance().devices().snapshotOf(m_address);
+    const std::optional<DeviceRecord> device = this->device(m_address);
     if (device && paramSetFor(device->versionw3, device->type_no) != m_items)
         display(); // another grid standard: other rows
     else

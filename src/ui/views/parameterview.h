@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/devicefamily.h"
+#include "device/devicemap.h"
 #include "device/eepromset.h"
 
 #include <QWidget>
@@ -10,19 +11,25 @@
 namespace Ui {
 class ParameterView;
 }
+class CSerial;
+class MonitoringSession;
+class NumberText;
+class Prompter;
 class QProgressWin;
 class QTableWidgetItem;
 
 // The "Parameter configuration for devices" page: the setting parameters of
 // the selected inverter, read from its device-information block, and the
-// change of one of them. A change is written while the polling thread waits
-// between cycles, with the progress window over the window meanwhile.
+// change of one of them. A change is written on the port while the session's
+// polling thread waits between cycles, with the progress window over the
+// window meanwhile.
 class ParameterView : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit ParameterView(QProgressWin *progress, QWidget *parent = nullptr);
+    ParameterView(QProgressWin *progress, MonitoringSession &session, CSerial &port, Prompter &prompter,
+                  const NumberText &numbers, QWidget *parent = nullptr);
     ~ParameterView() override;
 
     // The inverter whose parameters the page shows, with no row picked; 0 for none (the rows are emptied).
@@ -36,8 +43,8 @@ public:
     void save();
     // Writes the value while the polling thread waits, then lets it go (wait_mode_handler).
     void waitModeHandler();
-    // After every polling cycle: ends a finished save and shows the values just read.
-    void pollingCycleDone();
+    // Takes a polling cycle's records: ends a finished save and shows the values just read.
+    void refresh(const DeviceSnapshot &devices);
 
 private:
     struct PendingWrite
@@ -50,6 +57,7 @@ private:
         QString unit;
     };
 
+    std::optional<DeviceRecord> device(int address) const;
     void showValues();
     void invalidValue();
     // Writes the pending value; true when the inverter took it.
@@ -61,6 +69,11 @@ private:
 
     std::unique_ptr<Ui::ParameterView> m_ui;
     QProgressWin *m_progress;
+    MonitoringSession &m_session;
+    CSerial &m_port;
+    Prompter &m_prompter;
+    const NumberText &m_numbers;
+    DeviceSnapshot m_devices;
     int m_address = 0;
     // What the rows show: the item set of the inverter's family and type_no.
     ParamItemSet m_items;

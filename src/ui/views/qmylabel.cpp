@@ -1,12 +1,13 @@
 #include "ui/views/qmylabel.h"
 
-#include "ui/numbertext.h"
+#include "base/numbertext.h"
 
 #include <QBoxLayout>
 #include <QLabel>
 
-QMyLabel::QMyLabel(bool horizontal, QWidget *parent)
+QMyLabel::QMyLabel(const NumberText &numbers, bool horizontal, QWidget *parent)
     : QWidget(parent)
+    , m_numbers(numbers)
     , m_name(new QLabel(this))
     , m_value(new QLabel(this))
 {
@@ -31,7 +32,7 @@ void QMyLabel::setName(const QString &name)
 
 void QMyLabel::setValue(const QString &value, const QString &unit)
 {
-    const QString text = numberText(value);
+    const QString text = m_numbers.format(value);
     m_value->setText(unit.isEmpty() ? text : text + QLatin1Char(' ') + unit);
 }
 

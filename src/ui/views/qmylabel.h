@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class NumberText;
 class QLabel;
 
 // One dashboard field: a name label followed by a value label, side by side
@@ -11,7 +12,7 @@ class QMyLabel : public QWidget
     Q_OBJECT
 
 public:
-    explicit QMyLabel(bool horizontal = true, QWidget *parent = nullptr);
+    explicit QMyLabel(const NumberText &numbers, bool horizontal = true, QWidget *parent = nullptr);
     ~QMyLabel() override;
 
     void setName(const QString &name);
@@ -29,6 +30,7 @@ public:
     QFont labelFont() const;
 
 private:
+    const NumberText &m_numbers;
     QLabel *m_name;
     QLabel *m_value;
 };

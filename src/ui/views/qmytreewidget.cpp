@@ -1,8 +1,7 @@
 #include "ui/views/qmytreewidget.h"
 
 #include "base/log.h"
-#include "monitor/programstate.h"
-#include "ui/views/groupstore.h"
+#include "history/groupstore.h"
 
 #include <QDropEvent>
 #include <QHeaderView>
@@ -33,10 +32,10 @@ QMyTreeWidget::QMyTreeWidget(QWidget *parent)
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
 }
 
-QSet<QString> QMyTreeWidget::knownSerials()
+QSet<QString> QMyTreeWidget::knownSerials(const DeviceSnapshot &devices)
 {
     QSet<QString> serials;
-    for (const DeviceRecord &device : ProgramState::instance().devices().snapshot())
+    for (const DeviceRecord &device : devices)
         serials.insert(device.sn_name);
     return serials;
 }

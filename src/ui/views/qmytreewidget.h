@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/devicemap.h"
+
 #include <QSet>
 #include <QTreeWidget>
 
@@ -21,8 +23,8 @@ public:
     // knownSerials (the device records) is written black, any other red. The
     // current item and the scroll position stay where they were.
     void rebuild(const QSet<QString> &knownSerials);
-    // The serial numbers of the device records the polling last published.
-    static QSet<QString> knownSerials();
+    // The serial numbers of a polling cycle's records.
+    static QSet<QString> knownSerials(const DeviceSnapshot &devices);
 
     static bool isInverter(const QTreeWidgetItem *item) { return item && item->parent(); }
     // The serial number of an inverter item; empty for any other item.

@@ -1,11 +1,10 @@
 #include "ui/views/realtimedisplay.h"
 
+#include "base/numbertext.h"
 #include "device/devicerecord.h"
 #include "device/errortables.h"
 #include "device/monitortables.h"
 #include "device/statetables.h"
-#include "monitor/programstate.h"
-#include "ui/numbertext.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,17 +17,6 @@ QTableWidgetItem *readOnlyItem()
     auto *item = new QTableWidgetItem;
     item->setFlags(item->flags() & ~Qt::ItemIsEditable);
     return item;
-}
-
-QString number(double value)
-{
-    return numberText(value);
-}
-
-// formatValue: two decimals.
-QString fixed(double value)
-{
-    return numberText(value, 'f', 2);
 }
 
 void showLines(QListWidget *list, const QStringList &lines)
@@ -45,13 +33,24 @@ void showLines(QListWidget *list, const QStringList &lines)
 } // namespace
 
 RealTimeDisplay::RealTimeDisplay(QTableWidget *table, QLineEdit *statusCode,
-                                 const std::array<QListWidget *, 4> &errorLists)
+                                 const std::array<QListWidget *, 4> &errorLists, const NumberText &numbers)
     : m_table(table)
     , m_statusCode(statusCode)
     , m_errorLists(errorLists)
+    , m_numbers(numbers)
 {
     m_table->setRowCount(kTableRows);
     clear();
+}
+
+QString RealTimeDisplay::number(double value) const
+{
+    return m_numbers.format(value);
+}
+
+QString RealTimeDisplay::fixed(double value) const
+{
+    return m_numbers.format(value, 'f', 2);
 }
 
 void RealTimeDisplay::setRow(int row, const QString &label, const QString &value, const QString &tooltip)
@@ -105,6 +104,13 @@ void RealTimeDisplay::appendText(const QString &text, const QString &tooltip)
     addRow(text.left(colon).trimmed(), text.mid(colon + 1).trimmed(), tooltip);
 }
 
+std::optional<double> RealTimeDisplay::todayEnergy(const DeviceRecord &device)
+{
+    if (device.isUSA1Family())
+        return std::nullopt;
+    return device.word(217) * 0.1;
+}
+
 void RealTimeDisplay::show(const DeviceRecord &device)
 {
     m_rowCounter = 0;
@@ -115,10 +121,10 @@ void RealTimeDisplay::show(const DeviceRecord &device)
     for (int row = m_rowCounter; row < m_table->rowCount(); ++row)
         setRow(row, QString(), QString(), QString());
 
-    m_statusCode->setText(stateName(device.versionw3, device.state_code));
+    m_statusCode->setText(translatedStateName(stateName(device.versionw3, device.state_code)));
     std::array<QStringList, 4> errors;
     for (const DecodedError &error : decodeErrors(device.versionw3, device.err1, device.err2, device.err3, device.err4))
-        errors[size_t(error.word - 1)] << error.info->description;
+        errors[size_t(error.word - 1)] << translatedDescription(*error.info);
     for (size_t word = 0; word < errors.size(); ++word)
         showLines(m_errorLists[word], errors[word]);
 }
@@ -140,9 +146,6 @@ void RealTimeDisplay::showUSA1(const DeviceRecord &device)
 
 void RealTimeDisplay::showClassic(const DeviceRecord &device)
 {
-    // The dashboard's "Power Generation": today's energy of the inverter shown last, in kWh
-    // (the register counts tenths of a kWh).
-    ProgramState::instance().setTodayEnergy(device.word(217) * 0.1);
     const quint8 *block = device.monitorBlock().data();
     const bool eur = device.isEURFamily();
     const bool threeStrings = eur && device.isThreeString();
@@ -160,19 +163,19 @@ void RealTimeDisplay::showClassic(const DeviceRecord &device)
         }
     };
 
-    appendText(QStringLiteral("Total Yield(Eac): %1 kWh").arg(number(device.total_power)), tr("Total Yield"));
-    appendText(
-        QString::asprintf("Total Output Time: %02d:%02d:%02d", device.word(209), device.word(210), device.word(211)),
-        tr("Total Output Time"));
+    addRow(tr("Total Yield(Eac)"), number(device.total_power) + QStringLiteral(" kWh"), tr("Total Yield"));
+    addRow(tr("Total Output Time"),
+           QString::asprintf("%02d:%02d:%02d", device.word(209), device.word(210), device.word(211)),
+           tr("Total Output Time"));
     appendRegister(block, 193, 1.0, QStringLiteral("Pac: "), QStringLiteral(" W"), tr("Output power"));
     appendRegister(block, 192, 0.1, QStringLiteral("Vac: "), QStringLiteral(" V"), tr("Output voltage"));
     appendRegister(block, 194, 0.1, QStringLiteral("Iac: "), QStringLiteral(" A"), tr("Output current"));
     appendRegister(block, 195, 0.01, QStringLiteral("Fac: "), QStringLiteral(" Hz"), tr("Output frequency"));
-    appendRegister(block, 247, 1.0, QStringLiteral("Pdc: "), QStringLiteral(" W"), QStringLiteral("DC Power"));
+    appendRegister(block, 247, 1.0, QStringLiteral("Pdc: "), QStringLiteral(" W"), tr("DC Power"));
 
-    const QString power = QStringLiteral("DC Power");
-    const QString voltage = QStringLiteral("DC Voltage");
-    const QString current = QStringLiteral("DC Current");
+    const QString power = tr("DC Power");
+    const QString voltage = tr("DC Voltage");
+    const QString current = tr("DC Current");
     double inputEnergy = word(198) + word(199) * 0.1;
     if (eur) {
         strings("Ppv", 189, 1.0, "W", power);

@@ -3,8 +3,10 @@
 #include <QCoreApplication>
 #include <QString>
 #include <array>
+#include <optional>
 
 class DeviceRecord;
+class NumberText;
 class QLineEdit;
 class QListWidget;
 class QTableWidget;
@@ -20,9 +22,13 @@ class RealTimeDisplay
 public:
     static constexpr int kTableRows = 50;
 
-    RealTimeDisplay(QTableWidget *table, QLineEdit *statusCode, const std::array<QListWidget *, 4> &errorLists);
+    RealTimeDisplay(QTableWidget *table, QLineEdit *statusCode, const std::array<QListWidget *, 4> &errorLists,
+                    const NumberText &numbers);
 
     void show(const DeviceRecord &device);
+    // Today's energy in kWh that the page shows for the device (its register 217
+    // counts tenths); nothing for the three-phase family, which shows no such row.
+    static std::optional<double> todayEnergy(const DeviceRecord &device);
     // Empties the table, the state name and the error lists.
     void clear();
 
@@ -40,9 +46,13 @@ private:
     void setRow(int row, const QString &label, const QString &value, const QString &tooltip);
     void showUSA1(const DeviceRecord &device);
     void showClassic(const DeviceRecord &device);
+    QString number(double value) const;
+    // Two decimals.
+    QString fixed(double value) const;
 
     QTableWidget *m_table;
     QLineEdit *m_statusCode;
     std::array<QListWidget *, 4> m_errorLists;
+    const NumberText &m_numbers;
     int m_rowCounter = 0;
 };

@@ -1,9 +1,8 @@
 #include "ui/views/realtimeview.h"
 
+#include "base/numbertext.h"
 #include "base/prompter.h"
-#include "monitor/programstate.h"
-#include "ui/numbertext.h"
-#include "ui/views/groupstore.h"
+#include "history/groupstore.h"
 #include "ui/views/parameterview.h"
 #include "ui/views/qmytreewidget.h"
 #include "ui/views/realtimedisplay.h"
@@ -11,32 +10,31 @@
 
 namespace {
 
-Prompter &prompter()
-{
-    return ProgramState::instance().prompter();
-}
-
 // A firmware version stored as version x 100: 123 shows 1.23.
-QString versionText(const QString &stored)
+QString versionText(const NumberText &numbers, const QString &stored)
 {
-    return numberText(QString::asprintf("%#.2f", double(float(stored.toInt() * 0.01))));
+    return numbers.format(QString::asprintf("%#.2f", double(float(stored.toInt() * 0.01))));
 }
 
 } // namespace
 
-RealTimeView::RealTimeView(QProgressWin *progress, PasswordCheck passwordCheck, QWidget *parent)
+RealTimeView::RealTimeView(ParameterView *parameters, PasswordCheck passwordCheck, Prompter &prompter,
+                           const NumberText &numbers, QWidget *parent)
     : QWidget(parent)
     , m_ui(new Ui::RealTimeView)
+    , m_parameters(parameters)
     , m_passwordCheck(std::move(passwordCheck))
+    , m_prompter(prompter)
+    , m_numbers(numbers)
 {
     m_ui->setupUi(this);
     m_tree = new QMyTreeWidget(this);
     m_ui->realTimeGrid->addWidget(m_tree, 0, 0);
-    m_parameters = new ParameterView(progress, m_ui->tab_parameter);
+    m_parameters->setParent(m_ui->tab_parameter);
     m_ui->parameterPageLayout->addWidget(m_parameters);
     m_display = std::make_unique<RealTimeDisplay>(
         m_ui->tbParameter, m_ui->textStatusCode,
-        std::array<QListWidget *, 4>{m_ui->listErr1, m_ui->listErr2, m_ui->listErr3, m_ui->listErr4});
+        std::array<QListWidget *, 4>{m_ui->listErr1, m_ui->listErr2, m_ui->listErr3, m_ui->listErr4}, numbers);
 
     connect(m_tree, &QTreeWidget::itemClicked, this, &RealTimeView::inverterClick);
     connect(m_tree, &QMyTreeWidget::tree_item_changed, this, &RealTimeView::recvTreeItemChange);
@@ -54,7 +52,7 @@ RealTimeView::~RealTimeView() = default;
 
 void RealTimeView::buildGroupInverter()
 {
-    m_tree->rebuild(QMyTreeWidget::knownSerials());
+    m_tree->rebuild(QMyTreeWidget::knownSerials(m_devices));
 }
 
 void RealTimeView::recvTreeItemChange()
@@ -79,7 +77,6 @@ void RealTimeView::inverterClick(QTreeWidgetItem *item, int)
         m_ui->realTimeSubTab->setCurrentIndex(InformationPage);
         m_selectedAddress = 0;
     } else {
-        m_previousAddress = m_selectedAddress;
         m_selectedAddress = row.value(QStringLiteral("addr")).toInt();
         m_parameters->setInverter(m_selectedAddress);
         showRealtimeData();
@@ -99,19 +96,17 @@ void RealTimeView::showInformation(const QTreeWidgetItem *item, const DbRow &row
     m_ui->leDeviceType->setText(row.value(QStringLiteral("type_name")));
     m_ui->leDeviceAddress->setText(row.value(QStringLiteral("addr")));
     m_ui->leDeviceSN->setText(row.value(QStringLiteral("sn_name")));
-    m_ui->leDSP1Ver->setText(versionText(row.value(QStringLiteral("current_ver"))));
-    m_ui->leDSP2Ver->setText(versionText(row.value(QStringLiteral("sequence_ver"))));
+    m_ui->leDSP1Ver->setText(versionText(m_numbers, row.value(QStringLiteral("current_ver"))));
+    m_ui->leDSP2Ver->setText(versionText(m_numbers, row.value(QStringLiteral("sequence_ver"))));
 }
 
 void RealTimeView::showLineHealth()
 {
-    const std::optional<DeviceRecord> device =
-        m_infoAddress > 0 ? ProgramState::instance().devices().snapshotOf(m_infoAddress) : std::nullopt;
-    const LinkStats stats = device ? device->link : LinkStats();
+    const LinkStats stats = m_devices.value(m_infoAddress).link; // no counts for an address not asked yet
     const LinkCounts &c = stats.counts;
     const bool counted = c.exchanges > 0;
     const auto count = [counted](qint64 n) { return counted ? QString::number(n) : QString(); };
-    m_ui->leLinkQuality->setText(counted ? tr("%1 %").arg(numberText(stats.linkQuality(), 'f', 1)) : QString());
+    m_ui->leLinkQuality->setText(counted ? tr("%1 %").arg(m_numbers.format(stats.linkQuality(), 'f', 1)) : QString());
     m_ui->leLinkQuality->setStyleSheet(stats.isWeak() ? QStringLiteral("background-color: rgb(255, 205, 205);")
                                                       : QString());
     m_ui->leLinkQuality->setToolTip(stats.isWeak() ? tr("Below 95 %: check the cable, its terminator and the "
@@ -129,9 +124,9 @@ void RealTimeView::showLineHealth()
                 : QString());
     m_ui->leRoundTrip->setText(stats.roundTripLastMs < 0 ? QString()
                                                          : tr("%1 ms; mean %2 ms, 95 % within %3 ms")
-                                                               .arg(numberText(stats.roundTripLastMs, 'f', 1),
-                                                                    numberText(stats.roundTripMeanMs, 'f', 1),
-                                                                    numberText(stats.roundTripP95Ms, 'f', 1)));
+                                                               .arg(m_numbers.format(stats.roundTripLastMs, 'f', 1),
+                                                                    m_numbers.format(stats.roundTripMeanMs, 'f', 1),
+                                                                    m_numbers.format(stats.roundTripP95Ms, 'f', 1)));
 }
 
 void RealTimeView::clearSelection(const QTreeWidgetItem *item)
@@ -156,21 +151,25 @@ void RealTimeView::showRealtimeData()
 {
     if (m_selectedAddress <= 0)
         return;
-    const std::optional<DeviceRecord> device = ProgramState::instance().devices().snapshotOf(m_selectedAddress);
-    m_ui->realTimeSubTab->setTabEnabled(RealTimePage, device.has_value());
-    m_ui->realTimeSubTab->setTabEnabled(ParameterPage, device.has_value());
-    if (device)
-        m_display->show(*device);
+    const auto device = m_devices.constFind(m_selectedAddress);
+    const bool known = device != m_devices.cend();
+    m_ui->realTimeSubTab->setTabEnabled(RealTimePage, known);
+    m_ui->realTimeSubTab->setTabEnabled(ParameterPage, known);
+    if (!known)
+        return;
+    m_display->show(*device);
+    if (const std::optional<double> energy = RealTimeDisplay::todayEnergy(*device))
+        emit todayEnergyShown(*energy);
 }
 
 void RealTimeView::subTabChange(int index)
 {
     if (index == InformationPage)
         return;
-    const std::optional<DeviceRecord> device =
-        m_selectedAddress > 0 ? ProgramState::instance().devices().snapshotOf(m_selectedAddress) : std::nullopt;
+    const auto device = m_selectedAddress > 0 ? m_devices.constFind(m_selectedAddress) : m_devices.cend();
     // The password is asked every time the parameter page is entered.
-    const bool allowed = device && !device->isOffline() && (index != ParameterPage || m_passwordCheck());
+    const bool allowed =
+        device != m_devices.cend() && !device->isOffline() && (index != ParameterPage || m_passwordCheck());
     if (!allowed)
         m_ui->realTimeSubTab->setCurrentIndex(InformationPage);
     else if (index == ParameterPage)
@@ -184,19 +183,19 @@ void RealTimeView::showInformationPage()
 
 void RealTimeView::addGroup()
 {
-    const std::optional<QString> answer = prompter().inputText(tr("add Group"), tr("Group name:"), QString());
+    const std::optional<QString> answer = m_prompter.inputText(tr("add Group"), tr("Group name:"), QString());
     const QString name = answer ? answer->trimmed() : QString();
     if (name.isEmpty())
         return;
     const QString title = tr("Lumora Data Manager");
     if (GroupStore::groupId(name)) {
-        prompter().message(Prompter::Level::Information, title, tr("This group name existed!"));
+        m_prompter.message(Prompter::Level::Information, title, tr("This group name existed!"));
         return;
     }
     if (GroupStore::addGroup(name))
         buildGroupInverter();
     else
-        prompter().message(Prompter::Level::Warning, title, tr("Add fail!"));
+        m_prompter.message(Prompter::Level::Warning, title, tr("Add fail!"));
 }
 
 void RealTimeView::deleteGroup()
@@ -205,7 +204,7 @@ void RealTimeView::deleteGroup()
     if (!item || QMyTreeWidget::isUngrouped(item->parent()))
         return;
     if (!QMyTreeWidget::isInverter(item)) {
-        if (prompter().question(tr("Confirm"), tr("Delete this group and all children?"))) {
+        if (m_prompter.question(tr("Confirm"), tr("Delete this group and all children?"))) {
             if (const std::optional<int> group = QMyTreeWidget::groupIdOf(item))
                 GroupStore::deleteGroup(*group);
         }
@@ -223,7 +222,7 @@ void RealTimeView::deleteInverter()
     QTreeWidgetItem *item = m_tree->currentItem();
     if (!QMyTreeWidget::isInverter(item) || item->parent()->text(0) == tr("Inverter"))
         return;
-    if (!prompter().question(tr("Confirm"), tr("Delete this inverter?")))
+    if (!m_prompter.question(tr("Confirm"), tr("Delete this inverter?")))
         return;
     const QString serial = QMyTreeWidget::serialOf(item);
     delete item;
@@ -241,9 +240,10 @@ void RealTimeView::downGroup()
     m_tree->moveCurrentInverter(1);
 }
 
-void RealTimeView::pollingCycleDone()
+void RealTimeView::refresh(const DeviceSnapshot &devices)
 {
+    m_devices = devices;
     showRealtimeData();
     showLineHealth();
-    m_parameters->pollingCycleDone();
+    m_parameters->refresh(devices);
 }

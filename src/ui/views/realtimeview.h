@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/database.h"
+#include "device/devicemap.h"
 
 #include <QWidget>
 #include <functional>
@@ -9,10 +10,10 @@
 namespace Ui {
 class RealTimeView;
 }
-class DeviceRecord;
+class NumberText;
 class ParameterView;
+class Prompter;
 class QMyTreeWidget;
-class QProgressWin;
 class QTreeWidgetItem;
 class RealTimeDisplay;
 
@@ -29,15 +30,16 @@ public:
     // Asks for the password; true when it was given.
     using PasswordCheck = std::function<bool()>;
 
-    RealTimeView(QProgressWin *progress, PasswordCheck passwordCheck, QWidget *parent = nullptr);
+    // The parameter page is put into its tab.
+    RealTimeView(ParameterView *parameters, PasswordCheck passwordCheck, Prompter &prompter, const NumberText &numbers,
+                 QWidget *parent = nullptr);
     ~RealTimeView() override;
 
     QMyTreeWidget *tree() const { return m_tree; }
     ParameterView *parameterView() const { return m_parameters; }
     RealTimeDisplay &realTimeDisplay() { return *m_display; }
-    // The bus address of the picked online inverter, 0 for none, and the one before it.
+    // The bus address of the picked online inverter, 0 for none.
     int selectedAddress() const { return m_selectedAddress; }
-    int previousAddress() const { return m_previousAddress; }
 
     void buildGroupInverter();
     void inverterClick(QTreeWidgetItem *item, int column);
@@ -54,9 +56,13 @@ public:
     void upGroup();
     void downGroup();
 
-    // After every polling cycle (the window rebuilds the tree when the number
-    // of records changed): the live values, the parameter values and the line health.
-    void pollingCycleDone();
+    // Takes a polling cycle's records (the window rebuilds the tree when their
+    // number changed): the live values, the parameter values and the line health.
+    void refresh(const DeviceSnapshot &devices);
+
+signals:
+    // The real-time display showed an inverter's energy of today, in kWh.
+    void todayEnergyShown(double kWh);
 
 private:
     void showInformation(const QTreeWidgetItem *item, const DbRow &row);
@@ -69,7 +75,9 @@ private:
     ParameterView *m_parameters;
     std::unique_ptr<RealTimeDisplay> m_display;
     PasswordCheck m_passwordCheck;
+    Prompter &m_prompter;
+    const NumberText &m_numbers;
+    DeviceSnapshot m_devices;
     int m_selectedAddress = 0;
-    int m_previousAddress = 0;
     int m_infoAddress = 0; // of the inverter on the information page, online or not
 };
