@@ -1397,8 +1397,8 @@
         <location line="+0"/>
         <source>Link
 quality %</source>
-        <translation>Verbindungs-
-qualität %</translation>
+        <translation>Qualität
+(%)</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1409,21 +1409,21 @@ qualität %</translation>
         <location line="+0"/>
         <source>First
 try</source>
-        <translation>Beim ersten
+        <translation>Erster
 Versuch</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>After a
 retry</source>
-        <translation>Nach
-Wiederholung</translation>
+        <translation>Nach Wieder-
+holung</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Timeouts</source>
-        <translation>Zeitüber-
-schreitungen</translation>
+        <translation>Ohne
+Antwort</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1443,15 +1443,18 @@ Antworten</translation>
         <location line="+1"/>
         <source>Wrong address /
 function / length</source>
-        <translation>Falsche Adresse /
-Funktion / Länge</translation>
+        <translation>Falsche
+Adresse /
+Funktion /
+Länge</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Round trip (ms)
 last / mean / 95 %</source>
         <translation>Antwortzeit (ms)
-letzte / Mittel / 95 %</translation>
+letzte / Mittel /
+95 %</translation>
     </message>
     <message>
         <location line="+9"/>

@@ -1398,7 +1398,7 @@
         <source>Link
 quality %</source>
         <translation>Calidad
-del enlace %</translation>
+(%)</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1416,7 +1416,7 @@ intento</translation>
         <location line="+1"/>
         <source>After a
 retry</source>
-        <translation>Tras un
+        <translation>Tras
 reintento</translation>
     </message>
     <message>
@@ -1443,15 +1443,18 @@ cortas</translation>
         <location line="+1"/>
         <source>Wrong address /
 function / length</source>
-        <translation>Dirección / función /
-longitud erróneas</translation>
+        <translation>Erróneas:
+dirección /
+función /
+longitud</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Round trip (ms)
 last / mean / 95 %</source>
         <translation>Ida y vuelta (ms)
-último / medio / 95 %</translation>
+último / medio /
+95 %</translation>
     </message>
     <message>
         <location line="+9"/>

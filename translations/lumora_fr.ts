@@ -1398,7 +1398,7 @@
         <source>Link
 quality %</source>
         <translation>Qualité
-de liaison %</translation>
+(%)</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1416,7 +1416,7 @@ coup</translation>
         <location line="+1"/>
         <source>After a
 retry</source>
-        <translation>Après une
+        <translation>Après
 reprise</translation>
     </message>
     <message>
@@ -1443,15 +1443,18 @@ courtes</translation>
         <location line="+1"/>
         <source>Wrong address /
 function / length</source>
-        <translation>Adresse / fonction /
-longueur erronées</translation>
+        <translation>Erronées :
+adresse /
+fonction /
+longueur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Round trip (ms)
 last / mean / 95 %</source>
         <translation>Aller-retour (ms)
-dernier / moyen / 95 %</translation>
+dernier / moyen /
+95 %</translation>
     </message>
     <message>
         <location line="+9"/>

@@ -1398,7 +1398,7 @@
         <source>Link
 quality %</source>
         <translation>Qualità
-collegamento %</translation>
+(%)</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1416,8 +1416,8 @@ tentativo</translation>
         <location line="+1"/>
         <source>After a
 retry</source>
-        <translation>Dopo un
-nuovo tentativo</translation>
+        <translation>Dopo
+ripetizione</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1442,15 +1442,18 @@ troncate</translation>
         <location line="+1"/>
         <source>Wrong address /
 function / length</source>
-        <translation>Indirizzo / funzione /
-lunghezza errati</translation>
+        <translation>Errati:
+indirizzo /
+funzione /
+lunghezza</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Round trip (ms)
 last / mean / 95 %</source>
-        <translation>Andata e ritorno (ms)
-ultimo / medio / 95 %</translation>
+        <translation>Andata e ritorno
+(ms) ultimo /
+medio / 95 %</translation>
     </message>
     <message>
         <location line="+9"/>

@@ -263,7 +263,7 @@ void TestRealTimePage::lineHealthOfTheInverterAndOfTheLine()
         return texts;
     };
     QCOMPARE(column(LineHealthDialog::DeviceColumn),
-             (QStringList{"Inverter 1 (S/N GOOD)", "Inverter 2 (S/N WEAK)", "Sensor 2"}));
+             (QStringList{"Inverter 1\nS/N GOOD", "Inverter 2\nS/N WEAK", "Sensor 2"}));
     QCOMPARE(column(LineHealthDialog::QualityColumn), (QStringList{"100.0", "94.0", "95.5"}));
     QCOMPARE(column(LineHealthDialog::CrcColumn), (QStringList{"0", "24", "18"}));
     QCOMPARE(column(LineHealthDialog::WrongColumn), (QStringList{"0 / 0 / 1", "0 / 0 / 1", "0 / 0 / 1"}));

@@ -1,5 +1,6 @@
 #include "tourshots.h"
 
+#include "device/keyparametercodes.h"
 #include "ui/cmain.h"
 #include "ui/views/realtimeview.h"
 
@@ -37,7 +38,9 @@ QList<Shot> lineHealth()
         {QStringLiteral("key-parameters-link-quality"),
          [](CMain &window) {
              window.jump_view2();
-             choose(child<QComboBox>(window, "cb4"), QStringLiteral("Link quality"));
+             // By its code: the choice's text is the language's.
+             child<QComboBox>(window, "cb4")
+                 ->setCurrentIndex(KeyParameterCodes::keyParamCodes().indexOf(KeyParameterCodes::kLinkQuality));
          }},
     };
 }

@@ -67,7 +67,7 @@ LineHealthDialog::LineHealthDialog(const NumberText &numbers, QWidget *parent)
     layout->addWidget(m_table);
     layout->addWidget(legend);
     layout->addWidget(buttons);
-    resize(1250, 340);
+    resize(1250, 440);
 }
 
 // One decimal, empty for the -1 of "none yet".
@@ -84,6 +84,7 @@ void LineHealthDialog::showReport(const LineHealthReport &report, const QMap<int
     for (int row = 0; row < report.size(); ++row)
         fillRow(row, report[row], serials);
     m_table->setSortingEnabled(true);
+    m_table->resizeRowsToContents();
 }
 
 void LineHealthDialog::fillRow(int row, const LinkStats &stats, const QMap<int, QString> &serials)
@@ -92,7 +93,7 @@ void LineHealthDialog::fillRow(int row, const LinkStats &stats, const QMap<int, 
     const QString serial = device.isSensor() ? QString() : serials.value(device.address);
     QString name = device.isSensor() ? tr("Sensor %1").arg(device.address) : tr("Inverter %1").arg(device.address);
     if (!serial.isEmpty())
-        name += QStringLiteral(" (%1)").arg(serial);
+        name += QLatin1Char('\n') + serial; // on a line of its own: the columns keep the room
     const LinkCounts &c = stats.counts;
     const QList<qint64> counts = {c.exchanges, c.firstTry, c.retriedOk, c.timeouts, c.crcErrors, c.shortReplies};
 
