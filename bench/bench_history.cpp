@@ -10,6 +10,7 @@
 #include "db/historyschema.h"
 #include "history/poweraverages.h"
 #include "history/qlogdata.h"
+#include "historydatabase.h"
 #include "ui/views/chartview.h"
 #include "ui/views/datalogview.h"
 #include "ui/views/eventlistview.h"
@@ -20,7 +21,6 @@
 #include <QDateEdit>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTableView>
@@ -132,24 +132,13 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ? qgetenv("QT_QPA_PLATFORM") : "offscreen");
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    const int daysAt = args.indexOf(QStringLiteral("--days"));
-    const int dbAt = args.indexOf(QStringLiteral("--db"));
-    const int runsAt = args.indexOf(QStringLiteral("--runs"));
-    const int days = daysAt > 0 ? args.value(daysAt + 1).toInt() : 31;
-    const int runs = runsAt > 0 ? args.value(runsAt + 1).toInt() : 5;
-
     QTemporaryDir temporary;
-    QString path = dbAt > 0 ? args.value(dbAt + 1) : temporary.filePath(QStringLiteral("lumora.db"));
-    if (!QFile::exists(path)) {
-        std::printf("making %d days of readings in %s\n", days, qPrintable(path));
-        std::fflush(stdout);
-        if (QProcess::execute(QStringLiteral(LUMORA_SOURCE_DIR "/bench/make_history_db.sh"),
-                              {path, QString::number(days)}) != 0) {
-            std::fprintf(stderr, "cannot make the database\n");
-            return 1;
-        }
-    }
+    const HistoryDatabase database = HistoryDatabase::fromArguments(app.arguments(), temporary, 5);
+    if (!database.make())
+        return 1;
+    const QString &path = database.path;
+    const int days = database.days;
+    const int runs = database.runs;
     ConsolePrompter prompter;
     db_set_path(path);
     if (db_open() != 0) {

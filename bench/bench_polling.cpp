@@ -4,7 +4,8 @@
 // turnaround and the protocol's 10 ms pause after every good reply), also while
 // another program holds the database in an exclusive transaction; and one
 // recording pass of 32 inverters into a database that already holds 500,000
-// readings. See README.md.
+// readings; and the polling cycle while every cycle is published to a
+// Mosquitto broker on loopback. See README.md.
 #include "base/clock.h"
 #include "benchplant.h"
 #include "db/database.h"
@@ -13,11 +14,17 @@
 #include "monitor/monitorrecorder.h"
 #include "monitor/programstate.h"
 #include "monitor/qpollingthread.h"
+#include "publish/mqttpublisher.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QThread>
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -136,6 +143,9 @@ public:
 
     QString databasePath() const { return m_plant.appDir.file(QStringLiteral("lumora.db")); }
 
+    // Runs in the polling thread at the end of every cycle, after it is timed.
+    void setCycleHook(std::function<void()> hook) { m_hook = std::move(hook); }
+
     CycleTime nextCycle()
     {
         std::unique_lock<std::mutex> lock(m_mutex);
@@ -169,6 +179,8 @@ private:
                 m_cycles.push_back(cycle);
         }
         m_ready.notify_all();
+        if (m_hook)
+            m_hook();
         m_plant.simulator.clearRequests();
         m_cycleBegin = Steady::now(); // the pause that follows takes no time
     }
@@ -182,6 +194,7 @@ private:
     std::condition_variable m_ready;
     std::deque<CycleTime> m_cycles;
     int m_skip = 0;
+    std::function<void()> m_hook;
 };
 
 PollingBench *g_polling = nullptr;
@@ -226,6 +239,86 @@ void BM_PollingCycleDatabaseLocked(benchmark::State &state)
             state.SkipWithError("the database could not be locked");
     }
     g_polling->halt();
+}
+
+// A Mosquitto broker on a free loopback port while it lives.
+class Broker
+{
+public:
+    bool start()
+    {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost);
+        m_port = probe.serverPort();
+        probe.close();
+        QFile config(m_dir.filePath(QStringLiteral("mosquitto.conf")));
+        if (!config.open(QIODevice::WriteOnly))
+            return false;
+        config.write(QStringLiteral("listener %1 127.0.0.1\nallow_anonymous true\n").arg(m_port).toLatin1());
+        config.close();
+        m_process.start(QStringLiteral("/usr/sbin/mosquitto"), {QStringLiteral("-c"), config.fileName()});
+        for (int attempt = 0; attempt < 100 && m_process.waitForStarted(); ++attempt) {
+            QTcpSocket socket;
+            socket.connectToHost(QHostAddress::LocalHost, m_port);
+            if (socket.waitForConnected(100))
+                return true;
+            QThread::msleep(50);
+        }
+        return false;
+    }
+    ~Broker()
+    {
+        m_process.terminate();
+        m_process.waitForFinished();
+    }
+    quint16 port() const { return m_port; }
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_process;
+    quint16 m_port = 0;
+};
+
+// The same cycles while each one is published: the snapshot taken and the
+// messages made on a thread of their own (the window's GUI thread, the
+// logger's main thread), sent by the publisher's connection thread.
+void BM_PollingCyclePublishing(benchmark::State &state)
+{
+    Broker broker;
+    if (!broker.start()) {
+        state.SkipWithError("no Mosquitto broker (/usr/sbin/mosquitto)");
+        return;
+    }
+    QThread main;
+    MqttPublisher publisher(ProgramState::instance().sensors());
+    MqttSettings settings;
+    settings.enabled = true;
+    settings.host = QStringLiteral("127.0.0.1");
+    settings.port = broker.port();
+    settings.site = QStringLiteral("bench");
+    settings.clientId = settings.defaultClientId();
+    settings.topicPrefix = settings.defaultTopicPrefix();
+    settings.discoveryPrefix = QStringLiteral("homeassistant");
+    publisher.configure(settings);
+    publisher.moveToThread(&main);
+    main.start();
+    std::atomic<int> published{0};
+    g_polling->setCycleHook([&] {
+        QMetaObject::invokeMethod(&publisher, [&] {
+            publisher.publishCycle(ProgramState::instance().devices().snapshot());
+            ++published;
+        });
+    });
+    g_polling->poll(int(state.range(0)));
+    measureCycles(state);
+    g_polling->halt();
+    g_polling->setCycleHook({});
+    QMetaObject::invokeMethod(
+        &publisher, [&] { publisher.stop(); publisher.moveToThread(QCoreApplication::instance()->thread()); },
+        Qt::BlockingQueuedConnection);
+    main.quit();
+    main.wait();
+    state.counters["published"] = published.load();
 }
 
 // A database of kStoredReadings rows for 32 inverters, one a minute each, and
@@ -341,6 +434,8 @@ void BM_RecordingPass(benchmark::State &state)
 BENCHMARK(BM_PollingCycle)->Arg(1)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PollingCycle)->Arg(8)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PollingCycle)->Arg(32)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PollingCyclePublishing)->Arg(1)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PollingCyclePublishing)->Arg(8)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PollingCycleDatabaseLocked)->Arg(1)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PollingCycleDatabaseLocked)->Arg(8)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RecordingPass)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);

@@ -7,6 +7,7 @@
 set(LUMORA_PKG_CONFIG_PACKAGES
   sqlite3=libsqlite3-dev
   libmodbus=libmodbus-dev
+  libmosquitto=libmosquitto-dev
   Qt5Qwt6=libqwt-qt5-dev
   Qt5Core=qtbase5-dev
   Qt5Gui=qtbase5-dev

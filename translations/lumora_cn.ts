@@ -4,9 +4,14 @@
 <context>
     <name>CMain</name>
     <message>
-        <location filename="../src/ui/cmain.cpp" line="+94"/>
+        <location filename="../src/ui/cmain.cpp" line="+98"/>
         <source>Active: %1  </source>
         <translation>在线：%1  </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Preparing the history for the charts: %1 %</source>
+        <translation>正在准备图表的历史数据：%1 %</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -39,7 +44,7 @@
         <translation>确定要退出程序吗？</translation>
     </message>
     <message>
-        <location filename="../src/ui/windowparts.cpp" line="+70"/>
+        <location filename="../src/ui/windowparts.cpp" line="+75"/>
         <source>Not ready</source>
         <translation>未就绪</translation>
     </message>
@@ -127,7 +132,7 @@
         <translation>语言(&amp;L)</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>&amp;Window</source>
         <translation>窗口(&amp;W)</translation>
     </message>
@@ -210,6 +215,11 @@
         <location line="+8"/>
         <source>&amp;Sensor Settings</source>
         <translation>传感器设置(&amp;N)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>M&amp;QTT...</source>
+        <translation>MQTT(&amp;Q)...</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -324,14 +334,19 @@
     </message>
     <message>
         <location line="+10"/>
-        <location line="+48"/>
+        <location line="+54"/>
         <source>Year</source>
         <translation>年</translation>
     </message>
     <message>
-        <location line="-36"/>
+        <location line="-42"/>
         <source>Range of date</source>
         <translation>日期范围</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>From</source>
+        <translation>从</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -493,17 +508,17 @@
 <context>
     <name>DataLogView</name>
     <message>
-        <location filename="../src/ui/views/datalogview.ui" line="+11"/>
+        <location filename="../src/ui/views/datalogview.ui" line="+14"/>
         <source>SN_Name:</source>
         <translation>序列号：</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>Month:</source>
         <translation>月份：</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Year:</source>
         <translation>年份：</translation>
     </message>
@@ -511,6 +526,11 @@
         <location line="+10"/>
         <source>Query</source>
         <translation>查询</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Readings</source>
+        <translation>读数</translation>
     </message>
     <message>
         <location filename="../src/ui/views/datalogview.cpp" line="+66"/>
@@ -1213,17 +1233,17 @@
 <context>
     <name>EventListView</name>
     <message>
-        <location filename="../src/ui/views/eventlistview.ui" line="+11"/>
+        <location filename="../src/ui/views/eventlistview.ui" line="+14"/>
         <source>SN_Name:</source>
         <translation>序列号：</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>Year:</source>
         <translation>年份：</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Month:</source>
         <translation>月份：</translation>
     </message>
@@ -1233,7 +1253,12 @@
         <translation>查询</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+20"/>
+        <source>Events</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Date / Time</source>
         <translation>日期 / 时间</translation>
     </message>
@@ -1261,6 +1286,11 @@
         <location line="+5"/>
         <source>Error_Code_4</source>
         <translation>错误代码 4</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Error description</source>
+        <translation>错误说明</translation>
     </message>
     <message>
         <location filename="../src/ui/views/eventlistview.cpp" line="+66"/>
@@ -1299,7 +1329,12 @@
         <translation>显示列：</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+31"/>
+        <source>Key parameters</source>
+        <translation>关键参数</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Inverter</source>
         <translation>逆变器</translation>
     </message>
@@ -1458,7 +1493,7 @@ last / mean / 95 %</source>
         <translation>自程序启动以来的计数。交换次数：请求及其重试。连接质量：首次即正确应答的比例；低于 95 % 的设备会被标记。</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>Sensor %1</source>
         <translation>传感器 %1</translation>
     </message>
@@ -1563,7 +1598,7 @@ last / mean / 95 %</source>
 <context>
     <name>MonitorControl</name>
     <message>
-        <location filename="../src/ui/monitorcontrol.cpp" line="+53"/>
+        <location filename="../src/ui/monitorcontrol.cpp" line="+54"/>
         <source>Communication Testing...</source>
         <translation>正在测试通信...</translation>
     </message>
@@ -1588,7 +1623,17 @@ last / mean / 95 %</source>
         <translation>正在停止监控...</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+82"/>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The line is being searched for inverters. Please try again when the search has ended.</source>
+        <translation>正在线路上搜索逆变器。请在搜索结束后重试。</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>Not ready</source>
         <translation>未就绪</translation>
     </message>
@@ -1643,6 +1688,269 @@ last / mean / 95 %</source>
         <location line="+10"/>
         <source>Communication fail! Please check out your COM Port settings, then search inverters again.</source>
         <translation>通信失败！请检查串口设置，然后重新搜索逆变器。</translation>
+    </message>
+</context>
+<context>
+    <name>MqttConnection</name>
+    <message>
+        <location filename="../src/publish/mqttconnection.cpp" line="+112"/>
+        <source>The MQTT broker at %1 does not answer.</source>
+        <translation>位于 %1 的 MQTT 代理服务器没有响应。</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The MQTT client could not be set up (out of memory).</source>
+        <translation>无法创建 MQTT 客户端（内存不足）。</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>The CA file &quot;%1&quot; cannot be read.</source>
+        <translation>无法读取 CA 文件“%1”。</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>The connection to the MQTT broker at %1 was lost.</source>
+        <translation>与位于 %1 的 MQTT 代理服务器的连接已断开。</translation>
+    </message>
+    <message>
+        <location line="+146"/>
+        <source>The MQTT broker &quot;%1&quot; cannot be found: there is no such host.</source>
+        <translation>找不到 MQTT 代理服务器“%1”：没有这个主机。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The TLS connection to the MQTT broker at %1 failed: its certificate is not trusted (check the CA file and the host name) or it does not speak TLS on this port.</source>
+        <translation>与位于 %1 的 MQTT 代理服务器的 TLS 连接失败：其证书不受信任（请检查 CA 文件和主机名），或此端口不使用 TLS。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The MQTT broker at %1 refuses connections: is it running, and is the port right?</source>
+        <translation>位于 %1 的 MQTT 代理服务器拒绝连接：它是否在运行？端口是否正确？</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The MQTT broker at %1 cannot be reached: %2.</source>
+        <translation>无法连接到位于 %1 的 MQTT 代理服务器：%2。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The MQTT broker at %1 closed the connection before it was set up.</source>
+        <translation>位于 %1 的 MQTT 代理服务器在连接建立前关闭了连接。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The connection to the MQTT broker at %1 failed: %2</source>
+        <translation>与位于 %1 的 MQTT 代理服务器连接失败：%2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The MQTT broker at %1 refused the client id &quot;%2&quot;.</source>
+        <translation>位于 %1 的 MQTT 代理服务器拒绝了客户端 ID“%2”。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The MQTT broker at %1 refused the connection without a login: please enter a user name and password.</source>
+        <translation>位于 %1 的 MQTT 代理服务器拒绝未登录的连接：请输入用户名和密码。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The MQTT broker at %1 refused the login of &quot;%2&quot;: wrong user name or password, or the user may not connect.</source>
+        <translation>位于 %1 的 MQTT 代理服务器拒绝了“%2”的登录：用户名或密码错误，或该用户不允许连接。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The MQTT broker at %1 refused the connection: %2</source>
+        <translation>位于 %1 的 MQTT 代理服务器拒绝了连接：%2</translation>
+    </message>
+</context>
+<context>
+    <name>MqttDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/mqttdialog.cpp" line="+85"/>
+        <source>Topics: %1, %2, %3.</source>
+        <translation>主题：%1、%2、%3。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Home Assistant finds the inverters under %1/sensor/.</source>
+        <translation>Home Assistant 会在 %1/sensor/ 下找到逆变器。</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>CA file</source>
+        <translation>CA 文件</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Certificates (*.pem *.crt *.cer);;All files (*)</source>
+        <translation>证书 (*.pem *.crt *.cer);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+27"/>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Info</source>
+        <translation>信息</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connected to the MQTT broker at %1.</source>
+        <translation>已连接到位于 %1 的 MQTT 代理服务器。</translation>
+    </message>
+</context>
+<context>
+    <name>MqttDialogClass</name>
+    <message>
+        <location filename="../src/ui/dialogs/mqttdialog.ui" line="+6"/>
+        <source>MQTT</source>
+        <translation>MQTT</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Publish every polling cycle to an MQTT broker</source>
+        <translation>将每个轮询周期发布到 MQTT 代理服务器</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Broker host:</source>
+        <translation>代理服务器主机：</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Port:</source>
+        <translation>端口：</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>User:</source>
+        <translation>用户：</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Password:</source>
+        <translation>密码：</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Client id:</source>
+        <translation>客户端 ID：</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Topic prefix:</source>
+        <translation>主题前缀：</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>QoS:</source>
+        <translation>QoS：</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>0: at most once</source>
+        <translation>0：最多一次</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1: at least once</source>
+        <translation>1：至少一次</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>2: exactly once</source>
+        <translation>2：恰好一次</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Home Assistant discovery prefix:</source>
+        <translation>Home Assistant 发现前缀：</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>empty: no discovery</source>
+        <translation>留空：不使用发现</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Retain the state messages for newcomers</source>
+        <translation>为新订阅者保留状态消息 (retain)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>TLS (the broker&apos;s certificate is always verified)</source>
+        <translation>TLS（始终验证代理服务器的证书）</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>CA file:</source>
+        <translation>CA 文件：</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>trusted besides the system&apos;s certificates</source>
+        <translation>除系统证书外另行信任</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>&amp;Test connection</source>
+        <translation>测试连接(&amp;T)</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>&amp;OK</source>
+        <translation>确定(&amp;O)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>MqttSettings</name>
+    <message>
+        <location filename="../src/publish/mqttsettings.cpp" line="+62"/>
+        <source>Please enter the host name or address of the MQTT broker.</source>
+        <translation>请输入 MQTT 代理服务器的主机名或地址。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The MQTT port must be a number from 1 to 65535.</source>
+        <translation>MQTT 端口必须是 1 到 65535 之间的数字。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The MQTT QoS must be 0, 1 or 2.</source>
+        <translation>MQTT QoS 必须是 0、1 或 2。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please enter an MQTT client id.</source>
+        <translation>请输入 MQTT 客户端 ID。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Topic prefixes must not be empty or contain &quot;+&quot; or &quot;#&quot;.</source>
+        <translation>主题前缀不能为空，也不能包含“+”或“#”。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A password needs a user name.</source>
+        <translation>密码需要搭配用户名。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The CA file &quot;%1&quot; cannot be read.</source>
+        <translation>无法读取 CA 文件“%1”。</translation>
     </message>
 </context>
 <context>
@@ -1704,7 +2012,12 @@ last / mean / 95 %</source>
 <context>
     <name>ParameterView</name>
     <message>
-        <location filename="../src/ui/views/parameterview.ui" line="+28"/>
+        <location filename="../src/ui/views/parameterview.ui" line="+9"/>
+        <source>Parameters</source>
+        <translation>参数</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Parameter Name</source>
         <translation>参数名称</translation>
     </message>
@@ -1867,7 +2180,12 @@ last / mean / 95 %</source>
         <translation>图片列表</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+7"/>
+        <source>Background pictures</source>
+        <translation>背景图片</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Add external image</source>
         <translation>添加外部图片</translation>
     </message>
@@ -1961,7 +2279,7 @@ last / mean / 95 %</source>
         <translation>串口设置：</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>COM Port:</source>
         <translation>串口：</translation>
     </message>
@@ -1971,7 +2289,7 @@ last / mean / 95 %</source>
         <translation>刷新</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Baudrate:</source>
         <translation>波特率：</translation>
     </message>
@@ -2001,12 +2319,17 @@ last / mean / 95 %</source>
         <translation>找到 0 台逆变器。</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>Auto search:</source>
         <translation>自动搜索：</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+14"/>
+        <source>Minutes between automatic searches</source>
+        <translation>自动搜索间隔分钟数</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>minutes</source>
         <translation>分钟</translation>
     </message>
@@ -2092,12 +2415,12 @@ last / mean / 95 %</source>
         <translation>发送</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+16"/>
         <source>Output command:</source>
         <translation>发送的命令：</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Response message:</source>
         <translation>响应报文：</translation>
     </message>
@@ -2307,6 +2630,11 @@ last / mean / 95 %</source>
     </message>
     <message>
         <location line="+9"/>
+        <source>Arrangement</source>
+        <translation>排列</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Click and Move</source>
         <translation>点击并拖动</translation>
     </message>
@@ -2335,6 +2663,7 @@ last / mean / 95 %</source>
     <name>QMyTreeWidget</name>
     <message>
         <location filename="../src/ui/views/qmytreewidget.cpp" line="+27"/>
+        <location line="+1"/>
         <source>Inverters</source>
         <translation>逆变器</translation>
     </message>
@@ -2366,11 +2695,12 @@ last / mean / 95 %</source>
     <name>QPasswordClass</name>
     <message>
         <location filename="../src/ui/dialogs/qpassword.ui" line="+14"/>
+        <location line="+6"/>
         <source>Password</source>
         <translation>密码</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+25"/>
         <source>OK</source>
         <translation>确定</translation>
     </message>
@@ -2484,12 +2814,12 @@ last / mean / 95 %</source>
     <message>
         <location line="-209"/>
         <location line="+216"/>
-        <location line="+335"/>
+        <location line="+338"/>
         <source>Function</source>
         <translation>功能码</translation>
     </message>
     <message>
-        <location line="-544"/>
+        <location line="-547"/>
         <source>Starting address</source>
         <translation>起始地址</translation>
     </message>
@@ -2577,18 +2907,18 @@ last / mean / 95 %</source>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+271"/>
+        <location line="+274"/>
         <source>Operator</source>
         <translation>运算符</translation>
     </message>
     <message>
-        <location line="-264"/>
-        <location line="+269"/>
+        <location line="-267"/>
+        <location line="+272"/>
         <source>Factor</source>
         <translation>系数</translation>
     </message>
     <message>
-        <location line="-262"/>
+        <location line="-265"/>
         <source>After operation(DEC)</source>
         <translation>运算结果 (DEC)</translation>
     </message>
@@ -2624,18 +2954,18 @@ last / mean / 95 %</source>
     </message>
     <message>
         <location line="+6"/>
-        <location line="+187"/>
+        <location line="+190"/>
         <source>Header</source>
         <translation>标题</translation>
     </message>
     <message>
-        <location line="-177"/>
-        <location line="+182"/>
+        <location line="-180"/>
+        <location line="+185"/>
         <source>Unit</source>
         <translation>单位</translation>
     </message>
     <message>
-        <location line="-171"/>
+        <location line="-174"/>
         <source>...</source>
         <translation>...</translation>
     </message>
@@ -2701,17 +3031,22 @@ last / mean / 95 %</source>
     </message>
     <message>
         <location line="+31"/>
-        <location line="+110"/>
+        <location line="+113"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
     <message>
-        <location line="-97"/>
+        <location line="-100"/>
         <source>View all</source>
         <translation>查看全部</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+6"/>
+        <source>Saved sensors</source>
+        <translation>已保存的传感器</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Slave</source>
         <translation>从站</translation>
     </message>
@@ -3154,7 +3489,12 @@ last / mean / 95 %</source>
         <translation>实时显示</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+6"/>
+        <source>Real time values</source>
+        <translation>实时数值</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Parameter Name</source>
         <translation>参数名称</translation>
     </message>
@@ -3174,22 +3514,42 @@ last / mean / 95 %</source>
         <translation>错误代码 1：</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
+        <source>Error Code 1</source>
+        <translation>错误码 1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Error Code 2:</source>
         <translation>错误代码 2：</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
+        <source>Error Code 2</source>
+        <translation>错误码 2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Error Code 3:</source>
         <translation>错误代码 3：</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
+        <source>Error Code 3</source>
+        <translation>错误码 3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Error Code 4:</source>
         <translation>错误代码 4：</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+10"/>
+        <source>Error Code 4</source>
+        <translation>错误码 4</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Parameter configuration for devices</source>
         <translation>设备参数配置</translation>
     </message>
@@ -3302,7 +3662,12 @@ last / mean / 95 %</source>
         <translation>自动搜索逆变器：</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+7"/>
+        <source>Minutes between automatic searches</source>
+        <translation>自动搜索间隔分钟数</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>minutes</source>
         <translation>分钟</translation>
     </message>
@@ -3327,7 +3692,12 @@ last / mean / 95 %</source>
         <translation>关闭</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+12"/>
+        <source>Inverters found</source>
+        <translation>找到的逆变器</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Addr</source>
         <translation>地址</translation>
     </message>
@@ -3340,7 +3710,7 @@ last / mean / 95 %</source>
 <context>
     <name>Startup</name>
     <message>
-        <location filename="../src/app/startup.cpp" line="+25"/>
+        <location filename="../src/app/startup.cpp" line="+24"/>
         <source>Error -- %1</source>
         <translation>错误 -- %1</translation>
     </message>
@@ -3355,7 +3725,7 @@ last / mean / 95 %</source>
         <translation>数据库初始化失败，请重新安装应用程序！</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+59"/>
         <source>Error</source>
         <translation>错误</translation>
     </message>

@@ -4,9 +4,14 @@
 <context>
     <name>CMain</name>
     <message>
-        <location filename="../src/ui/cmain.cpp" line="+94"/>
+        <location filename="../src/ui/cmain.cpp" line="+98"/>
         <source>Active: %1  </source>
         <translation>Aktiv: %1  </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Preparing the history for the charts: %1 %</source>
+        <translation>Verlauf für die Diagramme wird vorbereitet: %1 %</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -39,7 +44,7 @@
         <translation>Möchten Sie das Programm beenden?</translation>
     </message>
     <message>
-        <location filename="../src/ui/windowparts.cpp" line="+70"/>
+        <location filename="../src/ui/windowparts.cpp" line="+75"/>
         <source>Not ready</source>
         <translation>Nicht bereit</translation>
     </message>
@@ -127,7 +132,7 @@
         <translation>&amp;Sprache</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>&amp;Window</source>
         <translation>&amp;Fenster</translation>
     </message>
@@ -210,6 +215,11 @@
         <location line="+8"/>
         <source>&amp;Sensor Settings</source>
         <translation>Se&amp;nsoreinstellungen</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>M&amp;QTT...</source>
+        <translation>M&amp;QTT...</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -324,14 +334,19 @@
     </message>
     <message>
         <location line="+10"/>
-        <location line="+48"/>
+        <location line="+54"/>
         <source>Year</source>
         <translation>Jahr</translation>
     </message>
     <message>
-        <location line="-36"/>
+        <location line="-42"/>
         <source>Range of date</source>
         <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>From</source>
+        <translation>Von</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -493,17 +508,17 @@
 <context>
     <name>DataLogView</name>
     <message>
-        <location filename="../src/ui/views/datalogview.ui" line="+11"/>
+        <location filename="../src/ui/views/datalogview.ui" line="+14"/>
         <source>SN_Name:</source>
         <translation>SN_Name:</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>Month:</source>
         <translation>Monat:</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Year:</source>
         <translation>Jahr:</translation>
     </message>
@@ -511,6 +526,11 @@
         <location line="+10"/>
         <source>Query</source>
         <translation>Abfragen</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Readings</source>
+        <translation>Messwerte</translation>
     </message>
     <message>
         <location filename="../src/ui/views/datalogview.cpp" line="+66"/>
@@ -1213,17 +1233,17 @@
 <context>
     <name>EventListView</name>
     <message>
-        <location filename="../src/ui/views/eventlistview.ui" line="+11"/>
+        <location filename="../src/ui/views/eventlistview.ui" line="+14"/>
         <source>SN_Name:</source>
         <translation>SN_Name:</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>Year:</source>
         <translation>Jahr:</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Month:</source>
         <translation>Monat:</translation>
     </message>
@@ -1233,7 +1253,12 @@
         <translation>Abfragen</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+20"/>
+        <source>Events</source>
+        <translation>Ereignisse</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Date / Time</source>
         <translation>Datum / Uhrzeit</translation>
     </message>
@@ -1261,6 +1286,11 @@
         <location line="+5"/>
         <source>Error_Code_4</source>
         <translation>Fehlercode 4</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Error description</source>
+        <translation>Fehlerbeschreibung</translation>
     </message>
     <message>
         <location filename="../src/ui/views/eventlistview.cpp" line="+66"/>
@@ -1299,7 +1329,12 @@
         <translation>Spalten:</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+31"/>
+        <source>Key parameters</source>
+        <translation>Wichtige Parameter</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Inverter</source>
         <translation>Wechselrichter</translation>
     </message>
@@ -1462,7 +1497,7 @@ letzte / Mittel /
         <translation>Zählung seit dem Programmstart. Abfragen: Anfragen samt Wiederholung. Verbindungsqualität: der Anteil, der beim ersten Versuch richtig beantwortet wurde; unter 95 % wird das Gerät markiert.</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>Sensor %1</source>
         <translation>Sensor %1</translation>
     </message>
@@ -1567,7 +1602,7 @@ letzte / Mittel /
 <context>
     <name>MonitorControl</name>
     <message>
-        <location filename="../src/ui/monitorcontrol.cpp" line="+53"/>
+        <location filename="../src/ui/monitorcontrol.cpp" line="+54"/>
         <source>Communication Testing...</source>
         <translation>Kommunikation wird getestet...</translation>
     </message>
@@ -1592,7 +1627,17 @@ letzte / Mittel /
         <translation>Überwachung wird beendet...</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+82"/>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The line is being searched for inverters. Please try again when the search has ended.</source>
+        <translation>Die Leitung wird gerade nach Wechselrichtern durchsucht. Bitte versuchen Sie es nach dem Ende der Suche erneut.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>Not ready</source>
         <translation>Nicht bereit</translation>
     </message>
@@ -1647,6 +1692,269 @@ letzte / Mittel /
         <location line="+10"/>
         <source>Communication fail! Please check out your COM Port settings, then search inverters again.</source>
         <translation>Kommunikationsfehler! Bitte prüfen Sie die COM-Port-Einstellungen und suchen Sie dann erneut nach Wechselrichtern.</translation>
+    </message>
+</context>
+<context>
+    <name>MqttConnection</name>
+    <message>
+        <location filename="../src/publish/mqttconnection.cpp" line="+112"/>
+        <source>The MQTT broker at %1 does not answer.</source>
+        <translation>Der MQTT-Broker unter %1 antwortet nicht.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The MQTT client could not be set up (out of memory).</source>
+        <translation>Der MQTT-Client konnte nicht eingerichtet werden (kein Speicher frei).</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>The CA file &quot;%1&quot; cannot be read.</source>
+        <translation>Die CA-Datei „%1“ kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>The connection to the MQTT broker at %1 was lost.</source>
+        <translation>Die Verbindung zum MQTT-Broker unter %1 ist abgebrochen.</translation>
+    </message>
+    <message>
+        <location line="+146"/>
+        <source>The MQTT broker &quot;%1&quot; cannot be found: there is no such host.</source>
+        <translation>Der MQTT-Broker „%1“ wurde nicht gefunden: Diesen Host gibt es nicht.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The TLS connection to the MQTT broker at %1 failed: its certificate is not trusted (check the CA file and the host name) or it does not speak TLS on this port.</source>
+        <translation>Die TLS-Verbindung zum MQTT-Broker unter %1 ist fehlgeschlagen: Seinem Zertifikat wird nicht vertraut (CA-Datei und Hostnamen prüfen), oder er spricht auf diesem Port kein TLS.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The MQTT broker at %1 refuses connections: is it running, and is the port right?</source>
+        <translation>Der MQTT-Broker unter %1 lehnt Verbindungen ab: Läuft er, und stimmt der Port?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The MQTT broker at %1 cannot be reached: %2.</source>
+        <translation>Der MQTT-Broker unter %1 ist nicht erreichbar: %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The MQTT broker at %1 closed the connection before it was set up.</source>
+        <translation>Der MQTT-Broker unter %1 hat die Verbindung geschlossen, bevor sie aufgebaut war.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The connection to the MQTT broker at %1 failed: %2</source>
+        <translation>Die Verbindung zum MQTT-Broker unter %1 ist fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The MQTT broker at %1 refused the client id &quot;%2&quot;.</source>
+        <translation>Der MQTT-Broker unter %1 hat die Client-ID „%2“ abgelehnt.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The MQTT broker at %1 refused the connection without a login: please enter a user name and password.</source>
+        <translation>Der MQTT-Broker unter %1 hat die Verbindung ohne Anmeldung abgelehnt: Bitte Benutzernamen und Passwort eingeben.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The MQTT broker at %1 refused the login of &quot;%2&quot;: wrong user name or password, or the user may not connect.</source>
+        <translation>Der MQTT-Broker unter %1 hat die Anmeldung von „%2“ abgelehnt: Benutzername oder Passwort falsch, oder der Benutzer darf sich nicht verbinden.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The MQTT broker at %1 refused the connection: %2</source>
+        <translation>Der MQTT-Broker unter %1 hat die Verbindung abgelehnt: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MqttDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/mqttdialog.cpp" line="+85"/>
+        <source>Topics: %1, %2, %3.</source>
+        <translation>Topics: %1, %2, %3.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Home Assistant finds the inverters under %1/sensor/.</source>
+        <translation>Home Assistant findet die Wechselrichter unter %1/sensor/.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>CA file</source>
+        <translation>CA-Datei</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Certificates (*.pem *.crt *.cer);;All files (*)</source>
+        <translation>Zertifikate (*.pem *.crt *.cer);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+27"/>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Info</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connected to the MQTT broker at %1.</source>
+        <translation>Mit dem MQTT-Broker unter %1 verbunden.</translation>
+    </message>
+</context>
+<context>
+    <name>MqttDialogClass</name>
+    <message>
+        <location filename="../src/ui/dialogs/mqttdialog.ui" line="+6"/>
+        <source>MQTT</source>
+        <translation>MQTT</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Publish every polling cycle to an MQTT broker</source>
+        <translation>Jeden Abfragezyklus an einen MQTT-Broker senden</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Broker host:</source>
+        <translation>Broker-Host:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>User:</source>
+        <translation>Benutzer:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Client id:</source>
+        <translation>Client-ID:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Topic prefix:</source>
+        <translation>Topic-Präfix:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>QoS:</source>
+        <translation>QoS:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>0: at most once</source>
+        <translation>0: höchstens einmal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1: at least once</source>
+        <translation>1: mindestens einmal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>2: exactly once</source>
+        <translation>2: genau einmal</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Home Assistant discovery prefix:</source>
+        <translation>Home-Assistant-Discovery-Präfix:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>empty: no discovery</source>
+        <translation>leer: keine Discovery</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Retain the state messages for newcomers</source>
+        <translation>Zustandsmeldungen für Neuankömmlinge aufbewahren (retain)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>TLS (the broker&apos;s certificate is always verified)</source>
+        <translation>TLS (das Zertifikat des Brokers wird immer geprüft)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>CA file:</source>
+        <translation>CA-Datei:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>trusted besides the system&apos;s certificates</source>
+        <translation>zusätzlich zu den Zertifikaten des Systems vertraut</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>&amp;Test connection</source>
+        <translation>Verbindung &amp;testen</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>MqttSettings</name>
+    <message>
+        <location filename="../src/publish/mqttsettings.cpp" line="+62"/>
+        <source>Please enter the host name or address of the MQTT broker.</source>
+        <translation>Bitte Hostnamen oder Adresse des MQTT-Brokers eingeben.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The MQTT port must be a number from 1 to 65535.</source>
+        <translation>Der MQTT-Port muss eine Zahl von 1 bis 65535 sein.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The MQTT QoS must be 0, 1 or 2.</source>
+        <translation>Die MQTT-QoS muss 0, 1 oder 2 sein.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please enter an MQTT client id.</source>
+        <translation>Bitte eine MQTT-Client-ID eingeben.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Topic prefixes must not be empty or contain &quot;+&quot; or &quot;#&quot;.</source>
+        <translation>Topic-Präfixe dürfen nicht leer sein und kein „+“ oder „#“ enthalten.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A password needs a user name.</source>
+        <translation>Ein Passwort braucht einen Benutzernamen.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The CA file &quot;%1&quot; cannot be read.</source>
+        <translation>Die CA-Datei „%1“ kann nicht gelesen werden.</translation>
     </message>
 </context>
 <context>
@@ -1708,7 +2016,12 @@ letzte / Mittel /
 <context>
     <name>ParameterView</name>
     <message>
-        <location filename="../src/ui/views/parameterview.ui" line="+28"/>
+        <location filename="../src/ui/views/parameterview.ui" line="+9"/>
+        <source>Parameters</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Parameter Name</source>
         <translation>Parametername</translation>
     </message>
@@ -1871,7 +2184,12 @@ letzte / Mittel /
         <translation>Bilderliste</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+7"/>
+        <source>Background pictures</source>
+        <translation>Hintergrundbilder</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Add external image</source>
         <translation>Externes Bild hinzufügen</translation>
     </message>
@@ -1965,7 +2283,7 @@ letzte / Mittel /
         <translation>Serielle Schnittstelle:</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>COM Port:</source>
         <translation>COM-Port:</translation>
     </message>
@@ -1975,7 +2293,7 @@ letzte / Mittel /
         <translation>Aktualisieren</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Baudrate:</source>
         <translation>Baudrate:</translation>
     </message>
@@ -2005,12 +2323,17 @@ letzte / Mittel /
         <translation>0 Wechselrichter gefunden.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>Auto search:</source>
         <translation>Automatische Suche:</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+14"/>
+        <source>Minutes between automatic searches</source>
+        <translation>Minuten zwischen automatischen Suchen</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>minutes</source>
         <translation>Minuten</translation>
     </message>
@@ -2096,12 +2419,12 @@ letzte / Mittel /
         <translation>Senden</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+16"/>
         <source>Output command:</source>
         <translation>Gesendeter Befehl:</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Response message:</source>
         <translation>Antwort:</translation>
     </message>
@@ -2311,6 +2634,11 @@ letzte / Mittel /
     </message>
     <message>
         <location line="+9"/>
+        <source>Arrangement</source>
+        <translation>Anordnung</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Click and Move</source>
         <translation>Klicken und verschieben</translation>
     </message>
@@ -2339,6 +2667,7 @@ letzte / Mittel /
     <name>QMyTreeWidget</name>
     <message>
         <location filename="../src/ui/views/qmytreewidget.cpp" line="+27"/>
+        <location line="+1"/>
         <source>Inverters</source>
         <translation>Wechselrichter</translation>
     </message>
@@ -2370,11 +2699,12 @@ letzte / Mittel /
     <name>QPasswordClass</name>
     <message>
         <location filename="../src/ui/dialogs/qpassword.ui" line="+14"/>
+        <location line="+6"/>
         <source>Password</source>
         <translation>Passwort</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+25"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -2488,12 +2818,12 @@ letzte / Mittel /
     <message>
         <location line="-209"/>
         <location line="+216"/>
-        <location line="+335"/>
+        <location line="+338"/>
         <source>Function</source>
         <translation>Funktion</translation>
     </message>
     <message>
-        <location line="-544"/>
+        <location line="-547"/>
         <source>Starting address</source>
         <translation>Startadresse</translation>
     </message>
@@ -2581,18 +2911,18 @@ letzte / Mittel /
     </message>
     <message>
         <location line="+7"/>
-        <location line="+271"/>
+        <location line="+274"/>
         <source>Operator</source>
         <translation>Operator</translation>
     </message>
     <message>
-        <location line="-264"/>
-        <location line="+269"/>
+        <location line="-267"/>
+        <location line="+272"/>
         <source>Factor</source>
         <translation>Faktor</translation>
     </message>
     <message>
-        <location line="-262"/>
+        <location line="-265"/>
         <source>After operation(DEC)</source>
         <translation>Ergebnis (DEZ)</translation>
     </message>
@@ -2628,18 +2958,18 @@ letzte / Mittel /
     </message>
     <message>
         <location line="+6"/>
-        <location line="+187"/>
+        <location line="+190"/>
         <source>Header</source>
         <translation>Bezeichnung</translation>
     </message>
     <message>
-        <location line="-177"/>
-        <location line="+182"/>
+        <location line="-180"/>
+        <location line="+185"/>
         <source>Unit</source>
         <translation>Einheit</translation>
     </message>
     <message>
-        <location line="-171"/>
+        <location line="-174"/>
         <source>...</source>
         <translation>...</translation>
     </message>
@@ -2705,17 +3035,22 @@ letzte / Mittel /
     </message>
     <message>
         <location line="+31"/>
-        <location line="+110"/>
+        <location line="+113"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location line="-97"/>
+        <location line="-100"/>
         <source>View all</source>
         <translation>Alle anzeigen</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+6"/>
+        <source>Saved sensors</source>
+        <translation>Gespeicherte Sensoren</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Slave</source>
         <translation>Slave</translation>
     </message>
@@ -3158,7 +3493,12 @@ letzte / Mittel /
         <translation>Echtzeitanzeige</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+6"/>
+        <source>Real time values</source>
+        <translation>Echtzeitwerte</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Parameter Name</source>
         <translation>Parametername</translation>
     </message>
@@ -3178,22 +3518,42 @@ letzte / Mittel /
         <translation>Fehlercode 1:</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
+        <source>Error Code 1</source>
+        <translation>Fehlercode 1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Error Code 2:</source>
         <translation>Fehlercode 2:</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
+        <source>Error Code 2</source>
+        <translation>Fehlercode 2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Error Code 3:</source>
         <translation>Fehlercode 3:</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
+        <source>Error Code 3</source>
+        <translation>Fehlercode 3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Error Code 4:</source>
         <translation>Fehlercode 4:</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+10"/>
+        <source>Error Code 4</source>
+        <translation>Fehlercode 4</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Parameter configuration for devices</source>
         <translation>Parameterkonfiguration der Geräte</translation>
     </message>
@@ -3306,7 +3666,12 @@ letzte / Mittel /
         <translation>Automatisch nach Wechselrichtern suchen:</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+7"/>
+        <source>Minutes between automatic searches</source>
+        <translation>Minuten zwischen automatischen Suchen</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>minutes</source>
         <translation>Minuten</translation>
     </message>
@@ -3331,7 +3696,12 @@ letzte / Mittel /
         <translation>Schließen</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+12"/>
+        <source>Inverters found</source>
+        <translation>Gefundene Wechselrichter</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Addr</source>
         <translation>Adr.</translation>
     </message>
@@ -3344,7 +3714,7 @@ letzte / Mittel /
 <context>
     <name>Startup</name>
     <message>
-        <location filename="../src/app/startup.cpp" line="+25"/>
+        <location filename="../src/app/startup.cpp" line="+24"/>
         <source>Error -- %1</source>
         <translation>Fehler -- %1</translation>
     </message>
@@ -3359,7 +3729,7 @@ letzte / Mittel /
         <translation>Die Datenbank konnte nicht initialisiert werden, bitte installieren Sie das Programm neu!</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+59"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>

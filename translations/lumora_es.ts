@@ -4,9 +4,14 @@
 <context>
     <name>CMain</name>
     <message>
-        <location filename="../src/ui/cmain.cpp" line="+94"/>
+        <location filename="../src/ui/cmain.cpp" line="+98"/>
         <source>Active: %1  </source>
         <translation>Activos: %1  </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Preparing the history for the charts: %1 %</source>
+        <translation>Preparando el historial para los gráficos: %1 %</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -39,7 +44,7 @@
         <translation>¿Desea salir del programa?</translation>
     </message>
     <message>
-        <location filename="../src/ui/windowparts.cpp" line="+70"/>
+        <location filename="../src/ui/windowparts.cpp" line="+75"/>
         <source>Not ready</source>
         <translation>No preparado</translation>
     </message>
@@ -127,7 +132,7 @@
         <translation>&amp;Idioma</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>&amp;Window</source>
         <translation>Ve&amp;ntana</translation>
     </message>
@@ -210,6 +215,11 @@
         <location line="+8"/>
         <source>&amp;Sensor Settings</source>
         <translation>Configuración de &amp;sensores</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>M&amp;QTT...</source>
+        <translation>M&amp;QTT...</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -324,14 +334,19 @@
     </message>
     <message>
         <location line="+10"/>
-        <location line="+48"/>
+        <location line="+54"/>
         <source>Year</source>
         <translation>Año</translation>
     </message>
     <message>
-        <location line="-36"/>
+        <location line="-42"/>
         <source>Range of date</source>
         <translation>Intervalo de fechas</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>From</source>
+        <translation>Desde</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -493,17 +508,17 @@
 <context>
     <name>DataLogView</name>
     <message>
-        <location filename="../src/ui/views/datalogview.ui" line="+11"/>
+        <location filename="../src/ui/views/datalogview.ui" line="+14"/>
         <source>SN_Name:</source>
         <translation>SN/Nombre:</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>Month:</source>
         <translation>Mes:</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Year:</source>
         <translation>Año:</translation>
     </message>
@@ -511,6 +526,11 @@
         <location line="+10"/>
         <source>Query</source>
         <translation>Consultar</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Readings</source>
+        <translation>Lecturas</translation>
     </message>
     <message>
         <location filename="../src/ui/views/datalogview.cpp" line="+66"/>
@@ -1213,17 +1233,17 @@
 <context>
     <name>EventListView</name>
     <message>
-        <location filename="../src/ui/views/eventlistview.ui" line="+11"/>
+        <location filename="../src/ui/views/eventlistview.ui" line="+14"/>
         <source>SN_Name:</source>
         <translation>SN/Nombre:</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>Year:</source>
         <translation>Año:</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Month:</source>
         <translation>Mes:</translation>
     </message>
@@ -1233,7 +1253,12 @@
         <translation>Consultar</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+20"/>
+        <source>Events</source>
+        <translation>Eventos</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Date / Time</source>
         <translation>Fecha / hora</translation>
     </message>
@@ -1261,6 +1286,11 @@
         <location line="+5"/>
         <source>Error_Code_4</source>
         <translation>Código de error 4</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Error description</source>
+        <translation>Descripción del error</translation>
     </message>
     <message>
         <location filename="../src/ui/views/eventlistview.cpp" line="+66"/>
@@ -1299,7 +1329,12 @@
         <translation>Columnas:</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+31"/>
+        <source>Key parameters</source>
+        <translation>Parámetros clave</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Inverter</source>
         <translation>Inversor</translation>
     </message>
@@ -1462,7 +1497,7 @@ last / mean / 95 %</source>
         <translation>Recuentos desde el inicio del programa. Intercambios: solicitudes con su reintento. Calidad del enlace: la parte respondida correctamente al primer intento; por debajo del 95 % el dispositivo se marca.</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>Sensor %1</source>
         <translation>Sensor %1</translation>
     </message>
@@ -1567,7 +1602,7 @@ last / mean / 95 %</source>
 <context>
     <name>MonitorControl</name>
     <message>
-        <location filename="../src/ui/monitorcontrol.cpp" line="+53"/>
+        <location filename="../src/ui/monitorcontrol.cpp" line="+54"/>
         <source>Communication Testing...</source>
         <translation>Probando la comunicación...</translation>
     </message>
@@ -1592,7 +1627,17 @@ last / mean / 95 %</source>
         <translation>Deteniendo la monitorización...</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+82"/>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The line is being searched for inverters. Please try again when the search has ended.</source>
+        <translation>Se están buscando inversores en la línea. Vuelva a intentarlo cuando termine la búsqueda.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>Not ready</source>
         <translation>No preparado</translation>
     </message>
@@ -1647,6 +1692,269 @@ last / mean / 95 %</source>
         <location line="+10"/>
         <source>Communication fail! Please check out your COM Port settings, then search inverters again.</source>
         <translation>Error de comunicación. Compruebe la configuración del puerto COM y vuelva a buscar los inversores.</translation>
+    </message>
+</context>
+<context>
+    <name>MqttConnection</name>
+    <message>
+        <location filename="../src/publish/mqttconnection.cpp" line="+112"/>
+        <source>The MQTT broker at %1 does not answer.</source>
+        <translation>El broker MQTT en %1 no responde.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The MQTT client could not be set up (out of memory).</source>
+        <translation>No se pudo preparar el cliente MQTT (memoria agotada).</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>The CA file &quot;%1&quot; cannot be read.</source>
+        <translation>No se puede leer el archivo CA &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>The connection to the MQTT broker at %1 was lost.</source>
+        <translation>Se perdió la conexión con el broker MQTT en %1.</translation>
+    </message>
+    <message>
+        <location line="+146"/>
+        <source>The MQTT broker &quot;%1&quot; cannot be found: there is no such host.</source>
+        <translation>No se encuentra el broker MQTT &quot;%1&quot;: ese host no existe.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The TLS connection to the MQTT broker at %1 failed: its certificate is not trusted (check the CA file and the host name) or it does not speak TLS on this port.</source>
+        <translation>Falló la conexión TLS con el broker MQTT en %1: su certificado no es de confianza (revise el archivo CA y el nombre de host) o no usa TLS en este puerto.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The MQTT broker at %1 refuses connections: is it running, and is the port right?</source>
+        <translation>El broker MQTT en %1 rechaza las conexiones: ¿está en marcha y el puerto es correcto?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The MQTT broker at %1 cannot be reached: %2.</source>
+        <translation>No se puede llegar al broker MQTT en %1: %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The MQTT broker at %1 closed the connection before it was set up.</source>
+        <translation>El broker MQTT en %1 cerró la conexión antes de establecerla.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The connection to the MQTT broker at %1 failed: %2</source>
+        <translation>Falló la conexión con el broker MQTT en %1: %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The MQTT broker at %1 refused the client id &quot;%2&quot;.</source>
+        <translation>El broker MQTT en %1 rechazó el id de cliente &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The MQTT broker at %1 refused the connection without a login: please enter a user name and password.</source>
+        <translation>El broker MQTT en %1 rechazó la conexión sin inicio de sesión: introduzca un usuario y una contraseña.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The MQTT broker at %1 refused the login of &quot;%2&quot;: wrong user name or password, or the user may not connect.</source>
+        <translation>El broker MQTT en %1 rechazó el inicio de sesión de &quot;%2&quot;: usuario o contraseña incorrectos, o el usuario no puede conectarse.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The MQTT broker at %1 refused the connection: %2</source>
+        <translation>El broker MQTT en %1 rechazó la conexión: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MqttDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/mqttdialog.cpp" line="+85"/>
+        <source>Topics: %1, %2, %3.</source>
+        <translation>Temas: %1, %2, %3.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Home Assistant finds the inverters under %1/sensor/.</source>
+        <translation>Home Assistant encuentra los inversores en %1/sensor/.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>CA file</source>
+        <translation>Archivo CA</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Certificates (*.pem *.crt *.cer);;All files (*)</source>
+        <translation>Certificados (*.pem *.crt *.cer);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+27"/>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Info</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connected to the MQTT broker at %1.</source>
+        <translation>Conectado al broker MQTT en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MqttDialogClass</name>
+    <message>
+        <location filename="../src/ui/dialogs/mqttdialog.ui" line="+6"/>
+        <source>MQTT</source>
+        <translation>MQTT</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Publish every polling cycle to an MQTT broker</source>
+        <translation>Publicar cada ciclo de lectura en un broker MQTT</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Broker host:</source>
+        <translation>Host del broker:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Port:</source>
+        <translation>Puerto:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>User:</source>
+        <translation>Usuario:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Password:</source>
+        <translation>Contraseña:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Client id:</source>
+        <translation>Id de cliente:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Topic prefix:</source>
+        <translation>Prefijo de temas:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>QoS:</source>
+        <translation>QoS:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>0: at most once</source>
+        <translation>0: como máximo una vez</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1: at least once</source>
+        <translation>1: al menos una vez</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>2: exactly once</source>
+        <translation>2: exactamente una vez</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Home Assistant discovery prefix:</source>
+        <translation>Prefijo de descubrimiento de Home Assistant:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>empty: no discovery</source>
+        <translation>vacío: sin descubrimiento</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Retain the state messages for newcomers</source>
+        <translation>Retener los mensajes de estado para los nuevos suscriptores</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>TLS (the broker&apos;s certificate is always verified)</source>
+        <translation>TLS (el certificado del broker se verifica siempre)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>CA file:</source>
+        <translation>Archivo CA:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>trusted besides the system&apos;s certificates</source>
+        <translation>de confianza además de los certificados del sistema</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>&amp;Test connection</source>
+        <translation>&amp;Probar conexión</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>MqttSettings</name>
+    <message>
+        <location filename="../src/publish/mqttsettings.cpp" line="+62"/>
+        <source>Please enter the host name or address of the MQTT broker.</source>
+        <translation>Introduzca el nombre de host o la dirección del broker MQTT.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The MQTT port must be a number from 1 to 65535.</source>
+        <translation>El puerto MQTT debe ser un número de 1 a 65535.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The MQTT QoS must be 0, 1 or 2.</source>
+        <translation>La QoS de MQTT debe ser 0, 1 o 2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please enter an MQTT client id.</source>
+        <translation>Introduzca un id de cliente MQTT.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Topic prefixes must not be empty or contain &quot;+&quot; or &quot;#&quot;.</source>
+        <translation>Los prefijos de temas no pueden estar vacíos ni contener &quot;+&quot; o &quot;#&quot;.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A password needs a user name.</source>
+        <translation>Una contraseña necesita un nombre de usuario.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The CA file &quot;%1&quot; cannot be read.</source>
+        <translation>No se puede leer el archivo CA &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1708,7 +2016,12 @@ last / mean / 95 %</source>
 <context>
     <name>ParameterView</name>
     <message>
-        <location filename="../src/ui/views/parameterview.ui" line="+28"/>
+        <location filename="../src/ui/views/parameterview.ui" line="+9"/>
+        <source>Parameters</source>
+        <translation>Parámetros</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Parameter Name</source>
         <translation>Nombre del parámetro</translation>
     </message>
@@ -1871,7 +2184,12 @@ last / mean / 95 %</source>
         <translation>Lista de imágenes</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+7"/>
+        <source>Background pictures</source>
+        <translation>Imágenes de fondo</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Add external image</source>
         <translation>Añadir imagen externa</translation>
     </message>
@@ -1965,7 +2283,7 @@ last / mean / 95 %</source>
         <translation>Configuración del puerto serie:</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>COM Port:</source>
         <translation>Puerto COM:</translation>
     </message>
@@ -1975,7 +2293,7 @@ last / mean / 95 %</source>
         <translation>Actualizar</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Baudrate:</source>
         <translation>Velocidad (baudios):</translation>
     </message>
@@ -2005,12 +2323,17 @@ last / mean / 95 %</source>
         <translation>Inversores encontrados: 0.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>Auto search:</source>
         <translation>Búsqueda automática:</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+14"/>
+        <source>Minutes between automatic searches</source>
+        <translation>Minutos entre búsquedas automáticas</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>minutes</source>
         <translation>minutos</translation>
     </message>
@@ -2096,12 +2419,12 @@ last / mean / 95 %</source>
         <translation>Enviar</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+16"/>
         <source>Output command:</source>
         <translation>Comando enviado:</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Response message:</source>
         <translation>Mensaje de respuesta:</translation>
     </message>
@@ -2311,6 +2634,11 @@ last / mean / 95 %</source>
     </message>
     <message>
         <location line="+9"/>
+        <source>Arrangement</source>
+        <translation>Disposición</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Click and Move</source>
         <translation>Haga clic y arrastre</translation>
     </message>
@@ -2339,6 +2667,7 @@ last / mean / 95 %</source>
     <name>QMyTreeWidget</name>
     <message>
         <location filename="../src/ui/views/qmytreewidget.cpp" line="+27"/>
+        <location line="+1"/>
         <source>Inverters</source>
         <translation>Inversores</translation>
     </message>
@@ -2370,11 +2699,12 @@ last / mean / 95 %</source>
     <name>QPasswordClass</name>
     <message>
         <location filename="../src/ui/dialogs/qpassword.ui" line="+14"/>
+        <location line="+6"/>
         <source>Password</source>
         <translation>Contraseña</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+25"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -2488,12 +2818,12 @@ last / mean / 95 %</source>
     <message>
         <location line="-209"/>
         <location line="+216"/>
-        <location line="+335"/>
+        <location line="+338"/>
         <source>Function</source>
         <translation>Función</translation>
     </message>
     <message>
-        <location line="-544"/>
+        <location line="-547"/>
         <source>Starting address</source>
         <translation>Dirección inicial</translation>
     </message>
@@ -2581,18 +2911,18 @@ last / mean / 95 %</source>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+271"/>
+        <location line="+274"/>
         <source>Operator</source>
         <translation>Operador</translation>
     </message>
     <message>
-        <location line="-264"/>
-        <location line="+269"/>
+        <location line="-267"/>
+        <location line="+272"/>
         <source>Factor</source>
         <translation>Factor</translation>
     </message>
     <message>
-        <location line="-262"/>
+        <location line="-265"/>
         <source>After operation(DEC)</source>
         <translation>Resultado (DEC)</translation>
     </message>
@@ -2628,18 +2958,18 @@ last / mean / 95 %</source>
     </message>
     <message>
         <location line="+6"/>
-        <location line="+187"/>
+        <location line="+190"/>
         <source>Header</source>
         <translation>Encabezado</translation>
     </message>
     <message>
-        <location line="-177"/>
-        <location line="+182"/>
+        <location line="-180"/>
+        <location line="+185"/>
         <source>Unit</source>
         <translation>Unidad</translation>
     </message>
     <message>
-        <location line="-171"/>
+        <location line="-174"/>
         <source>...</source>
         <translation>...</translation>
     </message>
@@ -2705,17 +3035,22 @@ last / mean / 95 %</source>
     </message>
     <message>
         <location line="+31"/>
-        <location line="+110"/>
+        <location line="+113"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location line="-97"/>
+        <location line="-100"/>
         <source>View all</source>
         <translation>Ver todo</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+6"/>
+        <source>Saved sensors</source>
+        <translation>Sensores guardados</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Slave</source>
         <translation>Esclavo</translation>
     </message>
@@ -3158,7 +3493,12 @@ last / mean / 95 %</source>
         <translation>Visualización en tiempo real</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+6"/>
+        <source>Real time values</source>
+        <translation>Valores en tiempo real</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Parameter Name</source>
         <translation>Nombre del parámetro</translation>
     </message>
@@ -3178,22 +3518,42 @@ last / mean / 95 %</source>
         <translation>Código de error 1:</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
+        <source>Error Code 1</source>
+        <translation>Código de error 1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Error Code 2:</source>
         <translation>Código de error 2:</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
+        <source>Error Code 2</source>
+        <translation>Código de error 2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Error Code 3:</source>
         <translation>Código de error 3:</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
+        <source>Error Code 3</source>
+        <translation>Código de error 3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Error Code 4:</source>
         <translation>Código de error 4:</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+10"/>
+        <source>Error Code 4</source>
+        <translation>Código de error 4</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Parameter configuration for devices</source>
         <translation>Configuración de parámetros de los dispositivos</translation>
     </message>
@@ -3306,7 +3666,12 @@ last / mean / 95 %</source>
         <translation>Búsqueda automática de inversores:</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+7"/>
+        <source>Minutes between automatic searches</source>
+        <translation>Minutos entre búsquedas automáticas</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>minutes</source>
         <translation>minutos</translation>
     </message>
@@ -3331,7 +3696,12 @@ last / mean / 95 %</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+12"/>
+        <source>Inverters found</source>
+        <translation>Inversores encontrados</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Addr</source>
         <translation>Dir.</translation>
     </message>
@@ -3344,7 +3714,7 @@ last / mean / 95 %</source>
 <context>
     <name>Startup</name>
     <message>
-        <location filename="../src/app/startup.cpp" line="+25"/>
+        <location filename="../src/app/startup.cpp" line="+24"/>
         <source>Error -- %1</source>
         <translation>Error -- %1</translation>
     </message>
@@ -3359,7 +3729,7 @@ last / mean / 95 %</source>
         <translation>No se ha podido inicializar la base de datos. Reinstale la aplicación.</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+59"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>

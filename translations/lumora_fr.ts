@@ -4,9 +4,14 @@
 <context>
     <name>CMain</name>
     <message>
-        <location filename="../src/ui/cmain.cpp" line="+94"/>
+        <location filename="../src/ui/cmain.cpp" line="+98"/>
         <source>Active: %1  </source>
         <translation>Actifs&#xa0;: %1  </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Preparing the history for the charts: %1 %</source>
+        <translation>Préparation de l&apos;historique pour les graphiques&#xa0;: %1 %</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -39,7 +44,7 @@
         <translation>Voulez-vous quitter le programme&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../src/ui/windowparts.cpp" line="+70"/>
+        <location filename="../src/ui/windowparts.cpp" line="+75"/>
         <source>Not ready</source>
         <translation>Pas prêt</translation>
     </message>
@@ -127,7 +132,7 @@
         <translation>La&amp;ngue</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>&amp;Window</source>
         <translation>Fe&amp;nêtre</translation>
     </message>
@@ -210,6 +215,11 @@
         <location line="+8"/>
         <source>&amp;Sensor Settings</source>
         <translation>&amp;Paramètres des capteurs</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>M&amp;QTT...</source>
+        <translation>M&amp;QTT...</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -324,14 +334,19 @@
     </message>
     <message>
         <location line="+10"/>
-        <location line="+48"/>
+        <location line="+54"/>
         <source>Year</source>
         <translation>Année</translation>
     </message>
     <message>
-        <location line="-36"/>
+        <location line="-42"/>
         <source>Range of date</source>
         <translation>Plage de dates</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>From</source>
+        <translation>Du</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -493,17 +508,17 @@
 <context>
     <name>DataLogView</name>
     <message>
-        <location filename="../src/ui/views/datalogview.ui" line="+11"/>
+        <location filename="../src/ui/views/datalogview.ui" line="+14"/>
         <source>SN_Name:</source>
         <translation>SN/Nom&#xa0;:</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>Month:</source>
         <translation>Mois&#xa0;:</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Year:</source>
         <translation>Année&#xa0;:</translation>
     </message>
@@ -511,6 +526,11 @@
         <location line="+10"/>
         <source>Query</source>
         <translation>Afficher</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Readings</source>
+        <translation>Relevés</translation>
     </message>
     <message>
         <location filename="../src/ui/views/datalogview.cpp" line="+66"/>
@@ -1213,17 +1233,17 @@
 <context>
     <name>EventListView</name>
     <message>
-        <location filename="../src/ui/views/eventlistview.ui" line="+11"/>
+        <location filename="../src/ui/views/eventlistview.ui" line="+14"/>
         <source>SN_Name:</source>
         <translation>SN/Nom&#xa0;:</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>Year:</source>
         <translation>Année&#xa0;:</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Month:</source>
         <translation>Mois&#xa0;:</translation>
     </message>
@@ -1233,7 +1253,12 @@
         <translation>Afficher</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+20"/>
+        <source>Events</source>
+        <translation>Événements</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Date / Time</source>
         <translation>Date / heure</translation>
     </message>
@@ -1261,6 +1286,11 @@
         <location line="+5"/>
         <source>Error_Code_4</source>
         <translation>Code d&apos;erreur 4</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Error description</source>
+        <translation>Description de l&apos;erreur</translation>
     </message>
     <message>
         <location filename="../src/ui/views/eventlistview.cpp" line="+66"/>
@@ -1299,7 +1329,12 @@
         <translation>Colonnes&#xa0;:</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+31"/>
+        <source>Key parameters</source>
+        <translation>Paramètres clés</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Inverter</source>
         <translation>Onduleur</translation>
     </message>
@@ -1462,7 +1497,7 @@ dernier / moyen /
         <translation>Comptes depuis le démarrage du programme. Échanges : requêtes avec leur reprise. Qualité de liaison : la part des réponses correctes du premier coup ; en dessous de 95 % l&apos;appareil est signalé.</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>Sensor %1</source>
         <translation>Capteur %1</translation>
     </message>
@@ -1567,7 +1602,7 @@ dernier / moyen /
 <context>
     <name>MonitorControl</name>
     <message>
-        <location filename="../src/ui/monitorcontrol.cpp" line="+53"/>
+        <location filename="../src/ui/monitorcontrol.cpp" line="+54"/>
         <source>Communication Testing...</source>
         <translation>Test de la communication...</translation>
     </message>
@@ -1592,7 +1627,17 @@ dernier / moyen /
         <translation>Arrêt de la surveillance...</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+82"/>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The line is being searched for inverters. Please try again when the search has ended.</source>
+        <translation>La recherche d&apos;onduleurs sur la ligne est en cours. Veuillez réessayer une fois la recherche terminée.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>Not ready</source>
         <translation>Pas prêt</translation>
     </message>
@@ -1647,6 +1692,269 @@ dernier / moyen /
         <location line="+10"/>
         <source>Communication fail! Please check out your COM Port settings, then search inverters again.</source>
         <translation>Échec de la communication&#xa0;! Veuillez vérifier les paramètres du port COM, puis relancer la recherche des onduleurs.</translation>
+    </message>
+</context>
+<context>
+    <name>MqttConnection</name>
+    <message>
+        <location filename="../src/publish/mqttconnection.cpp" line="+112"/>
+        <source>The MQTT broker at %1 does not answer.</source>
+        <translation>Le broker MQTT à %1 ne répond pas.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The MQTT client could not be set up (out of memory).</source>
+        <translation>Le client MQTT n&apos;a pas pu être préparé (mémoire épuisée).</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>The CA file &quot;%1&quot; cannot be read.</source>
+        <translation>Le fichier CA «&#xa0;%1&#xa0;» ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>The connection to the MQTT broker at %1 was lost.</source>
+        <translation>La connexion au broker MQTT à %1 a été perdue.</translation>
+    </message>
+    <message>
+        <location line="+146"/>
+        <source>The MQTT broker &quot;%1&quot; cannot be found: there is no such host.</source>
+        <translation>Le broker MQTT «&#xa0;%1&#xa0;» est introuvable&#xa0;: cet hôte n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The TLS connection to the MQTT broker at %1 failed: its certificate is not trusted (check the CA file and the host name) or it does not speak TLS on this port.</source>
+        <translation>La connexion TLS au broker MQTT à %1 a échoué&#xa0;: son certificat n&apos;est pas reconnu (vérifiez le fichier CA et le nom d&apos;hôte) ou il ne parle pas TLS sur ce port.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The MQTT broker at %1 refuses connections: is it running, and is the port right?</source>
+        <translation>Le broker MQTT à %1 refuse les connexions&#xa0;: est-il démarré, et le port est-il le bon&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The MQTT broker at %1 cannot be reached: %2.</source>
+        <translation>Le broker MQTT à %1 est injoignable&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The MQTT broker at %1 closed the connection before it was set up.</source>
+        <translation>Le broker MQTT à %1 a fermé la connexion avant qu&apos;elle ne soit établie.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The connection to the MQTT broker at %1 failed: %2</source>
+        <translation>La connexion au broker MQTT à %1 a échoué&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The MQTT broker at %1 refused the client id &quot;%2&quot;.</source>
+        <translation>Le broker MQTT à %1 a refusé l&apos;identifiant client «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The MQTT broker at %1 refused the connection without a login: please enter a user name and password.</source>
+        <translation>Le broker MQTT à %1 a refusé la connexion sans identification&#xa0;: saisissez un nom d&apos;utilisateur et un mot de passe.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The MQTT broker at %1 refused the login of &quot;%2&quot;: wrong user name or password, or the user may not connect.</source>
+        <translation>Le broker MQTT à %1 a refusé l&apos;identification de «&#xa0;%2&#xa0;»&#xa0;: nom d&apos;utilisateur ou mot de passe erroné, ou l&apos;utilisateur n&apos;a pas le droit de se connecter.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The MQTT broker at %1 refused the connection: %2</source>
+        <translation>Le broker MQTT à %1 a refusé la connexion&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MqttDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/mqttdialog.cpp" line="+85"/>
+        <source>Topics: %1, %2, %3.</source>
+        <translation>Sujets&#xa0;: %1, %2, %3.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Home Assistant finds the inverters under %1/sensor/.</source>
+        <translation>Home Assistant trouve les onduleurs sous %1/sensor/.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>CA file</source>
+        <translation>Fichier CA</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Certificates (*.pem *.crt *.cer);;All files (*)</source>
+        <translation>Certificats (*.pem *.crt *.cer);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+27"/>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Info</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connected to the MQTT broker at %1.</source>
+        <translation>Connecté au broker MQTT à %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MqttDialogClass</name>
+    <message>
+        <location filename="../src/ui/dialogs/mqttdialog.ui" line="+6"/>
+        <source>MQTT</source>
+        <translation>MQTT</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Publish every polling cycle to an MQTT broker</source>
+        <translation>Publier chaque cycle d&apos;interrogation sur un broker MQTT</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Broker host:</source>
+        <translation>Hôte du broker&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Port:</source>
+        <translation>Port&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>User:</source>
+        <translation>Utilisateur&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Password:</source>
+        <translation>Mot de passe&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Client id:</source>
+        <translation>Identifiant client&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Topic prefix:</source>
+        <translation>Préfixe des sujets&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>QoS:</source>
+        <translation>QoS&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>0: at most once</source>
+        <translation>0&#xa0;: au plus une fois</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1: at least once</source>
+        <translation>1&#xa0;: au moins une fois</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>2: exactly once</source>
+        <translation>2&#xa0;: exactement une fois</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Home Assistant discovery prefix:</source>
+        <translation>Préfixe de découverte Home Assistant&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>empty: no discovery</source>
+        <translation>vide&#xa0;: pas de découverte</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Retain the state messages for newcomers</source>
+        <translation>Conserver les messages d&apos;état pour les nouveaux abonnés (retain)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>TLS (the broker&apos;s certificate is always verified)</source>
+        <translation>TLS (le certificat du broker est toujours vérifié)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>CA file:</source>
+        <translation>Fichier CA&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>trusted besides the system&apos;s certificates</source>
+        <translation>reconnu en plus des certificats du système</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>&amp;Test connection</source>
+        <translation>&amp;Tester la connexion</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;nnuler</translation>
+    </message>
+</context>
+<context>
+    <name>MqttSettings</name>
+    <message>
+        <location filename="../src/publish/mqttsettings.cpp" line="+62"/>
+        <source>Please enter the host name or address of the MQTT broker.</source>
+        <translation>Saisissez le nom d&apos;hôte ou l&apos;adresse du broker MQTT.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The MQTT port must be a number from 1 to 65535.</source>
+        <translation>Le port MQTT doit être un nombre de 1 à 65535.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The MQTT QoS must be 0, 1 or 2.</source>
+        <translation>La QoS MQTT doit valoir 0, 1 ou 2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please enter an MQTT client id.</source>
+        <translation>Saisissez un identifiant client MQTT.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Topic prefixes must not be empty or contain &quot;+&quot; or &quot;#&quot;.</source>
+        <translation>Les préfixes de sujets ne doivent pas être vides ni contenir «&#xa0;+&#xa0;» ou «&#xa0;#&#xa0;».</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A password needs a user name.</source>
+        <translation>Un mot de passe demande un nom d&apos;utilisateur.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The CA file &quot;%1&quot; cannot be read.</source>
+        <translation>Le fichier CA «&#xa0;%1&#xa0;» ne peut pas être lu.</translation>
     </message>
 </context>
 <context>
@@ -1708,7 +2016,12 @@ dernier / moyen /
 <context>
     <name>ParameterView</name>
     <message>
-        <location filename="../src/ui/views/parameterview.ui" line="+28"/>
+        <location filename="../src/ui/views/parameterview.ui" line="+9"/>
+        <source>Parameters</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Parameter Name</source>
         <translation>Nom du paramètre</translation>
     </message>
@@ -1871,7 +2184,12 @@ dernier / moyen /
         <translation>Liste des images</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+7"/>
+        <source>Background pictures</source>
+        <translation>Images d&apos;arrière-plan</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Add external image</source>
         <translation>Ajouter une image externe</translation>
     </message>
@@ -1965,7 +2283,7 @@ dernier / moyen /
         <translation>Paramètres du port série&#xa0;:</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>COM Port:</source>
         <translation>Port COM&#xa0;:</translation>
     </message>
@@ -1975,7 +2293,7 @@ dernier / moyen /
         <translation>Actualiser</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Baudrate:</source>
         <translation>Débit (bauds)&#xa0;:</translation>
     </message>
@@ -2005,12 +2323,17 @@ dernier / moyen /
         <translation>Onduleurs trouvés&#xa0;: 0.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>Auto search:</source>
         <translation>Recherche automatique&#xa0;:</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+14"/>
+        <source>Minutes between automatic searches</source>
+        <translation>Minutes entre les recherches automatiques</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>minutes</source>
         <translation>minutes</translation>
     </message>
@@ -2096,12 +2419,12 @@ dernier / moyen /
         <translation>Envoyer</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+16"/>
         <source>Output command:</source>
         <translation>Commande envoyée&#xa0;:</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Response message:</source>
         <translation>Message de réponse&#xa0;:</translation>
     </message>
@@ -2311,6 +2634,11 @@ dernier / moyen /
     </message>
     <message>
         <location line="+9"/>
+        <source>Arrangement</source>
+        <translation>Disposition</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Click and Move</source>
         <translation>Cliquer et déplacer</translation>
     </message>
@@ -2339,6 +2667,7 @@ dernier / moyen /
     <name>QMyTreeWidget</name>
     <message>
         <location filename="../src/ui/views/qmytreewidget.cpp" line="+27"/>
+        <location line="+1"/>
         <source>Inverters</source>
         <translation>Onduleurs</translation>
     </message>
@@ -2370,11 +2699,12 @@ dernier / moyen /
     <name>QPasswordClass</name>
     <message>
         <location filename="../src/ui/dialogs/qpassword.ui" line="+14"/>
+        <location line="+6"/>
         <source>Password</source>
         <translation>Mot de passe</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+25"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -2488,12 +2818,12 @@ dernier / moyen /
     <message>
         <location line="-209"/>
         <location line="+216"/>
-        <location line="+335"/>
+        <location line="+338"/>
         <source>Function</source>
         <translation>Fonction</translation>
     </message>
     <message>
-        <location line="-544"/>
+        <location line="-547"/>
         <source>Starting address</source>
         <translation>Adresse de départ</translation>
     </message>
@@ -2581,18 +2911,18 @@ dernier / moyen /
     </message>
     <message>
         <location line="+7"/>
-        <location line="+271"/>
+        <location line="+274"/>
         <source>Operator</source>
         <translation>Opérateur</translation>
     </message>
     <message>
-        <location line="-264"/>
-        <location line="+269"/>
+        <location line="-267"/>
+        <location line="+272"/>
         <source>Factor</source>
         <translation>Facteur</translation>
     </message>
     <message>
-        <location line="-262"/>
+        <location line="-265"/>
         <source>After operation(DEC)</source>
         <translation>Résultat (DEC)</translation>
     </message>
@@ -2628,18 +2958,18 @@ dernier / moyen /
     </message>
     <message>
         <location line="+6"/>
-        <location line="+187"/>
+        <location line="+190"/>
         <source>Header</source>
         <translation>En-tête</translation>
     </message>
     <message>
-        <location line="-177"/>
-        <location line="+182"/>
+        <location line="-180"/>
+        <location line="+185"/>
         <source>Unit</source>
         <translation>Unité</translation>
     </message>
     <message>
-        <location line="-171"/>
+        <location line="-174"/>
         <source>...</source>
         <translation>...</translation>
     </message>
@@ -2705,17 +3035,22 @@ dernier / moyen /
     </message>
     <message>
         <location line="+31"/>
-        <location line="+110"/>
+        <location line="+113"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location line="-97"/>
+        <location line="-100"/>
         <source>View all</source>
         <translation>Tout afficher</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+6"/>
+        <source>Saved sensors</source>
+        <translation>Capteurs enregistrés</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Slave</source>
         <translation>Esclave</translation>
     </message>
@@ -3158,7 +3493,12 @@ dernier / moyen /
         <translation>Affichage en temps réel</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+6"/>
+        <source>Real time values</source>
+        <translation>Valeurs en temps réel</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Parameter Name</source>
         <translation>Nom du paramètre</translation>
     </message>
@@ -3178,22 +3518,42 @@ dernier / moyen /
         <translation>Code d&apos;erreur 1&#xa0;:</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
+        <source>Error Code 1</source>
+        <translation>Code d&apos;erreur 1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Error Code 2:</source>
         <translation>Code d&apos;erreur 2&#xa0;:</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
+        <source>Error Code 2</source>
+        <translation>Code d&apos;erreur 2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Error Code 3:</source>
         <translation>Code d&apos;erreur 3&#xa0;:</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
+        <source>Error Code 3</source>
+        <translation>Code d&apos;erreur 3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Error Code 4:</source>
         <translation>Code d&apos;erreur 4&#xa0;:</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+10"/>
+        <source>Error Code 4</source>
+        <translation>Code d&apos;erreur 4</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Parameter configuration for devices</source>
         <translation>Configuration des paramètres des appareils</translation>
     </message>
@@ -3306,7 +3666,12 @@ dernier / moyen /
         <translation>Recherche automatique des onduleurs&#xa0;:</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+7"/>
+        <source>Minutes between automatic searches</source>
+        <translation>Minutes entre les recherches automatiques</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>minutes</source>
         <translation>minutes</translation>
     </message>
@@ -3331,7 +3696,12 @@ dernier / moyen /
         <translation>Fermer</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+12"/>
+        <source>Inverters found</source>
+        <translation>Onduleurs trouvés</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Addr</source>
         <translation>Adr.</translation>
     </message>
@@ -3344,7 +3714,7 @@ dernier / moyen /
 <context>
     <name>Startup</name>
     <message>
-        <location filename="../src/app/startup.cpp" line="+25"/>
+        <location filename="../src/app/startup.cpp" line="+24"/>
         <source>Error -- %1</source>
         <translation>Erreur -- %1</translation>
     </message>
@@ -3359,7 +3729,7 @@ dernier / moyen /
         <translation>Échec de l&apos;initialisation de la base de données, veuillez réinstaller l&apos;application&#xa0;!</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+59"/>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>

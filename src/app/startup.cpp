@@ -10,7 +10,6 @@
 #include "base/programinfo.h"
 #include "base/prompter.h"
 #include "db/database.h"
-#include "db/historyschema.h"
 #include "device/devicetables.h"
 #include "monitor/programstate.h"
 
@@ -97,7 +96,6 @@ bool Startup::checkDatabase(Prompter &prompter)
             QStringLiteral("[ERROR] %1: %2").arg(path, empty ? QStringLiteral("empty file") : db_result_text(rc)));
         return false;
     }
-    HistorySchema::ensure();
     return true;
 }
 

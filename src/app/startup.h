@@ -40,7 +40,9 @@ public:
     static void logVersion();
 
     // Restores a missing lumora.db from bak/ or cln/ and opens it. False when the
-    // program runs without a usable database; the user has been told then.
+    // program runs without a usable database; the user has been told then. A
+    // database of an earlier installation gets its history summary afterwards,
+    // in the background (HistoryFill).
     static bool checkDatabase(Prompter &prompter);
 
     // Asks for the language at the first start (LANG absent or not a language),

@@ -32,6 +32,19 @@ const SettingKey sbMoney{"sbMoney", T::Double, nullptr};
 const SettingKey co2symbol{"co2symbol", T::Int, nullptr};
 const SettingKey event_type{"event_type", T::String, ""};
 const SettingKey event_type_83{"event_type_83", T::String, ""};
+const SettingKey MQTT_ENABLED{"MQTT_ENABLED", T::Int, "0"};
+const SettingKey MQTT_HOST{"MQTT_HOST", T::String, ""};
+const SettingKey MQTT_PORT{"MQTT_PORT", T::Int, nullptr}; // 1883, or 8883 with TLS
+const SettingKey MQTT_TLS{"MQTT_TLS", T::Int, "0"};
+const SettingKey MQTT_CA_FILE{"MQTT_CA_FILE", T::String, ""}; // trusted besides the system's certificates
+const SettingKey MQTT_USER{"MQTT_USER", T::String, ""};
+const SettingKey MQTT_PASSWORD{"MQTT_PASSWORD", T::String, ""};
+const SettingKey MQTT_CLIENT_ID{"MQTT_CLIENT_ID", T::String, nullptr}; // lumora-<site>
+const SettingKey MQTT_SITE{"MQTT_SITE", T::String, nullptr};           // from leTitle
+const SettingKey MQTT_TOPIC_PREFIX{"MQTT_TOPIC_PREFIX", T::String, nullptr}; // lumora/<site>
+const SettingKey MQTT_QOS{"MQTT_QOS", T::Int, "1"};
+const SettingKey MQTT_RETAIN{"MQTT_RETAIN", T::Int, "1"};
+const SettingKey MQTT_DISCOVERY_PREFIX{"MQTT_DISCOVERY_PREFIX", T::String, "homeassistant"}; // empty: none
 const SettingKey MAIL_ENCRYPTION{"MAIL_ENCRYPTION", T::String, "none"};
 const SettingKey MAIL_CA_FILE{"MAIL_CA_FILE", T::String, ""};
 

@@ -44,6 +44,20 @@ extern const SettingKey sbMoney;
 extern const SettingKey co2symbol;
 extern const SettingKey event_type;
 extern const SettingKey event_type_83;
+// The MQTT publisher (off unless MQTT_ENABLED is 1 and MQTT_HOST is set).
+extern const SettingKey MQTT_ENABLED;
+extern const SettingKey MQTT_HOST;
+extern const SettingKey MQTT_PORT;
+extern const SettingKey MQTT_TLS;
+extern const SettingKey MQTT_CA_FILE;
+extern const SettingKey MQTT_USER;
+extern const SettingKey MQTT_PASSWORD;
+extern const SettingKey MQTT_CLIENT_ID;
+extern const SettingKey MQTT_SITE;
+extern const SettingKey MQTT_TOPIC_PREFIX;
+extern const SettingKey MQTT_QOS;
+extern const SettingKey MQTT_RETAIN;
+extern const SettingKey MQTT_DISCOVERY_PREFIX;
 // Alarm mail: how the dialogue with the server is protected ("none", "starttls"
 // or "tls"), and a PEM file of CA certificates trusted besides the system's.
 extern const SettingKey MAIL_ENCRYPTION;

@@ -71,6 +71,25 @@ int prepare(sqlite3 *handle, const QString &statement, const QVariantList &value
     return rc;
 }
 
+int run(sqlite3 *handle, const QString &statement, const QVariantList &values, DbRows *rows, QString &error)
+{
+    sqlite3_stmt *prepared = nullptr;
+    int rc = prepare(handle, statement, values, &prepared, error);
+    while (rc == SQLITE_OK && prepared) {
+        const int step = sqlite3_step(prepared);
+        if (step == SQLITE_DONE)
+            break;
+        if (step != SQLITE_ROW) {
+            rc = step;
+            error = errorText(handle);
+        } else if (rows) {
+            rows->append(row(prepared));
+        }
+    }
+    sqlite3_finalize(prepared);
+    return rc;
+}
+
 DbRow row(sqlite3_stmt *prepared)
 {
     DbRow row;

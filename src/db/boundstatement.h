@@ -14,6 +14,10 @@ namespace BoundStatement {
 int prepare(sqlite3 *handle, const QString &statement, const QVariantList &values, sqlite3_stmt **prepared,
             QString &error);
 
+// Runs one statement with the values bound to its placeholders to its end;
+// collects its rows when rows is given. The SQLite result code; error set on failure.
+int run(sqlite3 *handle, const QString &statement, const QVariantList &values, DbRows *rows, QString &error);
+
 // The current result row of a stepped statement, NULL as the empty text.
 DbRow row(sqlite3_stmt *prepared);
 

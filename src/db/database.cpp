@@ -38,34 +38,13 @@ int rowCallback(void *target, int columns, char **values, char **names)
     return 0;
 }
 
-// Runs one statement with bound values; collects rows when rows is given.
-// Returns the SQLite result code and sets error on failure. Caller holds the mutex.
-int runBound(sqlite3 *handle, const QString &statement, const QVariantList &values, DbRows *rows, QString &error)
-{
-    sqlite3_stmt *prepared = nullptr;
-    int rc = BoundStatement::prepare(handle, statement, values, &prepared, error);
-    while (rc == SQLITE_OK && prepared) {
-        const int step = sqlite3_step(prepared);
-        if (step == SQLITE_DONE)
-            break;
-        if (step != SQLITE_ROW) {
-            rc = step;
-            error = BoundStatement::errorText(handle);
-        } else if (rows) {
-            rows->append(BoundStatement::row(prepared));
-        }
-    }
-    sqlite3_finalize(prepared);
-    return rc;
-}
-
 // Runs one statement and logs its failure. Caller holds the mutex.
 int runLogged(sqlite3 *handle, const QString &statement, const QVariantList *values, DbRows *rows)
 {
     int rc;
     QString error;
     if (values) {
-        rc = runBound(handle, statement, *values, rows, error);
+        rc = BoundStatement::run(handle, statement, *values, rows, error);
     } else {
         char *message = nullptr;
         rc = sqlite3_exec(handle, statement.toUtf8().constData(), rows ? rowCallback : nullptr, rows, &message);
@@ -171,6 +150,13 @@ void db_set_path(const QString &path)
     Connection &c = connection();
     QMutexLocker locker(&c.mutex);
     c.path = path;
+}
+
+QString db_path()
+{
+    Connection &c = connection();
+    QMutexLocker locker(&c.mutex);
+    return c.path;
 }
 
 int db_open()

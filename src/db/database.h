@@ -14,6 +14,7 @@ using DbRow = QMap<QString, QString>; // column name -> value as text (NULL: emp
 using DbRows = QList<DbRow>;
 
 void db_set_path(const QString &path);
+QString db_path();
 // Opens the stored path (closing an open connection first) and checks that the
 // file is a readable database. Returns the SQLite result code (0 success); a
 // failed open still leaves a connection, on which statements fail and are logged.

@@ -9,7 +9,7 @@ void Backoff::failed(qint64 nowMs)
 int Backoff::pauseMs() const
 {
     int pause = kFirstMs;
-    for (int i = 1; i < m_failures && pause < kLongestMs; ++i)
+    for (int i = 1; i < m_failures && pause < m_longestMs; ++i)
         pause *= 2;
-    return qMin(pause, kLongestMs);
+    return qMin(pause, m_longestMs);
 }

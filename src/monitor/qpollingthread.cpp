@@ -80,6 +80,18 @@ bool QPollingThread::sleepUnlessStopped(int ms)
     return !isInterruptionRequested();
 }
 
+// The pause before the next attempt to open the lost port, cut short when its
+// device appears or the line is wanted (wait mode). False when the stop flag is set.
+bool QPollingThread::waitForLine()
+{
+    for (int left = m_line.retryMs(); left > 0 && !m_line.deviceAppeared() && !m_waitRequest.load();
+         left -= kWaitCheckMs) {
+        if (!sleepUnlessStopped(qMin(left, kWaitCheckMs)))
+            return false;
+    }
+    return !isInterruptionRequested();
+}
+
 void QPollingThread::run()
 {
     readSettings();
@@ -122,9 +134,10 @@ void QPollingThread::cycles()
             m_waiting.store(false);
             emit polling_ok();
         }
-        const int pause = m_line.isLost() ? m_line.retryMs() : firstCycle ? kFirstCycleSleepMs : kCycleSleepMs;
+        const bool rested =
+            m_line.isLost() ? waitForLine() : sleepUnlessStopped(firstCycle ? kFirstCycleSleepMs : kCycleSleepMs);
         firstCycle = false;
-        if (!sleepUnlessStopped(pause))
+        if (!rested)
             return;
         while (m_waitRequest.load() && !isInterruptionRequested()) {
             Clock::instance().sleepMs(kWaitCheckMs);
@@ -165,8 +178,11 @@ void QPollingThread::pollingPass(DeviceMap::Cycle &cycle)
             countUnreachable(reader, *device);
         return;
     }
-    if (m_line.opened(state.portNumber()))
+    if (m_line.opened(state.portNumber())) {
+        // Their silence while the line was gone was not theirs: every inverter is asked again at once.
+        m_asleep.clear();
         emit lineRestored(m_line.lostForMs());
+    }
     bool stopped = false;
     for (int address : state.addressTable().addresses()) {
         stopped = isInterruptionRequested();
@@ -246,7 +262,8 @@ bool QPollingThread::stillAsleep(QDevice &device)
     std::array<quint8, CCommand::kReplyBufferSize> reply;
     if (m_command.read_word(device.addr, reply.data(), kVersionRegister) > 0)
         return false;
-    probes.failed(nowMs);
+    if (!ProgramState::instance().sharedPort().lineFailed()) // a line that fails is not the inverter's silence
+        probes.failed(nowMs);
     return true;
 }
 

@@ -23,7 +23,8 @@ class DeviceReader;
 // interval. The database work is handed to a writer thread, so that the line
 // never waits for the disk; a run begins by setting every row offline and ends
 // when what was recorded is written. While the port cannot be opened the
-// attempts back off. It can be stopped, and
+// attempts back off; once it opens again every inverter is asked at once. It
+// can be stopped, and
 // asked to wait between cycles so that parameter writes can use the line alone.
 // Every exchange is counted into the line health, which lives as long as the
 // thread object: a stop and a new start go on counting.
@@ -84,6 +85,7 @@ private:
     void readSettings();
     bool inRecordWindow() const;
     bool sleepUnlessStopped(int ms);
+    bool waitForLine();
     void cycles();
     void record(DeviceMap::Cycle &cycle, bool firstCycle);
     void pollingPass(DeviceMap::Cycle &cycle);

@@ -15,6 +15,7 @@
 #include "ui/dialogs/qalarmconfig.h"
 #include "ui/dialogs/qbackgrounddlg.h"
 #include "ui/dialogs/qconfigwizard.h"
+#include "ui/dialogs/qdiagnostics.h"
 #include "ui/dialogs/qmainviewconfig.h"
 #include "ui/dialogs/searchinverterfrm.h"
 #include "ui/languagemenus.h"
@@ -35,6 +36,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QStatusBar>
 #include <qwt_plot.h>
 
 // The icons live in a static library: their resource is registered by hand.
@@ -73,6 +75,8 @@ CMain::CMain(QWidget *parent, MonitoringSession *session)
     m_monitor = new MonitorControl(m_parts->monitorWidgets(*this, *m_ui), *m_session, m_program, this);
     m_parts->connectMonitor(*this, *m_ui, *m_monitor, *m_session);
     m_parts->connectActions(*this, *m_ui);
+    m_parts->connectPublisher(*this, *m_session, *m_ui);
+    m_parts->comPort->diagnostics()->setLineLender(m_monitor);
     m_ui->tabWidget->setCurrentIndex(MainTab);
     m_ui->actionExportData->setEnabled(false);
 }
@@ -92,6 +96,12 @@ RealTimeView *CMain::realTimeView() const
 QString CMain::aliveText(int num)
 {
     return tr("Active: %1  ").arg(num);
+}
+
+void CMain::showHistoryFill(qint64 counted, qint64 total)
+{
+    statusBar()->showMessage(
+        tr("Preparing the history for the charts: %1 %").arg(total > 0 ? counted * 100 / total : 0));
 }
 
 void CMain::setDataExporter(Tab tab, DataExporter *exporter)

@@ -45,6 +45,8 @@ public:
     RealTimeView *realTimeView() const;
     // The status bar's count of inverters that answer.
     static QString aliveText(int num);
+    // The history summary of an earlier installation's readings being made: how far, in the status bar.
+    void showHistoryFill(qint64 counted, qint64 total);
 
 public slots:
     void menu_search_inverter();

@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QLabel>
 
 namespace {
@@ -131,6 +132,10 @@ void MonitorControl::autoSearch()
 {
     if (m_state != State::Monitoring || m_resumeAfterSearch)
         return;
+    if (m_lineLent) {
+        m_searchAfterLending = true;
+        return;
+    }
     m_w.search->setPortBaud(m_program.portNumber(), m_program.baudRate());
     m_w.search->setAutomatic(true);
     // The line is the search's alone until it ends.
@@ -155,6 +160,37 @@ void MonitorControl::searchEnded()
     }
     if (inverters)
         setState(State::Ready);
+}
+
+bool MonitorControl::borrowLine()
+{
+    if (m_w.search->isSearching()) {
+        m_program.prompter().message(
+            Prompter::Level::Warning, tr("Warning"),
+            tr("The line is being searched for inverters. Please try again when the search has ended."));
+        return false;
+    }
+    m_lineLent = true;
+    if (!m_session.isPollingRunning())
+        return true;
+    QEventLoop loop;
+    connect(&m_session, &MonitoringSession::waitModeEntered, &loop, &QEventLoop::quit);
+    connect(&m_session, &MonitoringSession::stopped, &loop, &QEventLoop::quit);
+    m_session.enterWaitMode();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    return true;
+}
+
+void MonitorControl::returnLine()
+{
+    if (!m_lineLent)
+        return;
+    m_lineLent = false;
+    m_session.leaveWaitMode();
+    if (m_searchAfterLending) {
+        m_searchAfterLending = false;
+        autoSearch();
+    }
 }
 
 void MonitorControl::setState(State state)

@@ -2,6 +2,7 @@
 
 #include "device/devicemap.h"
 #include "monitor/qdisplaythread.h"
+#include "ui/linelender.h"
 
 #include <QObject>
 #include <QTimer>
@@ -18,9 +19,10 @@ class SearchInverterFrm;
 // Starting and stopping monitoring from the main window: the communication
 // test behind the progress window, the states with their labels, icons and
 // enabled actions, each polling cycle handed on to the pages, the plant-totals
-// thread and the auto-search timer. Runs in the GUI thread and hears the
-// worker threads only through queued signals.
-class MonitorControl : public QObject
+// thread and the auto-search timer; it lends the line to the direct command.
+// Runs in the GUI thread and hears the worker threads only through queued
+// signals.
+class MonitorControl : public QObject, public LineLender
 {
     Q_OBJECT
 
@@ -68,6 +70,12 @@ public:
     // The window closes: every thread ends (within the limit) and nothing is left running.
     void shutDown();
 
+    // Polling waits between cycles while the line is lent (the window keeps
+    // painting until it waits); an automatic search falls due only once the
+    // line is back. Refused while a search has the line.
+    bool borrowLine() override;
+    void returnLine() override;
+
 signals:
     // Monitoring runs: its first cycle has come.
     void started();
@@ -93,6 +101,8 @@ private:
     State m_state = State::NotReady;
     bool m_firstCycle = false;
     bool m_resumeAfterSearch = false;
+    bool m_lineLent = false;
+    bool m_searchAfterLending = false; // the auto-search timer fired while the line was lent
     int m_knownDeviceCount = 0;
     int m_autoSearchMinutes = 0;
 };

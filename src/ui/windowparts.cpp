@@ -1,10 +1,13 @@
 #include "ui/windowparts.h"
 
+#include "base/appsettings.h"
 #include "monitor/monitoringsession.h"
 #include "monitor/programstate.h"
+#include "publish/mqttpublisher.h"
 #include "ui/cmain.h"
 #include "ui/dialogs/comportfrm.h"
 #include "ui/dialogs/linehealthdialog.h"
+#include "ui/dialogs/mqttdialog.h"
 #include "ui/dialogs/qabout.h"
 #include "ui/dialogs/qalarmconfig.h"
 #include "ui/dialogs/qbackgrounddlg.h"
@@ -67,6 +70,8 @@ WindowParts::WindowParts(QMainWindow &window, const Ui::CMainClass &ui, ProgramS
     , configWizard(new QConfigWizard(state, &window))
     , fontSettings(new QFontSettings(state.prompter(), &window))
     , lineHealth(new LineHealthDialog(state.numberText(), &window))
+    , mqtt(new MqttDialog(state.prompter(), &window))
+    , publisher(new MqttPublisher(state.sensors(), &window))
     , stateLabel(new QLabel(CMain::tr("Not ready"), &window))
     , aliveLabel(new QLabel(CMain::aliveText(0), &window))
     , mainPageMenu(namedMenu(window, "mainPageMenu"))
@@ -85,7 +90,7 @@ WindowParts::WindowParts(QMainWindow &window, const Ui::CMainClass &ui, ProgramS
     // The progress window keeps its own frameless look.
     for (QDialog *dialog :
          std::initializer_list<QDialog *>{alarmConfig, mainViewConfig, searchInverters, comPort, about, background,
-                                          sensorSettings, password, configWizard, fontSettings})
+                                          sensorSettings, password, configWizard, fontSettings, mqtt})
         dialog->setWindowFlags(kDialogFlags);
     progress->setStyleSheet(QString::fromLatin1(kProgressStyle));
 
@@ -182,4 +187,16 @@ void WindowParts::connectActions(CMain &window, const Ui::CMainClass &ui) const
     QObject::connect(mainViewConfig, &QMainViewConfig::setting_change, &window, &CMain::mainViewSettings);
     QObject::connect(mainViewConfig, &QMainViewConfig::setting_change, &window, &CMain::viewSequenceSetting);
     QObject::connect(&window, &QWidget::customContextMenuRequested, &window, &CMain::ctxMenu);
+}
+
+void WindowParts::connectPublisher(CMain &window, MonitoringSession &session, const Ui::CMainClass &ui) const
+{
+    QObject::connect(&session, &MonitoringSession::cycleFinished, publisher, &MqttPublisher::publishCycle);
+    QObject::connect(realTime, &RealTimeView::inverterDeleted, publisher, &MqttPublisher::removeInverter);
+    QObject::connect(&window, &CMain::display_change, publisher, &MqttPublisher::reloadPlantFactors);
+    QObject::connect(ui.actionMQTT, &QAction::triggered, mqtt, &QDialog::exec);
+    QObject::connect(mqtt, &MqttDialog::settingsSaved, publisher, &MqttPublisher::configure);
+    QObject::connect(publisher, &MqttPublisher::problem, &window,
+                     [&window](const QString &problem) { window.statusBar()->showMessage(problem, 30000); });
+    publisher->configure(MqttSettings::load(AppSettings()));
 }

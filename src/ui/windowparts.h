@@ -14,6 +14,8 @@ class EventListView;
 class KeyParametersView;
 class LineHealthDialog;
 class MonitoringSession;
+class MqttDialog;
+class MqttPublisher;
 class ParameterView;
 class ProgramState;
 class QAbout;
@@ -47,6 +49,9 @@ struct WindowParts
                         MonitoringSession &session) const;
     // The menu and tool-bar actions, the tabs and the dialogs' signals to the window's slots.
     void connectActions(CMain &window, const Ui::CMainClass &ui) const;
+    // The MQTT publisher: every cycle of the session, the inverters deleted in
+    // the window, the dialog's settings; started with those of app.ini.
+    void connectPublisher(CMain &window, MonitoringSession &session, const Ui::CMainClass &ui) const;
 
     // The owned dialogs, in the order they are made.
     QalarmConfig *alarmConfig;
@@ -61,6 +66,8 @@ struct WindowParts
     QConfigWizard *configWizard;
     QFontSettings *fontSettings;
     LineHealthDialog *lineHealth;
+    MqttDialog *mqtt;
+    MqttPublisher *publisher;
 
     QLabel *stateLabel;
     QLabel *aliveLabel;

@@ -4,6 +4,7 @@
 #include "base/appdir.h"
 #include "base/appsettings.h"
 #include "base/programinfo.h"
+#include "db/historyfill.h"
 #include "monitor/monitoringsession.h"
 #include "monitor/programstate.h"
 #include "ui/cmain.h"
@@ -12,6 +13,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
+#include <QStatusBar>
 
 #include <cstdio>
 #include <cstdlib>
@@ -46,11 +48,19 @@ WindowProgram::WindowProgram()
                    desktop.y() + desktop.height() / 2 - m_window->height() / 2);
     m_window->show();
     m_prompter->setParentWidget(m_window.get());
+
+    // A database of an earlier installation gets its history summary behind the shown window.
+    m_historyFill = std::make_unique<HistoryFill>();
+    QObject::connect(m_historyFill.get(), &HistoryFill::progress, m_window.get(), &CMain::showHistoryFill);
+    QObject::connect(m_historyFill.get(), &HistoryFill::ended, m_window->statusBar(), &QStatusBar::clearMessage);
+    m_historyFill->startIfNeeded();
 }
 
 WindowProgram::~WindowProgram()
 {
-    // The window detaches from the session, the session ends its polling thread.
+    // The fill stops after the chunk being counted (the next start goes on); the
+    // window detaches from the session, the session ends its polling thread.
+    m_historyFill.reset();
     m_window.reset();
     m_session.reset();
     ProgramState &state = ProgramState::instance();

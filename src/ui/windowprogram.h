@@ -5,6 +5,7 @@
 #include <memory>
 
 class CMain;
+class HistoryFill;
 class MonitoringSession;
 class QSettings;
 class WidgetPrompter;
@@ -23,6 +24,8 @@ public:
 
     CMain &window() { return *m_window; }
     MonitoringSession &session() { return *m_session; }
+    // The history summary of a database of an earlier installation, made behind the shown window.
+    HistoryFill &historyFill() { return *m_historyFill; }
 
     // The COM port check: monitoring starts at once when the saved port exists
     // and inverters are known.
@@ -34,4 +37,5 @@ private:
     Translators m_translators;
     std::unique_ptr<MonitoringSession> m_session;
     std::unique_ptr<CMain> m_window;
+    std::unique_ptr<HistoryFill> m_historyFill;
 };

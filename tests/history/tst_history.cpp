@@ -135,11 +135,7 @@ void TestHistory::chartAveragesMatchTheReadings()
         return db_query(QStringLiteral("SELECT * FROM orva_power_hour ORDER BY inverter_id, hour"));
     };
     const DbRows kept = summary();
-    QCOMPARE(db_exec(QStringLiteral("DROP TRIGGER orva_power_hour_insert; DROP TRIGGER orva_power_hour_delete; "
-                                    "DROP TRIGGER orva_power_hour_update; "
-                                    "DROP VIEW orva_monitor_power; DROP TABLE orva_power_hour; "
-                                    "DROP INDEX orva_monitor_log_errors")),
-             0);
+    dropSummary();
     QVERIFY(HistorySchema::ensure(1000)); // a chunk at a time
     QCOMPARE(summary(), kept);
 

@@ -22,42 +22,66 @@ int addressOf(const HeardRequest &request)
 
 } // namespace
 
-void TestPollingControl::portMissingBacksOff()
+// While the port is gone, opening it is tried at growing intervals; once its
+// device is there again it is opened at once, and every inverter is asked in
+// that first pass: also the one whose silence had it probed only every 16 s.
+void TestPollingControl::lostPortComesBackAtOnce()
 {
     PollingRig rig;
-    QVERIFY(rig.startPlant(PollingRig::kOneInverter, {1}));
+    QVERIFY(rig.startPlant(kThreeInverters, {1, 2}));
     rig.setSetting(Setting::rbAuto, 1);
+    rig.thread.setProbeOfflineInverters(true);
+    rig.sim.setFaults(1, {FaultSpec::make(FaultSpec::Type::WrongCrc)}); // inverter 2 not heard
     const QString port = rig.dir.file(QStringLiteral("ports/COM%1").arg(PollingRig::kPort));
     QSignalSpy lost(&rig.thread, &QPollingThread::lineLost);
     QSignalSpy back(&rig.thread, &QPollingThread::lineRestored);
-    QList<qint64> attempts; // on the program's clock
+    QList<qint64> attempts; // since the port went, on the program's clock
     QStringList recordingTimes;
-    QVERIFY(rig.run(100, [&](int cycle) {
-        attempts << rig.clock.elapsedMs();
-        if (cycle == 1 || !back.isEmpty())
-            recordingTimes << rig.clock.now().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
-        if (cycle == 1)
-            QFile::remove(port);
-        else if (!back.isEmpty())
+    qint64 firstCycleMs = 0;
+    QMap<int, DeviceRecord> atReturn;
+    QVERIFY(rig.run(30, [&](int cycle) {
+        const qint64 now = rig.clock.elapsedMs();
+        if (!back.isEmpty()) {
+            atReturn = ProgramState::instance().devices().snapshot();
+            attempts << now;
+            const QString time = rig.clock.now().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+            recordingTimes << time << time; // both inverters
             rig.thread.stop();
-        else if (attempts.last() - attempts.first() >= 20000 && !QFile::exists(port))
+            return;
+        }
+        if (cycle == 1)
+            firstCycleMs = now;
+        if (cycle <= 7) {
+            // A cycle a minute, each recorded: inverter 2 is read three times, then probed
+            // once a cycle, its pause growing to 8 s; the eighth cycle, 55 s later, makes it 16 s.
+            recordingTimes << rig.clock.now().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+            const qint64 next = firstCycleMs + (cycle < 7 ? cycle * 60000 : 6 * 60000 + 55000);
+            rig.clock.advance(next - now - (cycle == 1 ? 3000 : 100));
+        } else if (cycle == 8) {
+            QFile::remove(port);
+            rig.sim.setFaults(1, {}); // awake by the time the line is back
+        } else if ((attempts << now).size() == 4) {
             rig.sim.link(port);
+        }
     }));
 
     QList<qint64> pauses;
-    for (int i = 2; i < attempts.size(); ++i)
+    for (int i = 1; i < attempts.size(); ++i)
         pauses << attempts[i] - attempts[i - 1];
-    QCOMPARE(pauses, (QList<qint64>{1000, 2000, 4000, 8000, 16000, 30000}));
+    QCOMPARE(pauses, (QList<qint64>{1000, 2000, 4000, 0}));
     QCOMPARE(lost.size(), 1);
     QCOMPARE(back.size(), 1);
-    QCOMPARE(back.first().first().toLongLong(), 61000);
+    QCOMPARE(back.first().first().toLongLong(), 7000);
+    QVERIFY(!atReturn.value(1).isOffline());
+    QVERIFY(!atReturn.value(2).isOffline());
     const QString log = rig.logText();
     QCOMPARE(log.count("CSerial::open - COM7"), 1);
     QCOMPARE(log.count("[LINE] COM7 cannot be opened: line lost"), 1);
-    QCOMPARE(log.count("[LINE] COM7 open again: line back after 61 s"), 1);
-    // Offline while the line was lost, recorded again once it is back.
+    QCOMPARE(log.count("[LINE] COM7 open again: line back after 7 s"), 1);
+    // Nothing recorded while the line was lost; the reading that fell due meanwhile once it is back.
+    QVERIFY(rig.written());
     QCOMPARE(PollingRig::column(rig.logRows(), "log_time"), recordingTimes);
-    QCOMPARE(PollingRig::column(rig.inverterRows(), "online"), QStringList{"1"});
+    QCOMPARE(PollingRig::column(rig.inverterRows(), "online"), (QStringList{"1", "1"}));
 }
 
 void TestPollingControl::waitModeAfterTheInverterBeingRead()

@@ -9,7 +9,7 @@ class TestPollingControl : public QObject
     Q_OBJECT
 
 private slots:
-    void portMissingBacksOff();
+    void lostPortComesBackAtOnce();
     void waitModeAfterTheInverterBeingRead();
     void stopInTheMiddleOfAPass();
     void stopRightAfterStartAndIdleTable();

@@ -9,29 +9,6 @@
 
 namespace {
 
-// The mixed plant's four inverters (EUR two-string, EUR model 460, USA0,
-// USA1) with fixed words, and its two sensors with fixed values.
-const QByteArray kMixedPlant = R"({"inverters":[
- {"address":1,"versionw3":0,"model":440,"typeNo":2,"type":"LMR-4K4-EU","serial":"LE44A0012345",
-  "serialNumber":[12,345],"currentVersion":2.14,"sequenceVersion":1.07,
-  "registers":{"1":4660,"181":50,"186":3000,"188":3200,"189":1100,"191":1000,"192":2300,"193":2000,"194":87,
-   "195":5000,"196":18,"197":3426,"209":9120,"210":5,"211":6,"225":30,"227":32,"247":2100}},
- {"address":2,"versionw3":0,"model":460,"typeNo":2,"type":"LMR-6K0-EU","serial":"LE60B0023456",
-  "serialNumber":[23,456],"currentVersion":2.14,"sequenceVersion":1.07,
-  "registers":{"1":4661,"181":50,"186":3000,"187":3100,"188":3200,"189":1000,"190":1100,"191":1200,"192":2310,
-   "193":3100,"194":134,"196":25,"197":1073,"209":9350,"225":30,"226":31,"227":32,"247":3300}},
- {"address":3,"versionw3":203,"model":500,"typeNo":7,"type":"LMR-5K0-US","serial":"LU50C0034567",
-  "serialNumber":[34,567],"currentVersion":3.02,"sequenceVersion":1.12,
-  "registers":{"1":4662,"181":60,"182":8,"186":3600,"189":1500,"192":2400,"193":1440,"194":60,"196":12,"197":40,
-   "209":7010,"210":1,"211":2,"225":42,"247":1500}},
- {"address":4,"versionw3":303,"model":1500,"typeNo":9,"type":"LMR-15K-3P","serial":"LT15D0045678",
-  "serialNumber":[45,678],"currentVersion":4.01,"sequenceVersion":2.03,
-  "registers":{"181":50,"186":5200,"187":5100,"188":150,"189":140,"190":7000,"191":7500,"192":2770,"193":170,
-   "194":4700,"195":2770,"196":170,"197":4700,"198":2770,"199":170,"200":4700,"201":6000,"202":64,"203":3219,
-   "214":11200,"215":7,"216":8,"229":60}}],
- "sensors":[{"slave":21,"register":1,"crcOrder":"lowFirst","byteOrder":"highFirst","value":850},
-            {"slave":22,"register":3,"crcOrder":"highFirst","byteOrder":"lowFirst","value":451}]})";
-
 QString stamp(const QDateTime &time)
 {
     return time.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
@@ -42,7 +19,7 @@ QString stamp(const QDateTime &time)
 void TestPollingRecords::rowsOfEveryFamily()
 {
     PollingRig rig;
-    QVERIFY(rig.startPlant(kMixedPlant, {1, 2, 3, 4}));
+    QVERIFY(rig.startPlant(PollingRig::kMixedPlant, {1, 2, 3, 4}));
     rig.addSensor(21, 1, QString(), 0, false, false);
     rig.addSensor(22, 3, QStringLiteral("/"), 10, true, true);
     QVERIFY(rig.run(1));

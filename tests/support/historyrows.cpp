@@ -35,4 +35,13 @@ void addReading(int inverter, int versionw3, const QString &time, const QList<in
              0);
 }
 
+void dropSummary()
+{
+    QCOMPARE(db_exec(QStringLiteral("DROP TRIGGER orva_power_hour_insert; DROP TRIGGER orva_power_hour_delete; "
+                                    "DROP TRIGGER orva_power_hour_update; "
+                                    "DROP VIEW orva_monitor_power; DROP TABLE orva_power_hour; "
+                                    "DROP INDEX orva_monitor_log_errors")),
+             0);
+}
+
 } // namespace HistoryRows

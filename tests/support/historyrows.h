@@ -13,5 +13,7 @@ QString monitorText(int count, int step);
 // An orva_monitor_log row with state 5 and efficiency 96.5; the test fails when it cannot be written.
 void addReading(int inverter, int versionw3, const QString &time, const QList<int> &errors, const QString &monitor,
                 const QString &sensors = QString());
+// The open database as an earlier installation left it: without the history summary.
+void dropSummary();
 
 } // namespace HistoryRows

@@ -20,6 +20,9 @@ public:
     static constexpr int kBaud = 38400;
     // One EUR inverter at address 1; register 1 holds 4660.
     static const QByteArray kOneInverter;
+    // The mixed plant's four inverters (EUR two-string, EUR model 460, USA0,
+    // USA1) with fixed words, and its two sensors with fixed values.
+    static const QByteArray kMixedPlant;
 
     explicit PollingRig(const QDateTime &start = QDateTime(QDate(2026, 6, 1), QTime(13, 0)));
     ~PollingRig();
@@ -30,7 +33,8 @@ public:
     // Writes app.ini keys read by the thread when it starts.
     void setSetting(const SettingKey &key, int value);
     // A sensor_setting row (request: slave, start register, one register) and a reload of the sensor list.
-    void addSensor(int slave, int start, const QString &op, double factor, bool crcHighFirst, bool lowByteFirst);
+    void addSensor(int slave, int start, const QString &op, double factor, bool crcHighFirst, bool lowByteFirst,
+                   const QString &header = QStringLiteral("S"), const QString &unit = QStringLiteral("u"));
 
     // Runs the thread until it has emitted polling_ok `cycles` times, then stops
     // it. perCycle runs in the polling thread at each polling_ok with the cycle

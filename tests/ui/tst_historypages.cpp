@@ -1,4 +1,7 @@
+#include "app/startup.h"
 #include "db/database.h"
+#include "db/historyfill.h"
+#include "db/historyschema.h"
 #include "support/golden.h"
 #include "support/historyrows.h"
 #include "support/manualclock.h"
@@ -22,6 +25,7 @@
 #include <QtTest>
 #include <qwt_plot.h>
 #include <qwt_plot_canvas.h>
+#include <sqlite3.h>
 
 using namespace HistoryRows;
 
@@ -67,6 +71,7 @@ private slots:
     void dataLogColumnsFamiliesAndExport();
     void chartPageDrawsAndExports();
     void closingWritesTheDebugFiles();
+    void summaryMadeBehindTheWindow();
 };
 
 void TestHistoryPages::eventListQueryExplanationAndExport()
@@ -177,6 +182,43 @@ void TestHistoryPages::dataLogColumnsFamiliesAndExport()
     QTest::mouseClick(child<QPushButton>(&page, "btnQueryDataLog"), Qt::LeftButton);
     QCOMPARE(model->rowCount(), 0);
     QCOMPARE(lastMessage(prompter), QStringLiteral("info|No data found!"));
+}
+
+// A database of an earlier installation gets its summary behind the window:
+// while another program holds the file the summary cannot be made, yet the
+// start-up and the window are done; it is made once the file is free.
+void TestHistoryPages::summaryMadeBehindTheWindow()
+{
+    TempAppDir dir;
+    dir.openDatabase();
+    ScriptedPrompter prompter;
+    const int eur = addInverter(QStringLiteral("LE44A0012345"), 0);
+    const QDateTime ten(QDate(2025, 6, 1), QTime(10, 0));
+    for (int minute = 0; minute < 120; ++minute)
+        addReading(eur, 0, ten.addSecs(minute * 60).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")), {},
+                   QStringLiteral("0,0,0,%1").arg(minute));
+    dropSummary();
+    db_close();
+    sqlite3 *other = nullptr;
+    QCOMPARE(sqlite3_open(QFile::encodeName(dir.file(QStringLiteral("lumora.db"))).constData(), &other), SQLITE_OK);
+    QCOMPARE(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+
+    QVERIFY(Startup::checkDatabase(prompter));
+    HistoryFill fill;
+    QSignalSpy ended(&fill, &HistoryFill::ended);
+    QVERIFY(fill.startIfNeeded());
+    CMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(!HistorySchema::hasPowerSummary());
+
+    QCOMPARE(sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(other);
+    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 20000);
+    QVERIFY(ended.first().first().toBool());
+    QVERIFY(HistorySchema::hasPowerSummary());
+    QCOMPARE(db_query(QStringLiteral("SELECT sum(samples) AS n, sum(power_sum) AS p FROM orva_power_hour")),
+             (DbRows{{{QStringLiteral("n"), QStringLiteral("120")}, {QStringLiteral("p"), QStringLiteral("7140")}}}));
 }
 
 void TestHistoryPages::chartPageDrawsAndExports()

@@ -8,12 +8,14 @@
 #include "support/scriptedprompter.h"
 #include "ui/cmain.h"
 #include "ui/dialogs/qconfigwizard.h"
+#include "ui/dialogs/qdiagnostics.h"
 #include "ui/monitorcontrol.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QTextEdit>
 #include <QtTest>
 
 namespace {
@@ -105,6 +107,35 @@ bool pollingRuns()
     return polling && polling->isRunning();
 }
 
+// A window monitoring inverters 1 and 2 of the mixed plant, through a session of the test's own.
+struct MonitoringWindow
+{
+    SimulatedLine line;
+    ScriptedPrompter prompter;
+    MonitoringSession session;
+    std::unique_ptr<CMain> window;
+
+    bool start()
+    {
+        if (!line.startFile(QStringLiteral("mixed-plant.json")))
+            return false;
+        setUpLine(QStringLiteral("1,2"));
+        window = std::make_unique<CMain>(nullptr, &session);
+        window->show();
+        window->start_monitor();
+        return true;
+    }
+};
+
+// The frames that ask inverter 1 for register 1, as the direct command does.
+int directCommandsHeard(const LineSimulator &sim)
+{
+    int count = 0;
+    for (const HeardRequest &request : sim.requests())
+        count += request.bytes.startsWith(QByteArray::fromHex("0a010300010001"));
+    return count;
+}
+
 int rowsOnline()
 {
     int count = -1;
@@ -133,6 +164,7 @@ private slots:
     void failedStartsOpenTheWizard();
     void exitQuestionDecidesWhetherMonitoringEnds();
     void automaticSearchPausesMonitoring();
+    void directCommandPausesMonitoring();
 };
 
 void TestMonitoring::statesFollowStartAndStop()
@@ -247,14 +279,10 @@ void TestMonitoring::failedStartsOpenTheWizard()
 
 void TestMonitoring::exitQuestionDecidesWhetherMonitoringEnds()
 {
-    SimulatedLine line;
-    QVERIFY(line.startFile(QStringLiteral("mixed-plant.json")));
-    ScriptedPrompter prompter;
-    setUpLine(QStringLiteral("1,2"));
-    MonitoringSession session;
-    CMain window(nullptr, &session);
-    window.show();
-    window.start_monitor();
+    MonitoringWindow monitoring;
+    QVERIFY(monitoring.start());
+    CMain &window = *monitoring.window;
+    ScriptedPrompter &prompter = monitoring.prompter;
     QTRY_COMPARE(rowsOnline(), 2);
     QTRY_VERIFY(window.monitorControl().totalsThread().isRunning());
 
@@ -271,7 +299,7 @@ void TestMonitoring::exitQuestionDecidesWhetherMonitoringEnds()
     QVERIFY(!window.isVisible());
     QVERIFY(!pollingRuns());
     QVERIFY(!window.monitorControl().totalsThread().isRunning());
-    QVERIFY(session.alarmMailer().waitForMails(QDeadlineTimer(0)));
+    QVERIFY(monitoring.session.alarmMailer().waitForMails(QDeadlineTimer(0)));
     QCOMPARE(rowsOnline(), 0);
 }
 
@@ -309,6 +337,43 @@ void TestMonitoring::automaticSearchPausesMonitoring()
     QTRY_COMPARE(aliveText(window), QStringLiteral("Active: 4  "));
     QVERIFY(timer.isActive());
     QVERIFY(prompter.messages().isEmpty());
+}
+
+void TestMonitoring::directCommandPausesMonitoring()
+{
+    MonitoringWindow monitoring;
+    QVERIFY(monitoring.start());
+    CMain &window = *monitoring.window;
+    MonitoringSession &session = monitoring.session;
+    const ScriptedPrompter &prompter = monitoring.prompter;
+    auto *diagnostics = window.findChild<QDiagnostics *>();
+    auto *response = diagnostics->findChild<QTextEdit *>(QStringLiteral("teResponse"));
+    diagnostics->show();
+
+    // Polling waits between two cycles for the command, then goes on.
+    QSignalSpy waits(&session, &MonitoringSession::waitModeEntered);
+    QSignalSpy cycles(&session, &MonitoringSession::cycleFinished);
+    clickButton(diagnostics, "btnSend");
+    QVERIFY(response->toPlainText().startsWith(QLatin1String("0A 01 03 02 ")));
+    QCOMPARE(waits.size(), 1);
+    QVERIFY(pollingRuns());
+    QVERIFY(!session.isWaitRequested());
+    const int cyclesBefore = int(cycles.size());
+    QTRY_VERIFY(cycles.size() > cyclesBefore);
+    QCOMPARE(marksOf(window).state, QStringLiteral("Monitoring..."));
+    QVERIFY(prompter.messages().isEmpty());
+
+    // While an automatic search has the line, the command is refused and the line left alone.
+    window.autoSearchHandler();
+    const int commandsHeard = directCommandsHeard(monitoring.line.sim);
+    response->clear();
+    clickButton(diagnostics, "btnSend");
+    QCOMPARE(prompter.messages().size(), 1);
+    QCOMPARE(prompter.messages().last().text,
+             QStringLiteral("The line is being searched for inverters. Please try again when the search has ended."));
+    QVERIFY(response->toPlainText().isEmpty());
+    QCOMPARE(directCommandsHeard(monitoring.line.sim), commandsHeard);
+    clickButton(window.findChild<QWidget *>(QStringLiteral("SearchInverterFrmClass")), "btnStop");
 }
 
 QTEST_MAIN(TestMonitoring)

@@ -171,7 +171,9 @@ void HeadlessLogger::lineLost()
     m_lostAtMs = Clock::instance().elapsedMs();
     m_reminder.start();
     m_out << "Line lost: " << portName()
-          << " cannot be opened; trying again after 1 s, then after twice as long each time up to 30 s." << Qt::endl;
+          << " cannot be opened; trying again after 1 s, then after twice as long each time up to 30 s, and at once "
+             "when its device appears."
+          << Qt::endl;
 }
 
 void HeadlessLogger::remind()

@@ -33,6 +33,8 @@ public:
     // One line per device with its counts since the program started.
     void printLineHealth();
 
+    MonitoringSession &session() { return m_session; }
+
 signals:
     void finished();
 

@@ -5,10 +5,12 @@
 #include "base/appsettings.h"
 #include "base/consoleprompter.h"
 #include "base/portlist.h"
+#include "db/historyfill.h"
 #include "headlesslogger.h"
 #include "headlesssearch.h"
 #include "loggerexit.h"
 #include "monitor/programstate.h"
+#include "publish/mqttpublisher.h"
 #include "settingsreport.h"
 #include "terminationsignals.h"
 
@@ -105,7 +107,26 @@ int main(int argc, char *argv[])
     report.fillAddresses(settings, state.addressTable());
     report.checkMail(settings);
 
+    // A database of an earlier installation gets its history summary beside the monitoring.
+    HistoryFill historyFill;
+    QObject::connect(&historyFill, &HistoryFill::ended, &app, [&out](bool made, qint64 ms) {
+        if (made)
+            out << "History summary ready after " << QString::number(double(ms) / 1000.0, 'f', 1) << " s." << Qt::endl;
+        else
+            out << "History summary not finished (see log.txt); it goes on at the next start." << Qt::endl;
+    });
+    if (historyFill.startIfNeeded())
+        out << "History summary: counting the readings recorded before it existed, in the background." << Qt::endl;
+
     HeadlessLogger logger(out, maxCycles);
+    // Every cycle to the MQTT broker too, when app.ini sets one up.
+    MqttPublisher publisher(state.sensors());
+    QObject::connect(&publisher, &MqttPublisher::connected,
+                     [&out](const QString &address) { out << "MQTT: publishing to " << address << Qt::endl; });
+    QObject::connect(&publisher, &MqttPublisher::problem,
+                     [&out](const QString &message) { out << "MQTT: " << message << Qt::endl; });
+    QObject::connect(&logger.session(), &MonitoringSession::cycleFinished, &publisher, &MqttPublisher::publishCycle);
+    publisher.configure(MqttSettings::load(settings));
     TerminationSignals terminations;
     QObject::connect(&terminations, &TerminationSignals::received, &logger, &HeadlessLogger::stop);
     QObject::connect(&terminations, &TerminationSignals::summaryRequested, &logger, &HeadlessLogger::printLineHealth);
@@ -113,6 +134,11 @@ int main(int argc, char *argv[])
     if (!logger.start())
         return state.addressTable().isEmpty() ? LoggerExit::NoPortSet : LoggerExit::PortUnavailable;
     const int result = app.exec();
+    if (historyFill.isRunning()) {
+        historyFill.stop();
+        historyFill.wait();
+        out << "History summary stopped; it goes on at the next start." << Qt::endl;
+    }
     state.setSettings(nullptr);
     state.setPrompter(nullptr);
     return result;

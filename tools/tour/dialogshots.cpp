@@ -51,6 +51,7 @@ QList<Shot> dialogs()
         dialogShot("background", &CMain::on_actionBackground_Graphics_triggered),
         dialogShot("alarm", &CMain::menu_alarm),
         actionShot("sensor-settings", "actionSensor_Settings"),
+        actionShot("mqtt", "actionMQTT"),
         dialogShot("com-port", &CMain::menu_com_setting),
         dialogShot("search", &CMain::menu_search_inverter),
         dialogShot("about", &CMain::show_about),

@@ -36,6 +36,11 @@ int COMPortFrm::selectedBaud() const
     return LineChoice::baudRate(m_ui->cbBaudRate);
 }
 
+QDiagnostics *COMPortFrm::diagnostics() const
+{
+    return m_password->diagnostics();
+}
+
 void COMPortFrm::cancel_set()
 {
     m_ui->cbCOM->setCurrentIndex(m_shownPortIndex);

@@ -6,6 +6,7 @@
 namespace Ui {
 class COMPortFrmClass;
 }
+class QDiagnostics;
 class QPassword;
 
 // The serial port and baud rate of the inverter line. Building it loads the
@@ -23,6 +24,8 @@ public:
     int selectedPort() const;
     // The baud table rate of the selected baud item, 0 when there is none.
     int selectedBaud() const;
+    // The direct-command dialog behind the password.
+    QDiagnostics *diagnostics() const;
 
 public slots:
     void cancel_set();

@@ -39,8 +39,9 @@ LineHealthDialog::LineHealthDialog(const NumberText &numbers, QWidget *parent)
 {
     setObjectName(QStringLiteral("LineHealthDialog"));
     setWindowTitle(tr("Line health"));
-    setWindowIcon(QIcon(QStringLiteral(":/DataManager/Resources/icon/transmit.png")));
+    setWindowIcon(QIcon(QStringLiteral(":/DataManager/Resources/icon/connect.png")));
     m_table->setObjectName(QStringLiteral("tableLineHealth"));
+    m_table->setAccessibleName(windowTitle());
     m_table->setHorizontalHeaderLabels({tr("Device"), tr("Link\nquality %"), tr("Exchanges"), tr("First\ntry"),
                                         tr("After a\nretry"), tr("Timeouts"), tr("CRC\nerrors"), tr("Short\nreplies"),
                                         tr("Wrong address /\nfunction / length"),

@@ -2,8 +2,8 @@
 
 #include "link/ccommand.h"
 #include "monitor/programstate.h"
-#include "monitor/qpollingthread.h"
 #include "ui/dialogs/dialogplacement.h"
+#include "ui/linelender.h"
 #include "ui_qdiagnostics.h"
 
 #include <QShowEvent>
@@ -44,12 +44,10 @@ quint8 QDiagnostics::field(int index) const
 
 void QDiagnostics::send()
 {
+    if (m_lender && !m_lender->borrowLine())
+        return;
     m_ui->btnSend->setEnabled(false);
-    ProgramState &state = ProgramState::instance();
-    if (QPollingThread *polling = state.pollingThread(); polling && polling->isRunning()) {
-        polling->stop();
-        polling->wait();
-    }
+    const ProgramState &state = ProgramState::instance();
 
     quint8 frame[CCommand::kRequestSize];
     CCommand::make_raw_frame(frame, field(0), field(1), field(2), field(3), field(4), field(5));
@@ -63,6 +61,8 @@ void QDiagnostics::send()
     request.readTimeoutMs = kReadTimeoutMs;
     request.settleMs = kSettleMs;
     m_ui->teResponse->setPlainText(responseText(LineExchange::run(request).reply));
+    if (m_lender)
+        m_lender->returnLine();
     m_ui->btnSend->setEnabled(true);
 }
 

@@ -11,9 +11,10 @@
 namespace Ui {
 class QDiagnosticsClass;
 }
+class LineLender;
 
 // Sends one hand-made inverter frame and shows the raw reply in hexadecimal.
-// Stops monitoring first when it runs; monitoring stays stopped.
+// The line is borrowed for the exchange: monitoring pauses meanwhile.
 class QDiagnostics : public QDialog
 {
     Q_OBJECT
@@ -25,6 +26,8 @@ public:
     // Where the port and baud rate come from (the COM port dialog's choice);
     // without it, the program's line settings.
     void setLineChoice(std::function<LineSettings()> lineChoice) { m_lineChoice = std::move(lineChoice); }
+    // Who lends the line (the window's monitoring); without one the line is taken as free.
+    void setLineLender(LineLender *lender) { m_lender = lender; }
 
 public slots:
     void send();
@@ -43,4 +46,5 @@ private:
 
     std::unique_ptr<Ui::QDiagnosticsClass> m_ui;
     std::function<LineSettings()> m_lineChoice;
+    LineLender *m_lender = nullptr;
 };

@@ -25,6 +25,7 @@ QMyTreeWidget::QMyTreeWidget(QWidget *parent)
     setObjectName(QStringLiteral("treeInverters"));
     setColumnCount(1);
     setHeaderLabels({tr("Inverters")});
+    setAccessibleName(tr("Inverters"));
     setToolTip(tr("You can use 'Drag and Drop' to move inverter to the group."));
     setDragDropMode(QAbstractItemView::DragDrop);
     setAutoScroll(true);

@@ -227,7 +227,8 @@ void RealTimeView::deleteInverter()
     const QString serial = QMyTreeWidget::serialOf(item);
     delete item;
     // The polling records an inverter that still answers again; the tree shows it after the next rebuild.
-    GroupStore::deleteInverter(serial);
+    if (GroupStore::deleteInverter(serial))
+        emit inverterDeleted(serial);
 }
 
 void RealTimeView::upGroup()

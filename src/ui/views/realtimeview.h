@@ -64,6 +64,10 @@ signals:
     // The real-time display showed an inverter's energy of today, in kWh.
     void todayEnergyShown(double kWh);
 
+signals:
+    // The user deleted the inverter with this serial number and its history.
+    void inverterDeleted(const QString &serial);
+
 private:
     void showInformation(const QTreeWidgetItem *item, const DbRow &row);
     // The line health of the information page's inverter, as the last cycle left it.
