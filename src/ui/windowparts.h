@@ -12,6 +12,7 @@ class DashboardView;
 class DataLogView;
 class EventListView;
 class KeyParametersView;
+class LineHealthDialog;
 class MonitoringSession;
 class MqttDialog;
 class MqttPublisher;
@@ -64,6 +65,7 @@ struct WindowParts
     QPassword *password;
     QConfigWizard *configWizard;
     QFontSettings *fontSettings;
+    LineHealthDialog *lineHealth;
     MqttDialog *mqtt;
     MqttPublisher *publisher;
 
