@@ -8,6 +8,7 @@
 #include "device/devicerecord.h"
 #include "linefloor.h"
 #include "link/ccommand.h"
+#include "link/linehealth.h"
 #include "monitor/programstate.h"
 
 #include <QCoreApplication>
@@ -64,10 +65,14 @@ Plant *g_plant = nullptr;
 
 // Times one operation per iteration. An attempt with a failed exchange (a log
 // line: on a busy machine a reply can miss its timeout) is made again, up to
-// three times, and counted as repeated.
-void runTimed(benchmark::State &state, const std::function<bool(CCommand &)> &operation)
+// three times, and counted as repeated. With `counted`, the exchanges go into
+// a line health, as the polling thread's do.
+void runTimed(benchmark::State &state, const std::function<bool(CCommand &)> &operation, bool counted = false)
 {
     CCommand command(ProgramState::instance().sharedPort());
+    LineHealth health;
+    if (counted)
+        command.setLineHealth(&health);
     FloorTally tally;
     for (auto _ : state) {
         std::optional<LineFloor> line;
@@ -106,10 +111,13 @@ bool readIdentity(CCommand &command, const InverterSpec &inverter)
 void BM_ReadMonitorData(benchmark::State &state)
 {
     const quint8 addr = quint8(g_plant->mapA->address);
-    runTimed(state, [addr](CCommand &command) {
-        quint8 block[CCommand::kMonitorBlockSize];
-        return command.read_monitor_data(addr, block) == 1;
-    });
+    runTimed(
+        state,
+        [addr](CCommand &command) {
+            quint8 block[CCommand::kMonitorBlockSize];
+            return command.read_monitor_data(addr, block) == 1;
+        },
+        state.range(0) != 0);
 }
 
 void BM_IdentityMapA(benchmark::State &state)
@@ -124,7 +132,8 @@ void BM_IdentityMapB(benchmark::State &state)
     runTimed(state, [&inverter](CCommand &command) { return readIdentity(command, inverter); });
 }
 
-BENCHMARK(BM_ReadMonitorData)->UseManualTime()->Unit(benchmark::kMillisecond);
+// counted:1 with the line health counting, as in the polling thread.
+BENCHMARK(BM_ReadMonitorData)->ArgName("counted")->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_IdentityMapA)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_IdentityMapB)->UseManualTime()->Unit(benchmark::kMillisecond);
 

@@ -8,8 +8,9 @@ set(LUMORA_FLAG_DIR /usr/share/flags/countries/16x11 CACHE PATH "16x11 country f
 # Every icon the program names; the build stops when one is missing.
 set(LUMORA_USED_ICONS
   application application_edit asterisk_yellow bell bug bullet_wrench camera_add cancel chart_bar cog
-  comment_edit control_pause_blue control_play_blue control_repeat door_in font help house layout_add
-  layout_content printer resultset_next script_save transmit transmit_go wand weather_cloudy weather_sun zoom_in)
+  comment_edit connect control_pause_blue control_play_blue control_repeat door_in error font help house
+  layout_add layout_content printer resultset_next script_save transmit transmit_go wand weather_cloudy weather_sun
+  zoom_in)
 # Language name of the program -> flag file.
 set(LUMORA_LANGUAGE_FLAGS
   english=gb italy=it taiwan=tw spanish=es french=fr german=de china=cn korean=kr)

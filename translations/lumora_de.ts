@@ -4,7 +4,7 @@
 <context>
     <name>CMain</name>
     <message>
-        <location filename="../src/ui/cmain.cpp" line="+97"/>
+        <location filename="../src/ui/cmain.cpp" line="+98"/>
         <source>Active: %1  </source>
         <translation>Aktiv: %1  </translation>
     </message>
@@ -24,7 +24,7 @@
         <translation>Bitte schließen Sie zuerst die COM-Port-Einstellungen ab.</translation>
     </message>
     <message>
-        <location line="+271"/>
+        <location line="+279"/>
         <source>Info</source>
         <translation>Hinweis</translation>
     </message>
@@ -44,7 +44,7 @@
         <translation>Möchten Sie das Programm beenden?</translation>
     </message>
     <message>
-        <location filename="../src/ui/windowparts.cpp" line="+73"/>
+        <location filename="../src/ui/windowparts.cpp" line="+75"/>
         <source>Not ready</source>
         <translation>Nicht bereit</translation>
     </message>
@@ -122,7 +122,7 @@
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>&amp;Configuration</source>
         <translation>&amp;Konfiguration</translation>
     </message>
@@ -260,6 +260,11 @@
         <location line="+8"/>
         <source>&amp;Data logging</source>
         <translation>&amp;Datenaufzeichnung</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Line health</source>
+        <translation>&amp;Leitungszustand</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1309,6 +1314,14 @@
     </message>
 </context>
 <context>
+    <name>KeyParameterCodes</name>
+    <message>
+        <location filename="../src/device/keyparametercodes.cpp" line="+20"/>
+        <source>Link quality</source>
+        <translation>Verbindungsqualität</translation>
+    </message>
+</context>
+<context>
     <name>KeyParametersView</name>
     <message>
         <location filename="../src/ui/views/keyparametersview.ui" line="+11"/>
@@ -1401,6 +1414,102 @@
         <location filename="../src/ui/dialogs/linechoice.cpp" line="+18"/>
         <source>%1 (not present)</source>
         <translation>%1 (nicht vorhanden)</translation>
+    </message>
+</context>
+<context>
+    <name>LineHealthDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/linehealthdialog.cpp" line="+41"/>
+        <source>Line health</source>
+        <translation>Leitungszustand</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Link
+quality %</source>
+        <translation>Qualität
+(%)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Exchanges</source>
+        <translation>Abfragen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>First
+try</source>
+        <translation>Erster
+Versuch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>After a
+retry</source>
+        <translation>Nach Wieder-
+holung</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Timeouts</source>
+        <translation>Ohne
+Antwort</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>CRC
+errors</source>
+        <translation>CRC-
+Fehler</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Short
+replies</source>
+        <translation>Zu kurze
+Antworten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wrong address /
+function / length</source>
+        <translation>Falsche
+Adresse /
+Funktion /
+Länge</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Round trip (ms)
+last / mean / 95 %</source>
+        <translation>Antwortzeit (ms)
+letzte / Mittel /
+95 %</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Counts since the program started. Exchanges: requests with their retry. Link quality: the share answered correctly on the first try; below 95 % the device is marked.</source>
+        <translation>Zählung seit dem Programmstart. Abfragen: Anfragen samt Wiederholung. Verbindungsqualität: der Anteil, der beim ersten Versuch richtig beantwortet wurde; unter 95 % wird das Gerät markiert.</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Sensor %1</source>
+        <translation>Sensor %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Inverter %1</source>
+        <translation>Wechselrichter %1</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Link quality below 95 %: check the cable, its terminator and the device&apos;s transceiver.</source>
+        <translation>Verbindungsqualität unter 95 %: Kabel, Abschlusswiderstand und Schnittstelle des Geräts prüfen.</translation>
     </message>
 </context>
 <context>
@@ -1574,7 +1683,7 @@
 <context>
     <name>MonitoringSession</name>
     <message>
-        <location filename="../src/monitor/monitoringsession.cpp" line="+64"/>
+        <location filename="../src/monitor/monitoringsession.cpp" line="+73"/>
         <location line="+11"/>
         <source>Error</source>
         <translation>Fehler</translation>
@@ -2624,7 +2733,7 @@
 <context>
     <name>QSensorSettings</name>
     <message>
-        <location filename="../src/ui/dialogs/qsensorsettings.cpp" line="+124"/>
+        <location filename="../src/ui/dialogs/qsensorsettings.cpp" line="+120"/>
         <source>No response</source>
         <translation>Keine Antwort</translation>
     </message>
@@ -2966,12 +3075,12 @@
     <message>
         <location line="+5"/>
         <source>Regs Hi</source>
-        <translation>Regs Hi</translation>
+        <translation>Reg. Hi</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Regs Lo</source>
-        <translation>Regs Lo</translation>
+        <translation>Reg. Lo</translation>
     </message>
     <message>
         <location line="+30"/>
@@ -3030,7 +3139,7 @@
         <translation>k. A.</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+84"/>
         <source>Add recipient</source>
         <translation>Empfänger hinzufügen</translation>
     </message>
@@ -3347,7 +3456,47 @@
         <translation>DSP2-Version:</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+19"/>
+        <source>Line health</source>
+        <translation>Leitungszustand</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Link quality:</source>
+        <translation>Verbindungsqualität:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Exchanges:</source>
+        <translation>Abfragen:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Timeouts:</source>
+        <translation>Zeitüberschreitungen:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>CRC errors:</source>
+        <translation>CRC-Fehler:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Short replies:</source>
+        <translation>Zu kurze Antworten:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Wrong address / function / length:</source>
+        <translation>Falsche Adresse / Funktion / Länge:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Round trip:</source>
+        <translation>Antwortzeit:</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Real time display</source>
         <translation>Echtzeitanzeige</translation>
     </message>
@@ -3417,7 +3566,27 @@
         <translation>Parameterkonfiguration der Geräte</translation>
     </message>
     <message>
-        <location filename="../src/ui/views/realtimeview.cpp" line="+153"/>
+        <location filename="../src/ui/views/realtimeview.cpp" line="+109"/>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Below 95 %: check the cable, its terminator and the inverter&apos;s transceiver.</source>
+        <translation>Unter 95 %: Kabel, Abschlusswiderstand und Schnittstelle des Wechselrichters prüfen.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 (%2 right on the first try, %3 after a retry)</source>
+        <translation>%1 (%2 beim ersten Versuch richtig, %3 nach Wiederholung)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 ms; mean %2 ms, 95 % within %3 ms</source>
+        <translation>%1 ms; Mittel %2 ms, 95 % innerhalb %3 ms</translation>
+    </message>
+    <message>
+        <location line="+60"/>
         <source>add Group</source>
         <translation>Gruppe hinzufügen</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>CMain</name>
     <message>
-        <location filename="../src/ui/cmain.cpp" line="+97"/>
+        <location filename="../src/ui/cmain.cpp" line="+98"/>
         <source>Active: %1  </source>
         <translation>Activos: %1  </translation>
     </message>
@@ -24,7 +24,7 @@
         <translation>Complete primero la configuración del puerto COM.</translation>
     </message>
     <message>
-        <location line="+271"/>
+        <location line="+279"/>
         <source>Info</source>
         <translation>Información</translation>
     </message>
@@ -44,7 +44,7 @@
         <translation>¿Desea salir del programa?</translation>
     </message>
     <message>
-        <location filename="../src/ui/windowparts.cpp" line="+73"/>
+        <location filename="../src/ui/windowparts.cpp" line="+75"/>
         <source>Not ready</source>
         <translation>No preparado</translation>
     </message>
@@ -122,7 +122,7 @@
         <translation>&amp;Ver</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>&amp;Configuration</source>
         <translation>&amp;Configuración</translation>
     </message>
@@ -260,6 +260,11 @@
         <location line="+8"/>
         <source>&amp;Data logging</source>
         <translation>&amp;Registro de datos</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Line health</source>
+        <translation>Estado de la &amp;línea</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1309,6 +1314,14 @@
     </message>
 </context>
 <context>
+    <name>KeyParameterCodes</name>
+    <message>
+        <location filename="../src/device/keyparametercodes.cpp" line="+20"/>
+        <source>Link quality</source>
+        <translation>Calidad del enlace</translation>
+    </message>
+</context>
+<context>
     <name>KeyParametersView</name>
     <message>
         <location filename="../src/ui/views/keyparametersview.ui" line="+11"/>
@@ -1401,6 +1414,102 @@
         <location filename="../src/ui/dialogs/linechoice.cpp" line="+18"/>
         <source>%1 (not present)</source>
         <translation>%1 (no presente)</translation>
+    </message>
+</context>
+<context>
+    <name>LineHealthDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/linehealthdialog.cpp" line="+41"/>
+        <source>Line health</source>
+        <translation>Estado de la línea</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Link
+quality %</source>
+        <translation>Calidad
+(%)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Exchanges</source>
+        <translation>Intercambios</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>First
+try</source>
+        <translation>Al primer
+intento</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>After a
+retry</source>
+        <translation>Tras
+reintento</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Timeouts</source>
+        <translation>Tiempos
+agotados</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>CRC
+errors</source>
+        <translation>Errores
+CRC</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Short
+replies</source>
+        <translation>Respuestas
+cortas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wrong address /
+function / length</source>
+        <translation>Erróneas:
+dirección /
+función /
+longitud</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Round trip (ms)
+last / mean / 95 %</source>
+        <translation>Ida y vuelta (ms)
+último / medio /
+95 %</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Counts since the program started. Exchanges: requests with their retry. Link quality: the share answered correctly on the first try; below 95 % the device is marked.</source>
+        <translation>Recuentos desde el inicio del programa. Intercambios: solicitudes con su reintento. Calidad del enlace: la parte respondida correctamente al primer intento; por debajo del 95 % el dispositivo se marca.</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Sensor %1</source>
+        <translation>Sensor %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Inverter %1</source>
+        <translation>Inversor %1</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Link quality below 95 %: check the cable, its terminator and the device&apos;s transceiver.</source>
+        <translation>Calidad del enlace por debajo del 95 %: revise el cable, su terminación y el transceptor del dispositivo.</translation>
     </message>
 </context>
 <context>
@@ -1574,7 +1683,7 @@
 <context>
     <name>MonitoringSession</name>
     <message>
-        <location filename="../src/monitor/monitoringsession.cpp" line="+64"/>
+        <location filename="../src/monitor/monitoringsession.cpp" line="+73"/>
         <location line="+11"/>
         <source>Error</source>
         <translation>Error</translation>
@@ -2624,7 +2733,7 @@
 <context>
     <name>QSensorSettings</name>
     <message>
-        <location filename="../src/ui/dialogs/qsensorsettings.cpp" line="+124"/>
+        <location filename="../src/ui/dialogs/qsensorsettings.cpp" line="+120"/>
         <source>No response</source>
         <translation>Sin respuesta</translation>
     </message>
@@ -2966,12 +3075,12 @@
     <message>
         <location line="+5"/>
         <source>Regs Hi</source>
-        <translation>Regs Hi</translation>
+        <translation>Reg. Hi</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Regs Lo</source>
-        <translation>Regs Lo</translation>
+        <translation>Reg. Lo</translation>
     </message>
     <message>
         <location line="+30"/>
@@ -3030,7 +3139,7 @@
         <translation>N/D</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+84"/>
         <source>Add recipient</source>
         <translation>Añadir destinatario</translation>
     </message>
@@ -3347,7 +3456,47 @@
         <translation>Versión DSP2:</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+19"/>
+        <source>Line health</source>
+        <translation>Estado de la línea</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Link quality:</source>
+        <translation>Calidad del enlace:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Exchanges:</source>
+        <translation>Intercambios:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Timeouts:</source>
+        <translation>Tiempos agotados:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>CRC errors:</source>
+        <translation>Errores CRC:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Short replies:</source>
+        <translation>Respuestas cortas:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Wrong address / function / length:</source>
+        <translation>Dirección / función / longitud erróneas:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Round trip:</source>
+        <translation>Ida y vuelta:</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Real time display</source>
         <translation>Visualización en tiempo real</translation>
     </message>
@@ -3417,7 +3566,27 @@
         <translation>Configuración de parámetros de los dispositivos</translation>
     </message>
     <message>
-        <location filename="../src/ui/views/realtimeview.cpp" line="+153"/>
+        <location filename="../src/ui/views/realtimeview.cpp" line="+109"/>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Below 95 %: check the cable, its terminator and the inverter&apos;s transceiver.</source>
+        <translation>Por debajo del 95 %: revise el cable, su terminación y el transceptor del inversor.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 (%2 right on the first try, %3 after a retry)</source>
+        <translation>%1 (%2 correctos al primer intento, %3 tras un reintento)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 ms; mean %2 ms, 95 % within %3 ms</source>
+        <translation>%1 ms; media %2 ms, 95 % en %3 ms o menos</translation>
+    </message>
+    <message>
+        <location line="+60"/>
         <source>add Group</source>
         <translation>Añadir grupo</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>CMain</name>
     <message>
-        <location filename="../src/ui/cmain.cpp" line="+97"/>
+        <location filename="../src/ui/cmain.cpp" line="+98"/>
         <source>Active: %1  </source>
         <translation>Attivi: %1  </translation>
     </message>
@@ -24,7 +24,7 @@
         <translation>Completare prima le impostazioni della porta COM.</translation>
     </message>
     <message>
-        <location line="+271"/>
+        <location line="+279"/>
         <source>Info</source>
         <translation>Informazioni</translation>
     </message>
@@ -44,7 +44,7 @@
         <translation>Uscire dal programma?</translation>
     </message>
     <message>
-        <location filename="../src/ui/windowparts.cpp" line="+73"/>
+        <location filename="../src/ui/windowparts.cpp" line="+75"/>
         <source>Not ready</source>
         <translation>Non pronto</translation>
     </message>
@@ -122,7 +122,7 @@
         <translation>&amp;Visualizza</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>&amp;Configuration</source>
         <translation>&amp;Configurazione</translation>
     </message>
@@ -260,6 +260,11 @@
         <location line="+8"/>
         <source>&amp;Data logging</source>
         <translation>&amp;Registrazione dati</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Line health</source>
+        <translation>Stato della &amp;linea</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1309,6 +1314,14 @@
     </message>
 </context>
 <context>
+    <name>KeyParameterCodes</name>
+    <message>
+        <location filename="../src/device/keyparametercodes.cpp" line="+20"/>
+        <source>Link quality</source>
+        <translation>Qualità del collegamento</translation>
+    </message>
+</context>
+<context>
     <name>KeyParametersView</name>
     <message>
         <location filename="../src/ui/views/keyparametersview.ui" line="+11"/>
@@ -1401,6 +1414,101 @@
         <location filename="../src/ui/dialogs/linechoice.cpp" line="+18"/>
         <source>%1 (not present)</source>
         <translation>%1 (non presente)</translation>
+    </message>
+</context>
+<context>
+    <name>LineHealthDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/linehealthdialog.cpp" line="+41"/>
+        <source>Line health</source>
+        <translation>Stato della linea</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Link
+quality %</source>
+        <translation>Qualità
+(%)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Exchanges</source>
+        <translation>Scambi</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>First
+try</source>
+        <translation>Al primo
+tentativo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>After a
+retry</source>
+        <translation>Dopo
+ripetizione</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Timeouts</source>
+        <translation>Timeout</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>CRC
+errors</source>
+        <translation>Errori
+CRC</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Short
+replies</source>
+        <translation>Risposte
+troncate</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wrong address /
+function / length</source>
+        <translation>Errati:
+indirizzo /
+funzione /
+lunghezza</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Round trip (ms)
+last / mean / 95 %</source>
+        <translation>Andata e ritorno
+(ms) ultimo /
+medio / 95 %</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Counts since the program started. Exchanges: requests with their retry. Link quality: the share answered correctly on the first try; below 95 % the device is marked.</source>
+        <translation>Conteggi dall&apos;avvio del programma. Scambi: richieste con il loro nuovo tentativo. Qualità del collegamento: la quota con risposta corretta al primo tentativo; sotto il 95 % il dispositivo è evidenziato.</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Sensor %1</source>
+        <translation>Sensore %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Inverter %1</source>
+        <translation>Inverter %1</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Link quality below 95 %: check the cable, its terminator and the device&apos;s transceiver.</source>
+        <translation>Qualità del collegamento sotto il 95 %: controllare il cavo, la sua terminazione e il ricetrasmettitore del dispositivo.</translation>
     </message>
 </context>
 <context>
@@ -1574,7 +1682,7 @@
 <context>
     <name>MonitoringSession</name>
     <message>
-        <location filename="../src/monitor/monitoringsession.cpp" line="+64"/>
+        <location filename="../src/monitor/monitoringsession.cpp" line="+73"/>
         <location line="+11"/>
         <source>Error</source>
         <translation>Errore</translation>
@@ -2624,7 +2732,7 @@
 <context>
     <name>QSensorSettings</name>
     <message>
-        <location filename="../src/ui/dialogs/qsensorsettings.cpp" line="+124"/>
+        <location filename="../src/ui/dialogs/qsensorsettings.cpp" line="+120"/>
         <source>No response</source>
         <translation>Nessuna risposta</translation>
     </message>
@@ -3030,7 +3138,7 @@
         <translation>N/D</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+84"/>
         <source>Add recipient</source>
         <translation>Aggiungi destinatario</translation>
     </message>
@@ -3347,7 +3455,47 @@
         <translation>Versione DSP2:</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+19"/>
+        <source>Line health</source>
+        <translation>Stato della linea</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Link quality:</source>
+        <translation>Qualità del collegamento:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Exchanges:</source>
+        <translation>Scambi:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Timeouts:</source>
+        <translation>Timeout:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>CRC errors:</source>
+        <translation>Errori CRC:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Short replies:</source>
+        <translation>Risposte troncate:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Wrong address / function / length:</source>
+        <translation>Indirizzo / funzione / lunghezza errati:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Round trip:</source>
+        <translation>Andata e ritorno:</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Real time display</source>
         <translation>Visualizzazione in tempo reale</translation>
     </message>
@@ -3417,7 +3565,27 @@
         <translation>Configurazione parametri dei dispositivi</translation>
     </message>
     <message>
-        <location filename="../src/ui/views/realtimeview.cpp" line="+153"/>
+        <location filename="../src/ui/views/realtimeview.cpp" line="+109"/>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Below 95 %: check the cable, its terminator and the inverter&apos;s transceiver.</source>
+        <translation>Sotto il 95 %: controllare il cavo, la sua terminazione e il ricetrasmettitore dell&apos;inverter.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 (%2 right on the first try, %3 after a retry)</source>
+        <translation>%1 (%2 corretti al primo tentativo, %3 dopo un nuovo tentativo)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 ms; mean %2 ms, 95 % within %3 ms</source>
+        <translation>%1 ms; media %2 ms, 95 % entro %3 ms</translation>
+    </message>
+    <message>
+        <location line="+60"/>
         <source>add Group</source>
         <translation>Aggiungi gruppo</translation>
     </message>

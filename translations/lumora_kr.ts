@@ -4,7 +4,7 @@
 <context>
     <name>CMain</name>
     <message>
-        <location filename="../src/ui/cmain.cpp" line="+97"/>
+        <location filename="../src/ui/cmain.cpp" line="+98"/>
         <source>Active: %1  </source>
         <translation>연결됨: %1  </translation>
     </message>
@@ -24,7 +24,7 @@
         <translation>먼저 COM 포트 설정을 완료하십시오.</translation>
     </message>
     <message>
-        <location line="+271"/>
+        <location line="+279"/>
         <source>Info</source>
         <translation>정보</translation>
     </message>
@@ -44,7 +44,7 @@
         <translation>프로그램을 종료하시겠습니까?</translation>
     </message>
     <message>
-        <location filename="../src/ui/windowparts.cpp" line="+73"/>
+        <location filename="../src/ui/windowparts.cpp" line="+75"/>
         <source>Not ready</source>
         <translation>준비 안 됨</translation>
     </message>
@@ -122,7 +122,7 @@
         <translation>보기(&amp;V)</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>&amp;Configuration</source>
         <translation>설정(&amp;C)</translation>
     </message>
@@ -260,6 +260,11 @@
         <location line="+8"/>
         <source>&amp;Data logging</source>
         <translation>데이터 기록(&amp;D)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Line health</source>
+        <translation>회선 상태(&amp;L)</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1309,6 +1314,14 @@
     </message>
 </context>
 <context>
+    <name>KeyParameterCodes</name>
+    <message>
+        <location filename="../src/device/keyparametercodes.cpp" line="+20"/>
+        <source>Link quality</source>
+        <translation>통신 품질</translation>
+    </message>
+</context>
+<context>
     <name>KeyParametersView</name>
     <message>
         <location filename="../src/ui/views/keyparametersview.ui" line="+11"/>
@@ -1401,6 +1414,98 @@
         <location filename="../src/ui/dialogs/linechoice.cpp" line="+18"/>
         <source>%1 (not present)</source>
         <translation>%1 (없음)</translation>
+    </message>
+</context>
+<context>
+    <name>LineHealthDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/linehealthdialog.cpp" line="+41"/>
+        <source>Line health</source>
+        <translation>회선 상태</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Device</source>
+        <translation>장치</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Link
+quality %</source>
+        <translation>통신
+품질 %</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Exchanges</source>
+        <translation>교환 횟수</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>First
+try</source>
+        <translation>첫 시도
+성공</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>After a
+retry</source>
+        <translation>재시도 후
+성공</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Timeouts</source>
+        <translation>시간 초과</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>CRC
+errors</source>
+        <translation>CRC
+오류</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Short
+replies</source>
+        <translation>짧은
+응답</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wrong address /
+function / length</source>
+        <translation>주소 / 기능 /
+길이 오류</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Round trip (ms)
+last / mean / 95 %</source>
+        <translation>왕복 시간 (ms)
+최근 / 평균 / 95 %</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Counts since the program started. Exchanges: requests with their retry. Link quality: the share answered correctly on the first try; below 95 % the device is marked.</source>
+        <translation>프로그램 시작 이후의 집계입니다. 교환 횟수: 재시도를 포함한 요청. 통신 품질: 첫 시도에 올바르게 응답한 비율이며, 95 % 미만인 장치는 표시됩니다.</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Sensor %1</source>
+        <translation>센서 %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Inverter %1</source>
+        <translation>인버터 %1</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Link quality below 95 %: check the cable, its terminator and the device&apos;s transceiver.</source>
+        <translation>통신 품질이 95 % 미만입니다: 케이블, 종단 저항, 장치의 송수신기를 점검하십시오.</translation>
     </message>
 </context>
 <context>
@@ -1574,7 +1679,7 @@
 <context>
     <name>MonitoringSession</name>
     <message>
-        <location filename="../src/monitor/monitoringsession.cpp" line="+64"/>
+        <location filename="../src/monitor/monitoringsession.cpp" line="+73"/>
         <location line="+11"/>
         <source>Error</source>
         <translation>오류</translation>
@@ -2624,7 +2729,7 @@
 <context>
     <name>QSensorSettings</name>
     <message>
-        <location filename="../src/ui/dialogs/qsensorsettings.cpp" line="+124"/>
+        <location filename="../src/ui/dialogs/qsensorsettings.cpp" line="+120"/>
         <source>No response</source>
         <translation>응답 없음</translation>
     </message>
@@ -3030,7 +3135,7 @@
         <translation>N/A</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+84"/>
         <source>Add recipient</source>
         <translation>받는 사람 추가</translation>
     </message>
@@ -3347,7 +3452,47 @@
         <translation>DSP2 버전:</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+19"/>
+        <source>Line health</source>
+        <translation>회선 상태</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Link quality:</source>
+        <translation>통신 품질:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Exchanges:</source>
+        <translation>교환 횟수:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Timeouts:</source>
+        <translation>시간 초과:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>CRC errors:</source>
+        <translation>CRC 오류:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Short replies:</source>
+        <translation>짧은 응답:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Wrong address / function / length:</source>
+        <translation>주소 / 기능 / 길이 오류:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Round trip:</source>
+        <translation>왕복 시간:</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Real time display</source>
         <translation>실시간 표시</translation>
     </message>
@@ -3417,7 +3562,27 @@
         <translation>장치 파라미터 설정</translation>
     </message>
     <message>
-        <location filename="../src/ui/views/realtimeview.cpp" line="+153"/>
+        <location filename="../src/ui/views/realtimeview.cpp" line="+109"/>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Below 95 %: check the cable, its terminator and the inverter&apos;s transceiver.</source>
+        <translation>95 % 미만: 케이블, 종단 저항, 인버터의 송수신기를 점검하십시오.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 (%2 right on the first try, %3 after a retry)</source>
+        <translation>%1 (첫 시도에 정상 %2회, 재시도 후 %3회)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 ms; mean %2 ms, 95 % within %3 ms</source>
+        <translation>%1 ms; 평균 %2 ms, 95 %가 %3 ms 이내</translation>
+    </message>
+    <message>
+        <location line="+60"/>
         <source>add Group</source>
         <translation>그룹 추가</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>CMain</name>
     <message>
-        <location filename="../src/ui/cmain.cpp" line="+97"/>
+        <location filename="../src/ui/cmain.cpp" line="+98"/>
         <source>Active: %1  </source>
         <translation>連線中: %1  </translation>
     </message>
@@ -24,7 +24,7 @@
         <translation>請先完成 COM 埠設定。</translation>
     </message>
     <message>
-        <location line="+271"/>
+        <location line="+279"/>
         <source>Info</source>
         <translation>訊息</translation>
     </message>
@@ -44,7 +44,7 @@
         <translation>確定要結束程式嗎？</translation>
     </message>
     <message>
-        <location filename="../src/ui/windowparts.cpp" line="+73"/>
+        <location filename="../src/ui/windowparts.cpp" line="+75"/>
         <source>Not ready</source>
         <translation>未就緒</translation>
     </message>
@@ -122,7 +122,7 @@
         <translation>檢視(&amp;V)</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>&amp;Configuration</source>
         <translation>設定(&amp;C)</translation>
     </message>
@@ -260,6 +260,11 @@
         <location line="+8"/>
         <source>&amp;Data logging</source>
         <translation>資料記錄(&amp;D)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Line health</source>
+        <translation>線路狀態(&amp;L)</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1309,6 +1314,14 @@
     </message>
 </context>
 <context>
+    <name>KeyParameterCodes</name>
+    <message>
+        <location filename="../src/device/keyparametercodes.cpp" line="+20"/>
+        <source>Link quality</source>
+        <translation>連線品質</translation>
+    </message>
+</context>
+<context>
     <name>KeyParametersView</name>
     <message>
         <location filename="../src/ui/views/keyparametersview.ui" line="+11"/>
@@ -1401,6 +1414,98 @@
         <location filename="../src/ui/dialogs/linechoice.cpp" line="+18"/>
         <source>%1 (not present)</source>
         <translation>%1 (不存在)</translation>
+    </message>
+</context>
+<context>
+    <name>LineHealthDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/linehealthdialog.cpp" line="+41"/>
+        <source>Line health</source>
+        <translation>線路狀態</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Device</source>
+        <translation>裝置</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Link
+quality %</source>
+        <translation>連線
+品質 %</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Exchanges</source>
+        <translation>交換次數</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>First
+try</source>
+        <translation>首次
+成功</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>After a
+retry</source>
+        <translation>重試後
+成功</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Timeouts</source>
+        <translation>逾時</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>CRC
+errors</source>
+        <translation>CRC
+錯誤</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Short
+replies</source>
+        <translation>回應
+過短</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wrong address /
+function / length</source>
+        <translation>位址 / 功能 /
+長度錯誤</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Round trip (ms)
+last / mean / 95 %</source>
+        <translation>往返時間 (ms)
+最近 / 平均 / 95 %</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Counts since the program started. Exchanges: requests with their retry. Link quality: the share answered correctly on the first try; below 95 % the device is marked.</source>
+        <translation>自程式啟動以來的計數。交換次數：請求及其重試。連線品質：首次即正確回應的比例；低於 95 % 的裝置會被標示。</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Sensor %1</source>
+        <translation>感測器 %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Inverter %1</source>
+        <translation>變流器 %1</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Link quality below 95 %: check the cable, its terminator and the device&apos;s transceiver.</source>
+        <translation>連線品質低於 95 %：請檢查電纜、終端電阻及裝置的收發器。</translation>
     </message>
 </context>
 <context>
@@ -1574,7 +1679,7 @@
 <context>
     <name>MonitoringSession</name>
     <message>
-        <location filename="../src/monitor/monitoringsession.cpp" line="+64"/>
+        <location filename="../src/monitor/monitoringsession.cpp" line="+73"/>
         <location line="+11"/>
         <source>Error</source>
         <translation>錯誤</translation>
@@ -2624,7 +2729,7 @@
 <context>
     <name>QSensorSettings</name>
     <message>
-        <location filename="../src/ui/dialogs/qsensorsettings.cpp" line="+124"/>
+        <location filename="../src/ui/dialogs/qsensorsettings.cpp" line="+120"/>
         <source>No response</source>
         <translation>沒有回應</translation>
     </message>
@@ -2658,7 +2763,7 @@
     <message>
         <location line="-145"/>
         <source>Line: %1, %2 baud</source>
-        <translation>線路: %1, %2 baud</translation>
+        <translation>線路: %1, %2 鮑</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -3030,7 +3135,7 @@
         <translation>N/A</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+84"/>
         <source>Add recipient</source>
         <translation>新增收件者</translation>
     </message>
@@ -3347,7 +3452,47 @@
         <translation>DSP2 版本:</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+19"/>
+        <source>Line health</source>
+        <translation>線路狀態</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Link quality:</source>
+        <translation>連線品質：</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Exchanges:</source>
+        <translation>交換次數：</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Timeouts:</source>
+        <translation>逾時：</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>CRC errors:</source>
+        <translation>CRC 錯誤：</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Short replies:</source>
+        <translation>回應過短：</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Wrong address / function / length:</source>
+        <translation>位址 / 功能 / 長度錯誤：</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Round trip:</source>
+        <translation>往返時間：</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Real time display</source>
         <translation>即時顯示</translation>
     </message>
@@ -3417,7 +3562,27 @@
         <translation>裝置參數設定</translation>
     </message>
     <message>
-        <location filename="../src/ui/views/realtimeview.cpp" line="+153"/>
+        <location filename="../src/ui/views/realtimeview.cpp" line="+109"/>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Below 95 %: check the cable, its terminator and the inverter&apos;s transceiver.</source>
+        <translation>低於 95 %：請檢查電纜、終端電阻及變流器的收發器。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 (%2 right on the first try, %3 after a retry)</source>
+        <translation>%1（%2 次首次即正確，%3 次重試後成功）</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 ms; mean %2 ms, 95 % within %3 ms</source>
+        <translation>%1 ms；平均 %2 ms，95 % 在 %3 ms 內</translation>
+    </message>
+    <message>
+        <location line="+60"/>
         <source>add Group</source>
         <translation>新增群組</translation>
     </message>

@@ -4,6 +4,7 @@
 #include "device/eepromset.h"
 #include "device/errorwords.h"
 #include "link/ccommand.h"
+#include "link/linkstats.h"
 
 #include <QList>
 #include <QMap>
@@ -127,4 +128,7 @@ public:
     MonitorBlock monitor_data{};
     InfoBlock info_block{};
     ParamItemSet paramSet;
+    // How the exchanges with this address have gone since the program started
+    // (the polling thread's line health, copied at the end of every pass).
+    LinkStats link;
 };

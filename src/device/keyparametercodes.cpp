@@ -3,7 +3,10 @@
 #include "device/devicerecord.h"
 #include "device/monitortables.h"
 
+#include <QCoreApplication>
 #include <QMap>
+
+#include <cmath>
 
 namespace KeyParameterCodes {
 
@@ -11,6 +14,11 @@ namespace {
 
 const char *const kPhaseNames[] = {"Vac_L1", "Iac_L1", "Pac_L1", "Vac_L2", "Iac_L2",
                                    "Pac_L2", "Vac_L3", "Iac_L3", "Pac_L3"};
+
+QString linkQualityText()
+{
+    return QCoreApplication::translate("KeyParameterCodes", "Link quality");
+}
 
 std::optional<Value> registerValue(const DeviceRecord &device, const MonitorTable &table, int registerNo)
 {
@@ -51,12 +59,14 @@ std::optional<Value> usa1Value(const DeviceRecord &device, int code)
 const QVector<int> &keyParamCodes()
 {
     static const QVector<int> codes = {193, 247, 195, 186, 187, 188, 189, 190, 191, 192, 194, 225,
-                                       226, 227, -1,  -2,  -3,  -4,  -5,  -6,  -7,  -8,  -9};
+                                       226, 227, -1,  -2,  -3,  -4,  -5,  -6,  -7,  -8,  -9,  kLinkQuality};
     return codes;
 }
 
 std::optional<QString> headerText(int code)
 {
+    if (code == kLinkQuality)
+        return linkQualityText();
     const MonitorData *entry = monitorEntry(MonitorRegistersEUR(), code);
     return entry ? std::optional<QString>(entry->name) : std::nullopt;
 }
@@ -65,11 +75,19 @@ QString choiceText(int code)
 {
     if (code >= -9 && code <= -1)
         return QLatin1String(kPhaseNames[-code - 1]);
+    if (code == kLinkQuality)
+        return linkQualityText();
     return headerText(code).value_or(QString());
 }
 
 std::optional<Value> valueOf(const DeviceRecord &device, int code)
 {
+    if (code == kLinkQuality) {
+        const double quality = device.link.linkQuality();
+        if (quality < 0)
+            return std::nullopt;
+        return Value{std::round(quality * 10.0) / 10.0, QStringLiteral("%")}; // one decimal
+    }
     if (device.isUSA1Family())
         return usa1Value(device, code);
     std::optional<Value> value = registerValue(device, MonitorRegistersEUR(), code);

@@ -2,12 +2,14 @@
 
 #include "base/log.h"
 #include "link/crc16.h"
+#include "link/linehealth.h"
 #include "link/serialline.h"
 
 #include <QtEndian>
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstring>
 
 namespace {
@@ -45,6 +47,12 @@ bool crcMatches(const quint8 *frame, int length)
 }
 
 using Reply = std::array<quint8, CCommand::kReplyBufferSize>;
+using Steady = std::chrono::steady_clock;
+
+double msSince(Steady::time_point begin)
+{
+    return std::chrono::duration<double, std::milli>(Steady::now() - begin).count();
+}
 
 } // namespace
 
@@ -97,6 +105,27 @@ const char *CCommand::reply_fault(const quint8 *reply, int count)
     return nullptr;
 }
 
+ReplyCheck CCommand::replyCheck(const quint8 *request, const quint8 *reply, int count)
+{
+    ReplyCheck check;
+    const int expected = 2 * request[6] + 7;
+    check.taken = count > 0 && !reply_fault(reply, count);
+    if (count <= 0) {
+        check.timeout = true;
+    } else if (check.taken) {
+        check.wrongLength = count != expected;
+        check.wrongAddress = reply[1] != request[1];
+        check.wrongFunction = reply[2] != request[2];
+    } else if (count < expected) {
+        check.shortReply = true;
+    } else if (check_frame(reply, count)) {
+        check.wrongLength = true; // a sound frame that says another length
+    } else {
+        check.corrupt = true;
+    }
+    return check;
+}
+
 int CCommand::read_timeout(int registers) const
 {
     return reply_timeout(replySize(registers));
@@ -132,16 +161,25 @@ int CCommand::read_by_send(const quint8 *request, int length, quint8 *reply, int
     if (length < kRequestSize)
         return 0;
     const int expected = 2 * request[6] + 7; // at most kReplyBufferSize
+    LineHealth::Exchange counted(LineDevice::inverter(request[1]));
     for (int attempt = 0;; ++attempt) {
+        const Steady::time_point began = m_health ? Steady::now() : Steady::time_point();
         const int count = exchange(request, length, timeout, reply, expected, timeout);
         const char *failure = count < 0 ? "read_by_send() send fail" : reply_fault(reply, count);
+        if (m_health)
+            counted.addTry(replyCheck(request, reply, count), msSince(began));
         if (!failure) {
+            if (m_health)
+                m_health->count(counted);
             pause(10);
             return count;
         }
         write_log(QString::fromLatin1(failure));
-        if (!retry || attempt > 0)
+        if (!retry || attempt > 0) {
+            if (m_health)
+                m_health->count(counted);
             return 0;
+        }
     }
 }
 

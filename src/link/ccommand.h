@@ -1,16 +1,20 @@
 #pragma once
 
+#include "link/replycheck.h"
+
 #include <QString>
 #include <QtGlobal>
 
+class LineHealth;
 class SerialLine;
 
 // The inverters' frame protocol: Modbus-like request and reply bodies (address,
 // function, register, count, CRC-16) between a start byte 0x0A and an end byte
 // 0x0D. Builds frames, exchanges them over the serial port it is given,
 // validates replies; reply timeouts follow that port's baud rate. Stateless
-// apart from the port; every user makes its own. The one exchange routine and
-// the one reply-timeout formula of the line, also for the search.
+// apart from the port and the line health it counts into; every user makes its
+// own. The one exchange routine and the one reply-timeout formula of the line,
+// also for the search.
 class CCommand
 {
 public:
@@ -29,6 +33,11 @@ public:
 
     explicit CCommand(SerialLine &port);
 
+    // Every read exchange (read_by_send) is counted into health from now on:
+    // its tries, their replies and the round trip. nullptr: none is counted.
+    // The counting changes no byte and no wait on the line.
+    void setLineHealth(LineHealth *health) { m_health = health; }
+
     static void make_read_frame(quint8 *frame, quint8 addr, quint8 function, quint16 reg, quint16 countOrValue);
     static void make_raw_frame(quint8 *frame, quint8 addr, quint8 b2, quint8 b3, quint8 b4, quint8 b5, quint8 b6);
     static int make_burn_frame(quint8 addr, quint8 newAddr, quint8 *frame, const quint8 *identity);
@@ -36,6 +45,8 @@ public:
     // Why read_by_send rejects a read reply of count bytes (its log text), or
     // nullptr when the reply is sound: length as its byte 3 says, start, end, CRC.
     static const char *reply_fault(const quint8 *reply, int count);
+    // What the line health makes of a reply of count bytes to a read request.
+    static ReplyCheck replyCheck(const quint8 *request, const quint8 *reply, int count);
 
     // The part of every reply timeout that does not depend on the reply's length, in ms.
     static constexpr int kBaseTimeout = 60;
@@ -96,4 +107,5 @@ private:
                       int timedAs = 0);
 
     SerialLine &m_port;
+    LineHealth *m_health = nullptr;
 };

@@ -4,15 +4,24 @@
 #include "link/ccommand.h"
 #include "link/crc16.h"
 #include "link/cserial.h"
+#include "link/linehealth.h"
 
 #include <QMutexLocker>
 #include <QStringList>
 #include <QtEndian>
 
+#include <chrono>
+
 namespace {
 
 constexpr int kPauseMs = 1000;
 constexpr int kReplyTimeoutMs = 1000;
+constexpr quint8 kReadFunction = 3;
+
+double msSince(std::chrono::steady_clock::time_point begin)
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count();
+}
 
 } // namespace
 
@@ -53,7 +62,7 @@ QList<double> SensorList::latestValues() const
     return m_values;
 }
 
-void SensorList::readAll(CSerial &port)
+void SensorList::readAll(CSerial &port, LineHealth *health)
 {
     QList<SensorDefinition> sensors;
     quint64 generation;
@@ -66,7 +75,7 @@ void SensorList::readAll(CSerial &port)
         if (port.is_closed())
             return; // nothing can answer; skip the pauses
         quint8 reply[kReplySize];
-        const int count = exchange(port, sensors[i], reply);
+        const int count = exchange(port, sensors[i], reply, health);
         double value;
         if (!replyValue(sensors[i], reply, count, value))
             continue; // silent or cut short: the latest value stays
@@ -77,23 +86,53 @@ void SensorList::readAll(CSerial &port)
     }
 }
 
-int SensorList::exchange(CSerial &port, const SensorDefinition &sensor, quint8 *reply)
+// The first try waits twice for the reply; a second try sends the request again.
+int SensorList::exchange(CSerial &port, const SensorDefinition &sensor, quint8 *reply, LineHealth *health)
 {
     quint8 request[kRequestSize];
     buildRequest(sensor, request);
+    LineHealth::Exchange counted(LineDevice::sensor(sensor.request[0]));
     port.purge();
     Clock::instance().sleepMs(kPauseMs);
+    const auto began = std::chrono::steady_clock::now();
     port.write(request, kRequestSize);
     int count = port.read(reply, kReplySize, kReplyTimeoutMs);
     if (count == 0)
         count = port.read(reply, kReplySize, kReplyTimeoutMs);
+    counted.addTry(replyCheck(sensor, reply, count), msSince(began));
     if (count == 0) {
         port.write(request, kRequestSize);
         Clock::instance().sleepMs(kPauseMs);
         count = port.read(reply, kReplySize, kReplyTimeoutMs);
+        counted.addTry(replyCheck(sensor, reply, count), -1.0); // the pause hides its round trip
     }
     port.purge();
+    if (health)
+        health->count(counted);
     return count;
+}
+
+ReplyCheck SensorList::replyCheck(const SensorDefinition &sensor, const quint8 *reply, int count)
+{
+    ReplyCheck check;
+    double value;
+    check.taken = replyValue(sensor, reply, count, value);
+    if (count <= 0) {
+        check.timeout = true;
+    } else if (count < kReplySize) {
+        check.shortReply = true;
+    } else {
+        const quint16 crc = crc16_modbus(reply, kReplySize - 2);
+        const quint8 first = sensor.crcHighFirst ? quint8(crc >> 8) : quint8(crc & 0xFF);
+        const quint8 second = sensor.crcHighFirst ? quint8(crc & 0xFF) : quint8(crc >> 8);
+        check.corrupt = reply[kReplySize - 2] != first || reply[kReplySize - 1] != second;
+        if (!check.corrupt) {
+            check.wrongAddress = reply[0] != sensor.request[0];
+            check.wrongFunction = reply[1] != kReadFunction;
+            check.wrongLength = reply[2] != kReplySize - 5;
+        }
+    }
+    return check;
 }
 
 std::array<SensorSlot, SensorList::kMaxSensors>

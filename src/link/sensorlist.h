@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/replycheck.h"
+
 #include <QList>
 #include <QMutex>
 #include <QString>
@@ -9,6 +11,7 @@
 #include <functional>
 
 class CSerial;
+class LineHealth;
 
 // One Modbus RTU sensor as the sensor settings define it.
 struct SensorDefinition
@@ -55,7 +58,8 @@ public:
     // Asks every sensor in list order on the open port, each after a pause of
     // a second, and stores the values that came. On a closed port it does
     // nothing. Values of a pass during which the list was reloaded are dropped.
-    void readAll(CSerial &port);
+    // Every exchange is counted into health when it is given.
+    void readAll(CSerial &port, LineHealth *health = nullptr);
 
     // The four main-view slots for the ShowField item list ("0,1,9,..."): a
     // shown sensor's header, value and unit; empty texts for missing sensors.
@@ -68,10 +72,12 @@ public:
     // The value of a reply of count bytes. False when the value bytes did not
     // arrive (fewer than five bytes).
     static bool replyValue(const SensorDefinition &sensor, const quint8 *reply, int count, double &value);
+    // What the line health makes of a reply of count bytes (a one-register read).
+    static ReplyCheck replyCheck(const SensorDefinition &sensor, const quint8 *reply, int count);
 
 private:
     // The reply byte count of one sensor's exchange.
-    static int exchange(CSerial &port, const SensorDefinition &sensor, quint8 *reply);
+    static int exchange(CSerial &port, const SensorDefinition &sensor, quint8 *reply, LineHealth *health);
 
     mutable QMutex m_mutex;
     QList<SensorDefinition> m_sensors;

@@ -3,6 +3,7 @@
 #include "base/log.h"
 #include "base/prompter.h"
 #include "monitor/communicationtest.h"
+#include "monitor/linehealthfile.h"
 #include "monitor/portrefusal.h"
 #include "monitor/programstate.h"
 #include "monitor/qpollingthread.h"
@@ -16,6 +17,7 @@ MonitoringSession::MonitoringSession(QObject *parent)
     , m_polling(new QPollingThread(this))
 {
     qRegisterMetaType<DeviceSnapshot>();
+    qRegisterMetaType<LineHealthReport>();
     ProgramState::instance().setPollingThread(m_polling);
     // The thread's signals arrive queued, in the order it sent them.
     connect(m_polling, &QPollingThread::polling_ok, this, &MonitoringSession::pollingCycleDone);
@@ -23,12 +25,19 @@ MonitoringSession::MonitoringSession(QObject *parent)
     connect(m_polling, &QThread::finished, this, &MonitoringSession::pollingEnded);
     connect(m_polling, &QPollingThread::lineLost, this, &MonitoringSession::lineLost);
     connect(m_polling, &QPollingThread::lineRestored, this, &MonitoringSession::lineRestored);
+    connect(m_polling, &QPollingThread::lineHealthCounted, this, &MonitoringSession::lineHealthUpdated);
+    connect(m_polling, &QPollingThread::lineHealthHourEnded, this, &MonitoringSession::writeLineHealthHour);
 }
 
 MonitoringSession::~MonitoringSession()
 {
     m_polling->stop();
     m_polling->wait();
+    // The hour the program ends in.
+    const QDateTime hour = m_polling->lineHealthHour();
+    const LineHealthReport lastHour = m_polling->takeLineHealthHour();
+    if (!lastHour.isEmpty())
+        LineHealthFile::appendHour(hour, lastHour, m_serials);
     ProgramState &state = ProgramState::instance();
     if (state.pollingThread() == m_polling)
         state.setPollingThread(nullptr);
@@ -143,7 +152,24 @@ void MonitoringSession::pollingCycleDone()
     DeviceMap &devices = ProgramState::instance().devices();
     const bool deliver = m_polling->isRunning() && (!m_deliveryCheck || m_deliveryCheck());
     m_mailer.checkAlarms(devices, deliver);
-    emit cycleFinished(devices.snapshot());
+    const DeviceSnapshot snapshot = devices.snapshot();
+    for (const DeviceRecord &device : snapshot) {
+        if (!device.sn_name.isEmpty())
+            m_serials[device.addr] = device.sn_name;
+    }
+    emit cycleFinished(snapshot);
+}
+
+void MonitoringSession::lineHealthUpdated(const LineHealthReport &report)
+{
+    m_lineHealth = report;
+    emit lineHealthCounted(report);
+}
+
+void MonitoringSession::writeLineHealthHour(const QDateTime &hour, const LineHealthReport &report)
+{
+    LineHealthFile::appendHour(hour, report, m_serials);
+    emit lineHealthHourEnded(hour, report);
 }
 
 void MonitoringSession::pollingEnded()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/devicemap.h"
+#include "link/linkstats.h"
 #include "monitor/alarmmailer.h"
 #include "monitor/threadwait.h"
 
@@ -17,7 +18,9 @@ Q_DECLARE_METATYPE(DeviceSnapshot)
 // Monitoring from start to stop, for the window and the headless logger alike:
 // the communication test, the sensor definitions and the mail settings, the
 // program-wide polling thread (owned here) and the alarm check after every
-// cycle. A stopped session can be started again.
+// cycle. A stopped session can be started again. The line health counted by
+// the polling thread lives as long as the session; each hour's counts go into
+// the daily line-health file, the last hour's when the session ends.
 class MonitoringSession : public QObject
 {
     Q_OBJECT
@@ -56,6 +59,12 @@ public:
     // Readings kept in memory while the database takes no writes; 0 otherwise.
     int readingsWaiting() const;
 
+    // The line health as the last cycle left it: every device asked since the
+    // program started (stopping and starting monitoring keeps the counts).
+    const LineHealthReport &lineHealth() const { return m_lineHealth; }
+    // The last serial name seen at each bus address.
+    const QMap<int, QString> &serials() const { return m_serials; }
+
     // Asks the polling thread to stop and waits for it, calling whileWaiting
     // between short sleeps, for at most the stop limit. Once it has ended, the
     // cycles still queued are reported, the alarm mails get the mail grace and
@@ -84,6 +93,10 @@ public:
 signals:
     // After every polling cycle and its alarm check.
     void cycleFinished(DeviceSnapshot devices);
+    // Before cycleFinished(): lineHealth() has changed.
+    void lineHealthCounted(LineHealthReport report);
+    // A clock hour is over and its counts are in the daily line-health file.
+    void lineHealthHourEnded(QDateTime hour, LineHealthReport report);
     // The polling thread has closed the line and waits (after enterWaitMode()).
     void waitModeEntered();
     // The polling thread has ended; alarmMailCut: an alarm mail was still
@@ -99,6 +112,8 @@ private:
 
     StartResult runCommunicationTest(const Hook &progress);
     void pollingCycleDone();
+    void lineHealthUpdated(const LineHealthReport &report);
+    void writeLineHealthHour(const QDateTime &hour, const LineHealthReport &report);
     void pollingEnded();
     void finishStop();
 
@@ -112,4 +127,6 @@ private:
     int m_stopLimitMs = ThreadWait::kLimitMs;
     bool m_pollSilent = false;
     QList<int> m_silentAtStart;
+    LineHealthReport m_lineHealth;
+    QMap<int, QString> m_serials;
 };

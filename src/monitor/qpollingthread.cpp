@@ -23,7 +23,9 @@ constexpr quint16 kVersionRegister = 133; // versionw3, the first identity read
 QPollingThread::QPollingThread(QObject *parent)
     : QThread(parent)
     , m_command(ProgramState::instance().sharedPort())
-{}
+{
+    m_command.setLineHealth(&m_lineHealth);
+}
 
 QPollingThread::~QPollingThread()
 {
@@ -114,9 +116,11 @@ void QPollingThread::cycles()
 
     while (!isInterruptionRequested()) {
         if (!ProgramState::instance().addressTable().isEmpty()) {
+            rollLineHealthHour();
             {
                 DeviceMap::Cycle cycle(devices);
                 pollingPass(cycle);
+                publishLineHealth(cycle);
                 if (hourTimer.elapsed() >= kHourMs) {
                     for (QDevice *device : cycle.records())
                         device->alarmedErrors.clear();
@@ -198,8 +202,41 @@ void QPollingThread::pollingPass(DeviceMap::Cycle &cycle)
             break;
     }
     if (!stopped)
-        state.sensors().readAll(port);
+        state.sensors().readAll(port, &m_lineHealth);
     port.close();
+}
+
+// The counts of an hour go on at the first cycle of a later one.
+void QPollingThread::rollLineHealthHour()
+{
+    const QDateTime now = Clock::instance().now();
+    const QDateTime hour(now.date(), QTime(now.time().hour(), 0));
+    if (hour == m_healthHour)
+        return;
+    const LineHealthReport ended = takeLineHealthHour();
+    if (!ended.isEmpty())
+        emit lineHealthHourEnded(m_healthHour, ended);
+    m_healthHour = hour;
+}
+
+LineHealthReport QPollingThread::takeLineHealthHour()
+{
+    const LineHealthReport report = m_lineHealth.hourReport();
+    m_lineHealth.clearHour();
+    return report;
+}
+
+// Each record takes its own counts; the whole line goes out by value.
+void QPollingThread::publishLineHealth(DeviceMap::Cycle &cycle)
+{
+    const LineHealthReport report = m_lineHealth.report();
+    for (const LinkStats &stats : report) {
+        if (stats.device.isSensor())
+            continue;
+        if (QDevice *device = cycle.find(stats.device.address))
+            device->link = stats;
+    }
+    emit lineHealthCounted(report);
 }
 
 void QPollingThread::countUnreachable(DeviceReader &reader, QDevice &device)

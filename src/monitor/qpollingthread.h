@@ -2,12 +2,14 @@
 
 #include "device/devicemap.h"
 #include "link/ccommand.h"
+#include "link/linehealth.h"
 #include "monitor/backoff.h"
 #include "monitor/databasewriter.h"
 #include "monitor/lineoutage.h"
 #include "monitor/monitorrecorder.h"
 #include "monitor/readingschedule.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QThread>
 #include <atomic>
@@ -24,6 +26,8 @@ class DeviceReader;
 // attempts back off; once it opens again every inverter is asked at once. It
 // can be stopped, and
 // asked to wait between cycles so that parameter writes can use the line alone.
+// Every exchange is counted into the line health, which lives as long as the
+// thread object: a stop and a new start go on counting.
 class QPollingThread : public QThread
 {
     Q_OBJECT
@@ -49,12 +53,22 @@ public:
     // How long a run's end waits for the database to take what was recorded.
     static constexpr int kWriteLimitMs = 10000;
 
+    // The clock hour whose line health counts are not handed on yet (invalid
+    // before the first cycle), and its counts; the next hour begins afresh.
+    // Only while the thread does not run.
+    QDateTime lineHealthHour() const { return m_healthHour; }
+    LineHealthReport takeLineHealthHour();
+
 signals:
     void polling_ok();
     void enter_wait_mode();
     // The port could not be opened / opened again after outageMs.
     void lineLost();
     void lineRestored(qint64 outageMs);
+    // Before polling_ok(): the line health since the program started.
+    void lineHealthCounted(LineHealthReport report);
+    // At the first cycle of a later clock hour: the counts of the hour that began at `hour`.
+    void lineHealthHourEnded(QDateTime hour, LineHealthReport report);
 
 protected:
     void run() override;
@@ -78,6 +92,8 @@ private:
     void countUnreachable(DeviceReader &reader, QDevice &device);
     bool stillAsleep(QDevice &device);
     void readIdentity(DeviceReader &reader, QDevice &device);
+    void rollLineHealthHour();
+    void publishLineHealth(DeviceMap::Cycle &cycle);
 
     CCommand m_command;
     std::atomic<bool> m_waitRequest{false};
@@ -89,4 +105,6 @@ private:
     LineOutage m_line;
     bool m_probeOffline = false;
     QHash<int, Backoff> m_asleep; // the offline inverters' wake-up checks, by bus address
+    LineHealth m_lineHealth;
+    QDateTime m_healthHour;
 };

@@ -10,6 +10,7 @@
 #include "monitor/recordstore.h"
 #include "ui/dataexporter.h"
 #include "ui/dialogs/comportfrm.h"
+#include "ui/dialogs/linehealthdialog.h"
 #include "ui/dialogs/qabout.h"
 #include "ui/dialogs/qalarmconfig.h"
 #include "ui/dialogs/qbackgrounddlg.h"
@@ -72,7 +73,7 @@ CMain::CMain(QWidget *parent, MonitoringSession *session)
     connect(m_languages->toolBarGroup(), &QActionGroup::triggered, this, &CMain::languageChangeForToolBar);
 
     m_monitor = m_parts->monitor;
-    m_parts->connectMonitor(*this, *m_ui);
+    m_parts->connectMonitor(*this, *m_ui, *m_session);
     m_parts->connectActions(*this, *m_ui);
     m_parts->connectPublisher(*this, *m_session, *m_ui);
     m_parts->comPort->diagnostics()->setLineLender(m_monitor);
@@ -134,6 +135,14 @@ void CMain::menu_exit()
 void CMain::menu_alarm()
 {
     m_parts->alarmConfig->exec();
+}
+
+void CMain::menu_line_health()
+{
+    m_parts->lineHealth->showReport(m_session->lineHealth(), m_session->serials());
+    m_parts->lineHealth->show();
+    m_parts->lineHealth->raise();
+    m_parts->lineHealth->activateWindow();
 }
 
 void CMain::menu_mainViewConfig()

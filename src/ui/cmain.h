@@ -54,6 +54,8 @@ public slots:
     void menu_exit();
     void menu_alarm();
     void menu_mainViewConfig();
+    // Opens the line-health window (not modal) with the counts of the last cycle.
+    void menu_line_health();
     void jump_view0();
     void jump_view1();
     void jump_view2();

@@ -6,6 +6,7 @@
 #include "publish/mqttpublisher.h"
 #include "ui/cmain.h"
 #include "ui/dialogs/comportfrm.h"
+#include "ui/dialogs/linehealthdialog.h"
 #include "ui/dialogs/mqttdialog.h"
 #include "ui/dialogs/qabout.h"
 #include "ui/dialogs/qalarmconfig.h"
@@ -68,6 +69,7 @@ WindowParts::WindowParts(QMainWindow &window, const Ui::CMainClass &ui, ProgramS
     , password(new QPassword(state.prompter(), nullptr, &window))
     , configWizard(new QConfigWizard(state, &window))
     , fontSettings(new QFontSettings(state.prompter(), &window))
+    , lineHealth(new LineHealthDialog(state.numberText(), &window))
     , mqtt(new MqttDialog(state.prompter(), &window))
     , publisher(new MqttPublisher(state.sensors(), &window))
     , stateLabel(new QLabel(CMain::tr("Not ready"), &window))
@@ -126,7 +128,7 @@ MonitorControl::Widgets WindowParts::monitorWidgets(QMainWindow &window, const U
     return widgets;
 }
 
-void WindowParts::connectMonitor(CMain &window, const Ui::CMainClass &ui) const
+void WindowParts::connectMonitor(CMain &window, const Ui::CMainClass &ui, MonitoringSession &session) const
 {
     QObject::connect(monitor, &MonitorControl::cycleDone, keyParameters, &KeyParametersView::refresh);
     QObject::connect(monitor, &MonitorControl::cycleDone, realTime, &RealTimeView::refresh);
@@ -140,6 +142,12 @@ void WindowParts::connectMonitor(CMain &window, const Ui::CMainClass &ui) const
     QObject::connect(monitor, &MonitorControl::aliveCountChanged, &window, &CMain::set_alive_num);
     QObject::connect(&monitor->autoSearchTimer(), &QTimer::timeout, &window, &CMain::autoSearchHandler);
     QObject::connect(realTime, &RealTimeView::todayEnergyShown, dashboard, &DashboardView::setTodayEnergy);
+    // The line-health window follows every cycle while it is open.
+    QObject::connect(&session, &MonitoringSession::lineHealthCounted, lineHealth,
+                     [dialog = lineHealth, &session](const LineHealthReport &report) {
+                         if (dialog->isVisible())
+                             dialog->showReport(report, session.serials());
+                     });
 
     QDisplayThread &totals = monitor->totalsThread();
     QObject::connect(&totals, &QDisplayThread::display_value, &window, &CMain::update_main_screen);
@@ -165,6 +173,7 @@ void WindowParts::connectActions(CMain &window, const Ui::CMainClass &ui) const
     QObject::connect(ui.actionGraphical_analysis, &QAction::triggered, &window, &CMain::jump_view3);
     QObject::connect(ui.actionEvent_list, &QAction::triggered, &window, &CMain::jump_view4);
     QObject::connect(ui.actionData_logging, &QAction::triggered, &window, &CMain::jump_view5);
+    QObject::connect(ui.actionLine_health, &QAction::triggered, &window, &CMain::menu_line_health);
     QObject::connect(ui.actionFont_Settings, &QAction::triggered, fontSettings, &QDialog::exec);
     QObject::connect(ui.actionSensor_Settings, &QAction::triggered, sensorSettings, &QDialog::exec);
     QObject::connect(ui.actionConfiguration_Wizard, &QAction::triggered, &window, &CMain::confWizardShow);

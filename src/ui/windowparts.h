@@ -12,6 +12,7 @@ class DashboardView;
 class DataLogView;
 class EventListView;
 class KeyParametersView;
+class LineHealthDialog;
 class MonitoringSession;
 class MqttDialog;
 class MqttPublisher;
@@ -44,8 +45,8 @@ struct WindowParts
     // What the monitor control enables, disables and writes into (the parts made before it).
     MonitorControl::Widgets monitorWidgets(QMainWindow &window, const Ui::CMainClass &ui) const;
     // The steps of monitoring to the pages and the window: each cycle's records,
-    // a new number of records, the plant totals.
-    void connectMonitor(CMain &window, const Ui::CMainClass &ui) const;
+    // a new number of records, the plant totals, the line health.
+    void connectMonitor(CMain &window, const Ui::CMainClass &ui, MonitoringSession &session) const;
     // The menu and tool-bar actions, the tabs and the dialogs' signals to the window's slots.
     void connectActions(CMain &window, const Ui::CMainClass &ui) const;
     // The MQTT publisher: every cycle of the session, the inverters deleted in
@@ -64,6 +65,7 @@ struct WindowParts
     QPassword *password;
     QConfigWizard *configWizard;
     QFontSettings *fontSettings;
+    LineHealthDialog *lineHealth;
     MqttDialog *mqtt;
     MqttPublisher *publisher;
 

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <atomic>
@@ -18,6 +19,12 @@ namespace {
 const QByteArray kPlant = R"({"inverters":[
   {"address":1,"serial":"LE44A0000001","registers":{"193":2000,"196":18,"197":3426,"247":2100}},
   {"address":2,"serial":"LE44A0000002","registers":{"193":3000,"196":10,"197":0,"247":3100}}]})";
+
+// The cable to inverter 2 spoils a third of its replies.
+const QByteArray kWeakPlant = R"({"seed":5,"inverters":[
+  {"address":1,"serial":"LE44A0000001","registers":{"193":2000,"247":2100}},
+  {"address":2,"serial":"LE44A0000002","registers":{"193":3000,"247":3100},
+   "faults":[{"type":"wrongCrc","probability":0.33}]}]})";
 
 void writeSettings(const TempAppDir &dir, const QByteArray &port, const QByteArray &addresses)
 {
@@ -35,6 +42,15 @@ void startLogger(QProcess &logger, const TempAppDir &dir, const QStringList &arg
     logger.setProcessEnvironment(environment);
     logger.start(QStringLiteral(LUMORA_LOGGER), arguments);
     QVERIFY(logger.waitForStarted());
+}
+
+// The plant on COM7, its inverters at 1 and 2 in app.ini, and the logger started on it.
+void startOnPlant(QProcess &logger, LineSimulator &sim, const TempAppDir &dir, const QByteArray &plant)
+{
+    writeSettings(dir, "COM7", "1,2");
+    QVERIFY(sim.start(QJsonDocument::fromJson(plant).object()));
+    QVERIFY(sim.link(dir.file(QStringLiteral("ports/COM7"))));
+    startLogger(logger, dir);
 }
 
 // Reads the logger's output until it holds `text`.
@@ -61,12 +77,9 @@ QStringList column(const DbRows &rows, const QString &name)
 void TestLogger::cleanStopOnSigterm()
 {
     TempAppDir dir;
-    writeSettings(dir, "COM7", "1,2");
     LineSimulator sim;
-    QVERIFY(sim.start(QJsonDocument::fromJson(kPlant).object()));
-    QVERIFY(sim.link(dir.file(QStringLiteral("ports/COM7"))));
     QProcess logger;
-    startLogger(logger, dir);
+    startOnPlant(logger, sim, dir, kPlant);
     QByteArray output;
     QVERIFY2(waitForOutput(logger, output, "cycle 2:"), output.constData());
 
@@ -146,6 +159,49 @@ void TestLogger::sleepingInverterAndBadSettings()
     const DbRows rows = db_query(QStringLiteral("SELECT sn_name FROM orva_monitor_log JOIN orva_inverter ON "
                                                 "orva_inverter.id = inverter_id GROUP BY sn_name ORDER BY sn_name"));
     QCOMPARE(column(rows, "sn_name"), (QStringList{"LE44A0000001", "LE44A0000002"}));
+}
+
+void TestLogger::lineHealthSummaryAndFile()
+{
+    TempAppDir dir;
+    LineSimulator sim;
+    QProcess logger;
+    startOnPlant(logger, sim, dir, kWeakPlant);
+    QByteArray output;
+    QVERIFY2(waitForOutput(logger, output, "cycle 2:"), output.constData());
+    ::kill(pid_t(logger.processId()), SIGUSR1);
+    QVERIFY2(waitForOutput(logger, output, "line health inverter 2"), output.constData());
+    logger.terminate();
+    QVERIFY(logger.waitForFinished(20000));
+    output += logger.readAllStandardOutput();
+    QCOMPARE(logger.exitCode(), 0);
+
+    const QString text = QString::fromUtf8(output);
+    QVERIFY2(QRegularExpression(QStringLiteral("\\ncycle 1: 2 of 2 inverters online, .*; weakest link: inverter 2 "
+                                               "\\(LE44A0000002\\) at \\d+\\.\\d %\\n"))
+                 .match(text)
+                 .hasMatch(),
+             qPrintable(text));
+    QVERIFY(text.contains(QLatin1String("\nline health inverter 1 (LE44A0000001): link quality 100.0 % (")));
+    const QRegularExpressionMatch weak =
+        QRegularExpression(
+            QStringLiteral("\\nline health inverter 2 \\(LE44A0000002\\): link quality [\\d.]+ % "
+                           "\\(\\d+ of (\\d+) exchanges.*CRC errors (\\d+),.* 95 % within [\\d.]+ ms\\n"))
+            .match(text);
+    QVERIFY2(weak.hasMatch(), qPrintable(text));
+    QVERIFY(weak.captured(2).toInt() > 0);
+
+    // The file of the day: the hour's rows at the end (two hours' when the run crossed one).
+    QFile file(dir.file(QStringLiteral("debug/line-health-%1.csv").arg(QDate::currentDate().toString("yyyyMMdd"))));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList rows = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QVERIFY2(rows.size() == 3 || rows.size() == 5, qPrintable(rows.join('\n')));
+    qint64 exchanges = 0;
+    for (const QString &row : rows.mid(1)) {
+        if (row.section(QLatin1Char(','), 2, 2) == QLatin1String("2"))
+            exchanges += row.section(QLatin1Char(','), 4, 4).toLongLong();
+    }
+    QVERIFY(exchanges >= weak.captured(1).toLongLong());
 }
 
 void TestLogger::refusesToStart_data()

@@ -3,8 +3,8 @@
 #include <QObject>
 
 // The lumora-logger command against the simulator: status lines, the clean
-// stop on SIGTERM, an inverter asleep at the start, bad settings, and the
-// refusals to start.
+// stop on SIGTERM, an inverter asleep at the start, bad settings, the
+// line-health summary and file, and the refusals to start.
 class TestLogger : public QObject
 {
     Q_OBJECT
@@ -12,6 +12,7 @@ class TestLogger : public QObject
 private slots:
     void cleanStopOnSigterm();
     void sleepingInverterAndBadSettings();
+    void lineHealthSummaryAndFile();
     void refusesToStart_data();
     void refusesToStart();
 };

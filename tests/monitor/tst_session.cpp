@@ -18,6 +18,30 @@ const QByteArray kPlant = R"({"inverters":[
   {"address":1,"serial":"LE44A0000001","registers":{"193":2000,"247":2100}},
   {"address":2,"serial":"LE44A0000002","registers":{"193":3000,"247":3100}}]})";
 
+// The cable to inverter 2 spoils a third of its replies.
+const QByteArray kWeakPlant = R"({"seed":3,"inverters":[
+  {"address":1,"serial":"LE44A0000001","registers":{"193":2000,"247":2100}},
+  {"address":2,"serial":"LE44A0000002","registers":{"193":3000,"247":3100},
+   "faults":[{"type":"wrongCrc","probability":0.33}]}]})";
+
+LinkStats statsOf(const LineHealthReport &report, int address)
+{
+    for (const LinkStats &stats : report) {
+        if (stats.device == LineDevice::inverter(address))
+            return stats;
+    }
+    return LinkStats();
+}
+
+// Runs the session until `cycles` more cycles have been reported, then stops it.
+void monitorFor(MonitoringSession &session, int cycles)
+{
+    QSignalSpy reported(&session, &MonitoringSession::cycleFinished);
+    QCOMPARE(session.start(), MonitoringSession::StartResult::Started);
+    QTRY_VERIFY_WITH_TIMEOUT(reported.size() >= cycles, 20000);
+    QVERIFY(session.stop());
+}
+
 } // namespace
 
 void TestSession::startsStopsAndRestarts()
@@ -131,4 +155,52 @@ void TestSession::stopGivesUpAfterItsLimit()
     QVERIFY(rig.logText().contains(QLatin1String("]- [MONITOR] polling thread ended ")));
     QCOMPARE(session.start(), MonitoringSession::StartResult::Started);
     QVERIFY(session.stop());
+}
+
+void TestSession::lineHealthOutlivesRunsAndFillsTheHourlyFile()
+{
+    PollingRig rig; // 13:00
+    QVERIFY(rig.startPlant(kWeakPlant, {1, 2}));
+    LineHealthReport firstRun;
+    LineHealthReport bothRuns;
+    {
+        MonitoringSession session;
+        QSignalSpy hours(&session, &MonitoringSession::lineHealthHourEnded);
+        QSignalSpy cycles(&session, &MonitoringSession::cycleFinished);
+        monitorFor(session, 2);
+        firstRun = session.lineHealth();
+        QCOMPARE(firstRun.size(), 2);
+        QCOMPARE(statsOf(firstRun, 1).linkQuality(), 100.0);
+        QVERIFY(statsOf(firstRun, 2).counts.crcErrors > 0);
+        // Each record carries its own counts, as the cycle left them.
+        const DeviceSnapshot last = cycles.last().first().value<DeviceSnapshot>();
+        QCOMPARE(last[2].link.counts.exchanges, statsOf(firstRun, 2).counts.exchanges);
+        QCOMPARE(last[2].link.counts.crcErrors, statsOf(firstRun, 2).counts.crcErrors);
+
+        // An hour later the counts go on, and 13:00's are in the day's file.
+        rig.clock.setNow(QDateTime(QDate(2026, 6, 1), QTime(14, 0)));
+        monitorFor(session, 2);
+        bothRuns = session.lineHealth();
+        QVERIFY(statsOf(bothRuns, 2).counts.exchanges > statsOf(firstRun, 2).counts.exchanges);
+        QCOMPARE(hours.size(), 1);
+        QCOMPARE(hours.first().first().toDateTime(), QDateTime(QDate(2026, 6, 1), QTime(13, 0)));
+    } // the session ends within 14:00: its rows follow
+
+    const QStringList lines = QString::fromUtf8(rig.dir.read(QStringLiteral("debug/line-health-20260601.csv")))
+                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 5);
+    QVERIFY(lines.first().startsWith(QLatin1String("hour,device,address,serial,exchanges,")));
+    const QList<std::pair<QString, LineHealthReport>> hours = {{QStringLiteral("2026-06-01 13:00"), firstRun},
+                                                               {QStringLiteral("2026-06-01 14:00"), bothRuns}};
+    for (int row = 0; row < 4; ++row) {
+        const QStringList fields = lines[row + 1].split(QLatin1Char(','));
+        const auto &[hour, report] = hours[row / 2];
+        const int address = row % 2 + 1;
+        const LinkCounts &counts = statsOf(report, address).counts;
+        const LinkCounts &before = statsOf(row < 2 ? LineHealthReport() : firstRun, address).counts;
+        QCOMPARE(fields.mid(0, 4), (QStringList{hour, "inverter", QString::number(address),
+                                                QStringLiteral("LE44A000000%1").arg(address)}));
+        QCOMPARE(fields[4].toLongLong(), counts.exchanges - before.exchanges);
+        QCOMPARE(fields[8].toLongLong(), counts.crcErrors - before.crcErrors);
+    }
 }

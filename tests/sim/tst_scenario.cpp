@@ -33,6 +33,11 @@ void TestScenario::rejectsBadFields_data()
     QTest::newRow("fault parameter")
         << QByteArray(R"({"inverters":[{"address":1,"serial":"A","faults":[{"type":"silent","after":2}]}]})")
         << "inverters[0].faults[0].after: unknown field";
+    QTest::newRow("share of replies")
+        << QByteArray(R"({"inverters":[{"address":1,"serial":"A","faults":[{"type":"short","probability":1.5},
+                                                                        {"type":"echo","probability":0.5}]}]})")
+        << "inverters[0].faults[0].probability: must be between 0 and 1\n"
+           "inverters[0].faults[1].probability: unknown field";
     QTest::newRow("sensor fault")
         << QByteArray(R"({"sensors":[{"slave":1,"register":1,"value":1,"faults":[{"type":"echo"}]}]})")
         << "sensors[0].faults[0].type: must be one of silent, slow, short, garbled, wrongCrc";

@@ -6,10 +6,12 @@
 #include "support/scriptedprompter.h"
 #include "support/tempappdir.h"
 #include "ui/cmain.h"
+#include "ui/dialogs/linehealthdialog.h"
 #include "ui/views/keyparametersview.h"
 #include "ui/views/qmytreewidget.h"
 #include "ui/views/realtimeview.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -50,6 +52,24 @@ QString valueOf(const QTableWidget *table, const QString &label)
             return row.second;
     }
     return QStringLiteral("(none)");
+}
+
+// Counts of 200 exchanges, `right` of them right on the first try, the others after a retry.
+LinkStats linkStats(const LineDevice &device, qint64 right)
+{
+    LinkStats stats;
+    stats.device = device;
+    stats.counts.exchanges = 200;
+    stats.counts.firstTry = right;
+    stats.counts.retriedOk = 200 - right;
+    stats.counts.timeouts = 1;
+    stats.counts.crcErrors = 2 * (200 - right);
+    stats.counts.shortReplies = 2;
+    stats.counts.wrongLength = 1;
+    stats.roundTripLastMs = 13.24;
+    stats.roundTripMeanMs = 13.61;
+    stats.roundTripP95Ms = 15;
+    return stats;
 }
 
 void clickItem(QMyTreeWidget *tree, const QString &text)
@@ -206,6 +226,56 @@ void TestRealTimePage::windowHoldsAndForwardsToThePages()
     QCOMPARE(keyTable->rowCount(), 1);
 }
 
+void TestRealTimePage::lineHealthOfTheInverterAndOfTheLine()
+{
+    TempAppDir dir;
+    dir.openDatabase();
+    ScriptedPrompter prompter;
+    // Offline now: the information page still tells why.
+    addInverter(QStringLiteral("S/N WEAK"), 2, false);
+    DeviceRecord weak = record(2, QStringLiteral("S/N WEAK"), 0);
+    weak.fail_count = 3;
+    weak.link = linkStats(LineDevice::inverter(2), 188);
+    CMain window;
+    window.findChild<RealTimeView *>()->refresh(snapshot({weak}));
+    clickItem(window.findChild<QMyTreeWidget *>(QStringLiteral("treeInverters")), "LUMORA S/N WEAK");
+    QStringList fields;
+    for (const char *name : {"leLinkQuality", "leExchanges", "leTimeouts", "leCrcErrors", "leShortReplies",
+                             "leWrongReplies", "leRoundTrip"})
+        fields << window.findChild<QLineEdit *>(QLatin1String(name))->text();
+    QCOMPARE(fields, (QStringList{"94.0 %", "200 (188 right on the first try, 12 after a retry)", "1", "24", "2",
+                                  "0 / 0 / 1", "13.2 ms; mean 13.6 ms, 95 % within 15.0 ms"}));
+    QVERIFY(!window.findChild<QLineEdit *>(QStringLiteral("leLinkQuality"))->styleSheet().isEmpty()); // marked
+
+    // The whole line in its window: sorted as the user chooses, the weak device marked.
+    window.findChild<QAction *>(QStringLiteral("actionLine_health"))->trigger();
+    auto *dialog = window.findChild<LineHealthDialog *>(QStringLiteral("LineHealthDialog"));
+    QVERIFY(dialog && dialog->isVisible() && !dialog->isModal());
+    auto *table = dialog->findChild<QTableWidget *>(QStringLiteral("tableLineHealth"));
+    QCOMPARE(table->rowCount(), 0); // nothing polled yet
+    const LineHealthReport report = {linkStats(LineDevice::inverter(1), 200), linkStats(LineDevice::inverter(2), 188),
+                                     linkStats(LineDevice::sensor(2), 191)};
+    dialog->showReport(report, {{1, QStringLiteral("S/N GOOD")}, {2, QStringLiteral("S/N WEAK")}});
+    auto column = [table](int c) {
+        QStringList texts;
+        for (int row = 0; row < table->rowCount(); ++row)
+            texts << table->item(row, c)->text();
+        return texts;
+    };
+    QCOMPARE(column(LineHealthDialog::DeviceColumn),
+             (QStringList{"Inverter 1\nS/N GOOD", "Inverter 2\nS/N WEAK", "Sensor 2"}));
+    QCOMPARE(column(LineHealthDialog::QualityColumn), (QStringList{"100.0", "94.0", "95.5"}));
+    QCOMPARE(column(LineHealthDialog::CrcColumn), (QStringList{"0", "24", "18"}));
+    QCOMPARE(column(LineHealthDialog::WrongColumn), (QStringList{"0 / 0 / 1", "0 / 0 / 1", "0 / 0 / 1"}));
+    QCOMPARE(column(LineHealthDialog::RoundTripColumn).first(), QStringLiteral("13.2 / 13.6 / 15.0"));
+    for (int row = 0; row < 3; ++row)
+        QCOMPARE(table->item(row, LineHealthDialog::ShortColumn)->background() != QBrush(), row == 1);
+    QVERIFY(!table->item(1, LineHealthDialog::DeviceColumn)->icon().isNull());
+    table->horizontalHeader()->setSortIndicator(LineHealthDialog::QualityColumn, Qt::AscendingOrder);
+    dialog->showReport(report, {});
+    QCOMPARE(column(LineHealthDialog::DeviceColumn), (QStringList{"Inverter 2", "Sensor 2", "Inverter 1"}));
+}
+
 void TestKeyParameters::valuesAndPseudoCodesPerFamily()
 {
     TempAppDir dir;
@@ -222,8 +292,9 @@ void TestKeyParameters::valuesAndPseudoCodesPerFamily()
     KeyParametersView view(ProgramState::instance().numberText());
     auto *table = view.findChild<QTableWidget *>(QStringLiteral("table_key_para"));
     auto *cb0 = view.findChild<QComboBox *>(QStringLiteral("cb0"));
+    auto *cb2 = view.findChild<QComboBox *>(QStringLiteral("cb2"));
     auto *cb4 = view.findChild<QComboBox *>(QStringLiteral("cb4"));
-    QCOMPARE(cb0->count(), 23);
+    QCOMPARE(cb0->count(), 24);
     cb0->setCurrentText(QStringLiteral("Vac_L1")); // a phase value keeps the title "Pac"
     cb4->setCurrentText(QStringLiteral("PpvA"));
     QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("Pac"));
@@ -245,6 +316,13 @@ void TestKeyParameters::valuesAndPseudoCodesPerFamily()
     QCOMPARE(row(0).value(1), QStringLiteral("187 V"));
     QCOMPARE(row(1).value(5), QStringLiteral("14500 W"));
     QCOMPARE(row(2).value(1), QStringLiteral("0 V")); // one string only
+    // The link quality of the line, once it has been asked.
+    eur.link = linkStats(LineDevice::inverter(1), 189);
+    view.refresh(snapshot({eur, usa1, usa0}));
+    cb2->setCurrentText(QStringLiteral("Link quality"));
+    QCOMPARE(table->horizontalHeaderItem(3)->text(), QStringLiteral("Link quality"));
+    QCOMPARE(row(0).value(3), QStringLiteral("94.5 %"));
+    QCOMPARE(row(1).value(3), QString());
     QCOMPARE(table->item(0, 0)->background().color(), QColor(Qt::red));
     QCOMPARE(table->item(1, 0)->background().color(), QColor(Qt::green));
     QCOMPARE(table->item(2, 0)->background().color(), QColor(Qt::yellow));

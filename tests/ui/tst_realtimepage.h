@@ -2,7 +2,8 @@
 
 #include <QObject>
 
-// The pages of the picked inverter: live values, information, the page guards.
+// The pages of the picked inverter: live values, information, the page guards;
+// the line health on the information page and in its own window.
 class TestRealTimePage : public QObject
 {
     Q_OBJECT
@@ -11,6 +12,7 @@ private slots:
     void rowsAndValuesPerFamily();
     void offlineInvertersShowOnlyTheirInformation();
     void windowHoldsAndForwardsToThePages();
+    void lineHealthOfTheInverterAndOfTheLine();
 };
 
 // The key-parameter table.

@@ -28,6 +28,53 @@ QString portName()
     return QStringLiteral("COM%1").arg(ProgramState::instance().portNumber());
 }
 
+// "inverter 2 (LE0400002)", "sensor 21".
+QString deviceName(const LineDevice &device, const QMap<int, QString> &serials)
+{
+    if (device.isSensor())
+        return QStringLiteral("sensor %1").arg(device.address);
+    const QString serial = serials.value(device.address);
+    const QString name = QStringLiteral("inverter %1").arg(device.address);
+    return serial.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, serial);
+}
+
+QString milliseconds(double ms)
+{
+    return ms < 0 ? QStringLiteral("-") : QStringLiteral("%1 ms").arg(ms, 0, 'f', 1);
+}
+
+// The device's name goes in last, so that nothing in a serial text is taken for a place holder.
+QString summaryLine(const LinkStats &stats, const QMap<int, QString> &serials)
+{
+    const LinkCounts &c = stats.counts;
+    return QStringLiteral("line health %14: link quality %1 % (%2 of %3 exchanges right on the first try, %4 after "
+                          "a retry); timeouts %5, CRC errors %6, short %7, wrong address %8, function %9, length "
+                          "%10; round trip %11, mean %12, 95 % within %13")
+        .arg(stats.linkQuality(), 0, 'f', 1)
+        .arg(c.firstTry)
+        .arg(c.exchanges)
+        .arg(c.retriedOk)
+        .arg(c.timeouts)
+        .arg(c.crcErrors)
+        .arg(c.shortReplies)
+        .arg(c.wrongAddress)
+        .arg(c.wrongFunction)
+        .arg(c.wrongLength)
+        .arg(milliseconds(stats.roundTripLastMs), milliseconds(stats.roundTripMeanMs),
+             milliseconds(stats.roundTripP95Ms), deviceName(stats.device, serials));
+}
+
+// The device with the lowest link quality when it is below 95 %, else nothing.
+const LinkStats *weakestLink(const LineHealthReport &report)
+{
+    const LinkStats *weakest = nullptr;
+    for (const LinkStats &stats : report) {
+        if (stats.isWeak() && (!weakest || stats.linkQuality() < weakest->linkQuality()))
+            weakest = &stats;
+    }
+    return weakest;
+}
+
 } // namespace
 
 HeadlessLogger::HeadlessLogger(QTextStream &out, int maxCycles, QObject *parent)
@@ -46,6 +93,7 @@ HeadlessLogger::HeadlessLogger(QTextStream &out, int maxCycles, QObject *parent)
     connect(&m_session, &MonitoringSession::lineLost, this, &HeadlessLogger::lineLost);
     connect(&m_session, &MonitoringSession::lineRestored, this, &HeadlessLogger::lineRestored);
     connect(&m_session, &MonitoringSession::stopped, this, &HeadlessLogger::monitoringStopped);
+    connect(&m_session, &MonitoringSession::lineHealthHourEnded, this, &HeadlessLogger::printLineHealth);
 }
 
 bool HeadlessLogger::start()
@@ -99,10 +147,23 @@ void HeadlessLogger::everyPolling(const DeviceSnapshot &devices)
                      .arg(yield, 0, 'f', 1);
         if (const int waiting = m_session.readingsWaiting())
             m_out << QStringLiteral("; database: %1 readings waiting").arg(waiting);
+        if (const LinkStats *weakest = weakestLink(m_session.lineHealth()))
+            m_out << QStringLiteral("; weakest link: %2 at %1 %")
+                         .arg(weakest->linkQuality(), 0, 'f', 1)
+                         .arg(deviceName(weakest->device, m_session.serials()));
         m_out << Qt::endl;
     }
     if (m_maxCycles > 0 && m_cycles >= m_maxCycles)
         stop();
+}
+
+void HeadlessLogger::printLineHealth()
+{
+    const LineHealthReport &report = m_session.lineHealth();
+    if (report.isEmpty())
+        m_out << "line health: no exchange yet" << Qt::endl;
+    for (const LinkStats &stats : report)
+        m_out << summaryLine(stats, m_session.serials()) << Qt::endl;
 }
 
 void HeadlessLogger::lineLost()

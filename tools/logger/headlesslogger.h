@@ -10,7 +10,10 @@
 // signal or the requested number of cycles. Inverters that do not answer at
 // the start (asleep at night) are polled until they do. One status line per
 // cycle while the line is up; while the port cannot be opened, one line when
-// it is lost, a reminder once a minute and one line when it is back. At the
+// it is lost, a reminder once a minute and one line when it is back. The
+// status line names the weakest link when a device's link quality is below
+// 95 %; a line-health summary, one line per device, follows every clock hour
+// and printLineHealth(). At the
 // end the alarm mails on their way are delivered and every inverter row is
 // marked offline.
 class HeadlessLogger : public QObject
@@ -27,6 +30,8 @@ public:
     bool start();
     // Lets the running cycle finish, then ends monitoring; finished() follows.
     void stop();
+    // One line per device with its counts since the program started.
+    void printLineHealth();
 
     MonitoringSession &session() { return m_session; }
 

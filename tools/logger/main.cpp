@@ -129,6 +129,7 @@ int main(int argc, char *argv[])
     publisher.configure(MqttSettings::load(settings));
     TerminationSignals terminations;
     QObject::connect(&terminations, &TerminationSignals::received, &logger, &HeadlessLogger::stop);
+    QObject::connect(&terminations, &TerminationSignals::summaryRequested, &logger, &HeadlessLogger::printLineHealth);
     QObject::connect(&logger, &HeadlessLogger::finished, &app, &QCoreApplication::quit);
     if (!logger.start())
         return state.addressTable().isEmpty() ? LoggerExit::NoPortSet : LoggerExit::PortUnavailable;

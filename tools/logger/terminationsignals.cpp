@@ -31,12 +31,14 @@ TerminationSignals::TerminationSignals(QObject *parent)
     action.sa_flags = SA_RESTART;
     ::sigaction(SIGINT, &action, nullptr);
     ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGUSR1, &action, nullptr);
 }
 
 TerminationSignals::~TerminationSignals()
 {
     ::signal(SIGINT, SIG_DFL);
     ::signal(SIGTERM, SIG_DFL);
+    ::signal(SIGUSR1, SIG_DFL);
     for (int &fd : pipeFds) {
         if (fd >= 0)
             ::close(fd);
@@ -47,6 +49,10 @@ TerminationSignals::~TerminationSignals()
 void TerminationSignals::readPending()
 {
     unsigned char byte;
-    while (::read(pipeFds[0], &byte, 1) == 1)
-        emit received(byte);
+    while (::read(pipeFds[0], &byte, 1) == 1) {
+        if (byte == SIGUSR1)
+            emit summaryRequested();
+        else
+            emit received(byte);
+    }
 }

@@ -4,7 +4,8 @@
 
 class QSocketNotifier;
 
-// Turns SIGINT and SIGTERM into a Qt signal delivered on the event loop.
+// Turns SIGINT and SIGTERM into a Qt signal delivered on the event loop, and
+// SIGUSR1 (a request for the line-health summary) into another.
 class TerminationSignals : public QObject
 {
     Q_OBJECT
@@ -15,6 +16,7 @@ public:
 
 signals:
     void received(int signalNumber);
+    void summaryRequested();
 
 private:
     void readPending();

@@ -4,7 +4,7 @@
 
 QVector<TimedReply> inverterReplies(std::vector<SimulatedInverter> &inverters, const QByteArray &request,
                                     const SimMoment &moment, QRandomGenerator &random, double byteUs,
-                                    double turnaroundUs, int *replying)
+                                    double turnaroundUs, int *replying, QVector<FaultSpec::Type> *struck)
 {
     const int address = quint8(request.at(1));
     QVector<DeviceAnswer> answers;
@@ -13,7 +13,12 @@ QVector<TimedReply> inverterReplies(std::vector<SimulatedInverter> &inverters, c
         if (inverter.address() != address)
             continue;
         echo = echo || inverter.faults().active(FaultSpec::Type::Echo, moment.elapsed);
-        if (std::optional<DeviceAnswer> answer = inverter.answer(request, moment, random))
+        const std::optional<DeviceAnswer> answer = inverter.answer(request, moment, random);
+        if (!answer)
+            continue;
+        if (struck)
+            *struck << answer->struck;
+        if (!answer->bytes.isEmpty())
             answers << *answer;
     }
     if (replying)

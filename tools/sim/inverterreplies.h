@@ -21,7 +21,9 @@ struct TimedReply
 // in the order due: an echo of the request from an inverter with that fault,
 // then one reply, or the overlay of several that collide, or (identity
 // queries) one reply per inverter, one after the other. byteUs is the time of
-// one byte at the line's rate. `replying` counts the inverters that answered.
+// one byte at the line's rate. `replying` counts the inverters that answered;
+// `struck` gets the reply faults that struck their answers.
 QVector<TimedReply> inverterReplies(std::vector<SimulatedInverter> &inverters, const QByteArray &request,
                                     const SimMoment &moment, QRandomGenerator &random, double byteUs,
-                                    double turnaroundUs, int *replying = nullptr);
+                                    double turnaroundUs, int *replying = nullptr,
+                                    QVector<FaultSpec::Type> *struck = nullptr);

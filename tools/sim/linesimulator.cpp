@@ -3,6 +3,7 @@
 #include "inverterreplies.h"
 #include "lineframes.h"
 #include "pseudoterminal.h"
+#include "scenarioparser.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,6 +22,7 @@ using Micro = std::chrono::microseconds;
 constexpr int kFallbackBaud = 9600; // when the program left the rate unknown
 constexpr int kIdleWakeMs = 50;
 constexpr int kMaxFrame = 512;
+constexpr quint32 kSensorSeeds = 1000; // sensors draw apart from inverters 1, 2, ...
 
 Micro micros(double us)
 {
@@ -65,14 +67,17 @@ bool LineSimulator::start(const Scenario &scenario, QString *error)
         std::lock_guard<std::mutex> lock(m_mutex);
         m_line = scenario.line;
         m_inverters.clear();
-        for (const InverterSpec &definition : scenario.inverters)
+        for (const InverterSpec &definition : scenario.inverters) {
             m_inverters.emplace_back(definition);
+            m_inverters.back().faults().seed(scenario.seed, quint32(m_inverters.size()));
+        }
         m_sensors.clear();
         for (const SensorSpec &definition : scenario.sensors) {
             SimulatedSensor *device = sensor(definition.slave);
             if (!device) {
                 m_sensors.emplace_back(definition.slave, definition.crcHighFirst, definition.lowByteFirst);
                 device = &m_sensors.back();
+                device->faults().seed(scenario.seed, kSensorSeeds + quint32(definition.slave));
             }
             device->defineRegister(definition.reg, definition.value);
             for (const FaultSpec &fault : definition.faults)
@@ -223,19 +228,23 @@ void LineSimulator::handleFrame(const QByteArray &frame, TimePoint firstByte, QS
     else if (rateMatches && sensorOrder != lineframes::CrcOrder::None)
         heard.kind = HeardRequest::Kind::Sensor;
     const bool understood = lineframes::isInverterRequest(frame) || sensorOrder != lineframes::CrcOrder::None;
-    const QString what = understood && !rateMatches
-                             ? QStringLiteral("at %1 baud; the plant speaks %2").arg(baud).arg(m_line.baud)
-                             : describe(frame, heard.kind);
-    trace << QStringLiteral("%1 <- %2  (%3)").arg(heard.atMs, 0, 'f', 1).arg(lineframes::hex(frame), what);
+    QString what = understood && !rateMatches
+                       ? QStringLiteral("at %1 baud; the plant speaks %2").arg(baud).arg(m_line.baud)
+                       : describe(frame, heard.kind);
 
     // Ten bits per byte on the wire: the request has gone out completely only
     // this long after its first byte, and every reply takes its own length.
     const double byteUs = 1e7 / baud;
     const TimePoint requestEnd = firstByte + micros(frame.size() * byteUs);
+    QStringList answerTrace;
     if (heard.kind == HeardRequest::Kind::Inverter)
-        answerInverters(frame, requestEnd, byteUs, heard.sequence, trace);
+        answerInverters(frame, requestEnd, byteUs, heard, answerTrace);
     else if (heard.kind == HeardRequest::Kind::Sensor)
-        answerSensors(frame, requestEnd, byteUs, heard.sequence);
+        answerSensors(frame, requestEnd, byteUs, heard);
+    for (FaultSpec::Type fault : qAsConst(heard.struck))
+        what += QStringLiteral("; ") + ScenarioParser::faultName(fault);
+    trace << QStringLiteral("%1 <- %2  (%3)").arg(heard.atMs, 0, 'f', 1).arg(lineframes::hex(frame), what);
+    trace << answerTrace;
 
     m_log.push_back(heard);
     if (m_log.size() > size_t(kLogLimit))
@@ -244,19 +253,19 @@ void LineSimulator::handleFrame(const QByteArray &frame, TimePoint firstByte, QS
     m_heardCondition.notify_all();
 }
 
-void LineSimulator::answerInverters(const QByteArray &frame, TimePoint requestEnd, double byteUs, qint64 sequence,
+void LineSimulator::answerInverters(const QByteArray &frame, TimePoint requestEnd, double byteUs, HeardRequest &heard,
                                     QStringList &trace)
 {
     int replying = 0;
     const QVector<TimedReply> replies = inverterReplies(m_inverters, frame, m_clock.moment(), m_random, byteUs,
-                                                        m_line.turnaroundMs * 1000.0, &replying);
+                                                        m_line.turnaroundMs * 1000.0, &replying, &heard.struck);
     for (const TimedReply &reply : replies)
-        queue(requestEnd + micros(reply.afterUs), reply.bytes, sequence);
+        queue(requestEnd + micros(reply.afterUs), reply.bytes, heard.sequence);
     if (replying > 1 && frame.at(2) != 9)
         trace << QStringLiteral("%1 replies at addr %2 collide").arg(replying).arg(quint8(frame.at(1)));
 }
 
-void LineSimulator::answerSensors(const QByteArray &frame, TimePoint requestEnd, double byteUs, qint64 sequence)
+void LineSimulator::answerSensors(const QByteArray &frame, TimePoint requestEnd, double byteUs, HeardRequest &heard)
 {
     SimulatedSensor *device = sensor(quint8(frame.at(0)));
     if (!device)
@@ -265,9 +274,10 @@ void LineSimulator::answerSensors(const QByteArray &frame, TimePoint requestEnd,
         device->answer(frame, lineframes::sensorRequestCrcOrder(frame), m_clock.moment(), m_random);
     if (!answer)
         return;
+    heard.struck = answer->struck;
     queue(requestEnd + micros(m_line.turnaroundMs * 1000.0) + std::chrono::milliseconds(answer->delayMs) +
               micros(answer->bytes.size() * byteUs),
-          answer->bytes, sequence);
+          answer->bytes, heard.sequence);
 }
 
 void LineSimulator::queue(TimePoint due, const QByteArray &bytes, qint64 sequence)

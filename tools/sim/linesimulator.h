@@ -38,6 +38,7 @@ struct HeardRequest
     QByteArray bytes;
     QByteArray answer;   // every byte put on the line for it, in order; empty when unanswered
     double lateMs = 0.0; // how much later than due the simulator put its answer on the line (the most of its parts)
+    QVector<FaultSpec::Type> struck; // the reply faults that spoiled or withheld its answer
 };
 
 // The far end of the inverter line on a pseudo-terminal: the plant of a
@@ -111,9 +112,9 @@ private:
     bool startParsed(const std::optional<Scenario> &scenario, const QStringList &errors, QString *error);
     void run();
     void handleFrame(const QByteArray &frame, TimePoint firstByte, QStringList &trace);
-    void answerInverters(const QByteArray &frame, TimePoint requestEnd, double byteUs, qint64 sequence,
+    void answerInverters(const QByteArray &frame, TimePoint requestEnd, double byteUs, HeardRequest &heard,
                          QStringList &trace);
-    void answerSensors(const QByteArray &frame, TimePoint requestEnd, double byteUs, qint64 sequence);
+    void answerSensors(const QByteArray &frame, TimePoint requestEnd, double byteUs, HeardRequest &heard);
     void queue(TimePoint due, const QByteArray &bytes, qint64 sequence);
     void writeDue(TimePoint now, QStringList &trace);
     void flood(TimePoint now, QStringList &trace);

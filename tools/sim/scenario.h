@@ -12,7 +12,9 @@
 
 #include <optional>
 
-// What goes wrong with one inverter or sensor, during a window of simulated time.
+// What goes wrong with one inverter or sensor, during a window of simulated
+// time; the reply faults (silent, slow, short, garbled, wrong CRC) strike a
+// share of the replies at random.
 struct FaultSpec
 {
     enum class Type {
@@ -39,6 +41,7 @@ struct FaultSpec
     QString text;
     int value = 0;
     int bytesPerSecond = 100;
+    double probability = 1.0; // the share of replies a reply fault strikes
 
     static FaultSpec make(Type type)
     {
@@ -112,7 +115,7 @@ struct LineSpec
 struct Scenario
 {
     QString description;
-    quint32 seed = 1;
+    quint32 seed = 1; // of the random bytes and of the reply faults' draws
     LineSpec line;
     QVector<InverterSpec> inverters;
     QVector<SensorSpec> sensors;

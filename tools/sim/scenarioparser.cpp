@@ -31,11 +31,11 @@ const QVector<FaultName> &faultNames()
 {
     using T = FaultSpec::Type;
     static const QVector<FaultName> names = {
-        {"silent", T::Silent, {}, true},
-        {"slow", T::Slow, {"delayMs"}, true},
-        {"short", T::Short, {"bytes"}, true},
-        {"garbled", T::Garbled, {}, true},
-        {"wrongCrc", T::WrongCrc, {}, true},
+        {"silent", T::Silent, {"probability"}, true},
+        {"slow", T::Slow, {"delayMs", "probability"}, true},
+        {"short", T::Short, {"bytes", "probability"}, true},
+        {"garbled", T::Garbled, {"probability"}, true},
+        {"wrongCrc", T::WrongCrc, {"probability"}, true},
         {"silentMidBlock", T::SilentMidBlock, {"after"}, false},
         {"serialText", T::SerialText, {"text"}, false},
         {"versionw3", T::VersionW3, {"value"}, false},
@@ -331,11 +331,21 @@ FaultSpec ScenarioParser::fault(const QJsonObject &object, const QString &path, 
     fault.bytes = integer(object, path, "bytes", fault.bytes, 0, 255);
     fault.after = integer(object, path, "after", fault.after, 0, 100);
     fault.bytesPerSecond = integer(object, path, "bytesPerSecond", fault.bytesPerSecond, 1, 10000);
+    fault.probability = number(object, path, "probability", fault.probability, 0.0, 1.0);
     if (fault.type == FaultSpec::Type::SerialText)
         fault.text = identityText(object, path, "text", QString(), true);
     if (fault.type == FaultSpec::Type::VersionW3)
         fault.value = integer(object, path, "value", 0, 0, 65535, true);
     return fault;
+}
+
+QString ScenarioParser::faultName(FaultSpec::Type type)
+{
+    for (const FaultName &name : faultNames()) {
+        if (name.type == type)
+            return QLatin1String(name.name);
+    }
+    return QString();
 }
 
 InverterSpec ScenarioParser::inverter(const QJsonObject &object, const QString &path, int index)

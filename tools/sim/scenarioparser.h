@@ -19,6 +19,8 @@ public:
     {}
 
     std::optional<Scenario> parse(const QJsonObject &json);
+    // A fault type's name in the scenario ("wrongCrc").
+    static QString faultName(FaultSpec::Type type);
 
 private:
     void error(const QString &path, const QString &message);

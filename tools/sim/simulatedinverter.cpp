@@ -180,10 +180,12 @@ std::optional<DeviceAnswer> SimulatedInverter::answer(const QByteArray &request,
 {
     using T = FaultSpec::Type;
     const double elapsed = moment.elapsed;
-    if (m_faults.active(T::Silent, elapsed))
-        return std::nullopt;
-
     DeviceAnswer answer;
+    if (m_faults.strikes(T::Silent, elapsed)) {
+        answer.struck << T::Silent;
+        return answer;
+    }
+
     const int function = quint8(request.at(2));
     if (function == 3) {
         const int first = lineframes::wordAt(request, 3);
@@ -211,6 +213,6 @@ std::optional<DeviceAnswer> SimulatedInverter::answer(const QByteArray &request,
     } else {
         return std::nullopt;
     }
-    answer.delayMs = m_faults.spoil(answer.bytes, true, elapsed, random);
+    m_faults.spoil(answer, true, elapsed, random);
     return answer;
 }

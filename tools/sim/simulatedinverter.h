@@ -35,7 +35,8 @@ public:
     // Six bytes: model number, serial-number high word, serial-number low word.
     QByteArray identity(const SimMoment &moment) const;
 
-    // The answer to a request at its address; none when it keeps silent.
+    // The answer to a request at its address; none when it does not answer
+    // such a request, no bytes when a fault keeps it silent.
     std::optional<DeviceAnswer> answer(const QByteArray &request, const SimMoment &moment, QRandomGenerator &random);
 
 private:

@@ -18,11 +18,14 @@ std::optional<DeviceAnswer> SimulatedSensor::answer(const QByteArray &request, l
     const lineframes::CrcOrder own = m_crcHighFirst ? lineframes::CrcOrder::HighFirst : lineframes::CrcOrder::LowFirst;
     const int first = lineframes::wordAt(request, 2);
     const int count = lineframes::wordAt(request, 4);
-    if (order != own || count < 1 || count > kMaxReadCount || first + count > 0x10000 ||
-        m_faults.active(FaultSpec::Type::Silent, moment.elapsed))
+    if (order != own || count < 1 || count > kMaxReadCount || first + count > 0x10000)
         return std::nullopt;
 
     DeviceAnswer answer;
+    if (m_faults.strikes(FaultSpec::Type::Silent, moment.elapsed)) {
+        answer.struck << FaultSpec::Type::Silent;
+        return answer;
+    }
     answer.bytes.append(char(m_slave)).append(char(3)).append(char(2 * count));
     for (int reg = first; reg < first + count; ++reg) {
         const quint16 value = m_registers.contains(reg) ? m_registers.value(reg).valueAt(moment) : 0;
@@ -30,6 +33,6 @@ std::optional<DeviceAnswer> SimulatedSensor::answer(const QByteArray &request, l
         answer.bytes.append(char(m_lowByteFirst ? value >> 8 : value & 0xFF));
     }
     lineframes::appendCrc(answer.bytes, 0, m_crcHighFirst);
-    answer.delayMs = m_faults.spoil(answer.bytes, false, moment.elapsed, random);
+    m_faults.spoil(answer, false, moment.elapsed, random);
     return answer;
 }

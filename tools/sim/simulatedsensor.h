@@ -23,6 +23,7 @@ public:
     void defineRegister(int reg, const ValueSpec &value) { m_registers[reg] = value; }
     FaultSet &faults() { return m_faults; }
 
+    // None for a request it does not answer; no bytes when a fault keeps it silent.
     std::optional<DeviceAnswer> answer(const QByteArray &request, lineframes::CrcOrder order, const SimMoment &moment,
                                        QRandomGenerator &random);
 

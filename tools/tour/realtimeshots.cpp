@@ -41,10 +41,13 @@ QString parameterValue(const CMain &window)
     return cell ? cell->text() : QString();
 }
 
-// The page shows the new value as a polling cycle read it (two decimals; the save itself writes it plain).
+// The page shows the new value as a polling cycle read it (two decimals, with the language's decimal
+// mark; the save itself writes it plain).
 bool readBack(const CMain &window)
 {
-    return parameterValue(window).startsWith(QLatin1String(kNewValue) + QLatin1String(".00"));
+    const QString value = parameterValue(window);
+    return value.startsWith(QLatin1String(kNewValue) + QLatin1String(".00"))
+        || value.startsWith(QLatin1String(kNewValue) + QLatin1String(",00"));
 }
 
 // The parameter page asks for the password: the shot shows it typed.

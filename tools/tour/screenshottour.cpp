@@ -50,6 +50,8 @@ const QList<ScreenshotTour::Tour> &ScreenshotTour::tours()
         {QStringLiteral("realtime"), 3, TourShots::realTime()},
         {QStringLiteral("parameter"), 3, TourShots::parameterChange()},
         {QStringLiteral("dialogs"), 3, TourShots::dialogs()},
+        // Enough exchanges for the link qualities to settle.
+        {QStringLiteral("linehealth"), 12, TourShots::lineHealth()},
         // From an application directory without a port or inverters: nothing polls before the wizard.
         {QStringLiteral("wizard"), 0, TourShots::wizard(ProgramState::instance())},
     };

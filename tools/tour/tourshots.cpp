@@ -19,6 +19,7 @@
 namespace TourShots {
 
 const char *const kEurSerial = "LE44A0012345";
+const char *const kEur3Serial = "LE60B0023456";
 const char *const kUsa0Serial = "LU50C0034567";
 const char *const kUsa1Serial = "LT15D0045678";
 

@@ -32,8 +32,12 @@ QList<Shot> dialogs();
 // The configuration wizard from a directory without port or inverters to monitoring,
 // until the program's state has a record of every inverter in its address table.
 QList<Shot> wizard(ProgramState &state);
+// The line health: its window over the real-time tab, the three-string EUR
+// inverter's information page, and its link quality among the key parameters.
+QList<Shot> lineHealth();
 
 extern const char *const kEurSerial;  // address 1
+extern const char *const kEur3Serial; // address 2, three strings; a poor cable on the line-health tour
 extern const char *const kUsa0Serial; // address 3, with an isolation error every hour
 extern const char *const kUsa1Serial; // address 4, the largest
 

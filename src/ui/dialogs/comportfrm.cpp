@@ -70,6 +70,7 @@ void COMPortFrm::showEvent(QShowEvent *event)
 {
     // A window restored by the window system keeps what it shows.
     if (!event->spontaneous()) {
+        makeRoomForTitle(this);
         centreOverParent(this);
         initCOM();
         m_shownPortIndex = m_ui->cbCOM->currentIndex();

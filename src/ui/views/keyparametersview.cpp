@@ -96,6 +96,9 @@ void KeyParametersView::headerChangeHelp(int column, QComboBox *selector)
         table->setHorizontalHeaderItem(column + 1, header);
     }
     header->setText(*title);
+    // A long title (a translated "Link quality") widens its column rather than being cut.
+    table->setColumnWidth(column + 1,
+                          qMax(table->columnWidth(column + 1), table->horizontalHeader()->sectionSizeHint(column + 1)));
 }
 
 void KeyParametersView::refresh(const DeviceSnapshot &devices)

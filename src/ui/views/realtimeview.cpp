@@ -90,6 +90,8 @@ void RealTimeView::inverterClick(QTreeWidgetItem *item, int)
 
 void RealTimeView::showInformation(const QTreeWidgetItem *item, const DbRow &row)
 {
+    m_infoAddress = row.value(QStringLiteral("addr")).toInt();
+    showLineHealth();
     m_ui->leGroupName->setText(item->parent()->text(0));
     m_ui->leDeviceType->setText(row.value(QStringLiteral("type_name")));
     m_ui->leDeviceAddress->setText(row.value(QStringLiteral("addr")));
@@ -98,9 +100,40 @@ void RealTimeView::showInformation(const QTreeWidgetItem *item, const DbRow &row
     m_ui->leDSP2Ver->setText(versionText(m_numbers, row.value(QStringLiteral("sequence_ver"))));
 }
 
+void RealTimeView::showLineHealth()
+{
+    const LinkStats stats = m_devices.value(m_infoAddress).link; // no counts for an address not asked yet
+    const LinkCounts &c = stats.counts;
+    const bool counted = c.exchanges > 0;
+    const auto count = [counted](qint64 n) { return counted ? QString::number(n) : QString(); };
+    m_ui->leLinkQuality->setText(counted ? tr("%1 %").arg(m_numbers.format(stats.linkQuality(), 'f', 1)) : QString());
+    m_ui->leLinkQuality->setStyleSheet(stats.isWeak() ? QStringLiteral("background-color: rgb(255, 205, 205);")
+                                                      : QString());
+    m_ui->leLinkQuality->setToolTip(stats.isWeak() ? tr("Below 95 %: check the cable, its terminator and the "
+                                                        "inverter's transceiver.")
+                                                   : QString());
+    m_ui->leExchanges->setText(
+        counted
+            ? tr("%1 (%2 right on the first try, %3 after a retry)").arg(c.exchanges).arg(c.firstTry).arg(c.retriedOk)
+            : QString());
+    m_ui->leTimeouts->setText(count(c.timeouts));
+    m_ui->leCrcErrors->setText(count(c.crcErrors));
+    m_ui->leShortReplies->setText(count(c.shortReplies));
+    m_ui->leWrongReplies->setText(
+        counted ? QStringLiteral("%1 / %2 / %3").arg(c.wrongAddress).arg(c.wrongFunction).arg(c.wrongLength)
+                : QString());
+    m_ui->leRoundTrip->setText(stats.roundTripLastMs < 0 ? QString()
+                                                         : tr("%1 ms; mean %2 ms, 95 % within %3 ms")
+                                                               .arg(m_numbers.format(stats.roundTripLastMs, 'f', 1),
+                                                                    m_numbers.format(stats.roundTripMeanMs, 'f', 1),
+                                                                    m_numbers.format(stats.roundTripP95Ms, 'f', 1)));
+}
+
 void RealTimeView::clearSelection(const QTreeWidgetItem *item)
 {
     m_selectedAddress = 0;
+    m_infoAddress = 0;
+    showLineHealth();
     for (QLineEdit *field : {m_ui->leGroupName, m_ui->leDeviceType, m_ui->leDeviceAddress, m_ui->leDeviceSN,
                              m_ui->leDSP1Ver, m_ui->leDSP2Ver})
         field->clear();
@@ -212,5 +245,6 @@ void RealTimeView::refresh(const DeviceSnapshot &devices)
 {
     m_devices = devices;
     showRealtimeData();
+    showLineHealth();
     m_parameters->refresh(devices);
 }

@@ -18,8 +18,9 @@ class QTreeWidgetItem;
 class RealTimeDisplay;
 
 // The "Real time data" tab: the inverter tree with its group buttons, and for
-// the inverter picked in it the pages "Information", "Real time display" and,
-// behind the password, "Parameter configuration for devices".
+// the inverter picked in it the pages "Information" (with the line health of
+// its address), "Real time display" and, behind the password, "Parameter
+// configuration for devices".
 class RealTimeView : public QWidget
 {
     Q_OBJECT
@@ -56,7 +57,7 @@ public:
     void downGroup();
 
     // Takes a polling cycle's records (the window rebuilds the tree when their
-    // number changed): the live values and the parameter values.
+    // number changed): the live values, the parameter values and the line health.
     void refresh(const DeviceSnapshot &devices);
 
 signals:
@@ -69,6 +70,8 @@ signals:
 
 private:
     void showInformation(const QTreeWidgetItem *item, const DbRow &row);
+    // The line health of the information page's inverter, as the last cycle left it.
+    void showLineHealth();
     void clearSelection(const QTreeWidgetItem *item);
 
     std::unique_ptr<Ui::RealTimeView> m_ui;
@@ -80,4 +83,5 @@ private:
     const NumberText &m_numbers;
     DeviceSnapshot m_devices;
     int m_selectedAddress = 0;
+    int m_infoAddress = 0; // of the inverter on the information page, online or not
 };
