@@ -99,6 +99,14 @@ QVector<Item> ScenarioParser::list(const QJsonObject &object, const QString &pat
     return items;
 }
 
+bool ScenarioParser::inRange(double value, const QString &path, const QString &key, double min, double max)
+{
+    if (value >= min && value <= max)
+        return true;
+    error(at(path, key), QStringLiteral("must be between %1 and %2").arg(min, 0, 'g', 10).arg(max, 0, 'g', 10));
+    return false;
+}
+
 double ScenarioParser::number(const QJsonObject &object, const QString &path, const QString &key, double fallback,
                               double min, double max)
 {
@@ -109,12 +117,7 @@ double ScenarioParser::number(const QJsonObject &object, const QString &path, co
         error(at(path, key), QStringLiteral("must be a number"));
         return fallback;
     }
-    const double number = value.toDouble();
-    if (number < min || number > max) {
-        error(at(path, key), QStringLiteral("must be between %1 and %2").arg(min).arg(max));
-        return fallback;
-    }
-    return number;
+    return inRange(value.toDouble(), path, key, min, max) ? value.toDouble() : fallback;
 }
 
 int ScenarioParser::integer(const QJsonObject &object, const QString &path, const QString &key, int fallback, int min,
@@ -130,12 +133,7 @@ int ScenarioParser::integer(const QJsonObject &object, const QString &path, cons
         error(at(path, key), QStringLiteral("must be a whole number"));
         return fallback;
     }
-    const double number = value.toDouble();
-    if (number < min || number > max) {
-        error(at(path, key), QStringLiteral("must be between %1 and %2").arg(min).arg(max));
-        return fallback;
-    }
-    return int(number);
+    return inRange(value.toDouble(), path, key, min, max) ? int(value.toDouble()) : fallback;
 }
 
 QString ScenarioParser::text(const QJsonObject &object, const QString &path, const QString &key,

@@ -30,6 +30,8 @@ private:
     template<typename Item, typename Parse>
     QVector<Item> list(const QJsonObject &object, const QString &path, const char *key, Parse parse);
 
+    // False, with an error, when the value at key lies outside min to max.
+    bool inRange(double value, const QString &path, const QString &key, double min, double max);
     double number(const QJsonObject &object, const QString &path, const QString &key, double fallback, double min,
                   double max);
     int integer(const QJsonObject &object, const QString &path, const QString &key, int fallback, int min, int max,
