@@ -38,7 +38,6 @@ public:
     enum class LineTest { Run, Skip };
     using Hook = std::function<void()>;
 
-
     explicit MonitoringSession(QObject *parent = nullptr);
     ~MonitoringSession() override; // waits for the polling thread, however long it takes
 

@@ -319,7 +319,8 @@ void TestMonitoring::automaticSearchNeverWaitsForAPerson()
     window.show();
     QTimer &timer = window.monitorControl().autoSearchTimer();
     const AddressTable &addresses = ProgramState::instance().addressTable();
-    const Marks monitoring = expected(QStringLiteral("Monitoring..."), QStringLiteral("control_play_blue.png"), kRunning);
+    const Marks monitoring =
+        expected(QStringLiteral("Monitoring..."), QStringLiteral("control_play_blue.png"), kRunning);
 
     // No interval, no automatic search.
     window.start_monitor();
@@ -333,7 +334,8 @@ void TestMonitoring::automaticSearchNeverWaitsForAPerson()
     // The search has the line alone and says so; inverters that share an address keep it (the stored answer).
     window.autoSearchHandler();
     QVERIFY(!pollingRuns());
-    QCOMPARE(marksOf(window), expected(QStringLiteral("Searching for inverters..."), QStringLiteral("zoom_in.png"), kNone));
+    QCOMPARE(marksOf(window),
+             expected(QStringLiteral("Searching for inverters..."), QStringLiteral("zoom_in.png"), kNone));
     QCOMPARE(aliveText(window), QStringLiteral("Active: 0  "));
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(!window.findChild<QBurnSearch *>()->resolveCollisions());

@@ -157,8 +157,9 @@ void TestSearchDialogs::searchWithoutTheLineKeepsTheInvertersAndClosingStopsIt()
     QTRY_VERIFY(progress->value() >= 3);
     hangingUp.reset();
     QTRY_COMPARE(ends.count(), 2);
-    QCOMPARE(messageTexts(prompter).last(),
-             QStringLiteral("Error|COM8 failed during the search (hang-up or I/O error). The saved inverters are kept."));
+    QCOMPARE(
+        messageTexts(prompter).last(),
+        QStringLiteral("Error|COM8 failed during the search (hang-up or I/O error). The saved inverters are kept."));
     QVERIFY(kept());
 
     // Closing stops the search first and keeps the automatic-search settings.

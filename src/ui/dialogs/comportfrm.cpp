@@ -17,8 +17,9 @@ COMPortFrm::COMPortFrm(ProgramState &state, QWidget *parent)
     , m_program(state)
 {
     m_ui->setupUi(this);
-    auto *diagnostics =
-        new QDiagnostics(state.sharedPort(), [this] { return LineSettings{selectedPort(), selectedBaud()}; });
+    auto *diagnostics = new QDiagnostics(state.sharedPort(), [this] {
+        return LineSettings{selectedPort(), selectedBaud()};
+    });
     m_password = new QPassword(state.prompter(), diagnostics, this);
     connect(m_ui->btnOK, &QPushButton::clicked, this, &QWidget::close);
     connect(m_ui->btnCancel, &QPushButton::clicked, this, &COMPortFrm::cancel_set);

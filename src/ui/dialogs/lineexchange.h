@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 
+class CSerial;
+
 // A port number and baud rate of the inverter line.
 struct LineSettings
 {
@@ -14,8 +16,6 @@ struct LineSettings
 // (8N1) for the exchange and closed after it on every path, so that a short,
 // late or garbled reply never leaves it open. The exchange runs on a worker
 // thread while the calling thread keeps painting (user input waits).
-class CSerial;
-
 class LineExchange
 {
 public:

@@ -8,8 +8,8 @@
 #include "monitor/programstate.h"
 #include "monitor/sensorsettings.h"
 #include "ui/dialogs/dialogplacement.h"
-#include "ui/dialogs/lineexchange.h"
 #include "ui/dialogs/linechoice.h"
+#include "ui/dialogs/lineexchange.h"
 #include "ui_qsensorsettings.h"
 
 #include <QShowEvent>
@@ -54,10 +54,9 @@ void QSensorSettings::showEvent(QShowEvent *event)
         m_factor = 0.0;
         const int port = m_program.portNumber();
         const bool present = PortList::enumerate().contains(PortList::portName(port));
-        m_ui->lblLine->setText(port > 0 ? tr("Line: %1, %2 baud")
-                                              .arg(LineChoice::portLabel(port, present))
-                                              .arg(m_program.baudRate())
-                                        : tr("Line: no port set"));
+        m_ui->lblLine->setText(
+            port > 0 ? tr("Line: %1, %2 baud").arg(LineChoice::portLabel(port, present)).arg(m_program.baudRate())
+                     : tr("Line: no port set"));
         loadSavedSensors();
     }
     QDialog::showEvent(event);
@@ -110,7 +109,8 @@ void QSensorSettings::on_btnQuery_clicked()
     if (result.opened)
         showReply(result.reply);
     else if (port.openDenied())
-        m_program.prompter().message(Prompter::Level::Warning, tr("Error"), PortRefusal::permissionText(exchange.line.port));
+        m_program.prompter().message(Prompter::Level::Warning, tr("Error"),
+                                     PortRefusal::permissionText(exchange.line.port));
     m_ui->btnQuery->setEnabled(true);
 }
 
@@ -171,10 +171,11 @@ void QSensorSettings::on_btnOperate_clicked()
 
 void QSensorSettings::on_btnHelpCRC_clicked()
 {
-    m_program.prompter().message(Prompter::Level::Information, tr("Append CRC..."),
-                       tr("Although Modbus protocol defines the CRC part of RTU to low byte first, High byte after, "
-                          "but some devices require Modbus RTU messages that appends CRC high byte first. If so, "
-                          "please check this to enable this kind of behavior."));
+    m_program.prompter().message(
+        Prompter::Level::Information, tr("Append CRC..."),
+        tr("Although Modbus protocol defines the CRC part of RTU to low byte first, High byte after, "
+           "but some devices require Modbus RTU messages that appends CRC high byte first. If so, "
+           "please check this to enable this kind of behavior."));
 }
 
 void QSensorSettings::on_cbUnitList_activated(int index)
@@ -189,8 +190,8 @@ void QSensorSettings::on_btnSave_clicked()
     for (QLineEdit *field : {m_ui->leHeader, m_ui->leUnit}) {
         if (field->text().isEmpty()) {
             m_program.prompter().message(Prompter::Level::Warning, tr("Error"),
-                               field == m_ui->leHeader ? tr("Please input the header field.")
-                                                       : tr("Please input the unit field."));
+                                         field == m_ui->leHeader ? tr("Please input the header field.")
+                                                                 : tr("Please input the unit field."));
             field->setFocus();
             return;
         }

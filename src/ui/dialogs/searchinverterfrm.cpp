@@ -104,17 +104,18 @@ void SearchInverterFrm::takeResult(const QList<int> &found)
     Prompter &prompter = m_program.prompter();
     if (m_search && !m_search->portOpened()) {
         if (!m_automatic)
-            prompter.message(Prompter::Level::Warning, tr("Error"),
-                             PortRefusal::text(m_program.sharedPort(), m_port,
-                                               tr("COM%1 is not available! The saved inverters are kept.").arg(m_port)));
+            prompter.message(
+                Prompter::Level::Warning, tr("Error"),
+                PortRefusal::text(m_program.sharedPort(), m_port,
+                                  tr("COM%1 is not available! The saved inverters are kept.").arg(m_port)));
         return;
     }
     // A line that hung up or failed is not a silent one.
     if (m_search && m_search->lineFailed()) {
         if (!m_automatic)
-            prompter.message(Prompter::Level::Warning, tr("Error"),
-                             tr("COM%1 failed during the search (hang-up or I/O error). The saved inverters are kept.")
-                                 .arg(m_port));
+            prompter.message(
+                Prompter::Level::Warning, tr("Error"),
+                tr("COM%1 failed during the search (hang-up or I/O error). The saved inverters are kept.").arg(m_port));
         return;
     }
     // Inverters asleep at night or switched off: they stay on the list and are polled until they answer.

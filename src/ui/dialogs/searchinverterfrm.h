@@ -22,7 +22,7 @@ class SearchInverterFrm : public QDialog
 
 public:
     // Monitoring through the session stops before a search, which needs the
-    // line alone. The state gives the shared port, the prompter and the address table.
+    // line alone. The state gives the shared port and the prompter.
     SearchInverterFrm(MonitoringSession &session, ProgramState &state, QWidget *parent = nullptr);
     ~SearchInverterFrm() override;
 

@@ -208,8 +208,9 @@ bool ParameterView::write(const PendingWrite &pending)
 void ParameterView::showWritten(const PendingWrite &pending)
 {
     QTableWidgetItem *cell = m_ui->table_para->item(pending.row, 1);
+    // As the cycles show it.
     if (pending.address == m_address && cell)
-        cell->setText(m_numbers.format(pending.value, 'f', 2) + QLatin1Char(' ') + pending.unit); // as the cycles show it
+        cell->setText(m_numbers.format(pending.value, 'f', 2) + QLatin1Char(' ') + pending.unit);
 }
 
 void ParameterView::endSave()
