@@ -168,7 +168,7 @@ void ParameterView::save()
     m_saving = true;
     m_progress->setText(tr("Setting parameter, please waiting..."));
     m_ui->btnSave->setEnabled(false);
-    m_progress->show();
+    m_progress->open(); // over the window, which takes no input meanwhile
     // Polling waits between two cycles meanwhile; refused while a search has the line (the user is told).
     if (m_lender.borrowLine()) {
         const bool written = write(pending);
