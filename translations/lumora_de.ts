@@ -510,7 +510,7 @@
     <message>
         <location filename="../src/ui/views/datalogview.ui" line="+14"/>
         <source>SN_Name:</source>
-        <translation>SN_Name:</translation>
+        <translation>SN/Name:</translation>
     </message>
     <message>
         <location line="+20"/>
@@ -1235,7 +1235,7 @@
     <message>
         <location filename="../src/ui/views/eventlistview.ui" line="+14"/>
         <source>SN_Name:</source>
-        <translation>SN_Name:</translation>
+        <translation>SN/Name:</translation>
     </message>
     <message>
         <location line="+20"/>
@@ -2496,7 +2496,7 @@ letzte / Mittel /
     <message>
         <location line="+2"/>
         <source>SN_Name</source>
-        <translation>SN_Name</translation>
+        <translation>SN/Name</translation>
     </message>
     <message>
         <location line="+2"/>
