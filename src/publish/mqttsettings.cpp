@@ -81,7 +81,10 @@ QString MqttSettings::problem() const
 QString MqttSettings::slug(const QString &text)
 {
     QString slug;
-    for (const QChar c : text.trimmed().toLower()) {
+    // Decomposed, an accented letter is its base letter and a mark: "démonstration" becomes "demonstration".
+    for (const QChar c : text.trimmed().toLower().normalized(QString::NormalizationForm_KD)) {
+        if (c.category() == QChar::Mark_NonSpacing)
+            continue;
         if ((c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('0') && c <= QLatin1Char('9')))
             slug += c;
         else if (!slug.isEmpty() && !slug.endsWith(QLatin1Char('-')))

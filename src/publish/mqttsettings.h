@@ -44,7 +44,7 @@ public:
     // user; empty when nothing is. Checks the fields, not the broker.
     QString problem() const;
 
-    // "Lumora demo plant" -> "lumora-demo-plant": letters, digits and "-".
+    // "Lumora demo plant" -> "lumora-demo-plant": letters (accents dropped), digits and "-".
     static QString slug(const QString &text);
     QString defaultClientId() const;
     QString defaultTopicPrefix() const;

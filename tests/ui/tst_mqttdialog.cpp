@@ -39,13 +39,13 @@ void TestMqttDialog::testedRefusedAndSaved()
     TempAppDir dir;
     ScriptedPrompter prompter;
     MosquittoBroker broker(MosquittoBroker::Login);
-    AppSettings().setValue(Setting::leTitle, QStringLiteral("Hill Farm"));
+    AppSettings().setValue(Setting::leTitle, QStringLiteral("Hill Farm Béal"));
     MqttDialog dialog(prompter);
     QSignalSpy saved(&dialog, &MqttDialog::settingsSaved);
     dialog.show();
     QVERIFY(!field<QCheckBox>(dialog, "cbEnabled")->isChecked());
     QVERIFY(!field<QPushButton>(dialog, "btnTest")->isEnabled());
-    QCOMPARE(field<QLineEdit>(dialog, "leTopicPrefix")->text(), QStringLiteral("lumora/hill-farm"));
+    QCOMPARE(field<QLineEdit>(dialog, "leTopicPrefix")->text(), QStringLiteral("lumora/hill-farm-beal"));
 
     field<QCheckBox>(dialog, "cbEnabled")->click();
     type(dialog, "leHost", QStringLiteral("127.0.0.1"));
@@ -73,7 +73,7 @@ void TestMqttDialog::testedRefusedAndSaved()
     QCOMPARE(saved.count(), 0);
     QCOMPARE(QString::fromUtf8(dir.read(QStringLiteral("log.txt"))).count(QLatin1String("[MQTT] settings refused")), 1);
 
-    type(dialog, "leTopicPrefix", QStringLiteral("lumora/hill-farm/"));
+    type(dialog, "leTopicPrefix", QStringLiteral("lumora/hill-farm-beal/"));
     QTest::mouseClick(field<QPushButton>(dialog, "btnOk"), Qt::LeftButton);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(saved.count(), 1);
@@ -83,7 +83,7 @@ void TestMqttDialog::testedRefusedAndSaved()
     QCOMPARE(settings.intValue(Setting::MQTT_PORT), int(broker.port()));
     QCOMPARE(settings.text(Setting::MQTT_USER), QString::fromLatin1(MosquittoBroker::kUser));
     QCOMPARE(settings.text(Setting::MQTT_TOPIC_PREFIX), QString()); // the default: it follows the site
-    QCOMPARE(MqttSettings::load(settings).topicPrefix, QStringLiteral("lumora/hill-farm"));
+    QCOMPARE(MqttSettings::load(settings).topicPrefix, QStringLiteral("lumora/hill-farm-beal"));
 }
 
 QTEST_MAIN(TestMqttDialog)
