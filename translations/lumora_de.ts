@@ -1886,7 +1886,7 @@ letzte / Mittel /
     <message>
         <location line="+5"/>
         <source>Retain the state messages for newcomers</source>
-        <translation>Zustandsmeldungen für Neuankömmlinge aufbewahren (retain)</translation>
+        <translation>Zustandsmeldungen für neue Abonnenten vorhalten (retain)</translation>
     </message>
     <message>
         <location line="+5"/>
