@@ -133,6 +133,7 @@ void TestRealTimePage::rowsAndValuesPerFamily()
 
     clickItem(view.tree(), "LUMORA S/N EUR2");
     QCOMPARE(rows(table).size(), 19);
+    QCOMPARE(view.findChild<QLineEdit *>(QStringLiteral("leDSP1Ver"))->text(), QStringLiteral("2.14")); // a version
     for (const char *string : {"PpvA", "PpvC", "VpvA", "VpvC", "IpvA", "IpvC"})
         QVERIFY(labels(table).contains(QLatin1String(string)));
     for (const char *string : {"PpvB", "VpvB", "IpvB"})

@@ -10,10 +10,10 @@
 
 namespace {
 
-// A firmware version stored as version x 100: 123 shows 1.23.
-QString versionText(const NumberText &numbers, const QString &stored)
+// A firmware version stored as version x 100: 123 shows 1.23, with its dot in every language.
+QString versionText(const QString &stored)
 {
-    return numbers.format(QString::asprintf("%#.2f", double(float(stored.toInt() * 0.01))));
+    return QString::asprintf("%#.2f", double(float(stored.toInt() * 0.01)));
 }
 
 } // namespace
@@ -96,8 +96,8 @@ void RealTimeView::showInformation(const QTreeWidgetItem *item, const DbRow &row
     m_ui->leDeviceType->setText(row.value(QStringLiteral("type_name")));
     m_ui->leDeviceAddress->setText(row.value(QStringLiteral("addr")));
     m_ui->leDeviceSN->setText(row.value(QStringLiteral("sn_name")));
-    m_ui->leDSP1Ver->setText(versionText(m_numbers, row.value(QStringLiteral("current_ver"))));
-    m_ui->leDSP2Ver->setText(versionText(m_numbers, row.value(QStringLiteral("sequence_ver"))));
+    m_ui->leDSP1Ver->setText(versionText(row.value(QStringLiteral("current_ver"))));
+    m_ui->leDSP2Ver->setText(versionText(row.value(QStringLiteral("sequence_ver"))));
 }
 
 void RealTimeView::showLineHealth()
