@@ -1487,9 +1487,9 @@ longitud</translation>
         <location line="+1"/>
         <source>Round trip (ms)
 last / mean / 95 %</source>
-        <translation>Ida y vuelta (ms)
-último / medio /
-95 %</translation>
+        <translation>Ida y vuelta
+(ms) último /
+medio / 95 %</translation>
     </message>
     <message>
         <location line="+9"/>
