@@ -1900,7 +1900,7 @@ last / mean / 95 %</source>
         <translation>除系统证书外另行信任</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+11"/>
         <source>...</source>
         <translation>...</translation>
     </message>
@@ -2744,7 +2744,7 @@ last / mean / 95 %</source>
         <translation>寄存器值 (HEX: 高-低)</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Append CRC...</source>
         <translation>附加 CRC...</translation>
     </message>
@@ -2754,8 +2754,8 @@ last / mean / 95 %</source>
         <translation>虽然 Modbus 协议规定 RTU 报文的 CRC 部分低字节在前、高字节在后，但有些设备要求 Modbus RTU 报文先附加 CRC 高字节。如果是这种情况，请勾选此项以启用这种方式。</translation>
     </message>
     <message>
-        <location line="-62"/>
-        <location line="+78"/>
+        <location line="-64"/>
+        <location line="+80"/>
         <location line="+11"/>
         <source>Error</source>
         <translation>错误</translation>
@@ -2766,12 +2766,12 @@ last / mean / 95 %</source>
         <translation>线路：%1，%2 波特</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>Line: no port set</source>
         <translation>线路：未设置串口</translation>
     </message>
     <message>
-        <location line="+132"/>
+        <location line="+134"/>
         <source>Please input the header field.</source>
         <translation>请输入标题字段。</translation>
     </message>
@@ -3632,28 +3632,28 @@ last / mean / 95 %</source>
     <name>SearchInverterFrm</name>
     <message>
         <location filename="../src/ui/dialogs/searchinverterfrm.cpp" line="+74"/>
-        <location line="+93"/>
+        <location line="+94"/>
         <source>%1 inverters found.</source>
         <translation>找到 %1 台逆变器。</translation>
     </message>
     <message>
         <location line="-60"/>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Error</source>
         <translation>错误</translation>
     </message>
     <message>
-        <location line="-6"/>
+        <location line="-7"/>
         <source>COM%1 is not available! The saved inverters are kept.</source>
         <translation>串口 COM%1 不可用！已保留保存的逆变器。</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>COM%1 failed during the search (hang-up or I/O error). The saved inverters are kept.</source>
         <translation>搜索期间串口 COM%1 出现故障（线路断开或 I/O 错误）。已保留保存的逆变器。</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Not found</source>
         <translation>未找到</translation>
     </message>

@@ -1904,7 +1904,7 @@ letzte / Mittel /
         <translation>zusätzlich zu den Zertifikaten des Systems vertraut</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+11"/>
         <source>...</source>
         <translation>...</translation>
     </message>
@@ -2748,7 +2748,7 @@ letzte / Mittel /
         <translation>Registerwert (HEX: Hi-Lo)</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Append CRC...</source>
         <translation>CRC anhängen...</translation>
     </message>
@@ -2758,8 +2758,8 @@ letzte / Mittel /
         <translation>Das Modbus-Protokoll legt für RTU fest, dass die CRC mit dem Low-Byte zuerst und dem High-Byte danach angehängt wird. Einige Geräte erwarten jedoch Modbus-RTU-Nachrichten, bei denen das High-Byte der CRC zuerst angehängt wird. Aktivieren Sie in diesem Fall diese Option.</translation>
     </message>
     <message>
-        <location line="-62"/>
-        <location line="+78"/>
+        <location line="-64"/>
+        <location line="+80"/>
         <location line="+11"/>
         <source>Error</source>
         <translation>Fehler</translation>
@@ -2770,12 +2770,12 @@ letzte / Mittel /
         <translation>Leitung: %1, %2 Baud</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>Line: no port set</source>
         <translation>Leitung: kein Port eingestellt</translation>
     </message>
     <message>
-        <location line="+132"/>
+        <location line="+134"/>
         <source>Please input the header field.</source>
         <translation>Bitte geben Sie eine Bezeichnung ein.</translation>
     </message>
@@ -3636,28 +3636,28 @@ letzte / Mittel /
     <name>SearchInverterFrm</name>
     <message>
         <location filename="../src/ui/dialogs/searchinverterfrm.cpp" line="+74"/>
-        <location line="+93"/>
+        <location line="+94"/>
         <source>%1 inverters found.</source>
         <translation>%1 Wechselrichter gefunden.</translation>
     </message>
     <message>
         <location line="-60"/>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location line="-6"/>
+        <location line="-7"/>
         <source>COM%1 is not available! The saved inverters are kept.</source>
         <translation>COM%1 ist nicht verfügbar! Die gespeicherten Wechselrichter bleiben erhalten.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>COM%1 failed during the search (hang-up or I/O error). The saved inverters are kept.</source>
         <translation>COM%1 ist während der Suche ausgefallen (Verbindungsabbruch oder E/A-Fehler). Die gespeicherten Wechselrichter bleiben erhalten.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Not found</source>
         <translation>Nicht gefunden</translation>
     </message>

@@ -1904,7 +1904,7 @@ medio / 95 %</translation>
         <translation>de confianza además de los certificados del sistema</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+11"/>
         <source>...</source>
         <translation>...</translation>
     </message>
@@ -2748,7 +2748,7 @@ medio / 95 %</translation>
         <translation>Valor del registro (HEX: Hi-Lo)</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Append CRC...</source>
         <translation>Orden de bytes del CRC</translation>
     </message>
@@ -2758,8 +2758,8 @@ medio / 95 %</translation>
         <translation>Aunque el protocolo Modbus RTU define que el CRC se transmite con el byte bajo primero y el byte alto después, algunos dispositivos requieren mensajes Modbus RTU con el byte alto del CRC primero. En ese caso, marque esta opción.</translation>
     </message>
     <message>
-        <location line="-62"/>
-        <location line="+78"/>
+        <location line="-64"/>
+        <location line="+80"/>
         <location line="+11"/>
         <source>Error</source>
         <translation>Error</translation>
@@ -2770,12 +2770,12 @@ medio / 95 %</translation>
         <translation>Línea: %1, %2 baudios</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>Line: no port set</source>
         <translation>Línea: no hay puerto configurado</translation>
     </message>
     <message>
-        <location line="+132"/>
+        <location line="+134"/>
         <source>Please input the header field.</source>
         <translation>Rellene el campo Encabezado.</translation>
     </message>
@@ -3636,28 +3636,28 @@ medio / 95 %</translation>
     <name>SearchInverterFrm</name>
     <message>
         <location filename="../src/ui/dialogs/searchinverterfrm.cpp" line="+74"/>
-        <location line="+93"/>
+        <location line="+94"/>
         <source>%1 inverters found.</source>
         <translation>Inversores encontrados: %1.</translation>
     </message>
     <message>
         <location line="-60"/>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-6"/>
+        <location line="-7"/>
         <source>COM%1 is not available! The saved inverters are kept.</source>
         <translation>COM%1 no está disponible. Se conservan los inversores guardados.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>COM%1 failed during the search (hang-up or I/O error). The saved inverters are kept.</source>
         <translation>COM%1 falló durante la búsqueda (línea colgada o error de E/S). Se conservan los inversores guardados.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Not found</source>
         <translation>Sin resultados</translation>
     </message>

@@ -1904,7 +1904,7 @@ dernier / moyen /
         <translation>reconnu en plus des certificats du système</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+11"/>
         <source>...</source>
         <translation>...</translation>
     </message>
@@ -2748,7 +2748,7 @@ dernier / moyen /
         <translation>Valeur du registre (HEX&#xa0;: Hi-Lo)</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Append CRC...</source>
         <translation>Ordre des octets du CRC</translation>
     </message>
@@ -2758,8 +2758,8 @@ dernier / moyen /
         <translation>Le protocole Modbus RTU prévoit que le CRC soit transmis octet de poids faible en premier, octet de poids fort ensuite, mais certains appareils exigent des messages Modbus RTU dont le CRC commence par l&apos;octet de poids fort. Dans ce cas, cochez cette option.</translation>
     </message>
     <message>
-        <location line="-62"/>
-        <location line="+78"/>
+        <location line="-64"/>
+        <location line="+80"/>
         <location line="+11"/>
         <source>Error</source>
         <translation>Erreur</translation>
@@ -2770,12 +2770,12 @@ dernier / moyen /
         <translation>Ligne&#xa0;: %1, %2 bauds</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>Line: no port set</source>
         <translation>Ligne&#xa0;: aucun port défini</translation>
     </message>
     <message>
-        <location line="+132"/>
+        <location line="+134"/>
         <source>Please input the header field.</source>
         <translation>Veuillez renseigner le champ En-tête.</translation>
     </message>
@@ -3636,28 +3636,28 @@ dernier / moyen /
     <name>SearchInverterFrm</name>
     <message>
         <location filename="../src/ui/dialogs/searchinverterfrm.cpp" line="+74"/>
-        <location line="+93"/>
+        <location line="+94"/>
         <source>%1 inverters found.</source>
         <translation>Onduleurs trouvés&#xa0;: %1.</translation>
     </message>
     <message>
         <location line="-60"/>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
     <message>
-        <location line="-6"/>
+        <location line="-7"/>
         <source>COM%1 is not available! The saved inverters are kept.</source>
         <translation>COM%1 n&apos;est pas disponible&#xa0;! Les onduleurs enregistrés sont conservés.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>COM%1 failed during the search (hang-up or I/O error). The saved inverters are kept.</source>
         <translation>COM%1 a été défaillant pendant la recherche (ligne coupée ou erreur d&apos;E/S). Les onduleurs enregistrés sont conservés.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Not found</source>
         <translation>Aucun résultat</translation>
     </message>

@@ -1903,7 +1903,7 @@ medio / 95 %</translation>
         <translation>attendibile oltre ai certificati del sistema</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+11"/>
         <source>...</source>
         <translation>...</translation>
     </message>
@@ -2747,7 +2747,7 @@ medio / 95 %</translation>
         <translation>Valore registro (HEX: Hi-Lo)</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Append CRC...</source>
         <translation>Ordine dei byte del CRC</translation>
     </message>
@@ -2757,8 +2757,8 @@ medio / 95 %</translation>
         <translation>Il protocollo Modbus RTU prevede che il CRC sia trasmesso con il byte basso per primo e il byte alto dopo, ma alcuni dispositivi richiedono messaggi Modbus RTU con il byte alto del CRC per primo. In tal caso, selezionare questa opzione.</translation>
     </message>
     <message>
-        <location line="-62"/>
-        <location line="+78"/>
+        <location line="-64"/>
+        <location line="+80"/>
         <location line="+11"/>
         <source>Error</source>
         <translation>Errore</translation>
@@ -2769,12 +2769,12 @@ medio / 95 %</translation>
         <translation>Linea: %1, %2 baud</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>Line: no port set</source>
         <translation>Linea: nessuna porta impostata</translation>
     </message>
     <message>
-        <location line="+132"/>
+        <location line="+134"/>
         <source>Please input the header field.</source>
         <translation>Compilare il campo Intestazione.</translation>
     </message>
@@ -3635,28 +3635,28 @@ medio / 95 %</translation>
     <name>SearchInverterFrm</name>
     <message>
         <location filename="../src/ui/dialogs/searchinverterfrm.cpp" line="+74"/>
-        <location line="+93"/>
+        <location line="+94"/>
         <source>%1 inverters found.</source>
         <translation>Inverter trovati: %1.</translation>
     </message>
     <message>
         <location line="-60"/>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Error</source>
         <translation>Errore</translation>
     </message>
     <message>
-        <location line="-6"/>
+        <location line="-7"/>
         <source>COM%1 is not available! The saved inverters are kept.</source>
         <translation>COM%1 non è disponibile. Gli inverter salvati vengono mantenuti.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>COM%1 failed during the search (hang-up or I/O error). The saved inverters are kept.</source>
         <translation>COM%1 ha smesso di funzionare durante la ricerca (linea interrotta o errore di I/O). Gli inverter salvati vengono mantenuti.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Not found</source>
         <translation>Nessun risultato</translation>
     </message>

@@ -1900,7 +1900,7 @@ last / mean / 95 %</source>
         <translation>시스템 인증서 외에 추가로 신뢰</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+11"/>
         <source>...</source>
         <translation>...</translation>
     </message>
@@ -2744,7 +2744,7 @@ last / mean / 95 %</source>
         <translation>레지스터 값(HEX: Hi-Lo)</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Append CRC...</source>
         <translation>CRC 추가...</translation>
     </message>
@@ -2754,8 +2754,8 @@ last / mean / 95 %</source>
         <translation>Modbus 프로토콜은 RTU 메시지의 CRC를 하위 바이트 먼저, 상위 바이트 나중 순서로 규정하지만, 일부 장치는 CRC 상위 바이트를 먼저 붙인 Modbus RTU 메시지를 요구합니다. 이러한 장치라면 이 항목을 선택하여 해당 방식을 사용하십시오.</translation>
     </message>
     <message>
-        <location line="-62"/>
-        <location line="+78"/>
+        <location line="-64"/>
+        <location line="+80"/>
         <location line="+11"/>
         <source>Error</source>
         <translation>오류</translation>
@@ -2766,12 +2766,12 @@ last / mean / 95 %</source>
         <translation>회선: %1, %2 보드</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>Line: no port set</source>
         <translation>회선: 포트가 설정되지 않음</translation>
     </message>
     <message>
-        <location line="+132"/>
+        <location line="+134"/>
         <source>Please input the header field.</source>
         <translation>표시 이름 항목을 입력하십시오.</translation>
     </message>
@@ -3632,28 +3632,28 @@ last / mean / 95 %</source>
     <name>SearchInverterFrm</name>
     <message>
         <location filename="../src/ui/dialogs/searchinverterfrm.cpp" line="+74"/>
-        <location line="+93"/>
+        <location line="+94"/>
         <source>%1 inverters found.</source>
         <translation>인버터 %1대를 찾았습니다.</translation>
     </message>
     <message>
         <location line="-60"/>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Error</source>
         <translation>오류</translation>
     </message>
     <message>
-        <location line="-6"/>
+        <location line="-7"/>
         <source>COM%1 is not available! The saved inverters are kept.</source>
         <translation>COM%1 포트를 사용할 수 없습니다! 저장된 인버터는 그대로 유지됩니다.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>COM%1 failed during the search (hang-up or I/O error). The saved inverters are kept.</source>
         <translation>검색 중 COM%1 포트에 오류가 발생했습니다(회선 끊김 또는 I/O 오류). 저장된 인버터는 그대로 유지됩니다.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Not found</source>
         <translation>찾을 수 없음</translation>
     </message>

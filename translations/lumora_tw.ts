@@ -1900,7 +1900,7 @@ last / mean / 95 %</source>
         <translation>除系統憑證外另行信任</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+11"/>
         <source>...</source>
         <translation>...</translation>
     </message>
@@ -2744,7 +2744,7 @@ last / mean / 95 %</source>
         <translation>暫存器值(HEX: Hi-Lo)</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Append CRC...</source>
         <translation>附加 CRC...</translation>
     </message>
@@ -2754,8 +2754,8 @@ last / mean / 95 %</source>
         <translation>Modbus 協定規定 RTU 訊息的 CRC 先傳低位元組、後傳高位元組，但有些裝置要求 Modbus RTU 訊息先附加 CRC 高位元組。遇到這類裝置時，請勾選此項以啟用這種方式。</translation>
     </message>
     <message>
-        <location line="-62"/>
-        <location line="+78"/>
+        <location line="-64"/>
+        <location line="+80"/>
         <location line="+11"/>
         <source>Error</source>
         <translation>錯誤</translation>
@@ -2766,12 +2766,12 @@ last / mean / 95 %</source>
         <translation>線路: %1, %2 鮑</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>Line: no port set</source>
         <translation>線路: 未設定連接埠</translation>
     </message>
     <message>
-        <location line="+132"/>
+        <location line="+134"/>
         <source>Please input the header field.</source>
         <translation>請輸入顯示名稱欄位。</translation>
     </message>
@@ -3632,28 +3632,28 @@ last / mean / 95 %</source>
     <name>SearchInverterFrm</name>
     <message>
         <location filename="../src/ui/dialogs/searchinverterfrm.cpp" line="+74"/>
-        <location line="+93"/>
+        <location line="+94"/>
         <source>%1 inverters found.</source>
         <translation>找到 %1 台變流器。</translation>
     </message>
     <message>
         <location line="-60"/>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Error</source>
         <translation>錯誤</translation>
     </message>
     <message>
-        <location line="-6"/>
+        <location line="-7"/>
         <source>COM%1 is not available! The saved inverters are kept.</source>
         <translation>COM%1 無法使用！已保留儲存的變流器。</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>COM%1 failed during the search (hang-up or I/O error). The saved inverters are kept.</source>
         <translation>搜尋期間 COM%1 發生故障（線路中斷或 I/O 錯誤）。已保留儲存的變流器。</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Not found</source>
         <translation>找不到</translation>
     </message>
